@@ -1,0 +1,101 @@
+#pragma once
+
+// The profile catalogue ("profile.dat"): 96-byte little-endian records back
+// to back, no header; a trailing piece shorter than a record is ignored. In
+// memory the catalogue is kept in ascending order of the names, compared as
+// unsigned bytes up to the terminator; a record inserted with a name equal to
+// existing ones goes before them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/project_records.h"
+#include "storage/message_shell.h"
+
+namespace rolvanta {
+
+// One catalogue beam. Note the order: the slope comes before the radii here,
+// and the record holds mass per unit length and area, not mass and length.
+struct ProfileRecord {
+    char name[kNameFieldSize];  // NUL-terminated, Windows-1252
+    float webWidth;             // mm
+    float webThickness;         // mm
+    float flangeHeight;         // mm
+    float flangeThickness;      // mm
+    float flangeSlope;          // degrees
+    float rootRadius;           // mm
+    float tipRadius;            // mm
+    float massPerLength;        // kg per mm
+    float area;                 // mm²
+    std::uint32_t next;         // link words: no meaning in the file, written as 0
+    std::uint32_t prev;
+};
+static_assert(sizeof(ProfileRecord) == 96, "ProfileRecord is stored as 96 bytes");
+static_assert(offsetof(ProfileRecord, flangeSlope) == 68);
+static_assert(offsetof(ProfileRecord, massPerLength) == 80);
+static_assert(offsetof(ProfileRecord, next) == 88);
+
+// True when name a sorts before name b: unsigned bytes up to the first
+// difference or terminator, case-sensitive.
+bool profileNameLess(const ProfileRecord& a, const ProfileRecord& b);
+
+// The catalogue in name order. Position 0 is the smallest name.
+class ProfileList {
+public:
+    int size() const { return static_cast<int>(records_.size()); }
+    bool empty() const { return records_.empty(); }
+    const ProfileRecord& at(int position) const { return records_.at(position); }
+    std::vector<ProfileRecord>::const_iterator begin() const { return records_.begin(); }
+    std::vector<ProfileRecord>::const_iterator end() const { return records_.end(); }
+
+    void clear() { records_.clear(); }
+
+    // Puts one record at its place: before the first record whose name is
+    // greater than or equal to its own.
+    void insertSorted(const ProfileRecord& record);
+
+    // Replaces the list with records in file order, sorted as if each had
+    // been inserted in turn (a later equal name before the earlier ones),
+    // in n log n comparisons.
+    void assignFromFileOrder(std::vector<ProfileRecord> records);
+
+private:
+    std::vector<ProfileRecord> records_;
+};
+
+// Where the catalogue is read and written: the working file first (additions
+// always write it); when there is none, the catalogue installed with the
+// program.
+struct CatalogueFiles {
+    std::string working = "profile.dat";
+    std::string installed;  // empty: none
+};
+
+// The records of a catalogue file's bytes, in file order.
+std::vector<ProfileRecord> decodeProfileRecords(std::string_view bytes);
+
+// A catalogue file's bytes for the list, head to tail.
+std::string encodeProfileRecords(const ProfileList& list);
+
+// Replaces the list with the catalogue read from files. When no file can be
+// opened the list stays as it was and the result is false; no message.
+bool loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files);
+
+// Puts one record into the list at its place in name order.
+void insertProfileSorted(ProfileList& list, const ProfileRecord& record);
+
+// The catalogue record for a section: its name and dimensions, mass per
+// unit length from mass / length.
+ProfileRecord profileFromSection(const BeamSection& section);
+
+// Adds the section to the catalogue: reloads it, inserts the section's record
+// and rewrites the working file without destroying the old one. Refuses (with
+// a message, returning false) a section of length 0 and a working file that
+// exists but cannot be read; a failed write shows "Cannot open file
+// profile.dat" / "Error" and returns false.
+bool appendCustomProfile(ProfileList& list, const BeamSection& section,
+                         const CatalogueFiles& files, MessageShell& shell);
+
+}  // namespace rolvanta

@@ -1,0 +1,40 @@
+#pragma once
+
+// The results report (".txt"): the section required at rolling temperature
+// ("Pass 1") and one block per pass shown to the user (records 0 to
+// passCount - 2), Windows-1252 text with CR LF line ends, numbers in the
+// shortest of six significant digits with "." as decimal point whatever the
+// locale.
+
+#include <string>
+
+#include "engine/project_records.h"
+#include "storage/message_shell.h"
+
+namespace rolvanta {
+
+// The moment the report was written, as the header prints it.
+struct ReportTime {
+    int day = 1;
+    int month = 1;
+    int year = 1970;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// The local time now.
+ReportTime currentReportTime();
+
+// The whole report text. title is the project's file name (UTF-8); it is
+// written in Windows-1252.
+std::string formatResultsReport(const Project& project, const std::string& title,
+                                const ReportTime& time);
+
+// Writes the report at path without ever destroying the previous file: a
+// failure shows "Cannot Open File" / "Error", leaves any old file as it was
+// and returns false.
+bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
+                        MessageShell& shell);
+
+}  // namespace rolvanta
