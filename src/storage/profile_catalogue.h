@@ -43,7 +43,7 @@ bool profileNameLess(const ProfileRecord& a, const ProfileRecord& b);
 
 // The catalogue in name order. Position 0 is the smallest name.
 class ProfileList {
-public:
+  public:
     int size() const { return static_cast<int>(records_.size()); }
     bool empty() const { return records_.empty(); }
     const ProfileRecord& at(int position) const { return records_.at(position); }
@@ -61,7 +61,7 @@ public:
     // in n log n comparisons.
     void assignFromFileOrder(std::vector<ProfileRecord> records);
 
-private:
+  private:
     std::vector<ProfileRecord> records_;
 };
 
@@ -95,7 +95,7 @@ ProfileRecord profileFromSection(const BeamSection& section);
 // a message, returning false) a section of length 0 and a working file that
 // exists but cannot be read; a failed write shows "Cannot open file
 // profile.dat" / "Error" and returns false.
-bool appendCustomProfile(ProfileList& list, const BeamSection& section,
-                         const CatalogueFiles& files, MessageShell& shell);
+bool appendCustomProfile(ProfileList& list, const BeamSection& section, const CatalogueFiles& files,
+                         MessageShell& shell);
 
 }  // namespace rolvanta

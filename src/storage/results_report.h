@@ -23,7 +23,7 @@ struct ReportTime {
     int second = 0;
 };
 
-// The local time now.
+// The local time now (the moment written is taken before the file is opened).
 ReportTime currentReportTime();
 
 // The whole report text. title is the project's file name (UTF-8); it is
@@ -36,5 +36,9 @@ std::string formatResultsReport(const Project& project, const std::string& title
 // and returns false.
 bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
                         MessageShell& shell);
+
+// As above, dated with the given time instead of the clock.
+bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
+                        const ReportTime& time, MessageShell& shell);
 
 }  // namespace rolvanta

@@ -1,0 +1,62 @@
+#pragma once
+
+// The number fields of the section and pass records by name, with their
+// units: for checking every stored number and for exporting the records
+// under the names they carry.
+
+#include "engine/project_records.h"
+
+namespace rolvanta {
+
+template <typename Record>
+struct FloatField {
+    const char* name;  // the field's name in the record
+    const char* unit;  // plain ASCII: mm, mm2, deg, rad, kg, kg/mm, degC
+    float Record::*member;
+};
+
+// Every float of the section, in record order. reserved holds the finished
+// web width (see finishedWebWidth).
+inline constexpr FloatField<BeamSection> kSectionFloatFields[] = {
+    {"webWidth", "mm", &BeamSection::webWidth},
+    {"webThickness", "mm", &BeamSection::webThickness},
+    {"flangeHeight", "mm", &BeamSection::flangeHeight},
+    {"flangeThickness", "mm", &BeamSection::flangeThickness},
+    {"rootRadius", "mm", &BeamSection::rootRadius},
+    {"tipRadius", "mm", &BeamSection::tipRadius},
+    {"flangeSlope", "deg", &BeamSection::flangeSlope},
+    {"slopeAngle", "rad", &BeamSection::slopeAngle},
+    {"liveFlangeHeight", "mm", &BeamSection::liveFlangeHeight},
+    {"deadFlangeHeight", "mm", &BeamSection::deadFlangeHeight},
+    {"rootThickness", "mm", &BeamSection::rootThickness},
+    {"tipThickness", "mm", &BeamSection::tipThickness},
+    {"massPerLength", "kg/mm", &BeamSection::massPerLength},
+    {"mass", "kg", &BeamSection::mass},
+    {"length", "mm", &BeamSection::length},
+    {"reserved", "mm", &BeamSection::reserved},
+    {"area", "mm2", &BeamSection::area},
+    {"temperature", "degC", &BeamSection::temperature},
+};
+
+// Every float of a pass record, in record order.
+inline constexpr FloatField<PassRecord> kPassFloatFields[] = {
+    {"webArea", "mm2", &PassRecord::webArea},
+    {"passWidth", "mm", &PassRecord::passWidth},
+    {"webThickness", "mm", &PassRecord::webThickness},
+    {"deadFlangeArea", "mm2", &PassRecord::deadFlangeArea},
+    {"deadFlangeHeight", "mm", &PassRecord::deadFlangeHeight},
+    {"deadFlangeThickness", "mm", &PassRecord::deadFlangeThickness},
+    {"deadFlangeTip", "mm", &PassRecord::deadFlangeTip},
+    {"deadFlangeRoot", "mm", &PassRecord::deadFlangeRoot},
+    {"liveFlangeArea", "mm2", &PassRecord::liveFlangeArea},
+    {"liveFlangeHeight", "mm", &PassRecord::liveFlangeHeight},
+    {"liveFlangeThickness", "mm", &PassRecord::liveFlangeThickness},
+    {"liveFlangeTip", "mm", &PassRecord::liveFlangeTip},
+    {"liveFlangeRoot", "mm", &PassRecord::liveFlangeRoot},
+    {"crossSectionArea", "mm2", &PassRecord::crossSectionArea},
+};
+
+static_assert(sizeof kSectionFloatFields / sizeof kSectionFloatFields[0] == 18);
+static_assert(sizeof kPassFloatFields / sizeof kPassFloatFields[0] == 14);
+
+}  // namespace rolvanta

@@ -1,0 +1,138 @@
+#include "storage/results_report.h"
+
+#include <charconv>
+#include <cstring>
+#include <ctime>
+#include <string_view>
+
+#include "engine/windows1252.h"
+#include "storage/file_io.h"
+
+namespace rolvanta {
+
+namespace {
+
+// Builds the report line by line; every line ends with CR LF.
+class ReportText {
+  public:
+    void line(std::string_view text = {}) {
+        text_.append(text);
+        text_.append("\r\n");
+    }
+
+    // A label and a float: the float widened to double, six significant
+    // digits, no trailing zeros, "." as decimal point in any locale.
+    void value(std::string_view label, float number) {
+        char digits[32];
+        const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<double>(number),
+                                       std::chars_format::general, 6)
+                             .ptr;
+        text_.append(label);
+        text_.append(digits, end);
+        text_.append("\r\n");
+    }
+
+    void value(std::string_view label, long number) {
+        text_.append(label);
+        text_.append(std::to_string(number));
+        text_.append("\r\n");
+    }
+
+    std::string take() { return std::move(text_); }
+
+  private:
+    std::string text_;
+};
+
+std::string_view nameOf(const BeamSection& section) {
+    return {section.name, strnlen(section.name, kNameFieldSize)};
+}
+
+void writeHeader(ReportText& report, const BeamSection& s, const std::string& title,
+                 const ReportTime& t) {
+    report.line("ROLVANTA");
+    report.line("Results Of Project - " + windows1252FromUtf8(title));
+    report.line("Created -  " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" +
+                std::to_string(t.year) + " " + std::to_string(t.hour) + "." +
+                std::to_string(t.minute) + "." + std::to_string(t.second));
+    report.line();
+    report.line("Pass 1 (Required Dimensions Before Cooling)");
+    report.line(
+        "( All Dimensions in mm,Kg,\xB0,\xB0"
+        "C )");
+    report.line();
+    report.line(std::string("Beam Name\t\t: ").append(nameOf(s)));
+    report.value("Web Width\t\t= ", s.webWidth);
+    report.value("Web Thickness\t\t= ", s.webThickness);
+    report.value("Flange Height\t\t= ", s.flangeHeight);
+    report.value("Flange Thickness\t= ", s.flangeThickness);
+    report.value("Root Radius\t\t= ", s.rootRadius);
+    report.value("Tip Radius\t\t= ", s.tipRadius);
+    report.value("Live Flange Height\t= ", s.liveFlangeHeight);
+    report.value("Dead Flange Height\t= ", s.deadFlangeHeight);
+    report.value("Root Thickness\t\t= ", s.rootThickness);
+    report.value("Tip Thickness\t\t= ", s.tipThickness);
+    report.value("Flange Slope\t\t= ", s.flangeSlope);
+    report.value("Mass Of Beam\t\t= ", s.mass);
+    report.value("Length Of Beam\t\t= ", s.length);
+    report.value("Number Of Passes\t= ", long{s.passCount});
+    report.value("Temperature\t\t= ", s.temperature);
+    report.line();
+}
+
+// One pass as the user numbers it: record k is pass k + 2. Root comes
+// before tip here, though the record holds tip first.
+void writePass(ReportText& report, const PassRecord& p, int record) {
+    report.value("Pass - ", long{record + 2});
+    report.value("Web Area\t\t= ", p.webArea);
+    report.value("Pass Width\t\t= ", p.passWidth);
+    report.value("Web Thickness\t\t= ", p.webThickness);
+    report.value("Dead Flange Area\t= ", p.deadFlangeArea);
+    report.value("Dead Flange Height\t= ", p.deadFlangeHeight);
+    report.value("Dead Flange Thickness\t= ", p.deadFlangeThickness);
+    report.value("Dead Flange Root\t= ", p.deadFlangeRoot);
+    report.value("Dead Flange Tip\t\t= ", p.deadFlangeTip);
+    report.value("Live Flange Area\t= ", p.liveFlangeArea);
+    report.value("Live Flange Height\t= ", p.liveFlangeHeight);
+    report.value("Live Flange Thickness\t= ", p.liveFlangeThickness);
+    report.value("Live Flange Root\t= ", p.liveFlangeRoot);
+    report.value("Live Flange Tip\t\t= ", p.liveFlangeTip);
+    report.value("Cross Sectional Area\t= ", p.crossSectionArea);
+    report.line();
+    report.line();
+}
+
+}  // namespace
+
+ReportTime currentReportTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return {};
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
+            local.tm_hour, local.tm_min,     local.tm_sec};
+}
+
+std::string formatResultsReport(const Project& project, const std::string& title,
+                                const ReportTime& time) {
+    ReportText report;
+    writeHeader(report, project.section, title, time);
+    // The last computed record is drawn in the pass view but not reported:
+    // with Pass 1 the report shows passCount passes.
+    const int records = scheduledRecordCount(project.section);
+    for (int i = 0; i + 1 < records; ++i) writePass(report, project.passes.records[i], i);
+    return report.take();
+}
+
+bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
+                        MessageShell& shell) {
+    return writeResultsReport(path, title, project, currentReportTime(), shell);
+}
+
+bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
+                        const ReportTime& time, MessageShell& shell) {
+    if (replaceFile(path, formatResultsReport(project, title, time))) return true;
+    shell.showMessage({"Cannot Open File", "Error"});
+    return false;
+}
+
+}  // namespace rolvanta
