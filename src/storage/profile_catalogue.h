@@ -6,6 +6,7 @@
 // unsigned bytes up to the terminator; a record inserted with a name equal to
 // existing ones goes before them.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -73,28 +74,42 @@ struct CatalogueFiles {
     std::string installed;  // empty: none
 };
 
-// The records of a catalogue file's bytes, in file order.
+// The files for a program in programDir: "profile.dat" in the working
+// directory, and the installed catalogue <programDir>/profile.dat when it is
+// there (a build tree), else <programDir>/../share/rolvanta/profile.dat.
+CatalogueFiles defaultCatalogueFiles(const std::string& programDir);
+
+// The records of a catalogue file's bytes, in file order. Names are cut to
+// their field and zero-filled after the terminator, the link words are 0,
+// and a number that is NaN or infinite reads as 0.
 std::vector<ProfileRecord> decodeProfileRecords(std::string_view bytes);
 
-// A catalogue file's bytes for the list, head to tail.
+// A catalogue file's bytes for the list, head to tail, with the link words
+// and the name bytes after the terminator written as zeros.
 std::string encodeProfileRecords(const ProfileList& list);
 
-// Replaces the list with the catalogue read from files. When no file can be
-// opened the list stays as it was and the result is false; no message.
-bool loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files);
+// Replaces the list with the catalogue read from files: the working file, or
+// the installed one when there is no working file. When neither can be read
+// the list stays as it was and the result is false, with no message. When the
+// catalogue does not fit in memory the list also stays, and shell (if given)
+// shows "Out Of Memory" / "Error".
+bool loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files,
+                          MessageShell* shell = nullptr);
 
 // Puts one record into the list at its place in name order.
 void insertProfileSorted(ProfileList& list, const ProfileRecord& record);
 
-// The catalogue record for a section: its name and dimensions, mass per
-// unit length from mass / length.
+// The catalogue record for a finished section: its name and dimensions (the
+// finished web width), mass per unit length from mass / length.
 ProfileRecord profileFromSection(const BeamSection& section);
 
-// Adds the section to the catalogue: reloads it, inserts the section's record
-// and rewrites the working file without destroying the old one. Refuses (with
-// a message, returning false) a section of length 0 and a working file that
-// exists but cannot be read; a failed write shows "Cannot open file
-// profile.dat" / "Error" and returns false.
+// Adds the section to the catalogue: reloads the list from files, inserts the
+// section's record and rewrites the working file without destroying the old
+// one. Refuses, with a message and false, a section of length 0 (its mass per
+// unit length is undefined) and a working file that exists but cannot be read
+// (rewriting it would lose the catalogue). A failed write shows "Cannot open
+// file profile.dat" / "Error" and returns false; the record then stays in the
+// list. True when the file holds the new record.
 bool appendCustomProfile(ProfileList& list, const BeamSection& section, const CatalogueFiles& files,
                          MessageShell& shell);
 
