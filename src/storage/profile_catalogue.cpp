@@ -28,9 +28,34 @@ std::uint64_t leadingKey(const char* name) {
 }
 
 struct SortEntry {
-    std::uint64_t key;
+    std::uint64_t key;    // leadingKey of the name
     std::uint32_t index;  // position in file order
 };
+
+// The order in which inserting count names one after another would leave
+// them: ascending names and, among equal names, the later one first. Sorts
+// small keys (the first eight name bytes and the position) in n log n, so
+// that each 96-byte record moves only once afterwards. nameAt(i) gives the
+// name field of record i; bytes after a terminator, and the last byte of
+// the field, do not count.
+template <typename NameAt>
+std::vector<SortEntry> insertionOrder(std::size_t count, NameAt nameAt) {
+    std::vector<SortEntry> entries(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        entries[i] = {leadingKey(nameAt(i)), static_cast<std::uint32_t>(i)};
+    }
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+        if (a.key != b.key) return a.key < b.key;
+        // Equal leading bytes with no terminator among them: the rest decides.
+        if ((a.key & 0xFF) != 0) {
+            const int rest =
+                std::strncmp(nameAt(a.index) + 8, nameAt(b.index) + 8, kNameFieldSize - 9);
+            if (rest != 0) return rest < 0;
+        }
+        return a.index > b.index;
+    });
+    return entries;
+}
 
 void tidyRecord(ProfileRecord& record) {
     record_bytes::tidyName(record.name);
@@ -64,29 +89,32 @@ void ProfileList::insertSorted(const ProfileRecord& record) {
 }
 
 void ProfileList::assignFromFileOrder(std::vector<ProfileRecord> records) {
-    // Inserting each record in turn puts a later equal name before the
-    // earlier ones: name order, and among equal names reverse file order.
-    // The records are sorted through small keys (the first eight name bytes
-    // and the position) so that the 96-byte records move only once.
-    const std::size_t count = records.size();
-    std::vector<SortEntry> entries(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        entries[i] = {leadingKey(records[i].name), static_cast<std::uint32_t>(i)};
-    }
-    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
-        if (a.key != b.key) return a.key < b.key;
-        // Equal leading bytes with no terminator among them: the rest decides.
-        if ((a.key & 0xFF) != 0) {
-            const int rest = std::strncmp(records[a.index].name + 8, records[b.index].name + 8,
-                                          kNameFieldSize - 8);
-            if (rest != 0) return rest < 0;
-        }
-        return a.index > b.index;
-    });
-
+    const auto order =
+        insertionOrder(records.size(), [&](std::size_t i) { return records[i].name; });
     std::vector<ProfileRecord> sorted;
-    sorted.reserve(count);
-    for (const SortEntry& entry : entries) sorted.push_back(records[entry.index]);
+    sorted.reserve(records.size());
+    for (const SortEntry& entry : order) sorted.push_back(records[entry.index]);
+    records_ = std::move(sorted);
+}
+
+void ProfileList::assignFromFileBytes(std::string_view bytes) {
+    const std::size_t count = bytes.size() / kRecordBytes;  // a trailing piece is ignored
+    const auto order =
+        insertionOrder(count, [&](std::size_t i) { return bytes.data() + i * kRecordBytes; });
+
+    // Nothing can fail from here on, so the old records may make room.
+    std::vector<ProfileRecord> sorted;
+    if (records_.capacity() >= count) {
+        sorted.swap(records_);
+        sorted.clear();
+    } else {
+        sorted.reserve(count);
+    }
+    for (const SortEntry& entry : order) {
+        sorted.push_back(record_bytes::recordAt<ProfileRecord>(
+            bytes.data() + entry.index * kRecordBytes, kNameFieldSize));
+        tidyRecord(sorted.back());
+    }
     records_ = std::move(sorted);
 }
 
@@ -134,7 +162,7 @@ bool loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files, Messag
     try {
         std::string bytes;
         if (readCatalogue(files, bytes) != FileReadStatus::Ok) return false;
-        list.assignFromFileOrder(decodeProfileRecords(bytes));
+        list.assignFromFileBytes(bytes);
         return true;
     } catch (const std::bad_alloc&) {
         if (shell) {
@@ -182,7 +210,7 @@ bool appendCustomProfile(ProfileList& list, const BeamSection& section, const Ca
         std::string bytes;
         const FileReadStatus status = readCatalogue(files, bytes);
         if (status == FileReadStatus::Ok) {
-            list.assignFromFileOrder(decodeProfileRecords(bytes));
+            list.assignFromFileBytes(bytes);
         } else if (exists(files.working)) {
             // Rewriting a catalogue that could not be read would lose it.
             return refuse("Cannot read file " + fileName + ", so the profile was not added");

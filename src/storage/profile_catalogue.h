@@ -62,6 +62,10 @@ class ProfileList {
     // in n log n comparisons.
     void assignFromFileOrder(std::vector<ProfileRecord> records);
 
+    // The same for the records of a catalogue file's bytes, decoded as
+    // decodeProfileRecords does; a reload reuses the list's memory.
+    void assignFromFileBytes(std::string_view bytes);
+
   private:
     std::vector<ProfileRecord> records_;
 };
