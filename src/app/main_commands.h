@@ -1,0 +1,46 @@
+#pragma once
+
+// The main window's commands: every menu item (1000 to 4100) and toolbar
+// button (105 to 117) arrives here as its command identifier
+// (resources/command_ids.h). The input commands and Compute are refused with
+// "Please Start New Project !" until a project has been started.
+
+#include <string>
+
+#include "app/session.h"
+#include "app/shell.h"
+
+namespace rolvanta {
+
+// The dialogs the input commands open, by resource name.
+inline constexpr const char* kStandardProfileDialog = "DIALOG_INPUTS_PROFILESELECTION_STANDARD";
+inline constexpr const char* kCustomProfileDialog = "DIALOG_INPUTS_PROFILESELECTION_CUSTOM";
+inline constexpr const char* kCoefficientsDialog = "DIALOG_INPUTS_COEFFICIENTS";
+inline constexpr const char* kSetupDialog = "DIALOG_INPUTS_SETUP";
+inline constexpr const char* kAboutDialog = "DIALOG_HELP_ABOUT";
+
+// Runs one command. False when command is none of the main window's.
+bool runCommand(Session& session, Shell& shell, int command);
+
+// True when a project has been started; otherwise says so and is false.
+bool passProjectGate(const Session& session, Shell& shell);
+
+// Compute: when the section is complete (a typed-in or opened section, or a
+// catalogue beam with setup and coefficients), the hot section and the pass
+// schedule, then a repaint. Otherwise nothing happens and nothing is shown.
+void computeProject(Session& session, Shell& shell);
+
+// True when Compute would compute the project as its flags stand.
+bool canCompute(const ProjectFlags& flags);
+
+// Switches between the text pages (0) and the pass view (1); the text
+// pages are painted anew when they come back. The same mode again does
+// nothing.
+void setDisplayMode(Session& session, Shell& shell, int wanted);
+
+// Closing the window or Exit: true when the program may end. Unsaved changes
+// are offered for saving first (Yes / No / Cancel); Cancel, or a save that
+// did not happen, keeps the program running.
+bool confirmClose(Session& session, Shell& shell);
+
+}  // namespace rolvanta

@@ -1,0 +1,57 @@
+#pragma once
+
+// The File commands: New Project, Open Project, Save Project and Save As.
+// They decide when the project is reset, which file it belongs to and in
+// which kind it was last saved (project file ".rol" or report ".txt"), and
+// keep the window title and the project flags in step. A file that cannot
+// be read or written is reported by the storage layer; the command then
+// changes nothing (no flag, title or file name) and reports no success.
+
+#include <array>
+#include <string>
+
+#include "app/session.h"
+#include "app/shell.h"
+
+namespace rolvanta {
+
+// The file types offered by the open and save dialogs, in order; the
+// 1-based index of the one chosen decides the kind of file.
+struct FileType {
+    const char* description;
+    const char* pattern;
+};
+enum FileTypeIndex : int { kFileTypeProject = 1, kFileTypeReport = 2 };
+const std::array<FileType, 2>& fileTypeFilter();
+
+// The path a save writes for the file type chosen: ".rol" or ".txt"
+// appended unless the path already contains it anywhere.
+std::string pathWithExtension(const std::string& path, int filterIndex);
+
+// New Project. The first asks nothing; later ones ask whether to save the
+// current project and reset it unless the user cancels or the save fails.
+void newProject(Session& session, Shell& shell);
+
+// Open Project. True when the dialog was confirmed, whatever happened next.
+bool openProject(Session& session, Shell& shell);
+
+// Save Project: rewrites the project's file in its last kind, or asks for a
+// file as Save As does when the project has none.
+void saveProject(Session& session, Shell& shell);
+
+// Save As. True when the file was written; the project then belongs to it.
+bool saveProjectAs(Session& session, Shell& shell);
+
+// The save dialog and the write in the kind chosen. True when a file was
+// written; then the current file and lastSaveKind name it.
+bool runSaveDialog(Session& session, Shell& shell);
+
+// Saves the project before it is left (New Project, closing): to its own
+// file with "Saved File %s", or through the save dialog. True when saved.
+bool saveBeforeLeaving(Session& session, Shell& shell);
+
+// "ROLVANTA - <title> ( <path> )", "no name" standing in for the title of an
+// empty path.
+void setProjectTitle(Session& session, Shell& shell, const std::string& path);
+
+}  // namespace rolvanta

@@ -1,0 +1,58 @@
+#pragma once
+
+// The one session of the program: everything that lives as long as the main
+// window. Created once by the desktop program (or a test) and passed by
+// reference to every command; nothing else holds state.
+//
+// The pass view adds its own state here (the pass cursor and the pass
+// colours) next to the text page state.
+
+#include <string>
+
+#include "app/shell.h"
+#include "display/text_layout.h"
+#include "display/text_scroll.h"
+#include "engine/project_records.h"
+#include "storage/profile_catalogue.h"
+
+namespace rolvanta {
+
+// The program's name: the first word of every window title.
+inline constexpr const char* kProgramName = "ROLVANTA";
+
+struct Session {
+    // The section, flags, coefficients and passes; zero until start-up.
+    Project project{};
+
+    // The project as it was when it was last started, opened or saved; the
+    // program asks before closing when the project differs from it.
+    Project unchangedProject{};
+
+    // The catalogue of standard beams and where it is read and written.
+    ProfileList catalogue;
+    CatalogueFiles catalogueFiles;
+
+    // 0: the window shows the text pages; 1: the pass view.
+    int graphicsMode = 0;
+
+    // The project's file as the last accepted file dialog gave it (with the
+    // extension a save appended), and its name without the directory.
+    std::string currentFilePath;
+    std::string currentFileTitle;
+
+    // The text pages: measures from the default font and the scroll bars.
+    TextLayout textLayout;
+    TextScroll textScroll;
+
+    // The client area as it was when the window was created.
+    PixelRect initialClientRect;
+};
+
+// True when a started project holds anything that was not there when it was
+// last started, opened or saved.
+bool hasUnsavedChanges(const Session& session);
+
+// Takes the project as it stands now as its unchanged state.
+void markProjectUnchanged(Session& session);
+
+}  // namespace rolvanta

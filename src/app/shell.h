@@ -1,0 +1,65 @@
+#pragma once
+
+// The main window as the app layer sees it: everything the commands ask of
+// the window system. The desktop program implements it with Qt
+// (platform/qt_shell.h); the tests script it (tests/support/fake_shell.h).
+// Paths, titles and message texts are UTF-8.
+
+#include <string>
+
+#include "storage/message_shell.h"
+
+namespace rolvanta {
+
+// What an open or save dialog gave back.
+struct FileDialogChoice {
+    bool accepted = false;  // false: cancelled, closed or failed
+    std::string path;       // full path as the user chose it
+    std::string title;      // the file's name without its directory
+    int filterIndex = 0;    // the file type chosen: 1 ".rol" project file, 2 ".txt" report
+};
+
+// A rectangle of the client area, in pixels.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class Shell : public MessageShell {
+  public:
+    // The open and save dialogs: the two file types of fileTypeFilter()
+    // (app/project_commands.h), the first preselected, no name proposed.
+    // The save dialog asks before replacing the file the user picked.
+    virtual FileDialogChoice showOpenDialog() = 0;
+    virtual FileDialogChoice showSaveDialog() = 0;
+
+    virtual void setWindowTitle(const std::string& title) = 0;
+
+    // Paints the client area anew: all of it, or one rectangle. In graphics
+    // mode this redraws the pass view, so whatever changed what it shows
+    // (Compute, Open, an arrow key) asks for it here.
+    virtual void repaint() = 0;
+    virtual void repaintRect(const PixelRect& rect) = 0;
+
+    // Both scroll bars of the text pages together.
+    virtual void setScrollBarsEnabled(bool enabled) = 0;
+    virtual void setToolbarShown(bool shown) = 0;
+
+    // The client area shows the text pages (0) or the pass view (1).
+    virtual void showDisplayMode(int graphicsMode) = 0;
+
+    // Runs the modal dialog of that resource name (e.g. "DIALOG_INPUTS_SETUP")
+    // and returns the value its procedure ended it with. The dialog writes
+    // the session's records itself.
+    virtual int runDialog(const std::string& resourceName) = 0;
+
+    // Opens the help at its contents page ("Help Topics").
+    virtual void openHelp() = 0;
+
+    // Ends the program with exitCode once the current command returns.
+    virtual void quit(int exitCode) = 0;
+};
+
+}  // namespace rolvanta

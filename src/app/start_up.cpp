@@ -1,0 +1,23 @@
+#include "app/start_up.h"
+
+namespace rolvanta {
+
+void startUp(Session& session, Shell& shell, const FontMeasures& defaultFont,
+             const PixelRect& clientRect) {
+    Project& project = session.project;
+    resetProjectFlags(project.flags);
+    session.textLayout = measureTextMetrics(defaultFont);
+    resetBeamSection(project.section);
+    loadDefaultCoefficients(project.coefficients);
+    session.initialClientRect = clientRect;
+    shell.setWindowTitle(std::string(kProgramName) + " - Start New Project");
+    updateScrollRanges(session.textScroll, session.textLayout);
+
+    shell.setScrollBarsEnabled(false);
+    shell.setToolbarShown(true);
+    session.graphicsMode = 0;
+    shell.showDisplayMode(0);
+    markProjectUnchanged(session);
+}
+
+}  // namespace rolvanta

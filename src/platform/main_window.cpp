@@ -1,0 +1,403 @@
+#include "platform/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QWheelEvent>
+
+#include "app/key_input.h"
+#include "app/main_commands.h"
+#include "app/project_commands.h"
+#include "app/start_up.h"
+#include "display/text_scroll.h"
+#include "engine/windows1252.h"
+#include "platform/artwork.h"
+#include "platform/dialog_registration.h"
+#include "platform/help_window.h"
+#include "platform/pass_view_factory.h"
+#include "platform/text_page_widget.h"
+#include "resources/command_ids.h"
+#include "resources/main_menu.h"
+#include "resources/main_toolbar.h"
+
+namespace rolvanta {
+namespace {
+
+QString fromWindows1252(const char* text) {
+    return QString::fromStdString(utf8FromWindows1252(text));
+}
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The scroll request a scroll bar action stands for.
+int scrollRequestOf(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return kScrollLineUp;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return kScrollLineDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return kScrollPageUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return kScrollPageDown;
+        case QAbstractSlider::SliderToMinimum:
+            return kScrollTop;
+        case QAbstractSlider::SliderToMaximum:
+            return kScrollBottom;
+        case QAbstractSlider::SliderMove:
+            return kScrollThumbTrack;
+        default:
+            return kScrollThumbReleased;
+    }
+}
+
+QStringList nameFilters() {
+    QStringList filters;
+    for (const FileType& type : fileTypeFilter()) filters << QString::fromUtf8(type.description);
+    return filters;
+}
+
+FileDialogChoice choiceOf(const QFileDialog& dialog) {
+    FileDialogChoice choice;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return choice;
+    choice.accepted = true;
+    choice.path = files.first().toStdString();
+    choice.title = QFileInfo(files.first()).fileName().toStdString();
+    choice.filterIndex = static_cast<int>(nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+    return choice;
+}
+
+// Passes wheel turns over the text page on to the scroll bars.
+class WheelForwarder : public QObject {
+  public:
+    WheelForwarder(QScrollBar* vertical, QScrollBar* horizontal, QObject* parent)
+        : QObject(parent), vertical_(vertical), horizontal_(horizontal) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel) return QObject::eventFilter(watched, event);
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const bool sideways = wheel->angleDelta().x() != 0 ||
+                              (wheel->modifiers() & Qt::ShiftModifier) != Qt::NoModifier;
+        QScrollBar* bar = sideways ? horizontal_ : vertical_;
+        if (bar->isEnabled()) QCoreApplication::sendEvent(bar, event);
+        return true;
+    }
+
+  private:
+    QScrollBar* vertical_;
+    QScrollBar* horizontal_;
+};
+
+}  // namespace
+
+FontMeasures defaultFontMeasures() {
+    const QFont font = QApplication::font();
+    const QFontMetrics metrics(font);
+    FontMeasures measures;
+    measures.height = metrics.height();
+    measures.externalLeading = std::max(0, metrics.leading());
+    measures.averageCharWidth = metrics.averageCharWidth();
+    measures.variablePitch = !QFontInfo(font).fixedPitch();
+    return measures;
+}
+
+int virtualKeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Down:
+            return kKeyDown;
+        default:
+            break;
+    }
+    // Letters and digits have the same numbers as their capitals.
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+        return qtKey;
+    }
+    return 0;
+}
+
+MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
+    setWindowIcon(QPixmap::fromImage(drawProgramIcon()));
+    // The toolbar comes and goes with the display mode only.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    buildMenu();
+    buildToolbar();
+    setCentralWidget(buildClientArea());
+    buildShortcuts();
+    setFocusPolicy(Qt::StrongFocus);
+    registerDialogs(dialogs_, session_, *this);
+
+    const QSize screen = this->screen() ? this->screen()->availableSize() : QSize(1024, 768);
+    startUp(session_, *this, defaultFontMeasures(), {0, 0, screen.width(), screen.height()});
+    verticalBar_->setRange(session_.textScroll.vertical.minimum,
+                           session_.textScroll.vertical.maximum);
+    horizontalBar_->setRange(session_.textScroll.horizontal.minimum,
+                             session_.textScroll.horizontal.maximum);
+    textPage_->setWelcomePicture(QImage(welcomePicturePath));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenu() {
+    std::function<void(QMenu*, const std::vector<MenuEntry>&)> fill =
+        [&](QMenu* menu, const std::vector<MenuEntry>& entries) {
+            for (const MenuEntry& entry : entries) {
+                switch (entry.kind) {
+                    case MenuEntryKind::Separator:
+                        menu->addSeparator();
+                        break;
+                    case MenuEntryKind::Popup:
+                        fill(menu->addMenu(fromWindows1252(entry.text)), entry.entries);
+                        break;
+                    case MenuEntryKind::Item: {
+                        QAction* action = menu->addAction(fromWindows1252(entry.text));
+                        const int command = entry.command;
+                        action->setData(command);
+                        connect(action, &QAction::triggered, this,
+                                [this, command] { runCommand(command); });
+                        break;
+                    }
+                }
+            }
+        };
+    for (const MenuEntry& popup : mainMenu()) {
+        fill(menuBar()->addMenu(fromWindows1252(popup.text)), popup.entries);
+    }
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("mainToolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(kToolbarTileWidth, kToolbarTileHeight));
+    toolbar_->toggleViewAction()->setVisible(false);
+    for (const ToolbarEntry& entry : mainToolbar()) {
+        if (entry.separator) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const QString tip = fromWindows1252(entry.tooltip);
+        QAction* action = toolbar_->addAction(QIcon(drawToolbarTile(entry.tile)), tip);
+        action->setToolTip(tip);
+        const int command = entry.command;
+        action->setData(command);
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    }
+    for (QWidget* button : toolbar_->findChildren<QWidget*>()) button->setFocusPolicy(Qt::NoFocus);
+}
+
+void MainWindow::buildShortcuts() {
+    const struct {
+        QKeySequence keys;
+        int command;
+    } shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kMenuNewProject},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), kMenuOpenProject},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
+    };
+    // Shortcuts of their own rather than on the menu actions: the menu
+    // texts already name them.
+    for (const auto& shortcut : shortcuts) {
+        const int command = shortcut.command;
+        connect(new QShortcut(shortcut.keys, this), &QShortcut::activated, this,
+                [this, command] { runCommand(command); });
+    }
+    // F1 is the help request: the help opens, nothing is repainted.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { openHelp(); });
+}
+
+QWidget* MainWindow::buildClientArea() {
+    auto* client = new QWidget(this);
+    pages_ = new QStackedWidget(client);
+    textPage_ = new TextPageWidget(session_, pages_);
+    passView_ = createPassView(session_, pages_);
+    pages_->addWidget(textPage_);
+    pages_->addWidget(passView_);
+
+    verticalBar_ = new QScrollBar(Qt::Vertical, client);
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, client);
+    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(1);
+        bar->setPageStep(0);
+    }
+    connect(verticalBar_, &QScrollBar::actionTriggered, this, &MainWindow::scrollVertically);
+    connect(horizontalBar_, &QScrollBar::actionTriggered, this, &MainWindow::scrollHorizontally);
+    textPage_->installEventFilter(new WheelForwarder(verticalBar_, horizontalBar_, this));
+
+    auto* layout = new QGridLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pages_, 0, 0);
+    layout->addWidget(verticalBar_, 0, 1);
+    layout->addWidget(horizontalBar_, 1, 0);
+    return client;
+}
+
+void MainWindow::scrollVertically(int action) {
+    const int moved = scrollTextVertically(session_.textScroll, session_.textLayout,
+                                           scrollRequestOf(action), verticalBar_->sliderPosition());
+    // Qt applies the action after this slot: give it the position decided.
+    verticalBar_->setSliderPosition(session_.textScroll.vertical.position);
+    if (moved != 0) textPage_->scroll(0, moved);
+}
+
+void MainWindow::scrollHorizontally(int action) {
+    const int moved =
+        scrollTextHorizontally(session_.textScroll, session_.textLayout, scrollRequestOf(action),
+                               horizontalBar_->sliderPosition());
+    horizontalBar_->setSliderPosition(session_.textScroll.horizontal.position);
+    if (moved != 0) textPage_->scroll(moved, 0);
+}
+
+void MainWindow::runCommand(int command) { ::rolvanta::runCommand(session_, *this, command); }
+
+MessageAnswer MainWindow::showMessage(const MessageRequest& request) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (request.icon) {
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Warning:
+            icon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Error:
+            icon = QMessageBox::Critical;
+            break;
+        case MessageIcon::Question:
+            icon = QMessageBox::Question;
+            break;
+    }
+    const QMessageBox::StandardButtons buttons =
+        request.buttons == MessageButtons::YesNoCancel
+            ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+            : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QWidget* owner = request.owner == MessageOwner::Dialog && QApplication::activeModalWidget()
+                         ? QApplication::activeModalWidget()
+                         : this;
+    QMessageBox box(icon, fromUtf8(request.caption), fromUtf8(request.text), buttons, owner);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return request.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+                                                                  : MessageAnswer::Ok;
+    }
+}
+
+FileDialogChoice MainWindow::showOpenDialog() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return choiceOf(dialog);
+}
+
+FileDialogChoice MainWindow::showSaveDialog() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters());
+    // The extension is appended after the dialog closes, so the question
+    // about replacing a file is asked of the name that will be written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    FileDialogChoice choice = choiceOf(dialog);
+    const QString written = fromUtf8(pathWithExtension(choice.path, choice.filterIndex));
+    if (choice.accepted && QFileInfo::exists(written)) {
+        const auto answer = QMessageBox::warning(
+            this, tr("Confirm Save As"),
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(written).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) return {};
+    }
+    return choice;
+}
+
+void MainWindow::setWindowTitle(const std::string& title) {
+    QMainWindow::setWindowTitle(fromUtf8(title));
+}
+
+void MainWindow::repaint() {
+    textPage_->hideWelcomePicture();
+    pages_->currentWidget()->update();
+}
+
+void MainWindow::repaintRect(const PixelRect& rect) {
+    textPage_->hideWelcomePicture();
+    pages_->currentWidget()->update(QRect(rect.x, rect.y, rect.width, rect.height));
+}
+
+void MainWindow::setScrollBarsEnabled(bool enabled) {
+    verticalBar_->setEnabled(enabled);
+    horizontalBar_->setEnabled(enabled);
+}
+
+void MainWindow::setToolbarShown(bool shown) { toolbar_->setVisible(shown); }
+
+void MainWindow::showDisplayMode(int graphicsMode) {
+    pages_->setCurrentWidget(graphicsMode == 1 ? passView_ : static_cast<QWidget*>(textPage_));
+    pages_->currentWidget()->update();
+}
+
+int MainWindow::runDialog(const std::string& resourceName) {
+    return dialogs_.run(resourceName, this);
+}
+
+void MainWindow::openHelp() {
+    if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+    helpWindow_->showContents();
+}
+
+void MainWindow::quit(int exitCode) {
+    quitting_ = true;
+    if (helpWindow_ != nullptr) helpWindow_->close();
+    QCoreApplication::exit(exitCode);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    keyDown(session_, *this, virtualKeyOf(event->key()), event->isAutoRepeat());
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    keyUp(session_, *this, virtualKeyOf(event->key()), event->isAutoRepeat());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!quitting_ && !confirmClose(session_, *this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    quit(0);
+}
+
+}  // namespace rolvanta

@@ -1,0 +1,91 @@
+#pragma once
+
+// The main window: menu MAINMENU, the toolbar, and a client area that shows
+// either the text pages with their two scroll bars or the pass view. It is
+// the Qt implementation of the app layer's Shell: every menu item, button
+// and shortcut runs its command through app/main_commands.h, and every key
+// press and release goes to app/key_input.h.
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "app/session.h"
+#include "app/shell.h"
+#include "platform/dialog_registry.h"
+
+class QScrollBar;
+class QStackedWidget;
+class QToolBar;
+
+namespace rolvanta {
+
+class HelpWindow;
+class TextPageWidget;
+
+class MainWindow : public QMainWindow, public Shell {
+    Q_OBJECT
+  public:
+    // Runs the start-up: the empty project, the title, the welcome picture
+    // (read from welcomePicturePath; none when it cannot be read).
+    MainWindow(Session& session, const QString& welcomePicturePath, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs a menu or toolbar command as if it had been chosen.
+    void runCommand(int command);
+
+    DialogRegistry& dialogs() { return dialogs_; }
+    Session& session() { return session_; }
+    QToolBar* toolbar() const { return toolbar_; }
+    TextPageWidget* textPage() const { return textPage_; }
+    QWidget* passView() const { return passView_; }
+    QScrollBar* verticalBar() const { return verticalBar_; }
+    QScrollBar* horizontalBar() const { return horizontalBar_; }
+    HelpWindow* helpWindow() const { return helpWindow_; }
+
+    // Shell.
+    MessageAnswer showMessage(const MessageRequest& request) override;
+    FileDialogChoice showOpenDialog() override;
+    FileDialogChoice showSaveDialog() override;
+    void setWindowTitle(const std::string& title) override;
+    void repaint() override;
+    void repaintRect(const PixelRect& rect) override;
+    void setScrollBarsEnabled(bool enabled) override;
+    void setToolbarShown(bool shown) override;
+    void showDisplayMode(int graphicsMode) override;
+    int runDialog(const std::string& resourceName) override;
+    void openHelp() override;
+    void quit(int exitCode) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenu();
+    void buildToolbar();
+    void buildShortcuts();
+    QWidget* buildClientArea();
+    void scrollVertically(int action);
+    void scrollHorizontally(int action);
+
+    Session& session_;
+    DialogRegistry dialogs_;
+    QToolBar* toolbar_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    TextPageWidget* textPage_ = nullptr;
+    QWidget* passView_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QScrollBar* horizontalBar_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    bool quitting_ = false;
+};
+
+// The default font's measures the text pages are laid out by.
+FontMeasures defaultFontMeasures();
+
+// Windows-style virtual key of a Qt key (0 for keys the program has no use for).
+int virtualKeyOf(int qtKey);
+
+}  // namespace rolvanta

@@ -1,0 +1,74 @@
+#include "resources/main_menu.h"
+
+#include "resources/command_ids.h"
+
+namespace rolvanta {
+namespace {
+
+MenuEntry item(const char* text, int command) { return {MenuEntryKind::Item, text, command, {}}; }
+
+MenuEntry separator() { return {MenuEntryKind::Separator, "", 0, {}}; }
+
+MenuEntry popup(const char* text, std::vector<MenuEntry> entries) {
+    return {MenuEntryKind::Popup, text, 0, std::move(entries)};
+}
+
+std::vector<MenuEntry> buildMainMenu() {
+    return {
+        popup("&File",
+              {
+                  item("&New  Project    Ctrl+N", kMenuNewProject),
+                  item("&Open Project    Ctrl+O", kMenuOpenProject),
+                  item("&Save Project    Ctrl+S", kMenuSaveProject),
+                  item("&S&ave as ...", kMenuSaveAs),
+                  separator(),
+                  item("E&xit\t\t\t  Ctrl+X", kMenuExit),
+              }),
+        popup("&Inputs",
+              {
+                  popup("&Profile Dimensions",
+                        {
+                            item("&Standard Profiles", kMenuStandardProfiles),
+                            separator(),
+                            item("&Custom Profiles", kMenuCustomProfiles),
+                        }),
+                  separator(),
+                  item("&Setup", kMenuSetup),
+                  separator(),
+                  item("&Coefficients", kMenuCoefficients),
+              }),
+        popup("&Solve",
+              {
+                  item("&Compute", kMenuCompute),
+                  separator(),
+                  item("&Text Display", kMenuTextDisplay),
+                  item("&Graphical Display", kMenuGraphicalDisplay),
+              }),
+        popup("&Help",
+              {
+                  item("&Help\t\t\tF1", kMenuHelp),
+                  item("&About  ROLVANTA", kMenuAbout),
+              }),
+    };
+}
+
+const char* findItemText(const std::vector<MenuEntry>& entries, int command) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.kind == MenuEntryKind::Item && entry.command == command) return entry.text;
+        if (entry.kind == MenuEntryKind::Popup) {
+            if (const char* text = findItemText(entry.entries, command)) return text;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<MenuEntry>& mainMenu() {
+    static const std::vector<MenuEntry> menu = buildMainMenu();
+    return menu;
+}
+
+const char* menuItemText(int command) { return findItemText(mainMenu(), command); }
+
+}  // namespace rolvanta

@@ -1,0 +1,35 @@
+#include "resources/main_toolbar.h"
+
+#include "resources/command_ids.h"
+
+namespace rolvanta {
+
+const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar() {
+    static constexpr ToolbarEntry kSeparator{true, 0, 0, ""};
+    static const std::array<ToolbarEntry, kToolbarEntryCount> toolbar = {{
+        {false, kTileBlankSheet, kButtonNewFile, "New File"},
+        {false, kTileOpeningFolder, kButtonOpenFile, "Open File"},
+        {false, kTileDiskette, kButtonSaveFile, "Save File"},
+        kSeparator,
+        {false, kTileBook, kButtonStandardProfiles, "Standard Profiles"},
+        {false, kTileHandWithPen, kButtonCustomProfiles, "Custom Profiles"},
+        {false, kTileLambda, kButtonCoefficients, "Coefficients"},
+        {false, kTileBeamOutlines, kButtonSetup, "Setup"},
+        kSeparator,
+        {false, kTileLetterC, kButtonCompute, "Compute"},
+        {false, kTileLetterT, kButtonTextMode, "Text Mode"},
+        {false, kTileLetterGInDiamond, kButtonGraphicsMode, "Graphics Mode"},
+        kSeparator,
+        {false, kTileQuestionMark, kButtonHelp, "Help"},
+    }};
+    return toolbar;
+}
+
+const char* toolbarTooltip(int command) {
+    for (const ToolbarEntry& entry : mainToolbar()) {
+        if (!entry.separator && entry.command == command) return entry.tooltip;
+    }
+    return nullptr;
+}
+
+}  // namespace rolvanta

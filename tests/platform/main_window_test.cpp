@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include "engine/windows1252.h"
+#include "platform/help_window.h"
+#include "platform/main_window.h"
+#include "platform/text_page_widget.h"
+#include "resources/command_ids.h"
+#include "resources/main_menu.h"
+
+namespace rolvanta {
+namespace {
+
+// The menu as the window shows it: one line per entry, "-" for a separator,
+// "text = command" for an item, "text >" for a popup, nested by indentation.
+void describeMenu(const QList<QAction*>& actions, const std::string& indent, std::string& out) {
+    for (QAction* action : actions) {
+        if (action->isSeparator()) {
+            out += indent + "-\n";
+        } else if (action->menu() != nullptr) {
+            out += indent + windows1252FromUtf8(action->text().toStdString()) + " >\n";
+            describeMenu(action->menu()->actions(), indent + "  ", out);
+        } else {
+            out += indent + windows1252FromUtf8(action->text().toStdString()) + " = " +
+                   std::to_string(action->data().toInt()) + "\n";
+        }
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() : window(session, QString()) {}
+
+    QAction* toolbarButton(int command) {
+        for (QAction* action : window.toolbar()->actions()) {
+            if (!action->isSeparator() && action->data().toInt() == command) return action;
+        }
+        return nullptr;
+    }
+
+    Session session;
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, MenuHoldsEveryTextAndCommandAsStored) {
+    std::string shown;
+    describeMenu(window.menuBar()->actions(), "", shown);
+    EXPECT_EQ(shown,
+              "&File >\n"
+              "  &New  Project    Ctrl+N = 1000\n"
+              "  &Open Project    Ctrl+O = 1100\n"
+              "  &Save Project    Ctrl+S = 1200\n"
+              "  &S&ave as ... = 1300\n"
+              "  -\n"
+              "  E&xit\t\t\t  Ctrl+X = 1999\n"
+              "&Inputs >\n"
+              "  &Profile Dimensions >\n"
+              "    &Standard Profiles = 2000\n"
+              "    -\n"
+              "    &Custom Profiles = 2020\n"
+              "  -\n"
+              "  &Setup = 2200\n"
+              "  -\n"
+              "  &Coefficients = 2100\n"
+              "&Solve >\n"
+              "  &Compute = 3000\n"
+              "  -\n"
+              "  &Text Display = 3100\n"
+              "  &Graphical Display = 3200\n"
+              "&Help >\n"
+              "  &Help\t\t\tF1 = 4000\n"
+              "  &About  ROLVANTA = 4100\n");
+}
+
+TEST_F(MainWindowTest, ToolbarHasFourteenEntriesWithTheirTooltips) {
+    std::string shown;
+    for (QAction* action : window.toolbar()->actions()) {
+        shown += action->isSeparator() ? std::string("|")
+                                       : std::to_string(action->data().toInt()) + " " +
+                                             action->toolTip().toStdString();
+        shown += "\n";
+    }
+    EXPECT_EQ(shown,
+              "105 New File\n106 Open File\n107 Save File\n|\n"
+              "111 Standard Profiles\n112 Custom Profiles\n113 Coefficients\n114 Setup\n|\n"
+              "115 Compute\n116 Text Mode\n117 Graphics Mode\n|\n108 Help\n");
+}
+
+TEST_F(MainWindowTest, StartsInTextModeWithDisabledScrollBars) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ROLVANTA - Start New Project"));
+    EXPECT_FALSE(window.verticalBar()->isEnabled());
+    EXPECT_FALSE(window.horizontalBar()->isEnabled());
+    EXPECT_EQ(window.verticalBar()->maximum(), 199);
+    EXPECT_EQ(window.horizontalBar()->maximum(), session.textScroll.horizontal.maximum);
+    EXPECT_FALSE(window.toolbar()->isHidden());
+    EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, ButtonsAndMenuRunTheirCommands) {
+    toolbarButton(kButtonNewFile)->trigger();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ROLVANTA - New Project Started"));
+    EXPECT_TRUE(window.verticalBar()->isEnabled());
+
+    toolbarButton(kButtonGraphicsMode)->trigger();
+    EXPECT_TRUE(window.toolbar()->isHidden());
+    EXPECT_FALSE(window.verticalBar()->isEnabled());
+    EXPECT_EQ(session.graphicsMode, 1);
+
+    window.runCommand(kMenuTextDisplay);
+    EXPECT_FALSE(window.toolbar()->isHidden());
+    EXPECT_EQ(session.graphicsMode, 0);
+}
+
+TEST_F(MainWindowTest, ScrollBarsMoveTheTextPage) {
+    window.runCommand(kMenuNewProject);
+    window.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window.verticalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(session.textScroll.vertical.position, 2);
+    EXPECT_EQ(window.verticalBar()->value(), 2);
+    window.horizontalBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(session.textScroll.horizontal.position, session.textScroll.horizontal.maximum);
+    EXPECT_EQ(window.horizontalBar()->value(), session.textScroll.horizontal.maximum);
+}
+
+TEST_F(MainWindowTest, DialogsRunByResourceName) {
+    int runs = 0;
+    window.dialogs().add("DIALOG_INPUTS_SETUP", [&](QWidget* parent) {
+        EXPECT_EQ(parent, &window);
+        ++runs;
+        return 1;
+    });
+    window.runCommand(kMenuNewProject);
+    window.runCommand(kMenuSetup);
+    window.runCommand(kButtonSetup);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(window.runDialog("DIALOG_NOBODY_REGISTERED"), 0);
+}
+
+TEST_F(MainWindowTest, HelpOpensAtItsContents) {
+    window.runCommand(kMenuHelp);
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_TRUE(window.helpWindow()->isVisible());
+    EXPECT_EQ(window.helpWindow()->browser()->source().toString(),
+              QStringLiteral("qrc:/help/index.html"));
+    EXPECT_TRUE(window.helpWindow()->browser()->toPlainText().contains("Help Topics"));
+    window.helpWindow()->close();
+}
+
+TEST_F(MainWindowTest, WelcomePictureGoesAtTheFirstRepaint) {
+    QImage picture(775, 510, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    window.textPage()->setWelcomePicture(picture);
+    EXPECT_TRUE(window.textPage()->welcomePictureShown());
+    window.runCommand(kMenuNewProject);
+    EXPECT_FALSE(window.textPage()->welcomePictureShown());
+}
+
+}  // namespace
+}  // namespace rolvanta

@@ -1,0 +1,92 @@
+#pragma once
+
+// A scripted main window for tests of the app layer: records everything the
+// commands ask of the window (messages, titles, repaints, scroll bars,
+// toolbar, display mode, dialogs, help, quit) and answers from scripts
+// (message answers, file dialog choices, dialog actions). A message or file
+// dialog nobody scripted answers Ok / Cancel and cancelled.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/shell.h"
+
+namespace rolvanta::testing {
+
+class FakeShell : public Shell {
+  public:
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        messages.push_back(request);
+        if (answers.empty()) {
+            return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok
+                                                         : MessageAnswer::Cancel;
+        }
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    FileDialogChoice showOpenDialog() override { return nextChoice("open"); }
+    FileDialogChoice showSaveDialog() override { return nextChoice("save"); }
+
+    void setWindowTitle(const std::string& text) override { title = text; }
+    void repaint() override { ++repaints; }
+    void repaintRect(const PixelRect&) override { ++rectRepaints; }
+    void setScrollBarsEnabled(bool enabled) override { scrollBarsEnabled = enabled; }
+    void setToolbarShown(bool shown) override { toolbarShown = shown; }
+    void showDisplayMode(int graphicsMode) override { displayShown = graphicsMode; }
+
+    int runDialog(const std::string& resourceName) override {
+        dialogsRun.push_back(resourceName);
+        const auto action = dialogActions.find(resourceName);
+        return action == dialogActions.end() ? 0 : action->second();
+    }
+
+    void openHelp() override { ++helpOpened; }
+    void quit(int exitCode) override { quitCode = exitCode; }
+
+    // The texts of the messages shown, in order.
+    std::vector<std::string> messageTexts() const {
+        std::vector<std::string> texts;
+        for (const MessageRequest& message : messages) texts.push_back(message.text);
+        return texts;
+    }
+
+    // Scripts.
+    std::deque<MessageAnswer> answers;
+    std::deque<FileDialogChoice> fileChoices;
+    std::map<std::string, std::function<int()>> dialogActions;
+
+    // What was asked.
+    std::vector<MessageRequest> messages;
+    std::vector<std::string> fileDialogs;  // "open" or "save", in order
+    std::vector<std::string> dialogsRun;
+    std::string title;
+    int repaints = 0;
+    int rectRepaints = 0;
+    bool scrollBarsEnabled = false;
+    bool toolbarShown = true;
+    int displayShown = 0;
+    int helpOpened = 0;
+    int quitCode = -1;  // -1: quit was not asked for
+
+  private:
+    FileDialogChoice nextChoice(const char* kind) {
+        fileDialogs.push_back(kind);
+        if (fileChoices.empty()) return {};
+        FileDialogChoice choice = fileChoices.front();
+        fileChoices.pop_front();
+        return choice;
+    }
+};
+
+// A confirmed file dialog; the title is the path's last component.
+inline FileDialogChoice chosenFile(const std::string& path, int filterIndex) {
+    const auto slash = path.find_last_of('/');
+    return {true, path, slash == std::string::npos ? path : path.substr(slash + 1), filterIndex};
+}
+
+}  // namespace rolvanta::testing
