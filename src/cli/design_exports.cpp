@@ -1,0 +1,91 @@
+#include "cli/design_exports.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "engine/windows1252.h"
+#include "storage/record_fields.h"
+
+namespace rolvanta::cli {
+
+namespace {
+
+std::string number(float value) {
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+std::string jsonString(std::string_view utf8) {
+    std::string quoted = "\"";
+    for (const char c : utf8) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+// A unit as part of a key: "kg/mm" becomes "kg_per_mm".
+std::string keyOf(const char* name, const char* unit) {
+    std::string key = std::string(name) + "_";
+    for (const char* c = unit; *c; ++c)
+        key += *c == '/' ? std::string("_per_") : std::string(1, *c);
+    return key;
+}
+
+// The finished web width is an internal of the program, not a dimension of
+// the section at rolling temperature.
+bool exported(const FloatField<BeamSection>& field) {
+    return std::strcmp(field.name, "reserved") != 0;
+}
+
+}  // namespace
+
+std::string formatPassesCsv(const Project& project) {
+    std::string csv = "pass";
+    for (const auto& field : kPassFloatFields) {
+        csv += std::string(",") + field.name + " [" + field.unit + "]";
+    }
+    csv += "\n";
+    for (int k = 0; k < scheduledRecordCount(project.section); ++k) {
+        csv += std::to_string(k + 2);
+        for (const auto& field : kPassFloatFields) {
+            csv += "," + number(project.passes.records[k].*field.member);
+        }
+        csv += "\n";
+    }
+    return csv;
+}
+
+std::string formatDesignJson(const Project& project) {
+    const BeamSection& s = project.section;
+    const std::string name(s.name, strnlen(s.name, kNameFieldSize));
+    std::string json =
+        "{\n  \"section\": {\n    \"name\": " + jsonString(utf8FromWindows1252(name));
+    for (const auto& field : kSectionFloatFields) {
+        if (!exported(field)) continue;
+        json += ",\n    \"" + keyOf(field.name, field.unit) + "\": " + number(s.*field.member);
+    }
+    json += ",\n    \"passCount\": " + std::to_string(s.passCount) + "\n  },\n  \"passes\": [";
+    for (int k = 0; k < scheduledRecordCount(s); ++k) {
+        json += std::string(k == 0 ? "" : ",") + "\n    {\"pass\": " + std::to_string(k + 2);
+        for (const auto& field : kPassFloatFields) {
+            json += ", \"" + keyOf(field.name, field.unit) +
+                    "\": " + number(project.passes.records[k].*field.member);
+        }
+        json += "}";
+    }
+    json += "\n  ]\n}\n";
+    return json;
+}
+
+}  // namespace rolvanta::cli

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/catalogue_table.h"
+
+namespace rolvanta::cli {
+namespace {
+
+const std::string kHeader =
+    "series,designation,mass_kg_per_m,area_cm2,depth_mm,flange_width_mm,web_thickness_mm,"
+    "flange_thickness_mm,root_radius_mm,toe_radius_mm,flange_slope_deg\n";
+
+TEST(BeamTable, MapsEachColumnToItsField) {
+    std::vector<ProfileRecord> records;
+    std::string error;
+    ASSERT_TRUE(
+        readBeamTable(kHeader + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\n", records, error))
+        << error;
+    ASSERT_EQ(records.size(), 1u);
+    const ProfileRecord& r = records[0];
+    EXPECT_STREQ(r.name, "MB 200");
+    EXPECT_EQ(r.webWidth, 200.0f) << "depth";
+    EXPECT_EQ(r.flangeHeight, 100.0f) << "flange width";
+    EXPECT_EQ(r.webThickness, 5.7f);
+    EXPECT_EQ(r.flangeThickness, 10.0f);
+    EXPECT_EQ(r.rootRadius, 11.0f);
+    EXPECT_EQ(r.tipRadius, 5.5f) << "toe radius";
+    EXPECT_EQ(r.flangeSlope, 98.0f);
+    EXPECT_EQ(r.massPerLength, 0.0242f) << "kg/m to kg/mm";
+    EXPECT_EQ(r.area, 3080.0f) << "cm2 to mm2";
+}
+
+TEST(BeamTable, AcceptsTheWaysTablesAreWritten) {
+    const std::string table =
+        "\xEF\xBB\xBF"
+        "designation,flange_slope_deg,toe_radius_mm,root_radius_mm,flange_thickness_mm,"
+        "web_thickness_mm,flange_width_mm,depth_mm,area_cm2,mass_kg_per_m\r\n"
+        "\r\n"
+        "\"WB 600, heavy\", 96 ,9,18,23.6,11.8,250,600,185,145\r\n"
+        "\"Say \"\"I\"\"\",96,9,18,23.6,11.8,250,600,185,145\r\n";
+    std::vector<ProfileRecord> records;
+    std::string error;
+    ASSERT_TRUE(readBeamTable(table, records, error)) << error;
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_STREQ(records[0].name, "WB 600, heavy");
+    EXPECT_EQ(records[0].flangeSlope, 96.0f);
+    EXPECT_EQ(records[0].webWidth, 600.0f);
+    EXPECT_STREQ(records[1].name, "Say \"I\"");
+}
+
+TEST(BeamTable, RefusesWhatIsNotATableOfBeams) {
+    const struct {
+        const char* name;
+        std::string table;
+        std::string error;
+    } cases[] = {
+        {"empty", "", "the table is empty"},
+        {"a column missing", "designation,depth_mm\nA,1\n", "line 1: no column mass_kg_per_m"},
+        {"not a number",
+         kHeader + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\n" +
+             "MB,MB 225,heavy,39.7,225,110,6.5,11.8,12,6,98\n",
+         "line 3: mass_kg_per_m is not a number"},
+        {"number with a tail", kHeader + "MB,MB 200,24.2,30.8,200mm,100,5.7,10,11,5.5,98\n",
+         "line 2: depth_mm is not a number"},
+        {"beyond a float", kHeader + "MB,MB 200,24.2,30.8,1e39,100,5.7,10,11,5.5,98\n",
+         "line 2: depth_mm is not a number"},
+        {"short row", kHeader + "MB,MB 200,24.2\n", "line 2: no value for area_cm2"},
+        {"no designation", kHeader + "MB,,24.2,30.8,200,100,5.7,10,11,5.5,98\n",
+         "line 2: the designation must have 1 to 51 characters"},
+    };
+    for (const auto& c : cases) {
+        std::vector<ProfileRecord> records;
+        std::string error;
+        EXPECT_FALSE(readBeamTable(c.table, records, error)) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+    }
+}
+
+TEST(CatalogueListing, OneAlignedLinePerBeamInCatalogueOrder) {
+    std::vector<ProfileRecord> records;
+    std::string error;
+    ASSERT_TRUE(readBeamTable(kHeader + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\n" +
+                                  "JB,JB 150,7.1,9.01,150,50,3,4.6,5,1.5,91.5\n",
+                              records, error));
+    ProfileList list;
+    list.assignFromFileOrder(records);
+    EXPECT_EQ(formatCatalogueListing(list),
+              "name    webWidth  webThickness  flangeHeight  flangeThickness  flangeSlope  "
+              "rootRadius  tipRadius  massPerLength  area\n"
+              "              mm            mm            mm               mm          deg  "
+              "        mm         mm          kg/mm   mm2\n"
+              "JB 150       150             3            50              4.6         91.5  "
+              "         5        1.5         0.0071   901\n"
+              "MB 200       200           5.7           100               10           98  "
+              "        11        5.5         0.0242  3080\n");
+}
+
+}  // namespace
+}  // namespace rolvanta::cli
