@@ -1,0 +1,41 @@
+// Any bytes as a project file: the reader takes exactly one whole project or
+// nothing, never writes outside the records, and lets no NaN or infinity
+// into them; what it takes is written back byte for byte.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "storage/project_file.h"
+#include "storage/record_fields.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace rolvanta;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    Project project{};
+    std::memset(&project, 0x41, sizeof project);
+    const Project before = project;
+
+    if (!decodeProjectFile(bytes, project)) {
+        if (std::memcmp(&project, &before, sizeof project) != 0) std::abort();
+        return 0;
+    }
+    const BeamSection& s = project.section;
+    if (s.passCount < 0 || s.passCount > kPassTableSize) std::abort();
+    if (strnlen(s.name, kNameFieldSize) == kNameFieldSize) std::abort();
+    for (const auto& field : kSectionFloatFields) {
+        if (!std::isfinite(s.*field.member)) std::abort();
+    }
+    for (int i = 0; i < kPassTableSize; ++i) {
+        for (const auto& field : kPassFloatFields) {
+            if (!std::isfinite(project.passes.records[i].*field.member)) std::abort();
+        }
+    }
+    // A file the reader took reads back the same once written again.
+    Project again = before;
+    if (!decodeProjectFile(encodeProjectFile(project), again)) std::abort();
+    if (encodeProjectFile(again) != encodeProjectFile(project)) std::abort();
+    return 0;
+}
