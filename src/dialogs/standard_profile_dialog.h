@@ -1,0 +1,45 @@
+#pragma once
+
+// The standard profile dialog: the designer picks a catalogue beam, its values
+// appear in editable fields, and OK takes the fields into the section. List
+// position k stands for catalogue record k; the catalogue is read afresh when
+// the dialog opens, on a double-click and on OK.
+
+#include <string>
+#include <vector>
+
+#include "dialogs/dialog_host.h"
+#include "engine/project_records.h"
+#include "storage/profile_catalogue.h"
+
+namespace rolvanta {
+
+// Writes one catalogue record into the ten fields: the name, every number
+// with three decimals.
+void showProfileValues(DialogHost& host, const ProfileRecord& record);
+
+// Reads the ten fields into the finished section: the name and every number
+// from their first nine characters; the length is one metre and the mass
+// follows from the mass per unit length.
+void takeStandardProfile(const DialogHost& host, BeamSection& section);
+
+// OK takes the section, sets standardChosen and ends the dialog Accepted; the
+// caller then returns the main window to its text pages.
+class StandardProfileDialog final : public DialogProcedure {
+  public:
+    StandardProfileDialog(Project& project, ProfileList& catalogue, const CatalogueFiles& files);
+
+    void initialise(DialogHost& host) override;
+    void command(DialogHost& host, int id, Notification notification) override;
+
+  private:
+    int reloadCatalogue(DialogHost& host);
+    void offerCatalogue(DialogHost& host, int selected);
+
+    Project& project_;
+    ProfileList& catalogue_;
+    const CatalogueFiles& files_;
+    std::vector<std::string> offered_;  // the names in the list box
+};
+
+}  // namespace rolvanta

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "catalogue_fixture.h"
+#include "dialogs/standard_profile_dialog.h"
+#include "resources/dialog_ids.h"
+#include "support/example_section.h"
+#include "support/fake_dialog_host.h"
+
+namespace rolvanta {
+namespace {
+
+namespace ids = standard_dialog;
+using testing::profile;
+
+class StandardProfileDialogTest : public testing::CatalogueFixture {
+  protected:
+    void SetUp() override {
+        CatalogueFixture::SetUp();
+        // P, Q and R in name order, written to the file out of it.
+        writeCatalogue(
+            {profile("R 300", 300.0f), profile("P 100", 100.0f), profile("Q 200", 200.0f)});
+    }
+    StandardProfileDialog& open() {
+        project = testing::exampleProject();
+        host = testing::FakeDialogHost();
+        dialog.initialise(host);
+        return dialog;
+    }
+
+    Project project;
+    ProfileList catalogue;
+    testing::FakeDialogHost host;
+    StandardProfileDialog dialog{project, catalogue, files};
+};
+
+TEST_F(StandardProfileDialogTest, WhatEachActTakes) {
+    const struct {
+        const char* name;
+        int doubleClicked;  // -1: none
+        int clicked;        // -1: none
+        const char* expected;
+    } cases[] = {
+        {"OK right after opening takes the first beam", -1, -1, "P 100"},
+        {"a double-click shows the beam, OK takes it", 2, -1, "R 300"},
+        {"a single click changes no field", -1, 1, "P 100"},
+        {"a click after a double-click keeps the shown beam", 1, 0, "Q 200"},
+    };
+    for (const auto& c : cases) {
+        open();
+        EXPECT_EQ(host.lists[ids::kProfileList],
+                  (std::vector<std::string>{"P 100", "Q 200", "R 300"}));
+        if (c.doubleClicked >= 0) host.doubleClickList(dialog, ids::kProfileList, c.doubleClicked);
+        if (c.clicked >= 0) {
+            host.selectListItem(ids::kProfileList, c.clicked);
+            dialog.command(host, ids::kProfileList, Notification::SelectionChanged);
+        }
+        host.click(dialog, ids::kOk);
+        EXPECT_EQ(host.result, DialogResult::Accepted) << c.name;
+        EXPECT_STREQ(project.section.name, c.expected) << c.name;
+        EXPECT_EQ(project.section.webWidth, std::stof(c.expected + 2)) << c.name;
+        EXPECT_EQ(project.flags.standardChosen, 1) << c.name;
+        EXPECT_EQ(project.flags.customEntered + project.flags.setupDone, 0) << c.name;
+    }
+}
+
+TEST_F(StandardProfileDialogTest, OkTakesTheFieldsAsTyped) {
+    open();
+    EXPECT_EQ(host.items[ids::kWebWidth], "100.000");
+    EXPECT_EQ(host.items[ids::kMassPerLength], "0.012");  // 0.0115 to three decimals
+    project.section.reserved = 555.0f;                    // a section computed before
+    host.items[ids::kName] = "ISMB 100 LONG";
+    host.items[ids::kWebWidth] = "1234.5678901";  // only "1234.5678" counts
+    host.items[ids::kMassPerLength] = "0.023";
+    host.items[ids::kArea] = "abc";
+    host.click(dialog, ids::kOk);
+    const BeamSection& s = project.section;
+    EXPECT_EQ(std::string(s.name, sizeof s.name), "ISMB 100 " + std::string(43, '\0'));
+    EXPECT_FLOAT_EQ(s.webWidth, 1234.5678f);
+    EXPECT_EQ(finishedWebWidth(s), s.webWidth);
+    EXPECT_NEAR(s.mass, 23.0f, 1e-4f);
+    EXPECT_EQ(s.length, 1000.0f);
+    EXPECT_EQ(s.area, 0.0f);
+    EXPECT_FLOAT_EQ(s.webThickness, 4.0f);  // P 100's, as shown
+}
+
+TEST_F(StandardProfileDialogTest, CancelChangesNothing) {
+    for (int cancel : {ids::kCancel, kDialogCancelCommand}) {
+        open();
+        const Project before = project;
+        host.doubleClickList(dialog, ids::kProfileList, 2);
+        host.click(dialog, cancel);
+        EXPECT_EQ(host.result, DialogResult::Cancelled);
+        EXPECT_EQ(std::memcmp(&project, &before, sizeof project), 0) << cancel;
+    }
+}
+
+TEST_F(StandardProfileDialogTest, ActsOnTheFileAsItIsNow) {
+    open();
+    host.selectListItem(ids::kProfileList, 1);  // Q 200
+    // Another beam that sorts first is added, and Q's values change.
+    writeCatalogue({profile("A 50", 50.0f), profile("P 100", 100.0f), profile("Q 200", 210.0f)});
+    host.doubleClickList(dialog, ids::kProfileList, 1);
+    EXPECT_EQ(host.lists[ids::kProfileList], (std::vector<std::string>{"A 50", "P 100", "Q 200"}));
+    EXPECT_EQ(host.listSelection(ids::kProfileList), 2) << "the picked beam stays picked";
+    EXPECT_EQ(host.items[ids::kWebWidth], "210.000");
+
+    writeCatalogue({});  // every beam gone: nothing left to pick
+    host.doubleClickList(dialog, ids::kProfileList, 2);
+    host.click(dialog, ids::kOk);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, "ListBox Error");
+    EXPECT_EQ(host.messages[0].owner, MessageOwner::None);
+    EXPECT_EQ(host.messages[1].text, "Couldn't Get Index !");
+    EXPECT_EQ(host.messages[1].icon, MessageIcon::Warning);
+    EXPECT_EQ(host.messages[1].owner, MessageOwner::MainWindow);
+    EXPECT_FALSE(host.ended) << "the dialog stays open";
+}
+
+}  // namespace
+}  // namespace rolvanta

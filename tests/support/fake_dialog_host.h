@@ -1,0 +1,76 @@
+#pragma once
+
+// A dialog host without a window: items are texts in a map, the list box is
+// a vector, every message box is recorded and answered from a script (OK when
+// the script is empty). Tests type into items, click, and read what the
+// procedure left behind.
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "dialogs/dialog_host.h"
+
+namespace rolvanta::testing {
+
+class FakeDialogHost : public DialogHost {
+  public:
+    std::map<int, std::string> items;
+    std::map<int, std::vector<std::string>> lists;
+    std::map<int, int> selections;
+    std::map<int, bool> checks;
+    std::vector<MessageRequest> messages;
+    std::deque<MessageAnswer> answers;
+    bool ended = false;
+    DialogResult result = DialogResult::Cancelled;
+
+    std::string itemText(int id, std::size_t maxLength) const override {
+        const auto found = items.find(id);
+        return found == items.end() ? std::string() : found->second.substr(0, maxLength);
+    }
+    void setItemText(int id, std::string_view text) override { items[id] = std::string(text); }
+
+    void clearList(int id) override {
+        lists[id].clear();
+        selections[id] = -1;
+    }
+    void addListItem(int id, std::string_view text) override { lists[id].emplace_back(text); }
+    void selectListItem(int id, int position) override {
+        const int count = static_cast<int>(lists[id].size());
+        selections[id] = position >= 0 && position < count ? position : -1;
+    }
+    int listSelection(int id) const override {
+        const auto found = selections.find(id);
+        return found == selections.end() ? -1 : found->second;
+    }
+
+    bool isChecked(int id) const override {
+        const auto found = checks.find(id);
+        return found != checks.end() && found->second;
+    }
+
+    void endDialog(DialogResult how) override {
+        ended = true;
+        result = how;
+    }
+
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        messages.push_back(request);
+        if (answers.empty()) return MessageAnswer::Ok;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    // What the procedure receives when the user presses a button.
+    void click(DialogProcedure& procedure, int id) {
+        procedure.command(*this, id, Notification::Clicked);
+    }
+    void doubleClickList(DialogProcedure& procedure, int id, int position) {
+        selectListItem(id, position);
+        procedure.command(*this, id, Notification::DoubleClicked);
+    }
+};
+
+}  // namespace rolvanta::testing
