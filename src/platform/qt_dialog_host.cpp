@@ -1,0 +1,155 @@
+#include "platform/qt_dialog_host.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSignalBlocker>
+
+#include "engine/windows1252.h"
+
+namespace rolvanta {
+
+namespace {
+
+QString toQt(std::string_view windows1252) {
+    return QString::fromStdString(utf8FromWindows1252(windows1252));
+}
+
+std::string fromQt(const QString& text) { return windows1252FromUtf8(text.toStdString()); }
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+std::string QtDialogHost::itemText(int id, std::size_t maxLength) const {
+    QString text;
+    QWidget* item = dialog_.item(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(item)) {
+        text = edit->text();
+    } else if (auto* label = qobject_cast<QLabel*>(item)) {
+        text = label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
+        text = button->text();
+    } else if (auto* frame = qobject_cast<QGroupBox*>(item)) {
+        text = frame->title();
+    }
+    // Cut after the conversion: one character is one Windows-1252 byte.
+    std::string bytes = fromQt(text);
+    if (bytes.size() > maxLength) bytes.resize(maxLength);
+    return bytes;
+}
+
+void QtDialogHost::setItemText(int id, std::string_view text) {
+    QWidget* item = dialog_.item(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(item)) {
+        edit->setText(toQt(text));
+        edit->setCursorPosition(0);  // show the start of a text longer than the field
+    } else if (auto* label = qobject_cast<QLabel*>(item)) {
+        label->setText(toQt(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
+        button->setText(toQt(text));
+    } else if (auto* frame = qobject_cast<QGroupBox*>(item)) {
+        frame->setTitle(toQt(text));
+    }
+}
+
+// A procedure's own changes to the list are not the user's: no notification.
+void QtDialogHost::clearList(int id) {
+    if (auto* list = qobject_cast<QListWidget*>(dialog_.item(id))) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+    }
+}
+
+void QtDialogHost::addListItem(int id, std::string_view text) {
+    if (auto* list = qobject_cast<QListWidget*>(dialog_.item(id))) {
+        const QSignalBlocker quiet(list);
+        list->addItem(toQt(text));
+    }
+}
+
+void QtDialogHost::selectListItem(int id, int position) {
+    auto* list = qobject_cast<QListWidget*>(dialog_.item(id));
+    if (!list) return;
+    const QSignalBlocker quiet(list);
+    if (position >= 0 && position < list->count()) {
+        list->setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
+    } else {
+        list->clearSelection();
+        list->setCurrentRow(-1);
+    }
+}
+
+int QtDialogHost::listSelection(int id) const {
+    auto* list = qobject_cast<QListWidget*>(dialog_.item(id));
+    if (!list) return -1;
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+bool QtDialogHost::isChecked(int id) const {
+    auto* button = qobject_cast<QAbstractButton*>(dialog_.item(id));
+    return button && button->isChecked();
+}
+
+void QtDialogHost::endDialog(DialogResult result) {
+    dialog_.done(result == DialogResult::Accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+MessageAnswer QtDialogHost::showMessage(const MessageRequest& request) {
+    QWidget* owner = nullptr;
+    if (request.owner == MessageOwner::Dialog) owner = &dialog_;
+    if (request.owner == MessageOwner::MainWindow) owner = dialog_.parentWidget();
+    return showMessageBox(owner, request);
+}
+
+MessageAnswer showMessageBox(QWidget* owner, const MessageRequest& request) {
+    QMessageBox box(boxIcon(request.icon), QString::fromStdString(request.caption),
+                    QString::fromStdString(request.text), QMessageBox::NoButton, owner);
+    if (request.buttons == MessageButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return request.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+                                                                  : MessageAnswer::Ok;
+    }
+}
+
+DialogResult runTemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
+                               QWidget* owner) {
+    TemplateDialog window(dialog, owner);
+    QtDialogHost host(window);
+    QObject::connect(
+        &window, &TemplateDialog::commandIssued, &window,
+        [&](int id, Notification notification) { procedure.command(host, id, notification); });
+    procedure.initialise(host);
+    return window.exec() == QDialog::Accepted ? DialogResult::Accepted : DialogResult::Cancelled;
+}
+
+}  // namespace rolvanta

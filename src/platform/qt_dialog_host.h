@@ -1,0 +1,43 @@
+#pragma once
+
+// The dialog host over a dialog built from its template, and the modal run
+// of a dialog procedure. Item texts cross here between the procedures'
+// Windows-1252 and Qt's Unicode: a character Windows-1252 cannot hold is
+// read as "?".
+
+#include <QWidget>
+
+#include "dialogs/dialog_host.h"
+#include "platform/dialog_builder.h"
+
+namespace rolvanta {
+
+class QtDialogHost final : public DialogHost {
+  public:
+    explicit QtDialogHost(TemplateDialog& dialog) : dialog_(dialog) {}
+
+    std::string itemText(int id, std::size_t maxLength) const override;
+    void setItemText(int id, std::string_view text) override;
+    void clearList(int id) override;
+    void addListItem(int id, std::string_view text) override;
+    void selectListItem(int id, int position) override;
+    int listSelection(int id) const override;
+    bool isChecked(int id) const override;
+    void endDialog(DialogResult result) override;
+
+    // Owned by the dialog, by the dialog's owner, or by nobody, as asked.
+    MessageAnswer showMessage(const MessageRequest& request) override;
+
+  private:
+    TemplateDialog& dialog_;
+};
+
+// Shows a message box owned by owner (nullptr: by nobody) and waits for the answer.
+MessageAnswer showMessageBox(QWidget* owner, const MessageRequest& request);
+
+// Builds the dialog from its template, lets the procedure fill it in, and
+// hands it every command until the procedure ends the dialog.
+DialogResult runTemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
+                               QWidget* owner);
+
+}  // namespace rolvanta

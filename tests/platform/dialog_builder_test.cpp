@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <vector>
+
+#include "engine/windows1252.h"
+#include "platform/dialog_builder.h"
+
+namespace rolvanta {
+namespace {
+
+QString qtText(const char* windows1252) {
+    return QString::fromStdString(utf8FromWindows1252(windows1252));
+}
+
+QString shownText(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+    return QString();
+}
+
+// Where Tab goes from widget: the next widget in the focus chain that takes
+// the focus from the keyboard.
+QWidget* nextTabStop(QWidget* widget) {
+    for (QWidget* next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain()) {
+        if (next->focusPolicy() & Qt::TabFocus) return next;
+    }
+    return widget;
+}
+
+TEST(DialogUnitsToPixels, ScalesByAQuarterWidthAndAnEighthHeight) {
+    const struct {
+        const char* name;
+        DialogRect rect;
+        DialogBaseUnits units;
+        QRect expected;
+    } cases[] = {
+        {"the standard list box", {10, 15, 100, 60}, {6, 13}, QRect(15, 24, 150, 98)},
+        {"a half rounds away from zero", {2, 4, 2, 4}, {5, 13}, QRect(3, 7, 3, 7)},
+        {"an unrounded average width", {100, 0, 400, 0}, {6.41, 12.28}, QRect(160, 0, 641, 0)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(dialogUnitsToPixels(c.rect, c.units), c.expected) << c.name;
+    }
+}
+
+TEST(DialogBaseUnits, FollowTheFontSize) {
+    const QFont small = dialogFont(*findDialogTemplate(kSetupDialog));
+    QFont large = small;
+    large.setPointSize(small.pointSize() * 2);
+    const DialogBaseUnits at8 = dialogBaseUnits(small);
+    const DialogBaseUnits at16 = dialogBaseUnits(large);
+    constexpr double kHinting = 0.4;  // small sizes are hinted and rounded to pixels
+    EXPECT_NEAR(at16.width / at8.width, 2.0, kHinting);
+    EXPECT_NEAR(at16.height / at8.height, 2.0, kHinting);
+}
+
+// Every control of every dialog: present, findable by its id, of its kind,
+// with its text, at its scaled place, and in the tab order of the template.
+TEST(TemplateDialog, BuildsEveryControlOfEveryDialog) {
+    for (const DialogTemplate* dialog : allDialogTemplates()) {
+        const std::string name = dialog->resourceName;
+        TemplateDialog window(*dialog, nullptr);
+        const DialogBaseUnits units = window.baseUnits();
+        EXPECT_EQ(window.windowTitle(), qtText(dialog->caption)) << name;
+        EXPECT_EQ(window.size(), dialogUnitsToPixels(dialog->rect, units).size()) << name;
+        ASSERT_EQ(window.controls().size(), dialog->controlCount) << name;
+
+        std::vector<QWidget*> tabStops;
+        for (int i = 0; i < dialog->controlCount; ++i) {
+            const ControlTemplate& control = dialog->controls[i];
+            QWidget* widget = window.controls()[i];
+            const std::string what = name + " control " + std::to_string(i);
+            const QRect scaled = dialogUnitsToPixels(control.rect, units);
+            if (auto* list = qobject_cast<QListWidget*>(widget)) {
+                // Shortened to whole rows, by less than one row.
+                EXPECT_EQ(widget->geometry().topLeft(), scaled.topLeft()) << what;
+                EXPECT_EQ(widget->width(), scaled.width()) << what;
+                EXPECT_LE(widget->height(), scaled.height()) << what;
+                list->addItem("X");
+                EXPECT_GT(widget->height() + list->sizeHintForRow(0), scaled.height()) << what;
+                EXPECT_EQ((widget->height() - 2 * list->frameWidth()) % list->sizeHintForRow(0), 0)
+                    << what;
+                list->clear();
+            } else {
+                EXPECT_EQ(widget->geometry(), scaled) << what;
+            }
+            if (control.kind != ControlKind::Icon && control.kind != ControlKind::ListBox) {
+                EXPECT_EQ(shownText(widget), qtText(control.text)) << what;
+            }
+            if (control.id != kNoControlId) {
+                EXPECT_EQ(window.item(control.id), widget) << what;
+            }
+            if (control.style & kTabStop) {
+                tabStops.push_back(widget);
+                EXPECT_EQ(widget->focusPolicy(), Qt::StrongFocus) << what;
+            } else {
+                EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << what;
+            }
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                EXPECT_EQ(button->isDefault(), (control.style & kDefaultButton) != 0) << what;
+            }
+        }
+        ASSERT_FALSE(tabStops.empty()) << name;
+        EXPECT_EQ(window.focusWidget(), tabStops.front()) << name << ": the first tab stop";
+        for (std::size_t k = 0; k + 1 < tabStops.size(); ++k) {
+            EXPECT_EQ(nextTabStop(tabStops[k]), tabStops[k + 1]) << name << " tab stop " << k;
+        }
+        EXPECT_EQ(nextTabStop(tabStops.back()), tabStops.front()) << name << " wraps round";
+    }
+}
+
+TEST(TemplateDialog, ReportsCommandsWithTheControlsId) {
+    TemplateDialog window(*findDialogTemplate(kStandardProfileDialog), nullptr);
+    std::vector<std::pair<int, Notification>> commands;
+    QObject::connect(&window, &TemplateDialog::commandIssued,
+                     [&](int id, Notification n) { commands.emplace_back(id, n); });
+    auto* list = qobject_cast<QListWidget*>(window.item(standard_dialog::kProfileList));
+    list->addItems({"JB 150", "LB 200"});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const QPoint second = list->visualItemRect(list->item(1)).center();
+    // A double-click is a click followed by the double-click event.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+    QTest::mouseClick(qobject_cast<QPushButton*>(window.item(standard_dialog::kOk)),
+                      Qt::LeftButton);
+    QTest::keyClick(&window, Qt::Key_Escape);
+
+    const std::vector<std::pair<int, Notification>> expected = {
+        {standard_dialog::kProfileList, Notification::SelectionChanged},
+        {standard_dialog::kProfileList, Notification::DoubleClicked},
+        {standard_dialog::kOk, Notification::Clicked},
+        {kDialogCancelCommand, Notification::Clicked},
+    };
+    EXPECT_EQ(commands, expected);
+    EXPECT_TRUE(window.isVisible()) << "Esc leaves closing to the procedure";
+}
+
+TEST(TemplateDialog, AFittingEditHoldsOnlyWhatItCanShow) {
+    TemplateDialog window(*findDialogTemplate(kSetupDialog), nullptr);
+    window.show();
+    auto* passes = qobject_cast<QLineEdit*>(window.item(setup_dialog::kPassCount));
+    passes->setFocus();
+    QTest::keyClicks(passes, "1234567890123456789012345");
+    EXPECT_FALSE(passes->text().isEmpty());
+    EXPECT_LT(passes->text().size(), 25);
+    EXPECT_LE(passes->fontMetrics().horizontalAdvance(passes->text()), passes->width());
+}
+
+}  // namespace
+}  // namespace rolvanta
