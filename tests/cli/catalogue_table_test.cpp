@@ -78,24 +78,5 @@ TEST(BeamTable, RefusesWhatIsNotATableOfBeams) {
     }
 }
 
-TEST(CatalogueListing, OneAlignedLinePerBeamInCatalogueOrder) {
-    std::vector<ProfileRecord> records;
-    std::string error;
-    ASSERT_TRUE(readBeamTable(kHeader + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\n" +
-                                  "JB,JB 150,7.1,9.01,150,50,3,4.6,5,1.5,91.5\n",
-                              records, error));
-    ProfileList list;
-    list.assignFromFileOrder(records);
-    EXPECT_EQ(formatCatalogueListing(list),
-              "name    webWidth  webThickness  flangeHeight  flangeThickness  flangeSlope  "
-              "rootRadius  tipRadius  massPerLength  area\n"
-              "              mm            mm            mm               mm          deg  "
-              "        mm         mm          kg/mm   mm2\n"
-              "JB 150       150             3            50              4.6         91.5  "
-              "         5        1.5         0.0071   901\n"
-              "MB 200       200           5.7           100               10           98  "
-              "        11        5.5         0.0242  3080\n");
-}
-
 }  // namespace
 }  // namespace rolvanta::cli

@@ -138,11 +138,5 @@ TEST(ReplaceFile, DiskFullHalfwayLeavesTheOldFileAsItWas) {
     EXPECT_EQ(folder.listing(), "beam.rol\n") << "the cut temporary file is removed";
 }
 
-TEST(FileNameOf, DropsTheFolder) {
-    EXPECT_EQ(fileNameOf("/home/mill/beam.rol"), "beam.rol");
-    EXPECT_EQ(fileNameOf("beam.rol"), "beam.rol");
-    EXPECT_EQ(fileNameOf("work/"), "");
-}
-
 }  // namespace
 }  // namespace rolvanta

@@ -45,41 +45,6 @@ std::string valueAfter(const std::string& report, const std::string& label) {
     return "<missing>";
 }
 
-TEST(ResultsReport, HeaderRowsAreExact) {
-    const Project project = computedProject(5);
-    const auto lines = linesOf(formatResultsReport(project, "beam.txt", kFifthOfMarch2002));
-    const std::vector<std::string> header = {
-        "ROLVANTA",
-        "Results Of Project - beam.txt",
-        "Created -  5/3/2002 9.7.3",
-        "",
-        "Pass 1 (Required Dimensions Before Cooling)",
-        "( All Dimensions in mm,Kg,\xB0,\xB0"
-        "C )",
-        "",
-        "Beam Name\t\t: MB 100",
-        "Web Width\t\t= 101.2",
-        "Web Thickness\t\t= 4",
-        "Flange Height\t\t= 75",
-        "Flange Thickness\t= 7.2",
-        "Root Radius\t\t= 9",
-        "Tip Radius\t\t= 4.5",
-        "Live Flange Height\t= 35.5",
-        "Dead Flange Height\t= 35.5",
-        "Root Thickness\t\t= 9.6946",
-        "Tip Thickness\t\t= 4.7054",
-        "Flange Slope\t\t= 98",
-        "Mass Of Beam\t\t= 11.5",
-        "Length Of Beam\t\t= 1000",
-        "Number Of Passes\t= 5",
-        "Temperature\t\t= 1000",
-        "",
-    };
-    ASSERT_GE(lines.size(), header.size());
-    for (std::size_t i = 0; i < header.size(); ++i)
-        EXPECT_EQ(lines[i], header[i]) << "row " << i + 1;
-}
-
 TEST(ResultsReport, OneBlockPerShownPass) {
     const struct {
         int passCount;
@@ -98,31 +63,6 @@ TEST(ResultsReport, OneBlockPerShownPass) {
             EXPECT_EQ(lines[lines.size() - 17], c.lastLabel) << c.passCount;
         }
     }
-}
-
-TEST(ResultsReport, PassBlockListsRootBeforeTip) {
-    const Project project = computedProject(5);
-    const auto lines = linesOf(formatResultsReport(project, "t", {}));
-    const std::vector<std::string> block = {
-        "Pass - 2",
-        "Web Area\t\t= 404.8",
-        "Pass Width\t\t= 100.188",
-        "Web Thickness\t\t= 4.0404",
-        "Dead Flange Area\t= 263.268",
-        "Dead Flange Height\t= 34.5",
-        "Dead Flange Thickness\t= 7.63096",
-        "Dead Flange Root\t= 10.2749",
-        "Dead Flange Tip\t\t= 4.98704",
-        "Live Flange Area\t= 270.936",
-        "Live Flange Height\t= 42.5",
-        "Live Flange Thickness\t= 6.37496",
-        "Live Flange Root\t= 8.58371",
-        "Live Flange Tip\t\t= 4.16622",
-        "Cross Sectional Area\t= 1473.21",
-        "",
-        "",
-    };
-    for (std::size_t i = 0; i < block.size(); ++i) EXPECT_EQ(lines[24 + i], block[i]) << i;
 }
 
 TEST(ResultsReport, NumbersHaveSixSignificantDigits) {
@@ -195,14 +135,6 @@ TEST(ResultsReport, FailedWriteIsShownAndReported) {
     ASSERT_EQ(shell.shown.size(), 2u);
     EXPECT_EQ(shell.shown[1].text, "Cannot Open File");
     EXPECT_EQ(shell.shown[1].caption, "Error");
-}
-
-TEST(ReportTime, NowIsAPlausibleLocalTime) {
-    const ReportTime now = currentReportTime();
-    EXPECT_GE(now.year, 2024);
-    EXPECT_TRUE(now.month >= 1 && now.month <= 12);
-    EXPECT_TRUE(now.day >= 1 && now.day <= 31);
-    EXPECT_TRUE(now.hour >= 0 && now.hour <= 23);
 }
 
 }  // namespace
