@@ -1,40 +1,42 @@
 #include "cli/design_inputs.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstring>
+#include <map>
 #include <vector>
 
-#include "engine/coefficient_rules.h"
-#include "engine/number_reader.h"
+#include "dialogs/coefficients_dialog.h"
+#include "dialogs/custom_profile_dialog.h"
+#include "dialogs/setup_about_dialogs.h"
+#include "dialogs/standard_profile_dialog.h"
 #include "engine/pass_schedule.h"
 #include "engine/windows1252.h"
+#include "resources/dialog_ids.h"
 
 namespace rolvanta::cli {
 
 namespace {
 
-// The dialogs' edit fields hold at most this many characters.
-constexpr std::size_t kFieldLength = 9;
-// The coefficient list fields hold more.
-constexpr std::size_t kListLength = 99;
+// A dialog with nobody at it: its edit fields hold the texts given on the
+// command line, and the dialog's own procedures read them, so that the tool
+// takes every input exactly as the desktop program does.
+class FilledDialog final : public DialogHost {
+  public:
+    std::string itemText(int id, std::size_t maxLength) const override {
+        const auto item = items_.find(id);
+        return item == items_.end() ? std::string() : item->second.substr(0, maxLength);
+    }
+    void setItemText(int id, std::string_view text) override { items_[id] = std::string(text); }
 
-// A number as a dialog shows it in an edit field: "%.3f", in any locale.
-std::string fieldText(float value) {
-    char text[64];
-    const auto end =
-        std::to_chars(text, text + sizeof text, double{value}, std::chars_format::fixed, 3).ptr;
-    return {text, end};
-}
+    void clearList(int) override {}
+    void addListItem(int, std::string_view) override {}
+    void selectListItem(int, int) override {}
+    int listSelection(int) const override { return -1; }
+    bool isChecked(int) const override { return false; }
+    void endDialog(DialogResult) override {}
+    MessageAnswer showMessage(const MessageRequest&) override { return MessageAnswer::Ok; }
 
-float readField(std::string_view text) { return readFloatNumber(text, kFieldLength); }
-
-// The name as an edit field of 9 characters takes it.
-void takeName(BeamSection& section, std::string_view windows1252Name) {
-    const std::string_view cut = windows1252Name.substr(0, kFieldLength);
-    std::memset(section.name, 0, sizeof section.name);
-    std::memcpy(section.name, cut.data(), cut.size());
-}
+  private:
+    std::map<int, std::string> items_;
+};
 
 std::vector<std::string_view> splitAtCommas(std::string_view text) {
     std::vector<std::string_view> fields;
@@ -44,6 +46,16 @@ std::vector<std::string_view> splitAtCommas(std::string_view text) {
         if (comma == std::string_view::npos) return fields;
         text.remove_prefix(comma + 1);
     }
+}
+
+BeamSection setupFrom(const BeamSection& section, std::string_view passesText,
+                      std::string_view temperatureText) {
+    FilledDialog setup;
+    setup.setItemText(setup_dialog::kPassCount, passesText);
+    setup.setItemText(setup_dialog::kTemperature, temperatureText);
+    BeamSection result = section;
+    readSetupDialog(setup, result);
+    return result;
 }
 
 }  // namespace
@@ -57,19 +69,9 @@ void startNewProject(Project& project) {
 }
 
 void takeCatalogueProfile(Project& project, const ProfileRecord& record) {
-    BeamSection& s = project.section;
-    takeName(s, std::string_view(record.name, strnlen(record.name, kNameFieldSize)));
-    setFinishedWebWidth(s, readField(fieldText(record.webWidth)));
-    s.webThickness = readField(fieldText(record.webThickness));
-    s.flangeHeight = readField(fieldText(record.flangeHeight));
-    s.flangeThickness = readField(fieldText(record.flangeThickness));
-    s.rootRadius = readField(fieldText(record.rootRadius));
-    s.tipRadius = readField(fieldText(record.tipRadius));
-    s.flangeSlope = readField(fieldText(record.flangeSlope));
-    s.area = readField(fieldText(record.area));
-    s.massPerLength = readField(fieldText(record.massPerLength));
-    s.length = 1000.0f;
-    s.mass = s.massPerLength * s.length;
+    FilledDialog dialog;
+    showProfileValues(dialog, record);
+    takeStandardProfile(dialog, project.section);
     project.flags.standardChosen = 1;
 }
 
@@ -77,43 +79,29 @@ bool takeTypedSection(Project& project, std::string_view text) {
     const auto fields = splitAtCommas(text);
     if (fields.size() != 10) return false;
 
-    BeamSection& s = project.section;
-    takeName(s, windows1252FromUtf8(fields[0]));
-    setFinishedWebWidth(s, readField(fields[1]));
-    s.webThickness = readField(fields[2]);
-    s.flangeHeight = readField(fields[3]);
-    s.flangeThickness = readField(fields[4]);
-    s.rootRadius = readField(fields[5]);
-    s.tipRadius = readField(fields[6]);
-    s.flangeSlope = readField(fields[7]);
-    s.mass = readField(fields[8]);
-    s.length = readField(fields[9]);
-    // The web and both flanges, each flange counted across its two legs;
-    // radii and taper do not enter. Evaluated in extended precision.
-    const long double area =
-        static_cast<long double>(s.webWidth) * s.webThickness +
-        (static_cast<long double>(s.flangeHeight) - s.webThickness) * s.flangeThickness * 2;
-    const auto stored = static_cast<float>(area);
-    s.area = std::isfinite(stored) ? stored : 0.0f;
+    namespace ids = custom_dialog;
+    const int order[] = {ids::kName,         ids::kWebWidth,        ids::kWebThickness,
+                         ids::kFlangeHeight, ids::kFlangeThickness, ids::kRootRadius,
+                         ids::kTipRadius,    ids::kFlangeSlope,     ids::kMass,
+                         ids::kLength};
+    FilledDialog dialog;
+    dialog.setItemText(ids::kName, windows1252FromUtf8(fields[0]));
+    for (int i = 1; i < 10; ++i) dialog.setItemText(order[i], fields[i]);
+    takeCustomProfile(dialog, project.section);
     project.flags.customEntered = 1;
     return true;
 }
 
 std::int32_t setupPassCount(std::string_view text) {
-    const unsigned long passes = readUnsignedNumber(text);
-    if (passes < 5) return 5;
-    if (passes > 13) return 13;
-    return static_cast<std::int32_t>(passes);
+    return setupFrom(BeamSection{}, text, "").passCount;
 }
 
 float setupTemperature(std::string_view text) {
-    const float temperature = readFloatNumber(text, kFieldLength);
-    return temperature >= 800.0f && temperature <= 1200.0f ? temperature : 1000.0f;
+    return setupFrom(BeamSection{}, "", text).temperature;
 }
 
 void applySetup(Project& project, std::string_view passesText, std::string_view temperatureText) {
-    project.section.temperature = setupTemperature(temperatureText);
-    project.section.passCount = setupPassCount(passesText);
+    project.section = setupFrom(project.section, passesText, temperatureText);
     project.flags.setupDone = 1;
 }
 
@@ -123,33 +111,25 @@ bool CoefficientInput::given() const {
 }
 
 bool applyCoefficients(Project& project, const CoefficientInput& input) {
-    float limits[6] = {};  // webFrom, webTo, liveFrom, liveTo, deadFrom, deadTo
-    bool allLimits = true;
-    const std::string* pairs[] = {&input.webLimits, &input.liveLimits, &input.deadLimits};
-    for (int i = 0; i < 3; ++i) {
-        if (pairs[i]->empty()) {
-            allLimits = false;
-            continue;
-        }
-        const auto fields = splitAtCommas(*pairs[i]);
+    namespace ids = coefficients_dialog;
+    FilledDialog dialog;
+    dialog.setItemText(ids::kWebList, input.webList);
+    dialog.setItemText(ids::kLiveList, input.liveList);
+    dialog.setItemText(ids::kDeadList, input.deadList);
+    const struct {
+        const std::string& pair;
+        int from, to;
+    } limits[] = {{input.webLimits, ids::kWebFrom, ids::kWebTo},
+                  {input.liveLimits, ids::kLiveFrom, ids::kLiveTo},
+                  {input.deadLimits, ids::kDeadFrom, ids::kDeadTo}};
+    for (const auto& limit : limits) {
+        if (limit.pair.empty()) continue;  // an empty field reads as 0: no limits
+        const auto fields = splitAtCommas(limit.pair);
         if (fields.size() != 2) return false;
-        limits[2 * i] = readField(fields[0]);
-        limits[2 * i + 1] = readField(fields[1]);
+        dialog.setItemText(limit.from, fields[0]);
+        dialog.setItemText(limit.to, fields[1]);
     }
-
-    CoefficientSet& c = project.coefficients;
-    const BeamSection& s = project.section;
-    project.flags.coefficientListsEntered = 1;
-    parseCoefficientLists(c, s, std::string_view(input.webList).substr(0, kListLength),
-                          std::string_view(input.liveList).substr(0, kListLength),
-                          std::string_view(input.deadList).substr(0, kListLength));
-    // A limit that reads as 0 (empty, or not a number) leaves the limits out.
-    for (float limit : limits) allLimits = allLimits && limit != 0.0f;
-    if (allLimits) {
-        applyCoefficientLimits(c, s, limits[0], limits[1], limits[2], limits[3], limits[4],
-                               limits[5]);
-        adjustHeightSteps(c, s);
-    }
+    readCoefficientsDialog(dialog, project);
     project.flags.coefficientsGiven = 1;
     return true;
 }

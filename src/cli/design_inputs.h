@@ -1,9 +1,11 @@
 #pragma once
 
-// How the command-line tool fills a project: each step takes its input as
-// the desktop program's dialog for that step would, from the same texts, and
-// sets the same flags. Texts are UTF-8; names are stored in Windows-1252.
+// How the command-line tool fills a project: each step hands its texts to
+// the desktop program's own dialog procedure for that step, and sets the same
+// flags as the dialog's OK. Texts are UTF-8; names are stored in
+// Windows-1252.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,9 +30,8 @@ void takeCatalogueProfile(Project& project, const ProfileRecord& record);
 // when the text does not hold exactly ten fields.
 bool takeTypedSection(Project& project, std::string_view text);
 
-// The Setup dialog's reading of its two fields: 5 to 13 passes (text that is
-// not a number gives 5, any number above 13 gives 13); 800 to 1200 degC
-// (anything else, an empty field included, gives 1000).
+// The Setup dialog's reading of one of its fields: 5 to 13 passes; 800 to
+// 1200 degC, 1000 for anything else.
 std::int32_t setupPassCount(std::string_view text);
 float setupTemperature(std::string_view text);
 
