@@ -9,15 +9,9 @@
 
 #include "app/session.h"
 #include "app/shell.h"
+#include "resources/dialog_templates.h"  // the dialogs the commands open, by resource name
 
 namespace rolvanta {
-
-// The dialogs the input commands open, by resource name.
-inline constexpr const char* kStandardProfileDialog = "DIALOG_INPUTS_PROFILESELECTION_STANDARD";
-inline constexpr const char* kCustomProfileDialog = "DIALOG_INPUTS_PROFILESELECTION_CUSTOM";
-inline constexpr const char* kCoefficientsDialog = "DIALOG_INPUTS_COEFFICIENTS";
-inline constexpr const char* kSetupDialog = "DIALOG_INPUTS_SETUP";
-inline constexpr const char* kAboutDialog = "DIALOG_HELP_ABOUT";
 
 // Runs one command. False when command is none of the main window's.
 bool runCommand(Session& session, Shell& shell, int command);

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QSignalBlocker>
 
 #include "engine/windows1252.h"
@@ -20,20 +19,6 @@ QString toQt(std::string_view windows1252) {
 }
 
 std::string fromQt(const QString& text) { return windows1252FromUtf8(text.toStdString()); }
-
-QMessageBox::Icon boxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Warning:
-            return QMessageBox::Warning;
-        case MessageIcon::Error:
-            return QMessageBox::Critical;
-        case MessageIcon::Question:
-            return QMessageBox::Question;
-        case MessageIcon::None:
-            break;
-    }
-    return QMessageBox::NoIcon;
-}
 
 }  // namespace
 
@@ -112,39 +97,10 @@ void QtDialogHost::endDialog(DialogResult result) {
     dialog_.done(result == DialogResult::Accepted ? QDialog::Accepted : QDialog::Rejected);
 }
 
-MessageAnswer QtDialogHost::showMessage(const MessageRequest& request) {
-    QWidget* owner = nullptr;
-    if (request.owner == MessageOwner::Dialog) owner = &dialog_;
-    if (request.owner == MessageOwner::MainWindow) owner = dialog_.parentWidget();
-    return showMessageBox(owner, request);
-}
-
-MessageAnswer showMessageBox(QWidget* owner, const MessageRequest& request) {
-    QMessageBox box(boxIcon(request.icon), QString::fromStdString(request.caption),
-                    QString::fromStdString(request.text), QMessageBox::NoButton, owner);
-    if (request.buttons == MessageButtons::YesNoCancel) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MessageAnswer::Yes;
-        case QMessageBox::No:
-            return MessageAnswer::No;
-        case QMessageBox::Cancel:
-            return MessageAnswer::Cancel;
-        default:
-            return request.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-                                                                  : MessageAnswer::Ok;
-    }
-}
-
 DialogResult runTemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
-                               QWidget* owner) {
+                               QWidget* owner, MessageShell& messages) {
     TemplateDialog window(dialog, owner);
-    QtDialogHost host(window);
+    QtDialogHost host(window, messages);
     QObject::connect(
         &window, &TemplateDialog::commandIssued, &window,
         [&](int id, Notification notification) { procedure.command(host, id, notification); });

@@ -14,7 +14,10 @@ namespace rolvanta {
 
 class QtDialogHost final : public DialogHost {
   public:
-    explicit QtDialogHost(TemplateDialog& dialog) : dialog_(dialog) {}
+    // Message boxes go through messages: the main window's shell, which
+    // owns a MessageOwner::Dialog box by the open dialog.
+    QtDialogHost(TemplateDialog& dialog, MessageShell& messages)
+        : dialog_(dialog), messages_(messages) {}
 
     std::string itemText(int id, std::size_t maxLength) const override;
     void setItemText(int id, std::string_view text) override;
@@ -25,19 +28,18 @@ class QtDialogHost final : public DialogHost {
     bool isChecked(int id) const override;
     void endDialog(DialogResult result) override;
 
-    // Owned by the dialog, by the dialog's owner, or by nobody, as asked.
-    MessageAnswer showMessage(const MessageRequest& request) override;
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        return messages_.showMessage(request);
+    }
 
   private:
     TemplateDialog& dialog_;
+    MessageShell& messages_;
 };
-
-// Shows a message box owned by owner (nullptr: by nobody) and waits for the answer.
-MessageAnswer showMessageBox(QWidget* owner, const MessageRequest& request);
 
 // Builds the dialog from its template, lets the procedure fill it in, and
 // hands it every command until the procedure ends the dialog.
 DialogResult runTemplateDialog(const DialogTemplate& dialog, DialogProcedure& procedure,
-                               QWidget* owner);
+                               QWidget* owner, MessageShell& messages);
 
 }  // namespace rolvanta

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "catalogue_fixture.h"
 #include "dialogs/custom_profile_dialog.h"
 #include "engine/hot_section.h"
 #include "resources/dialog_ids.h"
+#include "support/catalogue_fixture.h"
 #include "support/example_section.h"
 #include "support/fake_dialog_host.h"
 
@@ -93,7 +93,7 @@ TEST_F(CustomProfileDialogTest, SavedOnlyWhenTheCatalogueTookIt) {
     for (const auto& c : cases) {
         writeCatalogue({testing::profile("JB 150", 150.0f)});
         const std::string working = files.working;
-        if (c.unwritable) files.working = (directory / "missing" / "profile.dat").string();
+        if (c.unwritable) files.working = folder / "missing/profile.dat";
         open();
         host.items[ids::kName] = "MB 250 NEW";
         type("250", "6.9", "125", "12.5", c.length);

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue_fixture.h"
 #include "dialogs/standard_profile_dialog.h"
 #include "resources/dialog_ids.h"
+#include "support/catalogue_fixture.h"
 #include "support/example_section.h"
 #include "support/fake_dialog_host.h"
 
@@ -19,7 +19,6 @@ using testing::profile;
 class StandardProfileDialogTest : public testing::CatalogueFixture {
   protected:
     void SetUp() override {
-        CatalogueFixture::SetUp();
         // P, Q and R in name order, written to the file out of it.
         writeCatalogue(
             {profile("R 300", 300.0f), profile("P 100", 100.0f), profile("Q 200", 200.0f)});

@@ -16,6 +16,7 @@
 #include "dialogs/standard_profile_dialog.h"
 #include "platform/qt_dialog_host.h"
 #include "support/example_section.h"
+#include "support/recording_message_shell.h"
 
 #ifndef ROLVANTA_SCREENSHOT_DIR
 #define ROLVANTA_SCREENSHOT_DIR "screenshots"
@@ -64,7 +65,8 @@ TEST(DialogScreenshots, EveryDialogIsDrawnWithItsTextsWhole) {
     for (const DialogTemplate* dialog : allDialogTemplates()) {
         const QString name = QString::fromLatin1(dialog->resourceName);
         TemplateDialog window(*dialog, nullptr);
-        QtDialogHost host(window);
+        testing::RecordingMessageShell messages;
+        QtDialogHost host(window, messages);
         fillWithExample(dialog->resourceName, host);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << name.toStdString();

@@ -4,19 +4,19 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
 
 #include "dialogs/setup_about_dialogs.h"
-#include "dialogs/standard_profile_dialog.h"
 #include "platform/qt_dialog_host.h"
 #include "support/example_section.h"
+#include "support/recording_message_shell.h"
 
 namespace rolvanta {
 namespace {
+
+testing::RecordingMessageShell messages;
 
 // Runs action once the next modal window (dialog or message box) is open.
 void whenModalOpens(std::function<void(QWidget*)> action) {
@@ -28,10 +28,6 @@ void whenModalOpens(std::function<void(QWidget*)> action) {
 }
 
 QWidget* item(QWidget* dialog, int id) { return static_cast<TemplateDialog*>(dialog)->item(id); }
-
-void click(QWidget* dialog, int id) {
-    QTest::mouseClick(qobject_cast<QPushButton*>(item(dialog, id)), Qt::LeftButton);
-}
 
 TEST(QtDialogHost, TextsCrossBetweenWindows1252AndUnicode) {
     const struct {
@@ -51,7 +47,7 @@ TEST(QtDialogHost, TextsCrossBetweenWindows1252AndUnicode) {
         {"a character beyond 16 bits", QString::fromUtf8("I\U0001F600I"), 9, "I?I"},
     };
     TemplateDialog window(*findDialogTemplate(kCustomProfileDialog), nullptr);
-    QtDialogHost host(window);
+    QtDialogHost host(window, messages);
     auto* name = qobject_cast<QLineEdit*>(window.item(custom_dialog::kName));
     for (const auto& c : cases) {
         name->setText(c.typed);
@@ -65,7 +61,7 @@ TEST(QtDialogHost, TextsCrossBetweenWindows1252AndUnicode) {
 
 TEST(QtDialogHost, ListAndCheckBoxWithoutNotifyingTheProcedure) {
     TemplateDialog window(*findDialogTemplate(kStandardProfileDialog), nullptr);
-    QtDialogHost host(window);
+    QtDialogHost host(window, messages);
     int notifications = 0;
     QObject::connect(&window, &TemplateDialog::commandIssued, [&] { ++notifications; });
     constexpr int kList = standard_dialog::kProfileList;
@@ -83,7 +79,7 @@ TEST(QtDialogHost, ListAndCheckBoxWithoutNotifyingTheProcedure) {
     EXPECT_EQ(notifications, 0);
 
     TemplateDialog custom(*findDialogTemplate(kCustomProfileDialog), nullptr);
-    QtDialogHost customHost(custom);
+    QtDialogHost customHost(custom, messages);
     EXPECT_FALSE(customHost.isChecked(custom_dialog::kAddToCatalogue));
     QTest::mouseClick(qobject_cast<QCheckBox*>(custom.item(custom_dialog::kAddToCatalogue)),
                       Qt::LeftButton);
@@ -98,7 +94,7 @@ TEST(RunTemplateDialog, OkTakesWhatIsTypedAndEscapeCancels) {
         QTest::keyClicks(item(dialog, setup_dialog::kPassCount), "6");
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(runTemplateDialog(setup, procedure, nullptr), DialogResult::Cancelled);
+    EXPECT_EQ(runTemplateDialog(setup, procedure, nullptr, messages), DialogResult::Cancelled);
     EXPECT_EQ(project.section.passCount, 5);
 
     whenModalOpens([](QWidget* dialog) {
@@ -106,34 +102,9 @@ TEST(RunTemplateDialog, OkTakesWhatIsTypedAndEscapeCancels) {
         QTest::keyClicks(item(dialog, setup_dialog::kTemperature), "1100");
         QTest::keyClick(item(dialog, setup_dialog::kTemperature), Qt::Key_Return);
     });
-    EXPECT_EQ(runTemplateDialog(setup, procedure, nullptr), DialogResult::Accepted);
+    EXPECT_EQ(runTemplateDialog(setup, procedure, nullptr, messages), DialogResult::Accepted);
     EXPECT_EQ(project.section.passCount, 13);
     EXPECT_EQ(project.section.temperature, 1100.0f);
-}
-
-TEST(RunTemplateDialog, MessagesAreOwnedAsAsked) {
-    QWidget mainWindow;
-    mainWindow.show();
-    Project project = testing::exampleProject();
-    ProfileList catalogue;
-    const CatalogueFiles files{"no-such-directory/profile.dat", ""};
-    StandardProfileDialog procedure(project, catalogue, files);
-    QString shown;
-    QWidget* owner = nullptr;
-    whenModalOpens([&](QWidget* dialog) {
-        whenModalOpens([&](QWidget* box) {
-            shown = static_cast<QMessageBox*>(box)->text();
-            owner = box->parentWidget();
-            static_cast<QMessageBox*>(box)->accept();
-        });
-        click(dialog, standard_dialog::kOk);  // nothing to pick: the dialog stays open
-        click(dialog, standard_dialog::kCancel);
-    });
-    EXPECT_EQ(
-        runTemplateDialog(*findDialogTemplate(kStandardProfileDialog), procedure, &mainWindow),
-        DialogResult::Cancelled);
-    EXPECT_EQ(shown, "Couldn't Get Index !");
-    EXPECT_EQ(owner, &mainWindow);
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
 #pragma once
 
-// A test with a catalogue file of its own in a scratch directory.
+// A test with a catalogue file of its own in a folder of its own.
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "storage/file_io.h"
 #include "storage/profile_catalogue.h"
+#include "support/temporary_folder.h"
 
 namespace rolvanta::testing {
 
@@ -29,15 +29,7 @@ inline ProfileRecord profile(const char* name, float webWidth) {
 
 class CatalogueFixture : public ::testing::Test {
   protected:
-    void SetUp() override {
-        directory = std::filesystem::temp_directory_path() /
-                    ("rolvanta-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(directory);
-        std::filesystem::create_directories(directory);
-        files.working = (directory / "profile.dat").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(directory); }
+    CatalogueFixture() { files.working = folder / "profile.dat"; }
 
     // Writes the records in the order given.
     void writeCatalogue(const std::vector<ProfileRecord>& records) const {
@@ -51,7 +43,7 @@ class CatalogueFixture : public ::testing::Test {
         return decodeProfileRecords(bytes);
     }
 
-    std::filesystem::path directory;
+    TemporaryFolder folder;
     CatalogueFiles files;
 };
 
