@@ -2,14 +2,13 @@
 
 namespace rolvanta {
 
-void startUp(Session& session, Shell& shell, const FontMeasures& defaultFont,
-             const PixelRect& clientRect) {
+void startUp(Session& session, Shell& shell, const WindowMeasures& measures) {
     Project& project = session.project;
     resetProjectFlags(project.flags);
-    session.textLayout = measureTextMetrics(defaultFont);
+    session.textLayout = measureTextMetrics(measures.defaultFont, measures.pageFontHeight);
     resetBeamSection(project.section);
     loadDefaultCoefficients(project.coefficients);
-    session.initialClientRect = clientRect;
+    session.initialClientRect = measures.clientRect;
     shell.setWindowTitle(std::string(kProgramName) + " - Start New Project");
     updateScrollRanges(session.textScroll, session.textLayout);
 

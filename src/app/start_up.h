@@ -11,9 +11,13 @@
 
 namespace rolvanta {
 
-// defaultFont: the window's default font, which the text pages are laid out
-// by; clientRect: the client area as the window was created.
-void startUp(Session& session, Shell& shell, const FontMeasures& defaultFont,
-             const PixelRect& clientRect);
+// What the window measured as it was created.
+struct WindowMeasures {
+    FontMeasures defaultFont;  // the text pages are laid out by it
+    int pageFontHeight = 0;    // cell height of the font the pages are drawn in
+    PixelRect clientRect;      // the client area
+};
+
+void startUp(Session& session, Shell& shell, const WindowMeasures& measures);
 
 }  // namespace rolvanta

@@ -21,6 +21,9 @@ struct TextLayout {
     int maxWidth = 0;    // the widest page line allowed for: 40 average characters, 22 capitals
 };
 
-TextLayout measureTextMetrics(const FontMeasures& font);
+// The layout by the default font's measures. Lines are never closer than
+// pageFontHeight, the cell height of the font the pages are drawn in, so
+// that they cannot overlap whatever default font the desktop has.
+TextLayout measureTextMetrics(const FontMeasures& font, int pageFontHeight = 0);
 
 }  // namespace rolvanta

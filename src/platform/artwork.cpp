@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QTransform>
 
 #include "resources/main_toolbar.h"
 
@@ -206,43 +207,51 @@ QImage drawWelcomePicture() {
     sky.setColorAt(1, QColor(5, 10, 30));
     p.fillRect(panel, sky);
 
-    // The pair of rolls with the hot section between them.
-    const double cx = 560, cy = 270;
-    QRadialGradient steel(QPointF(cx - 40, cy - 190), 180);
-    steel.setColorAt(0, QColor(210, 215, 225));
-    steel.setColorAt(1, QColor(90, 95, 110));
-    p.setPen(QPen(QColor(40, 45, 60), 2));
-    p.setBrush(steel);
-    p.drawEllipse(QPointF(cx, cy - 175), 170, 110);
-    QRadialGradient steelBelow(QPointF(cx - 40, cy + 140), 180);
-    steelBelow.setColorAt(0, QColor(210, 215, 225));
-    steelBelow.setColorAt(1, QColor(90, 95, 110));
-    p.setBrush(steelBelow);
-    p.drawEllipse(QPointF(cx, cy + 175), 170, 110);
+    p.setClipRect(panel);
 
-    // The passes back through the mill, largest first, each a little
-    // slimmer, ending in the finished beam glowing at rolling heat.
-    const QColor passColours[] = {QColor(130, 17, 70), QColor(181, 232, 0), QColor(40, 253, 16),
-                                  QColor(184, 132, 85), QColor(244, 181, 6)};
-    for (int pass = 0; pass < 5; ++pass) {
-        const double depth = 150 - pass * 12, width = 190 - pass * 22;
-        const double web = 40 - pass * 6.5, flange = 42 - pass * 6.5;
-        p.setPen(QPen(passColours[pass], 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawPolygon(beamOutline(cx, cy, depth, width, web, flange));
+    // A pair of rolls with the beam between them as it lies in the pass:
+    // web across, flanges standing up and down between the roll collars.
+    const double cx = 590, cy = 275;
+    for (const double rollY : {cy - 215.0, cy + 215.0}) {
+        QRadialGradient steel(QPointF(cx - 50, rollY - 40), 220);
+        steel.setColorAt(0, QColor(215, 220, 230));
+        steel.setColorAt(1, QColor(80, 85, 100));
+        p.setPen(QPen(QColor(30, 35, 50), 2));
+        p.setBrush(steel);
+        p.drawEllipse(QPointF(cx, rollY), 150, 150);
     }
-    QLinearGradient glow(QPointF(cx, cy - 50), QPointF(cx, cy + 50));
-    glow.setColorAt(0, QColor(255, 200, 80));
+
+    // The finished beam glowing at rolling heat, and around it the passes
+    // back through the mill, each a little fuller, out to the first.
+    QLinearGradient glow(QPointF(cx, cy - 45), QPointF(cx, cy + 45));
+    glow.setColorAt(0, QColor(255, 210, 90));
     glow.setColorAt(1, QColor(230, 80, 20));
     p.setPen(QPen(QColor(255, 240, 200), 1.5));
     p.setBrush(glow);
-    p.drawPolygon(beamOutline(cx, cy, 100, 80, 8, 12));
+    p.drawPolygon(QTransform()
+                      .rotate(90, Qt::ZAxis)
+                      .map(beamOutline(0, 0, 126, 90, 9, 13))
+                      .translated(cx, cy));
+    const QColor passColours[] = {QColor(130, 17, 70), QColor(181, 232, 0), QColor(40, 253, 16),
+                                  QColor(184, 132, 85), QColor(244, 181, 6)};
+    p.setBrush(Qt::NoBrush);
+    for (int pass = 0; pass < 5; ++pass) {
+        const double t = pass / 5.0;  // 0 the first pass, 1 the finished beam
+        const double across = 166 - 40 * t, upright = 64 + 26 * t;
+        const double web = 44 - 35 * t, flange = 40 - 27 * t;
+        p.setPen(QPen(passColours[pass], 2));
+        p.drawPolygon(QTransform()
+                          .rotate(90, Qt::ZAxis)
+                          .map(beamOutline(0, 0, across, upright, web, flange))
+                          .translated(cx, cy));
+    }
+    p.setClipping(false);
 
     // The program's name and what it does.
     QFont title(QStringLiteral("Liberation Serif"));
-    title.setPixelSize(64);
+    title.setPixelSize(54);
     title.setBold(true);
-    title.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 4);
     p.setFont(title);
     p.setPen(QColor(255, 255, 255));
     p.drawText(QRectF(40, 90, 360, 80), Qt::AlignLeft | Qt::AlignVCenter,

@@ -149,7 +149,9 @@ MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWid
     registerDialogs(dialogs_, session_, *this);
 
     const QSize screen = this->screen() ? this->screen()->availableSize() : QSize(1024, 768);
-    startUp(session_, *this, defaultFontMeasures(), {0, 0, screen.width(), screen.height()});
+    const int pageFontHeight = QFontMetrics(TextPageWidget::pageFont()).height();
+    startUp(session_, *this,
+            {defaultFontMeasures(), pageFontHeight, {0, 0, screen.width(), screen.height()}});
     verticalBar_->setRange(session_.textScroll.vertical.minimum,
                            session_.textScroll.vertical.maximum);
     horizontalBar_->setRange(session_.textScroll.horizontal.minimum,

@@ -7,6 +7,7 @@
 #include "display/text_page.h"
 #include "engine/windows1252.h"
 #include "platform/artwork.h"
+#include "platform/fonts.h"
 
 namespace rolvanta {
 namespace {
@@ -44,12 +45,7 @@ TextPageWidget::TextPageWidget(const Session& session, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-QFont TextPageWidget::pageFont() {
-    QFont font(QStringLiteral("Times"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(15);
-    return font;
-}
+QFont TextPageWidget::pageFont() { return timesFont(15); }
 
 void TextPageWidget::setWelcomePicture(const QImage& picture) {
     welcomePicture_ = picture;

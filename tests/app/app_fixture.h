@@ -17,9 +17,11 @@ namespace rolvanta::testing {
 // A default font as the window system commonly reports one.
 inline FontMeasures systemFont() { return {16, 0, 7, true}; }
 
+inline WindowMeasures windowMeasures() { return {systemFont(), 15, {0, 0, 1280, 1000}}; }
+
 class AppTest : public ::testing::Test {
   protected:
-    AppTest() { startUp(session, shell, systemFont(), {0, 0, 1280, 1000}); }
+    AppTest() { startUp(session, shell, windowMeasures()); }
 
     bool run(int command) { return runCommand(session, shell, command); }
 

@@ -110,7 +110,7 @@ TEST_F(MainCommands, ComputeRunsOnlyWithACompleteSection) {
         SCOPED_TRACE(c.name);
         Session fresh;
         FakeShell window;
-        startUp(fresh, window, systemFont(), {});
+        startUp(fresh, window, windowMeasures());
         runCommand(fresh, window, kMenuNewProject);
         fresh.project.section = exampleSection(7);
         ProjectFlags& flags = fresh.project.flags;
@@ -203,7 +203,7 @@ TEST_F(MainCommands, ExitWithChangesAsksFirst) {
         SCOPED_TRACE(c.name);
         Session fresh;
         FakeShell window;
-        startUp(fresh, window, systemFont(), {});
+        startUp(fresh, window, windowMeasures());
         runCommand(fresh, window, kMenuNewProject);
         fresh.project.flags.customEntered = 1;
         window.answers = {c.answer};

@@ -266,7 +266,7 @@ TEST_F(ProjectCommands, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
         SCOPED_TRACE(c.name);
         Session fresh;
         FakeShell window;
-        startUp(fresh, window, systemFont(), {});
+        startUp(fresh, window, windowMeasures());
         runCommand(fresh, window, kMenuNewProject);
         fresh.project.section = exampleSection(6);
         fresh.project.flags.customEntered = 1;

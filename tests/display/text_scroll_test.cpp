@@ -32,6 +32,11 @@ TEST(TextLayout, MeasuresFromTheDefaultFont) {
     }
 }
 
+TEST(TextLayout, LinesAreNeverCloserThanThePageFontsCells) {
+    EXPECT_EQ(measureTextMetrics({14, 0, 6, true}, 15).lineHeight, 15);
+    EXPECT_EQ(measureTextMetrics({16, 1, 7, true}, 15).lineHeight, 17);
+}
+
 TEST(TextScroll, RequestsMoveTheVerticalPositionByWholeLines) {
     const TextLayout layout = measureTextMetrics({16, 0, 7, true});
     const struct {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -152,6 +155,24 @@ TEST_F(MainWindowTest, HelpOpensAtItsContents) {
               QStringLiteral("qrc:/help/index.html"));
     EXPECT_TRUE(window.helpWindow()->browser()->toPlainText().contains("Help Topics"));
     window.helpWindow()->close();
+}
+
+TEST(HelpPages, EveryLinkLeadsToAPageOfTheHelp) {
+    const QDir help(QStringLiteral(":/help"));
+    const QStringList pages = help.entryList({QStringLiteral("*.html")});
+    EXPECT_GE(pages.size(), 7);
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
+    for (const QString& page : pages) {
+        QFile file(help.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(text.contains(QStringLiteral("<title>"))) << page.toStdString();
+        for (auto match = link.globalMatch(text); match.hasNext();) {
+            const QString target = match.next().captured(1);
+            EXPECT_TRUE(help.exists(target))
+                << page.toStdString() << " -> " << target.toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, WelcomePictureGoesAtTheFirstRepaint) {

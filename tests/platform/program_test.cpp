@@ -1,0 +1,143 @@
+// Starts the real program on the X display (run under xvfb-run), takes a
+// screenshot once its window has painted, and drives it with xdotool as a
+// user would. The screenshots stay in the test's folder for a look.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+QString programPath;    // the rolvanta executable
+QString screenshotDir;  // where the screenshots are left
+
+QString xdotool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(5000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+class RunningProgram {
+  public:
+    RunningProgram() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ROLVANTA_STARTUP_PROBE"), QStringLiteral("1"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QDir::tempPath());
+        process.start(programPath, {});
+    }
+    ~RunningProgram() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    // Waits for the window's first paint; false after timeoutMs.
+    bool waitForFirstPaint(int timeoutMs) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs) {
+            process.waitForReadyRead(100);
+            errors += process.readAllStandardError();
+            if (errors.contains("first-paint")) return true;
+            if (process.state() == QProcess::NotRunning) return false;
+        }
+        return false;
+    }
+
+    QProcess process;
+    QByteArray errors;
+};
+
+QImage screenshot(const QString& name) {
+    QThread::msleep(300);  // let the server finish drawing what was sent
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    image.save(QDir(screenshotDir).filePath(name));
+    return image;
+}
+
+// Share of the pixels in rect whose colour is within 24 of colour on every channel.
+double shareOf(const QImage& image, const QRect& rect, QColor colour) {
+    int matching = 0;
+    int total = 0;
+    for (int y = rect.top(); y <= rect.bottom(); y += 2) {
+        for (int x = rect.left(); x <= rect.right(); x += 2) {
+            const QColor pixel = image.pixelColor(x, y);
+            ++total;
+            if (std::abs(pixel.red() - colour.red()) <= 24 &&
+                std::abs(pixel.green() - colour.green()) <= 24 &&
+                std::abs(pixel.blue() - colour.blue()) <= 24) {
+                ++matching;
+            }
+        }
+    }
+    return total == 0 ? 0.0 : static_cast<double>(matching) / total;
+}
+
+TEST(Program, ShowsItsWindowWithTheWelcomePicture) {
+    RunningProgram program;
+    ASSERT_TRUE(program.waitForFirstPaint(20000)) << program.errors.toStdString();
+    const QImage shot = screenshot(QStringLiteral("program-start.png"));
+    const QSize screen = shot.size();
+    ASSERT_GE(screen.width(), 1024);
+
+    // The window covers the screen: menu and toolbar across the top, the
+    // white client area below, the welcome picture's dark panel in it.
+    EXPECT_GT(
+        shareOf(shot, QRect(screen.width() - 300, screen.height() - 200, 200, 100), Qt::white),
+        0.95)
+        << "the client area is white";
+    EXPECT_GT(shareOf(shot, QRect(20, 200, 300, 300), QColor(15, 30, 70)), 0.3)
+        << "the welcome picture's panel shows near the top-left corner";
+    EXPECT_LT(shareOf(shot, QRect(0, 0, screen.width(), 60), Qt::black), 0.5)
+        << "menu and toolbar are drawn";
+
+    EXPECT_EQ(xdotool({"search", "--name", "^ROLVANTA - Start New Project$"}).isEmpty(), false);
+}
+
+TEST(Program, StartsAProjectAndExitsWithCodeZero) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        GTEST_SKIP() << "xdotool is not installed";
+    }
+    RunningProgram program;
+    ASSERT_TRUE(program.waitForFirstPaint(20000)) << program.errors.toStdString();
+    const QString window = xdotool({"search", "--name", "^ROLVANTA"}).section('\n', 0, 0);
+    ASSERT_FALSE(window.isEmpty());
+    xdotool({"windowfocus", "--sync", window});
+    xdotool({"key", "--window", window, "ctrl+n"});
+    QThread::msleep(500);
+    EXPECT_EQ(xdotool({"getwindowname", window}), QStringLiteral("ROLVANTA - New Project Started"));
+    const QImage shot = screenshot(QStringLiteral("program-new-project.png"));
+    EXPECT_LT(shareOf(shot, QRect(20, 200, 300, 300), QColor(15, 30, 70)), 0.05)
+        << "the welcome picture goes with the first repaint";
+
+    xdotool({"key", "--window", window, "ctrl+x"});
+    ASSERT_TRUE(program.process.waitForFinished(10000)) << "Exit ends the program";
+    EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.process.exitCode(), 0)
+        << (program.errors + program.process.readAllStandardError()).toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: program_tests ROLVANTA SCREENSHOT_FOLDER\n");
+        return 2;
+    }
+    programPath = QString::fromLocal8Bit(argv[1]);
+    screenshotDir = QString::fromLocal8Bit(argv[2]);
+    return RUN_ALL_TESTS();
+}
