@@ -54,12 +54,12 @@ TEST_F(CoefficientsDialogTest, ListsFillTheirRows) {
     EXPECT_EQ(project.flags.defaultCoefficients, 0);
 }
 
-TEST_F(CoefficientsDialogTest, LimitsInterpolateOverTheLists) {
-    press(ids::kOk, {"1.3", "1.3", "1.3"}, {"1.0", "1.5", "1.0", "1.5", "1.0", "1.5"});
+TEST_F(CoefficientsDialogTest, EachPairOfLimitsInterpolatesItsRowOverTheList) {
+    press(ids::kOk, {"1.3", "1.3", "1.3"}, {"1.0", "1.5", "1.1", "1.6", "1.2", "1.7"});
     const CoefficientSet& c = project.coefficients;
     expectRow(c.webElongation, {1.0f, 1.1f, 1.2f, 1.3f, 1.4f, 1.5f, 1.6f, 1.7f, 1.8f, 1.9f, 2.0f});
-    expectRow(c.liveFlangeElongation, {1.0f, 1.1f, 1.2f, 1.3f, 1.4f, 0, 0, 0, 0, 0, 0});
-    expectRow(c.deadFlangeElongation, {1.0f, 1.1f, 1.2f, 1.3f, 1.4f, 0, 0, 0, 0, 0, 0});
+    expectRow(c.liveFlangeElongation, {1.1f, 1.2f, 1.3f, 1.4f, 1.5f, 0.0f});
+    expectRow(c.deadFlangeElongation, {1.2f, 1.3f, 1.4f, 1.5f, 1.6f, 0.0f});
     expectRow(c.deadHeightStep, {-1.5f, -1.5f, -1.5f, -1.5f});
     expectRow(c.liveHeightStep, {8.0f, 8.0f, 8.0f});
 }

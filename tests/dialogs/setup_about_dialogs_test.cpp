@@ -23,45 +23,29 @@ BeamSection setupWith(const char* passes, const char* temperature) {
     return project.section;
 }
 
-TEST(SetupDialog, PassCountIsKeptWithinFiveToThirteen) {
+TEST(SetupDialog, PassesWithinFiveToThirteenAndTemperatureWithin800To1200) {
     const struct {
         const char* name;
-        const char* typed;
-        int expected;
+        const char* passes;
+        const char* temperature;
+        int expectedPasses;
+        float expectedTemperature;
     } cases[] = {
-        {"below the fewest", "4", 5},
-        {"above the most", "14", 13},
-        {"within", "9", 9},
-        {"empty", "", 5},
-        {"letters", "abc", 5},
-        {"a minus sign", "-9", 5},
-        {"trailing text", " 11 passes", 11},
-        {"beyond 32 bits", "2147483648", 13},
-        {"huge", "99999999999999999999", 13},
+        {"within both", "9", "1100", 9, 1100.0f},
+        {"below the fewest, the highest", "4", "1200", 5, 1200.0f},
+        {"above the most, just above", "14", "1200.5", 13, 1000.0f},
+        {"empty fields", "", "", 5, 1000.0f},
+        {"letters, the lowest", "abc", "800", 5, 800.0f},
+        {"a minus sign, just below", "-9", "799.9", 5, 1000.0f},
+        {"trailing text twice", " 11 passes", "950 C", 11, 950.0f},
+        {"beyond 32 bits, a negative", "2147483648", "-900", 13, 1000.0f},
+        {"huge, nine characters count", "99999999999999999999", "850.12345678", 13, 850.12345f},
+        {"within, a tenth digit not read", "7", "800000000000", 7, 1000.0f},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(setupWith(c.typed, "1000").passCount, c.expected) << c.name;
-    }
-}
-
-TEST(SetupDialog, TemperatureOutsideTheRangeBecomesAThousand) {
-    const struct {
-        const char* name;
-        const char* typed;
-        float expected;
-    } cases[] = {
-        {"within", "1100", 1100.0f},
-        {"the highest", "1200", 1200.0f},
-        {"just above", "1200.5", 1000.0f},
-        {"the lowest", "800", 800.0f},
-        {"just below", "799.9", 1000.0f},
-        {"empty", "", 1000.0f},
-        {"negative", "-900", 1000.0f},
-        {"nine characters count", "850.12345678", 850.12345f},
-        {"a tenth digit is not read", "800000000000", 1000.0f},
-    };
-    for (const auto& c : cases) {
-        EXPECT_FLOAT_EQ(setupWith("9", c.typed).temperature, c.expected) << c.name;
+        const BeamSection section = setupWith(c.passes, c.temperature);
+        EXPECT_EQ(section.passCount, c.expectedPasses) << c.name;
+        EXPECT_FLOAT_EQ(section.temperature, c.expectedTemperature) << c.name;
     }
 }
 

@@ -1,7 +1,7 @@
 // A designer's day with the real main window on a real X display: every
 // input dialog opened from the menu or the toolbar, filled in as a person
-// would, and the results computed. Screenshots of the dialogs and of the
-// results go to build/.../screenshots/workflow-*.png.
+// would, and the results computed. Screenshots of every dialog and of the
+// results go to build/.../screenshots/workflow-*.png for a person to look at.
 
 #include <gtest/gtest.h>
 
@@ -120,13 +120,20 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
     EXPECT_EQ(project.section.passCount, 9);
     EXPECT_EQ(project.section.temperature, 1100.0f);
 
-    whenOpen<TemplateDialog>(
-        [](TemplateDialog& dialog) { press(dialog, coefficients_dialog::kDefault); });
+    whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
+        saveScreenshot(dialog, "coefficients");
+        press(dialog, coefficients_dialog::kDefault);
+    });
     menuItem(kMenuCoefficients)->trigger();
     EXPECT_EQ(project.flags.coefficientsGiven, 1);
 
     toolbarButton(kButtonCompute)->trigger();
     ASSERT_EQ(project.flags.computed, 1);
+    whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
+        saveScreenshot(dialog, "about");
+        press(dialog, about_dialog::kOk);
+    });
+    menuItem(kMenuAbout)->trigger();
     EXPECT_GT(project.passes.records[7].webArea, project.passes.records[0].webArea);
     QTest::qWait(50);
     saveScreenshot(window, "results");
