@@ -8,12 +8,25 @@
 
 namespace rolvanta {
 
-std::string formatFieldNumber(float value) {
+namespace {
+
+std::string fixedNotation(float value, int decimals) {
     // to_chars, unlike printf, never takes the decimal comma of the user's locale.
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
-                                      std::chars_format::fixed, 3);
+                                      std::chars_format::fixed, decimals);
     return std::string(text, result.ptr);
+}
+
+}  // namespace
+
+std::string formatFieldNumber(float value) { return fixedNotation(value, 3); }
+
+std::string formatMassPerLength(float value) {
+    constexpr int kFewestDecimals = 3;
+    const std::string whole = fixedNotation(value, 0);
+    const int room = static_cast<int>(kTypedFieldLength) - static_cast<int>(whole.size()) - 1;
+    return fixedNotation(value, std::max(kFewestDecimals, room));
 }
 
 std::string_view storedName(const char (&name)[kNameFieldSize]) {

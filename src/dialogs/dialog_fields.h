@@ -19,6 +19,12 @@ constexpr std::size_t kTypedFieldLength = 9;
 // point whatever the locale.
 std::string formatFieldNumber(float value);
 
+// A mass per unit length in kg/mm ("0.0071000"): as many decimals as the
+// kTypedFieldLength characters read back can hold, at least three. Three
+// decimals of kg/mm would lose the catalogue's mass (JB 150, 7.1 kg/m,
+// would come back as 7 kg per metre).
+std::string formatMassPerLength(float value);
+
 // The name held in a name field: its bytes up to the terminator.
 std::string_view storedName(const char (&name)[kNameFieldSize]);
 

@@ -34,7 +34,7 @@ void showProfileValues(DialogHost& host, const ProfileRecord& record) {
     showNumberField(host, ids::kTipRadius, record.tipRadius);
     showNumberField(host, ids::kFlangeSlope, record.flangeSlope);
     showNumberField(host, ids::kArea, record.area);
-    showNumberField(host, ids::kMassPerLength, record.massPerLength);
+    host.setItemText(ids::kMassPerLength, formatMassPerLength(record.massPerLength));
 }
 
 void takeStandardProfile(const DialogHost& host, BeamSection& section) {

@@ -26,5 +26,19 @@ TEST(FormatFieldNumber, ThreeDecimalsInFixedNotationWhateverTheLocale) {
     std::setlocale(LC_ALL, "C");
 }
 
+TEST(FormatMassPerLength, KeepsAsManyDecimalsAsTheFieldReadsBack) {
+    const struct {
+        const char* name;
+        float value;
+        const char* expected;
+    } cases[] = {
+        {"junior beam, 7.1 kg/m", 0.0071f, "0.0071000"},
+        {"wide flange beam, 145 kg/m", 0.145f, "0.1450000"},
+        {"above ten kg/mm", 12.5f, "12.500000"},
+        {"never fewer than three decimals", 123456.0f, "123456.000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatMassPerLength(c.value), c.expected) << c.name;
+}
+
 }  // namespace
 }  // namespace rolvanta

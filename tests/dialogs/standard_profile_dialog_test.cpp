@@ -69,8 +69,8 @@ TEST_F(StandardProfileDialogTest, WhatEachActTakes) {
 TEST_F(StandardProfileDialogTest, OkTakesTheFieldsAsTyped) {
     open();
     EXPECT_EQ(host.items[ids::kWebWidth], "100.000");
-    EXPECT_EQ(host.items[ids::kMassPerLength], "0.012");  // 0.0115 to three decimals
-    project.section.reserved = 555.0f;                    // a section computed before
+    EXPECT_EQ(host.items[ids::kMassPerLength], "0.0115000");
+    project.section.reserved = 555.0f;  // a section computed before
     host.items[ids::kName] = "ISMB 100 LONG";
     host.items[ids::kWebWidth] = "1234.5678901";  // only "1234.5678" counts
     host.items[ids::kMassPerLength] = "0.023";
@@ -84,6 +84,12 @@ TEST_F(StandardProfileDialogTest, OkTakesTheFieldsAsTyped) {
     EXPECT_EQ(s.length, 1000.0f);
     EXPECT_EQ(s.area, 0.0f);
     EXPECT_FLOAT_EQ(s.webThickness, 4.0f);  // P 100's, as shown
+}
+
+TEST_F(StandardProfileDialogTest, OkRightAfterOpeningKeepsTheCataloguesMass) {
+    open();
+    host.click(dialog, ids::kOk);
+    EXPECT_NEAR(project.section.mass, 11.5f, 1e-4f) << "11.5 kg/m, one metre";
 }
 
 TEST_F(StandardProfileDialogTest, CancelChangesNothing) {
