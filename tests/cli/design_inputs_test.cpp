@@ -40,9 +40,9 @@ TEST(TakeCatalogueProfile, TakesTheValuesAsTheDialogShowsThem) {
     EXPECT_EQ(s.flangeSlope, 98.0f);
     EXPECT_EQ(s.rootRadius, 1234.568f);
     EXPECT_EQ(s.area, 123456.7f);
-    EXPECT_EQ(s.massPerLength, 0.024f) << "three decimals of kg per mm";
+    EXPECT_EQ(s.massPerLength, 0.0242f) << "every digit of kg per mm the field holds";
     EXPECT_EQ(s.length, 1000.0f);
-    EXPECT_EQ(s.mass, 24.0f);
+    EXPECT_NEAR(s.mass, 24.2f, 1e-5f);
     EXPECT_EQ(project.flags.standardChosen, 1);
     EXPECT_EQ(project.flags.customEntered, 0);
 }
