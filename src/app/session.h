@@ -3,13 +3,12 @@
 // The one session of the program: everything that lives as long as the main
 // window. Created once by the desktop program (or a test) and passed by
 // reference to every command; nothing else holds state.
-//
-// The pass view adds its own state here (the pass cursor and the pass
-// colours) next to the text page state.
 
 #include <string>
 
 #include "app/shell.h"
+#include "display/pass_colours.h"
+#include "display/pass_view_cursor.h"
 #include "display/text_layout.h"
 #include "display/text_scroll.h"
 #include "engine/project_records.h"
@@ -43,6 +42,10 @@ struct Session {
     // The text pages: measures from the default font and the scroll bars.
     TextLayout textLayout;
     TextScroll textScroll;
+
+    // The pass view: which pass it shows, and the fixed colour of each pass.
+    PassViewCursor passViewCursor;
+    PassColours passColours = makePassColours();
 
     // The client area as it was when the window was created.
     PixelRect initialClientRect;

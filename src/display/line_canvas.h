@@ -31,7 +31,7 @@ class LineCanvas {
   public:
     virtual ~LineCanvas() = default;
 
-    // Clears the colour and depth buffers to black.
+    // Clears the whole window to black.
     virtual void clear() = 0;
     virtual void setViewport(int x, int y, int width, int height) = 0;
     virtual void setLineWidth(float width) = 0;

@@ -3,10 +3,16 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "platform/pass_view_widget.h"
+
 namespace rolvanta {
 
-// The pass view's drawing surface: black, as the drawing space starts out.
-QWidget* createPassView(Session&, QWidget* parent) {
+QWidget* createPassView(Session& session, QWidget* parent) {
+    if (openGlAvailable()) {
+        return new PassViewWidget(session.project, session.passViewCursor, session.passColours,
+                                  parent);
+    }
+    // Without OpenGL the view stays black, as the drawing space starts out.
     auto* view = new QWidget(parent);
     QPalette palette = view->palette();
     palette.setColor(QPalette::Window, Qt::black);

@@ -1,0 +1,138 @@
+// One frame of the pass view as the program draws it, on an OpenGL context
+// of the machine's (under Xvfb: Mesa's software renderer), into a window-
+// sized framebuffer; glFinish makes each frame's drawing count. Run it with
+// a display, or under xvfb-run (scripts/bench does).
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLPaintDevice>
+#include <QPainter>
+
+#include <cstdio>
+#include <memory>
+
+#include "display/pass_view.h"
+#include "engine/pass_schedule.h"
+#include "platform/gl_line_canvas.h"
+#include "support/example_section.h"
+
+namespace {
+
+using namespace rolvanta;
+
+constexpr QSize kWindow(1280, 1024);
+
+struct GlTarget {
+    QOffscreenSurface surface;
+    QOpenGLContext context;
+    std::unique_ptr<QOpenGLFramebufferObject> framebuffer;
+
+    bool make() {
+        QSurfaceFormat format;
+        format.setProfile(QSurfaceFormat::CompatibilityProfile);
+        format.setDepthBufferSize(16);
+        context.setFormat(format);
+        if (!context.create()) return false;
+        surface.setFormat(context.format());
+        surface.create();
+        if (!context.makeCurrent(&surface)) return false;
+        framebuffer = std::make_unique<QOpenGLFramebufferObject>(
+            kWindow, QOpenGLFramebufferObject::CombinedDepthStencil);
+        return framebuffer->bind();
+    }
+};
+GlTarget* target = nullptr;
+
+Project computedProject(int passCount) {
+    Project project = testing::exampleProject(passCount);
+    computeDesign(project);
+    return project;
+}
+
+PassViewCursor cursorAt(int index) {
+    PassViewCursor cursor;
+    cursor.index = index;
+    cursor.overview = index == 0;
+    return cursor;
+}
+
+// Building and drawing the overview of a full 15-record pass table.
+void BM_OverviewFrameOfFifteenPasses(benchmark::State& state) {
+    if (target == nullptr) return state.SkipWithError("no OpenGL context");
+    const Project project = computedProject(15);
+    const PassColours colours = makePassColours();
+    const PassViewCursor cursor = cursorAt(0);
+    for (auto _ : state) {
+        GlLineCanvas canvas(kWindow, 1.0);
+        renderPassView(canvas, project, cursor, colours);
+        glFinish();
+    }
+}
+// The renderer works in threads of its own: wall-clock time is what counts.
+BENCHMARK(BM_OverviewFrameOfFifteenPasses)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A single pass with its dimension panel and caption, texts painted too.
+void BM_SinglePassFrameWithTexts(benchmark::State& state) {
+    if (target == nullptr) return state.SkipWithError("no OpenGL context");
+    const Project project = computedProject(13);
+    const PassColours colours = makePassColours();
+    const PassViewCursor cursor = cursorAt(5);
+    const PassViewFonts fonts = makePassViewFonts();
+    QOpenGLPaintDevice device(kWindow);
+    for (auto _ : state) {
+        GlLineCanvas canvas(kWindow, 1.0);
+        renderPassView(canvas, project, cursor, colours);
+        {
+            QPainter painter(&device);
+            canvas.paintTexts(painter, fonts);
+        }
+        glFinish();
+    }
+}
+BENCHMARK(BM_SinglePassFrameWithTexts)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The frame logic alone: outlines, colours and texts, drawn nowhere.
+class NullCanvas : public LineCanvas {
+  public:
+    void clear() override {}
+    void setViewport(int, int, int, int) override {}
+    void setLineWidth(float) override {}
+    void setColour(Rgb) override {}
+    void drawLineLoop(const OutlinePoint* points, int) override {
+        benchmark::DoNotOptimize(points);
+    }
+    void drawLine(OutlinePoint, OutlinePoint) override {}
+    void drawText(TextFont, OutlinePoint, std::string_view text) override {
+        benchmark::DoNotOptimize(text.data());
+    }
+    void pushMatrix() override {}
+    void popMatrix() override {}
+};
+
+void BM_OverviewFrameLogicOnly(benchmark::State& state) {
+    const Project project = computedProject(15);
+    const PassColours colours = makePassColours();
+    const PassViewCursor cursor = cursorAt(0);
+    NullCanvas canvas;
+    for (auto _ : state) renderPassView(canvas, project, cursor, colours);
+}
+BENCHMARK(BM_OverviewFrameLogicOnly);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    GlTarget gl;
+    if (gl.make()) {
+        target = &gl;
+        std::printf("OpenGL: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

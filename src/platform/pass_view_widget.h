@@ -1,0 +1,42 @@
+#pragma once
+
+// The pass view on screen: a QOpenGLWidget that draws the frame of the
+// project's computed passes for the cursor. It draws only when Qt asks it
+// to paint; whoever changes what it shows calls update(). Where no OpenGL
+// context can be made (no display, or a platform without OpenGL) it must not
+// be made at all: ask openGlAvailable() first (platform/pass_view_factory.h).
+
+#include <QOpenGLWidget>
+
+#include "display/pass_colours.h"
+#include "display/pass_view_cursor.h"
+#include "engine/project_records.h"
+#include "platform/gl_line_canvas.h"
+
+namespace rolvanta {
+
+// Whether a desktop OpenGL context can be made here. Qt cannot even show a
+// window holding a QOpenGLWidget where it cannot, so ask before making one.
+bool openGlAvailable();
+
+class PassViewWidget : public QOpenGLWidget {
+  public:
+    // The records are read on every paint and must outlive the widget.
+    PassViewWidget(const Project& project, const PassViewCursor& cursor, const PassColours& colours,
+                   QWidget* parent = nullptr);
+
+    // Whether the widget has a working OpenGL context (known once shown).
+    bool hasOpenGl() const;
+
+  protected:
+    void initializeGL() override;
+    void paintGL() override;
+
+  private:
+    const Project& project_;
+    const PassViewCursor& cursor_;
+    const PassColours& colours_;
+    PassViewFonts fonts_;
+};
+
+}  // namespace rolvanta
