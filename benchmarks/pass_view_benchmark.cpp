@@ -1,23 +1,32 @@
 // One frame of the pass view as the program draws it, on an OpenGL context
 // of the machine's (under Xvfb: Mesa's software renderer), into a window-
-// sized framebuffer; glFinish makes each frame's drawing count. Run it with
-// a display, or under xvfb-run (scripts/bench does).
+// sized framebuffer; glFinish makes each frame's drawing count. And the
+// processor time the program takes while it shows the pass view and the
+// user does nothing. Run it with a display, or under xvfb-run (scripts/bench
+// does).
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLPaintDevice>
 #include <QPainter>
+#include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
+#include "app/session.h"
 #include "display/pass_view.h"
 #include "engine/pass_schedule.h"
 #include "platform/gl_line_canvas.h"
+#include "platform/main_window.h"
+#include "resources/command_ids.h"
 #include "support/example_section.h"
 
 namespace {
@@ -122,10 +131,52 @@ void BM_OverviewFrameLogicOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_OverviewFrameLogicOnly);
 
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+}
+
+// The main window in graphics mode after Compute, left alone: the view
+// draws when something it shows changes, so idle it takes next to nothing.
+// Reported as the percentage of one core the whole process used.
+void BM_IdleInGraphicsMode(benchmark::State& state) {
+    if (target == nullptr) return state.SkipWithError("no OpenGL context");
+    Session session;
+    MainWindow window(session, QString());
+    window.resize(kWindow);
+    window.show();
+    window.runCommand(kMenuNewProject);
+    session.project.section = testing::exampleSection(13);
+    session.project.flags.customEntered = 1;
+    window.runCommand(kMenuCompute);
+    window.runCommand(kMenuGraphicalDisplay);
+    const auto runEventLoopFor = [](int milliseconds) {
+        QEventLoop loop;
+        QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    runEventLoopFor(500);
+
+    double busy = 0;
+    double elapsed = 0;
+    for (auto _ : state) {
+        const double before = processSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        runEventLoopFor(2000);
+        busy += processSeconds() - before;
+        elapsed += wall.elapsed() / 1000.0;
+        state.SetIterationTime(wall.elapsed() / 1000.0);
+    }
+    state.counters["core_percent"] = 100.0 * busy / elapsed;
+}
+BENCHMARK(BM_IdleInGraphicsMode)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     GlTarget gl;
     if (gl.make()) {
         target = &gl;

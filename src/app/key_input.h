@@ -16,8 +16,15 @@ enum VirtualKey : int {
     kKeyDown = 0x28,
 };
 
-// autoRepeat: the press is the keyboard repeating a key held down.
+// autoRepeat: the message comes from the keyboard repeating a key held
+// down. An arrow press moves the cursor one step; in graphics mode the pass
+// view is repainted when the pass it shows changes.
 void keyDown(Session& session, Shell& shell, int virtualKey, bool autoRepeat);
 void keyUp(Session& session, Shell& shell, int virtualKey, bool autoRepeat);
+
+// Brings the pass view's cursor back onto the schedule after Compute, Open
+// or New Project changed it, so that the view never shows a pass the
+// schedule does not hold.
+void fitPassViewCursor(Session& session);
 
 }  // namespace rolvanta

@@ -1,5 +1,6 @@
 #include "app/main_commands.h"
 
+#include "app/key_input.h"
 #include "app/project_commands.h"
 #include "engine/pass_schedule.h"
 #include "resources/command_ids.h"
@@ -36,6 +37,7 @@ void computeProject(Session& session, Shell& shell) {
     shell.setScrollBarsEnabled(true);
     session.project.flags.computed = 1;
     computeDesign(session.project);
+    fitPassViewCursor(session);
     shell.repaint();
 }
 
@@ -66,13 +68,17 @@ bool runCommand(Session& session, Shell& shell, int command) {
         case kButtonNewFile:
             shell.setScrollBarsEnabled(true);
             newProject(session, shell);
+            fitPassViewCursor(session);
             shell.repaintRect(session.initialClientRect);
             return true;
         case kMenuOpenProject:
         case kButtonOpenFile:
             shell.setScrollBarsEnabled(true);
             shell.repaint();
-            if (openProject(session, shell)) shell.repaint();
+            if (openProject(session, shell)) {
+                fitPassViewCursor(session);
+                shell.repaint();
+            }
             return true;
         case kMenuSaveProject:
         case kButtonSaveFile:

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 
 #include <algorithm>
@@ -17,7 +18,9 @@
 
 #include "display/pass_view.h"
 #include "engine/pass_schedule.h"
+#include "platform/main_window.h"
 #include "platform/pass_view_widget.h"
+#include "resources/command_ids.h"
 #include "support/example_section.h"
 
 #ifndef ROLVANTA_SCREENSHOT_DIR
@@ -200,6 +203,48 @@ TEST(PassViewGl, SinglePassShowsOutlinePanelSeparatorAndCaption) {
         EXPECT_GT(pixelsOfColour(image, QRect(0, 1000 - 475 - 15, 250, 20), {64, 128, 128}), 20)
             << "index " << index;
     }
+}
+
+TEST(PassViewGl, MainWindowDrawsThePassesAfterComputeAndOnEachArrowKey) {
+    ASSERT_TRUE(openGlAvailable());
+    Session session;
+    MainWindow window(session, QString());
+    window.resize(1280, 1024);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.runCommand(kMenuNewProject);
+    const Project beam = computedBeam(9);
+    session.project.section = beam.section;
+    session.project.flags.customEntered = 1;
+    window.runCommand(kMenuCompute);
+    window.runCommand(kMenuGraphicalDisplay);
+    ASSERT_NE(dynamic_cast<PassViewWidget*>(window.passView()), nullptr);
+
+    const auto shown = [&](const char* name) {
+        QCoreApplication::processEvents();
+        // What the X server shows, as the user sees it.
+        const QImage image = window.screen()->grabWindow(window.winId()).toImage();
+        keep(image, name);
+        return image;
+    };
+    const QRect everywhere(0, 0, 1280, 1024);
+    const Rgb* colours = session.passColours.entries;
+
+    // The overview: the last pass lies over all others and shows whole.
+    const QImage overview = shown("main-window-overview");
+    EXPECT_GT(pixelsOfColour(overview, everywhere, colours[8]), 400);
+    EXPECT_GT(pixelsOfColour(overview, everywhere, colours[5]), 50);
+
+    QTest::keyClick(&window, Qt::Key_Right);
+    QTest::keyClick(&window, Qt::Key_Right);
+    const QImage single = shown("main-window-single-pass");
+    EXPECT_GT(pixelsOfColour(single, everywhere, colours[1]), 1000) << "pass 3 alone";
+    EXPECT_EQ(pixelsOfColour(single, everywhere, colours[8]), 0);
+    EXPECT_GT(pixelsOfColour(single, everywhere, {64, 128, 128}), 200) << "its panel";
+
+    window.runCommand(kMenuTextDisplay);
+    const QImage text = shown("main-window-text-after-graphics");
+    EXPECT_EQ(pixelsOfColour(text, everywhere, colours[1]), 0) << "the results page is back";
 }
 
 }  // namespace
