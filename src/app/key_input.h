@@ -22,9 +22,9 @@ enum VirtualKey : int {
 void keyDown(Session& session, Shell& shell, int virtualKey, bool autoRepeat);
 void keyUp(Session& session, Shell& shell, int virtualKey, bool autoRepeat);
 
-// Brings the pass view's cursor back onto the schedule after Compute, Open
-// or New Project changed it, so that the view never shows a pass the
-// schedule does not hold.
+// Brings the pass view's cursor back onto the schedule after Compute, Open,
+// New Project or an input dialog changed it, so that the view never shows a
+// pass the schedule does not hold.
 void fitPassViewCursor(Session& session);
 
 }  // namespace rolvanta

@@ -14,6 +14,7 @@ void runInputDialog(Session& session, Shell& shell, const char* resourceName) {
     if (!passProjectGate(session, shell)) return;
     const int modeBefore = session.graphicsMode;
     shell.runDialog(resourceName);
+    fitPassViewCursor(session);  // Setup may have shortened the schedule
     if (session.graphicsMode != modeBefore) shell.showDisplayMode(session.graphicsMode);
     shell.repaint();
 }

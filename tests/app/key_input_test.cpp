@@ -81,6 +81,15 @@ TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
     run(kMenuOpenProject);
     EXPECT_EQ(session.passViewCursor.index, 2) << "Open of a shorter schedule";
 
+    for (int i = 0; i < 10; ++i) press(session, shell, kKeyRight);
+    ASSERT_EQ(session.passViewCursor.index, 2);
+    shell.dialogActions[kSetupDialog] = [this] {
+        session.project.section.passCount = 2;
+        return 0;
+    };
+    run(kMenuSetup);
+    EXPECT_EQ(session.passViewCursor.index, 1) << "Setup of fewer passes";
+
     shell.answers = {MessageAnswer::No};
     run(kMenuNewProject);
     EXPECT_EQ(session.passViewCursor.index, 0) << "New Project";
