@@ -31,6 +31,10 @@ class RunningProgram {
     RunningProgram() {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("ROLVANTA_STARTUP_PROBE"), QStringLiteral("1"));
+        // Libraries the build asks to keep loaded in the program (see
+        // CMakeLists.txt), for the program alone.
+        const QString preload = qEnvironmentVariable("ROLVANTA_PROGRAM_PRELOAD");
+        if (!preload.isEmpty()) environment.insert(QStringLiteral("LD_PRELOAD"), preload);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(QDir::tempPath());
         process.start(programPath, {});
