@@ -97,20 +97,6 @@ std::vector<Segment> outlineInImage(const SectionOutline& outline, int left, int
     return segments;
 }
 
-bool colourNear(const QImage& image, QPointF p, Rgb colour, int radius) {
-    const QRgb wanted = qRgb(colour.red, colour.green, colour.blue);
-    for (int dy = -radius; dy <= radius; ++dy) {
-        for (int dx = -radius; dx <= radius; ++dx) {
-            const int x = static_cast<int>(std::floor(p.x())) + dx;
-            const int y = static_cast<int>(std::floor(p.y())) + dy;
-            if (image.valid(x, y) && (image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 int pixelsOfColour(const QImage& image, QRect area, Rgb colour) {
     const QRgb wanted = qRgb(colour.red, colour.green, colour.blue) & 0xFFFFFF;
     int count = 0;
@@ -122,7 +108,13 @@ int pixelsOfColour(const QImage& image, QRect area, Rgb colour) {
     return count;
 }
 
-// Points every few pixels along the edges, each with the edge's length.
+// Whether the colour lies within a pixel of p.
+bool colourNear(const QImage& image, QPointF p, Rgb colour) {
+    const QPoint centre(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    return pixelsOfColour(image, QRect(centre - QPoint(1, 1), QSize(3, 3)), colour) > 0;
+}
+
+// Points every few pixels along the edges.
 std::vector<QPointF> samples(const std::vector<Segment>& segments) {
     std::vector<QPointF> points;
     for (const Segment& s : segments) {
@@ -162,7 +154,7 @@ TEST(PassViewGl, OverviewShowsEachPassColourWhereItsOutlineLies) {
             }
             if (covered) continue;
             ++checked;
-            if (colourNear(image, p, view.colours.entries[position], 1)) ++found;
+            if (colourNear(image, p, view.colours.entries[position])) ++found;
         }
         EXPECT_GT(checked, 10) << "position " << position;
         EXPECT_EQ(found, checked) << "position " << position;
@@ -187,9 +179,8 @@ TEST(PassViewGl, SinglePassShowsOutlinePanelSeparatorAndCaption) {
             outlineInImage(computeSectionOutline(position, project.passes.records[position]), 100,
                            900, 1000, image.height());
         const std::vector<QPointF> points = samples(outline);
-        const auto missing = std::count_if(points.begin(), points.end(), [&](QPointF p) {
-            return !colourNear(image, p, colour, 1);
-        });
+        const auto missing = std::count_if(
+            points.begin(), points.end(), [&](QPointF p) { return !colourNear(image, p, colour); });
         EXPECT_EQ(missing, 0) << "index " << index << ": of " << points.size()
                               << " points along the outline";
 

@@ -12,8 +12,6 @@ namespace rolvanta::testing {
 enum class Call { clear, viewport, lineWidth, colour, lineLoop, line, text, push, pop };
 
 struct CanvasCall {
-    explicit CanvasCall(Call kind) : kind(kind) {}
-
     Call kind;
     int viewport[4] = {};              // x, y, width, height
     float width = 0;                   // lineWidth
@@ -28,44 +26,30 @@ class RecordingCanvas : public LineCanvas {
   public:
     std::vector<CanvasCall> calls;
 
-    void clear() override { calls.emplace_back(Call::clear); }
+    void clear() override { add(Call::clear); }
     void setViewport(int x, int y, int width, int height) override {
-        CanvasCall call(Call::viewport);
+        CanvasCall& call = add(Call::viewport);
         call.viewport[0] = x;
         call.viewport[1] = y;
         call.viewport[2] = width;
         call.viewport[3] = height;
-        calls.push_back(call);
     }
-    void setLineWidth(float width) override {
-        CanvasCall call(Call::lineWidth);
-        call.width = width;
-        calls.push_back(call);
-    }
-    void setColour(Rgb colour) override {
-        CanvasCall call(Call::colour);
-        call.rgb = colour;
-        calls.push_back(call);
-    }
+    void setLineWidth(float width) override { add(Call::lineWidth).width = width; }
+    void setColour(Rgb colour) override { add(Call::colour).rgb = colour; }
     void drawLineLoop(const OutlinePoint* points, int count) override {
-        CanvasCall call(Call::lineLoop);
-        call.points.assign(points, points + count);
-        calls.push_back(call);
+        add(Call::lineLoop).points.assign(points, points + count);
     }
     void drawLine(OutlinePoint from, OutlinePoint to) override {
-        CanvasCall call(Call::line);
-        call.points = {from, to};
-        calls.push_back(call);
+        add(Call::line).points = {from, to};
     }
     void drawText(TextFont font, OutlinePoint rasterPosition, std::string_view text) override {
-        CanvasCall call(Call::text);
+        CanvasCall& call = add(Call::text);
         call.font = font;
         call.position = rasterPosition;
         call.text = std::string(text);
-        calls.push_back(call);
     }
-    void pushMatrix() override { calls.emplace_back(Call::push); }
-    void popMatrix() override { calls.emplace_back(Call::pop); }
+    void pushMatrix() override { add(Call::push); }
+    void popMatrix() override { add(Call::pop); }
 
     std::vector<const CanvasCall*> of(Call kind) const {
         std::vector<const CanvasCall*> found;
@@ -73,6 +57,13 @@ class RecordingCanvas : public LineCanvas {
             if (call.kind == kind) found.push_back(&call);
         }
         return found;
+    }
+
+  private:
+    CanvasCall& add(Call kind) {
+        calls.push_back({});
+        calls.back().kind = kind;
+        return calls.back();
     }
 };
 
