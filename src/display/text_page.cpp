@@ -21,6 +21,9 @@ std::string fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
+std::string mm(double value) { return fixed(value, 3) + " mm"; }
+std::string squareMm(double value) { return fixed(value, 3) + " mm\xB2"; }
+
 std::string nameOf(const BeamSection& section) {
     return std::string(section.name, strnlen(section.name, sizeof section.name));
 }
@@ -55,7 +58,6 @@ void paintWelcomePage(PagePen& pen) {
 
 void paintInputSummary(const Project& project, PagePen& pen) {
     const BeamSection& s = project.section;
-    const auto mm = [](double value) { return fixed(value, 3) + " mm"; };
     pen.line(0, kTextDarkRed, "FINAL DIMENSIONS OF BEAM  :  " + nameOf(s));
     pen.line(1, kTextBlue, "Web Width             =     " + mm(s.webWidth));
     pen.line(1, kTextBlue, "Web Thickness       =     " + mm(s.webThickness));
@@ -67,7 +69,7 @@ void paintInputSummary(const Project& project, PagePen& pen) {
     pen.line(1, kTextBlue, "Flange Slope           =     " + mm(s.flangeSlope));
     pen.line(1, kTextBlue, "Mass Of Beam       =     " + fixed(s.mass, 3) + " Kg");
     pen.line(1, kTextBlue, "Length Of Beam     =     " + mm(s.length));
-    pen.line(1, kTextBlue, "C / S Area Of Beam     =     " + fixed(s.area, 3) + " mm\xB2");
+    pen.line(1, kTextBlue, "C / S Area Of Beam     =     " + squareMm(s.area));
     pen.advance(2);
     if (project.flags.setupDone == 1) {
         pen.line(0, kTextDarkRed, "SETUP");
@@ -81,29 +83,29 @@ void paintInputSummary(const Project& project, PagePen& pen) {
 }
 
 void paintPassBlock(int passNumber, const PassRecord& r, PagePen& pen) {
-    const auto mm = [](double value) { return fixed(value, 3) + " mm"; };
-    const auto mm2 = [](double value) { return fixed(value, 3) + " mm\xB2"; };
     pen.line(0, kTextBlue, "Pass " + std::to_string(passNumber));
-    pen.line(1, kTextBlack, "Web Area                               =     " + mm2(r.webArea));
+    pen.line(1, kTextBlack, "Web Area                               =     " + squareMm(r.webArea));
     pen.line(1, kTextBlack, "Pass Width                             =     " + mm(r.passWidth));
     pen.line(1, kTextBlack, "Web Thickness                       =     " + mm(r.webThickness));
-    pen.line(1, kTextBlack, "Dead Flange Area                   =     " + mm2(r.deadFlangeArea));
+    pen.line(1, kTextBlack,
+             "Dead Flange Area                   =     " + squareMm(r.deadFlangeArea));
     pen.line(1, kTextBlack, "Dead Flange Height                =     " + mm(r.deadFlangeHeight));
     pen.line(1, kTextBlack, "Dead Flange Thickness          =     " + mm(r.deadFlangeThickness));
     pen.line(1, kTextBlack, "Dead Flange Tip Thickness   =     " + mm(r.deadFlangeTip));
     pen.line(1, kTextBlack, "Dead Flange Root Thickness =     " + mm(r.deadFlangeRoot));
-    pen.line(1, kTextBlack, "Live Flange Area                    =     " + mm2(r.liveFlangeArea));
+    pen.line(1, kTextBlack,
+             "Live Flange Area                    =     " + squareMm(r.liveFlangeArea));
     pen.line(1, kTextBlack, "Live Flange Height                 =     " + mm(r.liveFlangeHeight));
     pen.line(1, kTextBlack, "Live Flange Thickness           =     " + mm(r.liveFlangeThickness));
     pen.line(1, kTextBlack, "Live Flange Tip Thickness    =     " + mm(r.liveFlangeTip));
     pen.line(1, kTextBlack, "Live Flange Root Thickness  =     " + mm(r.liveFlangeRoot));
-    pen.line(1, kTextBlack, "Cross Sectional Area              =     " + mm2(r.crossSectionArea));
+    pen.line(1, kTextBlack,
+             "Cross Sectional Area              =     " + squareMm(r.crossSectionArea));
     pen.advance(2);
 }
 
 void paintResults(const Project& project, PagePen& pen) {
     const BeamSection& s = project.section;
-    const auto mm = [](double value) { return fixed(value, 3) + " mm"; };
     pen.line(0, kTextRed, " R E S U L T S ");
     pen.line(1, kTextBlack, "--------------------");
     pen.line(2, kTextBlue, "Pass 1 (Required Dimensions Before Cooling)");

@@ -19,6 +19,17 @@ inline FontMeasures systemFont() { return {16, 0, 7, true}; }
 
 inline WindowMeasures windowMeasures() { return {systemFont(), 15, {0, 0, 1280, 1000}}; }
 
+// A session after start-up and New Project with its own scripted shell, for
+// tables whose every case starts afresh.
+struct StartedProject {
+    StartedProject() {
+        startUp(session, shell, windowMeasures());
+        runCommand(session, shell, 1000);
+    }
+    Session session;
+    FakeShell shell;
+};
+
 class AppTest : public ::testing::Test {
   protected:
     AppTest() { startUp(session, shell, windowMeasures()); }

@@ -264,10 +264,9 @@ TEST_F(ProjectCommands, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Session fresh;
-        FakeShell window;
-        startUp(fresh, window, windowMeasures());
-        runCommand(fresh, window, kMenuNewProject);
+        StartedProject started;
+        Session& fresh = started.session;
+        FakeShell& window = started.shell;
         fresh.project.section = exampleSection(6);
         fresh.project.flags.customEntered = 1;
         const std::string file = other / c.name;

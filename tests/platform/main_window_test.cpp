@@ -175,14 +175,5 @@ TEST(HelpPages, EveryLinkLeadsToAPageOfTheHelp) {
     }
 }
 
-TEST_F(MainWindowTest, WelcomePictureGoesAtTheFirstRepaint) {
-    QImage picture(775, 510, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    window.textPage()->setWelcomePicture(picture);
-    EXPECT_TRUE(window.textPage()->welcomePictureShown());
-    window.runCommand(kMenuNewProject);
-    EXPECT_FALSE(window.textPage()->welcomePictureShown());
-}
-
 }  // namespace
 }  // namespace rolvanta
