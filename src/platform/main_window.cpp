@@ -236,9 +236,7 @@ QWidget* MainWindow::buildClientArea() {
     auto* client = new QWidget(this);
     pages_ = new QStackedWidget(client);
     textPage_ = new TextPageWidget(session_, pages_);
-    passView_ = createPassView(session_, pages_);
     pages_->addWidget(textPage_);
-    pages_->addWidget(passView_);
 
     verticalBar_ = new QScrollBar(Qt::Vertical, client);
     horizontalBar_ = new QScrollBar(Qt::Horizontal, client);
@@ -366,6 +364,20 @@ void MainWindow::setScrollBarsEnabled(bool enabled) {
 void MainWindow::setToolbarShown(bool shown) { toolbar_->setVisible(shown); }
 
 void MainWindow::showDisplayMode(int graphicsMode) {
+    if (graphicsMode == 1 && passView_ == nullptr) {
+        // Made when first wanted: OpenGL in a window makes Qt compose the
+        // whole window through it and loads the driver, which would
+        // double the start-up of a program that may never draw a pass.
+        passView_ = createPassView(session_, pages_);
+        pages_->addWidget(passView_);
+        pages_->setCurrentWidget(passView_);
+        // Showing it turns the window into an OpenGL one, which Qt does by
+        // making a new native window: take the keyboard focus back to it.
+        if (isVisible()) {
+            activateWindow();
+            setFocus();
+        }
+    }
     pages_->setCurrentWidget(graphicsMode == 1 ? passView_ : static_cast<QWidget*>(textPage_));
     pages_->currentWidget()->update();
 }

@@ -38,6 +38,7 @@ class MainWindow : public QMainWindow, public Shell {
     Session& session() { return session_; }
     QToolBar* toolbar() const { return toolbar_; }
     TextPageWidget* textPage() const { return textPage_; }
+    // The pass view, made the first time graphics mode is shown; null before.
     QWidget* passView() const { return passView_; }
     QScrollBar* verticalBar() const { return verticalBar_; }
     QScrollBar* horizontalBar() const { return horizontalBar_; }
