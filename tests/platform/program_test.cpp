@@ -109,7 +109,7 @@ TEST(Program, ShowsItsWindowWithTheWelcomePicture) {
     EXPECT_EQ(xdotool({"search", "--name", "^ROLVANTA - Start New Project$"}).isEmpty(), false);
 }
 
-TEST(Program, StartsAProjectAndExitsWithCodeZero) {
+TEST(Program, StartsAProjectShowsThePassViewAndExitsWithCodeZero) {
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
         GTEST_SKIP() << "xdotool is not installed";
     }
@@ -125,7 +125,17 @@ TEST(Program, StartsAProjectAndExitsWithCodeZero) {
     EXPECT_LT(shareOf(shot, QRect(20, 200, 300, 300), QColor(15, 30, 70)), 0.05)
         << "the welcome picture goes with the first repaint";
 
-    xdotool({"key", "--window", window, "ctrl+x"});
+    // The pass view turns the window into an OpenGL one, a new native
+    // window: the keyboard must still reach the program afterwards.
+    xdotool({"key", "alt+s"});
+    QThread::msleep(300);
+    xdotool({"key", "g"});
+    QThread::msleep(800);
+    const QString focused = xdotool({"getwindowfocus"});
+    EXPECT_TRUE(xdotool({"getwindowname", focused}).startsWith(QStringLiteral("ROLVANTA")))
+        << "the keyboard focus stays with the main window";
+
+    xdotool({"key", "ctrl+x"});
     ASSERT_TRUE(program.process.waitForFinished(10000)) << "Exit ends the program";
     EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.process.exitCode(), 0)
