@@ -1,54 +1,54 @@
 #pragma once
 
-// A session started as the main window starts it, with a scripted shell.
+// A session started as the main window starts it, with a scripted shell and
+// a folder for its files.
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 
 #include "app/main_commands.h"
+#include "app/project_commands.h"
 #include "app/session.h"
 #include "app/start_up.h"
+#include "resources/command_ids.h"
 #include "support/example_section.h"
 #include "support/fake_shell.h"
+#include "support/temporary_folder.h"
 
 namespace rolvanta::testing {
 
-// A default font as the window system commonly reports one.
-inline FontMeasures systemFont() { return {16, 0, 7, true}; }
-
-inline WindowMeasures windowMeasures() { return {systemFont(), 15, {0, 0, 1280, 1000}}; }
-
-// A session after start-up and New Project with its own scripted shell, for
-// tables whose every case starts afresh.
-struct StartedProject {
-    StartedProject() {
-        startUp(session, shell, windowMeasures());
-        runCommand(session, shell, 1000);
-    }
-    Session session;
-    FakeShell shell;
-};
-
-class AppTest : public ::testing::Test {
-  protected:
-    AppTest() { startUp(session, shell, windowMeasures()); }
+struct App {
+    // A default font as the window system commonly reports one: 16 pixels
+    // high, 7 wide on average.
+    App() { startUp(session, shell, {{16, 0, 7, true}, 15, {0, 0, 1280, 1000}}); }
 
     bool run(int command) { return runCommand(session, shell, command); }
 
     // A started project holding the example section, typed in.
     void startWithCustomSection(int passCount = 7) {
-        run(1000);
+        run(kMenuNewProject);
         session.project.section = exampleSection(passCount);
         session.project.flags.customEntered = 1;
     }
 
-    static bool sameBytes(const Project& a, const Project& b) {
-        return std::memcmp(&a, &b, sizeof(Project)) == 0;
+    // The next file dialog confirms path with the filter index given.
+    void choose(const std::string& path, int filterIndex = kFileTypeProject) {
+        shell.fileChoices.push_back(chosenFile(path, filterIndex));
     }
 
+    // projectStarted, hasFileName and lastSaveKind, then the window title.
+    std::string fileState() const {
+        const ProjectFlags& f = session.project.flags;
+        return std::to_string(f.projectStarted) + std::to_string(f.hasFileName) +
+               std::to_string(f.lastSaveKind) + " " + shell.title;
+    }
+
+    TemporaryFolder folder;
     Session session;
     FakeShell shell;
 };
+
+class AppTest : public ::testing::Test, protected App {};
 
 }  // namespace rolvanta::testing

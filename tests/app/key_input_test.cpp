@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/key_input.h"
-#include "app/project_commands.h"
 #include "app_fixture.h"
-#include "resources/command_ids.h"
 #include "storage/project_file.h"
-#include "support/recording_message_shell.h"
-#include "support/temporary_folder.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -63,7 +59,6 @@ TEST_F(KeyInput, GraphicsModeRepaintsOnlyWhenThePassShownChanges) {
 }
 
 TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
-    TemporaryFolder folder;
     startWithCustomSection(13);
     run(kMenuCompute);
     for (int i = 0; i < 10; ++i) press(session, shell, kKeyRight);
@@ -75,9 +70,8 @@ TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
 
     Project shorter = session.project;
     shorter.section.passCount = 3;
-    RecordingMessageShell quiet;
-    ASSERT_TRUE(writeProjectFile(folder / "short.rol", shorter, quiet));
-    shell.fileChoices = {chosenFile(folder / "short.rol", kFileTypeProject)};
+    writeFileBytes(folder / "short.rol", encodeProjectFile(shorter));
+    choose(folder / "short.rol");
     run(kMenuOpenProject);
     EXPECT_EQ(session.passViewCursor.index, 2) << "Open of a shorter schedule";
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "dialogs/setup_about_dialogs.h"
 #include "resources/dialog_ids.h"
 #include "support/example_section.h"
@@ -58,7 +56,7 @@ TEST(SetupDialog, CancelChangesNothing) {
         host.items[ids::kPassCount] = "7";
         host.click(dialog, cancel);
         EXPECT_EQ(host.result, DialogResult::Cancelled);
-        EXPECT_EQ(std::memcmp(&project, &before, sizeof project), 0);
+        EXPECT_TRUE(testing::sameBytes(project, before));
     }
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -61,6 +60,7 @@ TEST_F(StandardProfileDialogTest, WhatEachActTakes) {
         EXPECT_EQ(host.result, DialogResult::Accepted) << c.name;
         EXPECT_STREQ(project.section.name, c.expected) << c.name;
         EXPECT_EQ(project.section.webWidth, std::stof(c.expected + 2)) << c.name;
+        EXPECT_NEAR(project.section.mass, 11.5f, 1e-4f) << c.name << ": 11.5 kg/m, one metre";
         EXPECT_EQ(project.flags.standardChosen, 1) << c.name;
         EXPECT_EQ(project.flags.customEntered + project.flags.setupDone, 0) << c.name;
     }
@@ -86,12 +86,6 @@ TEST_F(StandardProfileDialogTest, OkTakesTheFieldsAsTyped) {
     EXPECT_FLOAT_EQ(s.webThickness, 4.0f);  // P 100's, as shown
 }
 
-TEST_F(StandardProfileDialogTest, OkRightAfterOpeningKeepsTheCataloguesMass) {
-    open();
-    host.click(dialog, ids::kOk);
-    EXPECT_NEAR(project.section.mass, 11.5f, 1e-4f) << "11.5 kg/m, one metre";
-}
-
 TEST_F(StandardProfileDialogTest, CancelChangesNothing) {
     for (int cancel : {ids::kCancel, kDialogCancelCommand}) {
         open();
@@ -99,7 +93,7 @@ TEST_F(StandardProfileDialogTest, CancelChangesNothing) {
         host.doubleClickList(dialog, ids::kProfileList, 2);
         host.click(dialog, cancel);
         EXPECT_EQ(host.result, DialogResult::Cancelled);
-        EXPECT_EQ(std::memcmp(&project, &before, sizeof project), 0) << cancel;
+        EXPECT_TRUE(testing::sameBytes(project, before)) << cancel;
     }
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "display/section_outline.h"
+#include "support/recording_canvas.h"  // compares points
 
 namespace rolvanta {
 namespace {
@@ -22,70 +25,36 @@ PassRecord workedExample() {
     return r;
 }
 
-// clang-format off
-constexpr OutlinePoint kDeadBelow[kOutlinePointCount] = {
-    {287, 285}, {295, 285}, {301, 345}, {573, 345}, {579, 285}, {587, 285}, {587, 345},
-    {587, 355}, {587, 405}, {578, 405}, {572, 355}, {302, 355}, {296, 405}, {287, 405},
-    {287, 285}};
-constexpr OutlinePoint kLiveBelow[kOutlinePointCount] = {
-    {287, 285}, {296, 285}, {302, 335}, {572, 335}, {578, 285}, {587, 285}, {587, 335},
-    {587, 345}, {587, 405}, {579, 405}, {573, 345}, {301, 345}, {295, 405}, {287, 405},
-    {287, 285}};
-// clang-format on
+std::vector<OutlinePoint> outlineOf(int position, const PassRecord& record) {
+    const SectionOutline outline = computeSectionOutline(position, record);
+    return {outline.points, outline.points + kOutlinePointCount};
+}
 
 TEST(ComputeSectionOutline, WorkedExampleInBothOrientations) {
+    // clang-format off
+    const std::vector<OutlinePoint> deadBelow = {
+        {287, 285}, {295, 285}, {301, 345}, {573, 345}, {579, 285}, {587, 285}, {587, 345},
+        {587, 355}, {587, 405}, {578, 405}, {572, 355}, {302, 355}, {296, 405}, {287, 405},
+        {287, 285}};
+    const std::vector<OutlinePoint> liveBelow = {
+        {287, 285}, {296, 285}, {302, 335}, {572, 335}, {578, 285}, {587, 285}, {587, 335},
+        {587, 345}, {587, 405}, {579, 405}, {573, 345}, {301, 345}, {295, 405}, {287, 405},
+        {287, 285}};
+    // clang-format on
     const struct {
         const char* name;
         int position;
-        const OutlinePoint* expected;
+        PassRecord record;
+        std::vector<OutlinePoint> expected;  // exact in single precision
     } cases[] = {
-        {"position 1: dead flange below", 1, kDeadBelow},
-        {"position 0: live flange below", 0, kLiveBelow},
-        {"position 7 is odd", 7, kDeadBelow},
-        {"position 12 is even", 12, kLiveBelow},
+        {"position 1: dead flange below", 1, workedExample(), deadBelow},
+        {"position 0: live flange below", 0, workedExample(), liveBelow},
+        {"position 7 is odd", 7, workedExample(), deadBelow},
+        {"position 12 is even", 12, workedExample(), liveBelow},
+        {"all-zero record: the reference point", 0, PassRecord{},
+         std::vector<OutlinePoint>(kOutlinePointCount, {437, 350})},
     };
-    for (const auto& c : cases) {
-        const SectionOutline outline = computeSectionOutline(c.position, workedExample());
-        for (int i = 0; i < kOutlinePointCount; ++i) {
-            // The worked example is exact in single precision.
-            EXPECT_EQ(outline.points[i].x, c.expected[i].x) << c.name << ", point " << i + 1;
-            EXPECT_EQ(outline.points[i].y, c.expected[i].y) << c.name << ", point " << i + 1;
-        }
-    }
-}
-
-TEST(ComputeSectionOutline, AllZeroRecordCollapsesOntoTheReferencePoint) {
-    const SectionOutline outline = computeSectionOutline(0, PassRecord{});
-    for (int i = 0; i < kOutlinePointCount; ++i) {
-        EXPECT_EQ(outline.points[i].x, 437.0f) << "point " << i + 1;
-        EXPECT_EQ(outline.points[i].y, 350.0f) << "point " << i + 1;
-    }
-}
-
-TEST(ComputeSectionOutline, BothOrientationsShareExtentsAndDifferInTheWebHeight) {
-    const struct {
-        const char* name;
-        float deadHeight;
-        float liveHeight;
-        float webCentreEven;  // odd positions centre the web on 350
-    } cases[] = {
-        {"live legs shorter", 60, 50, 340},
-        {"live legs taller", 41.5f, 49.25f, 357.75f},
-        {"equal legs", 45, 45, 350},
-    };
-    for (const auto& c : cases) {
-        PassRecord record = workedExample();
-        record.deadFlangeHeight = c.deadHeight;
-        record.liveFlangeHeight = c.liveHeight;
-        const SectionOutline even = computeSectionOutline(0, record);
-        const SectionOutline odd = computeSectionOutline(1, record);
-        EXPECT_EQ(even.points[0].y, odd.points[0].y) << c.name << ": bottom edge";
-        EXPECT_EQ(even.points[8].y, odd.points[8].y) << c.name << ": top edge";
-        EXPECT_EQ(even.points[0].x, odd.points[0].x) << c.name << ": left face";
-        EXPECT_EQ(even.points[5].x, odd.points[5].x) << c.name << ": right face";
-        EXPECT_FLOAT_EQ(odd.points[6].y, 350 - 5) << c.name << ": odd web";
-        EXPECT_FLOAT_EQ(even.points[6].y, c.webCentreEven - 5) << c.name << ": even web";
-    }
+    for (const auto& c : cases) EXPECT_EQ(outlineOf(c.position, c.record), c.expected) << c.name;
 }
 
 TEST(ComputeSectionOutline, LastPointClosesTheLoopExactly) {

@@ -10,16 +10,19 @@ TEST(TextLayout, MeasuresFromTheDefaultFont) {
     const struct {
         const char* name;
         FontMeasures font;
+        int pageFontHeight;
         int lineHeight, capsWidth, maxWidth, horizontalMaximum;
     } cases[] = {
-        {"variable pitch", {16, 0, 7, true}, 16, 10, 40 * 7 + 22 * 10, 500 / 7 + 2},
-        {"fixed pitch", {16, 0, 8, false}, 16, 8, 40 * 8 + 22 * 8, 62 + 2},
-        {"odd width rounds down", {13, 2, 5, true}, 15, 7, 40 * 5 + 22 * 7, 354 / 5 + 2},
-        {"nothing measured", {0, 0, 0, true}, 0, 0, 0, 0},
+        {"variable pitch", {16, 0, 7, true}, 0, 16, 10, 40 * 7 + 22 * 10, 500 / 7 + 2},
+        {"fixed pitch", {16, 0, 8, false}, 0, 16, 8, 40 * 8 + 22 * 8, 62 + 2},
+        {"odd width rounds down", {13, 2, 5, true}, 0, 15, 7, 40 * 5 + 22 * 7, 354 / 5 + 2},
+        {"nothing measured", {0, 0, 0, true}, 0, 0, 0, 0, 0},
+        {"lines no closer than the page font", {14, 0, 6, true}, 15, 15, 9, 438, 438 / 6 + 2},
+        {"a larger default font", {16, 1, 7, true}, 15, 17, 10, 500, 500 / 7 + 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const TextLayout layout = measureTextMetrics(c.font);
+        const TextLayout layout = measureTextMetrics(c.font, c.pageFontHeight);
         EXPECT_EQ(layout.lineHeight, c.lineHeight);
         EXPECT_EQ(layout.charWidth, c.font.averageCharWidth);
         EXPECT_EQ(layout.capsWidth, c.capsWidth);
@@ -32,12 +35,7 @@ TEST(TextLayout, MeasuresFromTheDefaultFont) {
     }
 }
 
-TEST(TextLayout, LinesAreNeverCloserThanThePageFontsCells) {
-    EXPECT_EQ(measureTextMetrics({14, 0, 6, true}, 15).lineHeight, 15);
-    EXPECT_EQ(measureTextMetrics({16, 1, 7, true}, 15).lineHeight, 17);
-}
-
-TEST(TextScroll, RequestsMoveTheVerticalPositionByWholeLines) {
+TEST(TextScroll, RequestsMoveByWholeLinesAndCharacters) {
     const TextLayout layout = measureTextMetrics({16, 0, 7, true});
     const struct {
         const char* name;
@@ -68,10 +66,7 @@ TEST(TextScroll, RequestsMoveTheVerticalPositionByWholeLines) {
         EXPECT_EQ(scroll.vertical.position, c.to);
         EXPECT_EQ(moved, (c.from - c.to) * layout.lineHeight);
     }
-}
 
-TEST(TextScroll, HorizontalPositionMovesByAverageCharacters) {
-    const TextLayout layout = measureTextMetrics({16, 0, 7, true});
     TextScroll scroll;
     updateScrollRanges(scroll, layout);
     EXPECT_EQ(scrollTextHorizontally(scroll, layout, kScrollLineDown, 0), -7);

@@ -1,32 +1,34 @@
 // A designer's day with the real main window on a real X display: every
 // input dialog opened from the menu or the toolbar, filled in as a person
-// would, and the results computed. Screenshots of every dialog and of the
-// results go to build/.../screenshots/workflow-*.png for a person to look at.
+// would, the results computed and seen in the pass view. Screenshots of
+// every dialog and view go to build/.../screenshots/workflow-*.png for a
+// person to look at.
 
 #include <gtest/gtest.h>
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
-#include <QToolBar>
 #include <QtTest/QTest>
 #include <functional>
 
 #include "platform/dialog_builder.h"
 #include "platform/main_window.h"
+#include "platform/pass_view_widget.h"
+#include "platform_testing.h"
 #include "resources/command_ids.h"
 #include "resources/dialog_ids.h"
 #include "support/temporary_folder.h"
 
 namespace rolvanta {
 namespace {
+
+using testing::pixelsOfColour;
 
 void saveScreenshot(QWidget& widget, const char* name) {
     QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
@@ -59,24 +61,16 @@ class DesignerWorkflow : public ::testing::Test {
         window.show();
     }
 
-    QAction* menuItem(int command) {
-        std::function<QAction*(const QList<QAction*>&)> find = [&](const QList<QAction*>& list) {
-            for (QAction* action : list) {
-                if (action->menu()) {
-                    if (QAction* found = find(action->menu()->actions())) return found;
-                } else if (!action->isSeparator() && action->data().toInt() == command) {
-                    return action;
-                }
-            }
-            return static_cast<QAction*>(nullptr);
-        };
-        return find(window.menuBar()->actions());
-    }
-    QAction* toolbarButton(int command) {
-        for (QAction* action : window.toolbar()->actions()) {
-            if (action->data().toInt() == command) return action;
-        }
-        return nullptr;
+    void click(int command) { testing::actionFor(window, command)->trigger(); }
+
+    // What the X server shows of the window, as the user sees it (the pass
+    // view is OpenGL: a widget grab would not show it).
+    QImage shown(const char* name) {
+        QCoreApplication::processEvents();
+        const QImage image = window.screen()->grabWindow(window.winId()).toImage();
+        QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
+        image.save(QString(ROLVANTA_SCREENSHOT_DIR "/workflow-%1.png").arg(name));
+        return image;
     }
 
     testing::TemporaryFolder folder;
@@ -84,7 +78,7 @@ class DesignerWorkflow : public ::testing::Test {
     MainWindow window;
 };
 
-TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
+TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     const Project& project = session.project;
 
     // Nothing can be given before a project is started.
@@ -92,11 +86,12 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
         EXPECT_EQ(box.text(), "Please Start New Project !");
         box.accept();
     });
-    toolbarButton(kButtonStandardProfiles)->trigger();
+    click(kButtonStandardProfiles);
     EXPECT_EQ(project.flags.standardChosen, 0);
 
-    toolbarButton(kButtonNewFile)->trigger();
+    click(kButtonNewFile);
     ASSERT_EQ(project.flags.projectStarted, 1);
+    EXPECT_EQ(window.windowTitle(), "ROLVANTA - New Project Started");
 
     // The first beam of the catalogue can be taken as it opens.
     whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
@@ -106,7 +101,7 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
         saveScreenshot(dialog, "standard");
         press(dialog, standard_dialog::kOk);
     });
-    menuItem(kMenuStandardProfiles)->trigger();
+    click(kMenuStandardProfiles);
     EXPECT_STREQ(project.section.name, "JB 150");
     EXPECT_EQ(project.section.webWidth, 150.0f);
 
@@ -116,7 +111,7 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
         saveScreenshot(dialog, "setup");
         QTest::keyClick(dialog.item(setup_dialog::kTemperature), Qt::Key_Return);
     });
-    toolbarButton(kButtonSetup)->trigger();
+    click(kButtonSetup);
     EXPECT_EQ(project.section.passCount, 9);
     EXPECT_EQ(project.section.temperature, 1100.0f);
 
@@ -124,23 +119,37 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
         saveScreenshot(dialog, "coefficients");
         press(dialog, coefficients_dialog::kDefault);
     });
-    menuItem(kMenuCoefficients)->trigger();
+    click(kMenuCoefficients);
     EXPECT_EQ(project.flags.coefficientsGiven, 1);
 
-    toolbarButton(kButtonCompute)->trigger();
+    click(kButtonCompute);
     ASSERT_EQ(project.flags.computed, 1);
     whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
         saveScreenshot(dialog, "about");
         press(dialog, about_dialog::kOk);
     });
-    menuItem(kMenuAbout)->trigger();
+    click(kMenuAbout);
     EXPECT_GT(project.passes.records[7].webArea, project.passes.records[0].webArea);
     QTest::qWait(50);
     saveScreenshot(window, "results");
 
-    // Another beam taken from the pass view brings back the text pages.
-    toolbarButton(kButtonGraphicsMode)->trigger();
+    // The overview: the last pass lies over all others and shows whole; then
+    // the arrow keys step to pass 3 alone, with its panel.
+    ASSERT_TRUE(openGlAvailable());
+    click(kButtonGraphicsMode);
     ASSERT_EQ(session.graphicsMode, 1);
+    const Rgb* colours = session.passColours.entries;
+    const QImage overview = shown("overview");
+    EXPECT_GT(pixelsOfColour(overview, colours[8]), 200);
+    EXPECT_GT(pixelsOfColour(overview, colours[5]), 20);
+    QTest::keyClick(&window, Qt::Key_Right);
+    QTest::keyClick(&window, Qt::Key_Right);
+    const QImage single = shown("single-pass");
+    EXPECT_GT(pixelsOfColour(single, colours[1]), 1000) << "pass 3 alone";
+    EXPECT_EQ(pixelsOfColour(single, colours[8]), 0);
+    EXPECT_GT(pixelsOfColour(single, {64, 128, 128}), 200) << "its panel";
+
+    // Another beam taken from the pass view brings back the text pages.
     whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
         auto* list = qobject_cast<QListWidget*>(dialog.item(standard_dialog::kProfileList));
         const QPoint third = list->visualItemRect(list->item(2)).center();
@@ -148,9 +157,10 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToTheResultsAndBack) {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, third);
         press(dialog, standard_dialog::kOk);
     });
-    toolbarButton(kButtonStandardProfiles)->trigger();
+    click(kMenuStandardProfiles);
     EXPECT_STREQ(project.section.name, "JB 200");
     EXPECT_EQ(session.graphicsMode, 0);
+    EXPECT_EQ(pixelsOfColour(shown("text-after-graphics"), colours[1]), 0);
 }
 
 TEST_F(DesignerWorkflow, ATypedSectionJoinsTheCatalogue) {
@@ -175,21 +185,21 @@ TEST_F(DesignerWorkflow, ATypedSectionJoinsTheCatalogue) {
         });
         press(dialog, custom_dialog::kOk);
     });
-    toolbarButton(kButtonCustomProfiles)->trigger();
+    click(kButtonCustomProfiles);
     EXPECT_EQ(note, "Saved Custom Profile");
     EXPECT_STREQ(session.project.section.name, "XB 180");
     EXPECT_NEAR(session.project.section.area, 180 * 5.5 + (90 - 5.5) * 8.5 * 2, 1e-3);
 
     // A typed section computes without setup or coefficients, and is offered
     // from the catalogue from now on.
-    menuItem(kMenuCompute)->trigger();
+    click(kMenuCompute);
     EXPECT_EQ(session.project.flags.computed, 1);
     whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
         auto* list = qobject_cast<QListWidget*>(dialog.item(standard_dialog::kProfileList));
         EXPECT_EQ(list->findItems("XB 180", Qt::MatchExactly).size(), 1);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    menuItem(kMenuStandardProfiles)->trigger();
+    click(kMenuStandardProfiles);
     EXPECT_STREQ(session.project.section.name, "XB 180") << "Esc changes nothing";
 }
 

@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QStackedWidget>
 #include <QTextBrowser>
 #include <QToolBar>
 
 #include "engine/windows1252.h"
 #include "platform/help_window.h"
 #include "platform/main_window.h"
-#include "platform/text_page_widget.h"
+#include "platform_testing.h"
 #include "resources/command_ids.h"
 #include "resources/main_menu.h"
 
@@ -40,13 +38,6 @@ void describeMenu(const QList<QAction*>& actions, const std::string& indent, std
 class MainWindowTest : public ::testing::Test {
   protected:
     MainWindowTest() : window(session, QString()) {}
-
-    QAction* toolbarButton(int command) {
-        for (QAction* action : window.toolbar()->actions()) {
-            if (!action->isSeparator() && action->data().toInt() == command) return action;
-        }
-        return nullptr;
-    }
 
     Session session;
     MainWindow window;
@@ -96,55 +87,31 @@ TEST_F(MainWindowTest, ToolbarHasFourteenEntriesWithTheirTooltips) {
               "115 Compute\n116 Text Mode\n117 Graphics Mode\n|\n108 Help\n");
 }
 
-TEST_F(MainWindowTest, StartsInTextModeWithDisabledScrollBars) {
+TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ROLVANTA - Start New Project"));
+    EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_FALSE(window.verticalBar()->isEnabled());
     EXPECT_FALSE(window.horizontalBar()->isEnabled());
-    EXPECT_EQ(window.verticalBar()->maximum(), 199);
-    EXPECT_EQ(window.horizontalBar()->maximum(), session.textScroll.horizontal.maximum);
-    EXPECT_FALSE(window.toolbar()->isHidden());
-    EXPECT_FALSE(window.windowIcon().isNull());
-}
 
-TEST_F(MainWindowTest, ButtonsAndMenuRunTheirCommands) {
-    toolbarButton(kButtonNewFile)->trigger();
+    testing::actionFor(window, kButtonNewFile)->trigger();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ROLVANTA - New Project Started"));
     EXPECT_TRUE(window.verticalBar()->isEnabled());
-
-    toolbarButton(kButtonGraphicsMode)->trigger();
-    EXPECT_TRUE(window.toolbar()->isHidden());
-    EXPECT_FALSE(window.verticalBar()->isEnabled());
-    EXPECT_EQ(session.graphicsMode, 1);
-
-    window.runCommand(kMenuTextDisplay);
-    EXPECT_FALSE(window.toolbar()->isHidden());
-    EXPECT_EQ(session.graphicsMode, 0);
-}
-
-TEST_F(MainWindowTest, ScrollBarsMoveTheTextPage) {
-    window.runCommand(kMenuNewProject);
     window.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     window.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     window.verticalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(session.textScroll.vertical.position, 2);
+    EXPECT_EQ(session.textScroll.vertical.position, 2) << "a page step does nothing";
     EXPECT_EQ(window.verticalBar()->value(), 2);
+    EXPECT_EQ(window.verticalBar()->maximum(), 199);
     window.horizontalBar()->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(session.textScroll.horizontal.position, session.textScroll.horizontal.maximum);
     EXPECT_EQ(window.horizontalBar()->value(), session.textScroll.horizontal.maximum);
-}
 
-TEST_F(MainWindowTest, DialogsRunByResourceName) {
-    int runs = 0;
-    window.dialogs().add("DIALOG_INPUTS_SETUP", [&](QWidget* parent) {
-        EXPECT_EQ(parent, &window);
-        ++runs;
-        return 1;
-    });
-    window.runCommand(kMenuNewProject);
-    window.runCommand(kMenuSetup);
-    window.runCommand(kButtonSetup);
-    EXPECT_EQ(runs, 2);
-    EXPECT_EQ(window.runDialog("DIALOG_NOBODY_REGISTERED"), 0);
+    testing::actionFor(window, kButtonGraphicsMode)->trigger();
+    EXPECT_TRUE(window.toolbar()->isHidden());
+    EXPECT_FALSE(window.verticalBar()->isEnabled());
+    testing::actionFor(window, kMenuTextDisplay)->trigger();
+    EXPECT_FALSE(window.toolbar()->isHidden());
+    EXPECT_TRUE(window.verticalBar()->isEnabled());
 }
 
 TEST_F(MainWindowTest, HelpOpensAtItsContents) {

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QScreen>
 #include <QTest>
 
 #include <algorithm>
@@ -18,9 +17,8 @@
 
 #include "display/pass_view.h"
 #include "engine/pass_schedule.h"
-#include "platform/main_window.h"
 #include "platform/pass_view_widget.h"
-#include "resources/command_ids.h"
+#include "platform_testing.h"
 #include "support/example_section.h"
 
 #ifndef ROLVANTA_SCREENSHOT_DIR
@@ -29,6 +27,8 @@
 
 namespace rolvanta {
 namespace {
+
+using testing::pixelsOfColour;
 
 // A medium-weight beam of catalogue size, 600 x 210, large enough for its
 // passes to lie apart from one another in the overview.
@@ -84,11 +84,11 @@ double distance(QPointF p, const Segment& s) {
 }
 
 // An outline's edges in image pixels (top-left origin) for a viewport at
-// (left, 0) of the given size in a window imageHeight pixels high.
-std::vector<Segment> outlineInImage(const SectionOutline& outline, int left, int width, int height,
-                                    int imageHeight) {
+// (left, 0) of the given size in the 1000-pixel high view.
+std::vector<Segment> outlineInImage(const SectionOutline& outline, int left, int width,
+                                    int height) {
     const auto pixel = [&](OutlinePoint p) {
-        return QPointF(left + p.x / 1000.0 * width, imageHeight - p.y / 1000.0 * height);
+        return QPointF(left + p.x / 1000.0 * width, 1000 - p.y / 1000.0 * height);
     };
     std::vector<Segment> segments;
     for (int i = 0; i + 1 < kOutlinePointCount; ++i) {
@@ -97,21 +97,10 @@ std::vector<Segment> outlineInImage(const SectionOutline& outline, int left, int
     return segments;
 }
 
-int pixelsOfColour(const QImage& image, QRect area, Rgb colour) {
-    const QRgb wanted = qRgb(colour.red, colour.green, colour.blue) & 0xFFFFFF;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.valid(x, y) && (image.pixel(x, y) & 0xFFFFFF) == wanted) ++count;
-        }
-    }
-    return count;
-}
-
 // Whether the colour lies within a pixel of p.
 bool colourNear(const QImage& image, QPointF p, Rgb colour) {
     const QPoint centre(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
-    return pixelsOfColour(image, QRect(centre - QPoint(1, 1), QSize(3, 3)), colour) > 0;
+    return pixelsOfColour(image, colour, QRect(centre - QPoint(1, 1), QSize(3, 3))) > 0;
 }
 
 // Points every few pixels along the edges.
@@ -125,48 +114,46 @@ std::vector<QPointF> samples(const std::vector<Segment>& segments) {
     return points;
 }
 
-TEST(PassViewGl, OverviewShowsEachPassColourWhereItsOutlineLies) {
-    ASSERT_TRUE(openGlAvailable());
-    ShownView view(computedBeam(13), 0);
-    ASSERT_TRUE(view.widget.hasOpenGl());
-    const QImage image = view.widget.grabFramebuffer();
-    keep(image, "pass-view-overview");
-    ASSERT_EQ(image.size(), QSize(1000, 1000));
-
-    const int side = overviewViewportSize(view.project.section);
-    std::vector<std::vector<Segment>> outlines;
-    for (int position = 0; position < 13; ++position) {
-        outlines.push_back(
-            outlineInImage(computeSectionOutline(position, view.project.passes.records[position]),
-                           0, side, side, image.height()));
-    }
-    // Later passes are drawn over earlier ones: check each pass where no
-    // later outline passes within a few pixels. Position 0 lies entirely
-    // under position 2, a few millimetres apart and turned the same way; the
-    // single-pass test sees it.
-    for (int position = 1; position < 13; ++position) {
-        int checked = 0;
-        int found = 0;
-        for (QPointF p : samples(outlines[position])) {
-            bool covered = false;
-            for (int later = position + 1; later < 13 && !covered; ++later) {
-                for (const Segment& s : outlines[later]) covered = covered || distance(p, s) < 2.5;
-            }
-            if (covered) continue;
-            ++checked;
-            if (colourNear(image, p, view.colours.entries[position])) ++found;
-        }
-        EXPECT_GT(checked, 10) << "position " << position;
-        EXPECT_EQ(found, checked) << "position " << position;
-    }
-    // Away from every outline the background stays black.
-    EXPECT_EQ(image.pixel(900, 100) & 0xFFFFFF, 0u);
-    EXPECT_EQ(image.pixel(side + 50, image.height() - side / 2) & 0xFFFFFF, 0u);
-}
-
-TEST(PassViewGl, SinglePassShowsOutlinePanelSeparatorAndCaption) {
+TEST(PassViewGl, FramebufferShowsEachPassWhereItsOutlineLies) {
     ASSERT_TRUE(openGlAvailable());
     const Project project = computedBeam(13);
+    {
+        ShownView view(project, 0);
+        ASSERT_TRUE(view.widget.hasOpenGl());
+        const QImage image = view.widget.grabFramebuffer();
+        keep(image, "pass-view-overview");
+        ASSERT_EQ(image.size(), QSize(1000, 1000));
+
+        const int side = overviewViewportSize(project.section);
+        std::vector<std::vector<Segment>> outlines;
+        for (int position = 0; position < 13; ++position) {
+            outlines.push_back(outlineInImage(
+                computeSectionOutline(position, project.passes.records[position]), 0, side, side));
+        }
+        // Later passes are drawn over earlier ones: check each pass where no
+        // later outline passes within a few pixels. Position 0 lies entirely
+        // under position 2, a few millimetres apart and turned the same way;
+        // the single-pass face shows it.
+        for (int position = 1; position < 13; ++position) {
+            int checked = 0;
+            int found = 0;
+            for (QPointF p : samples(outlines[position])) {
+                bool covered = false;
+                for (int later = position + 1; later < 13 && !covered; ++later) {
+                    for (const Segment& s : outlines[later])
+                        covered = covered || distance(p, s) < 2.5;
+                }
+                if (covered) continue;
+                ++checked;
+                if (colourNear(image, p, view.colours.entries[position])) ++found;
+            }
+            EXPECT_GT(checked, 10) << "position " << position;
+            EXPECT_EQ(found, checked) << "position " << position;
+        }
+        // Away from every outline the background stays black.
+        EXPECT_EQ(image.pixel(900, 100) & 0xFFFFFF, 0u);
+        EXPECT_EQ(image.pixel(side + 50, 1000 - side / 2) & 0xFFFFFF, 0u);
+    }
     for (int index : {1, 2}) {
         ShownView view(project, index);
         ASSERT_TRUE(view.widget.hasOpenGl());
@@ -175,67 +162,20 @@ TEST(PassViewGl, SinglePassShowsOutlinePanelSeparatorAndCaption) {
         const int position = index - 1;
         const Rgb colour = view.colours.entries[position];
 
-        const std::vector<Segment> outline =
-            outlineInImage(computeSectionOutline(position, project.passes.records[position]), 100,
-                           900, 1000, image.height());
-        const std::vector<QPointF> points = samples(outline);
+        const std::vector<QPointF> points = samples(outlineInImage(
+            computeSectionOutline(position, project.passes.records[position]), 100, 900, 1000));
         const auto missing = std::count_if(
             points.begin(), points.end(), [&](QPointF p) { return !colourNear(image, p, colour); });
         EXPECT_EQ(missing, 0) << "index " << index << ": of " << points.size()
                               << " points along the outline";
-
         // The separator: x = 105 of the 900-pixel viewport at 100.
-        EXPECT_GT(pixelsOfColour(image, QRect(192, 0, 5, 1000), {128, 128, 128}), 900)
-            << "index " << index;
+        EXPECT_GT(pixelsOfColour(image, {128, 128, 128}, QRect(192, 0, 5, 1000)), 900) << index;
         // The caption "PASS : n" on its baseline at (460, 100) from the bottom.
-        EXPECT_GT(pixelsOfColour(image, QRect(455, 1000 - 100 - 32, 200, 40), colour), 30)
-            << "index " << index;
+        EXPECT_GT(pixelsOfColour(image, colour, QRect(455, 1000 - 100 - 32, 200, 40)), 30) << index;
         // The first panel line on its baseline at (0.5, 475) from the bottom.
-        EXPECT_GT(pixelsOfColour(image, QRect(0, 1000 - 475 - 15, 250, 20), {64, 128, 128}), 20)
-            << "index " << index;
+        EXPECT_GT(pixelsOfColour(image, {64, 128, 128}, QRect(0, 1000 - 475 - 15, 250, 20)), 20)
+            << index;
     }
-}
-
-TEST(PassViewGl, MainWindowDrawsThePassesAfterComputeAndOnEachArrowKey) {
-    ASSERT_TRUE(openGlAvailable());
-    Session session;
-    MainWindow window(session, QString());
-    window.resize(1280, 1024);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.runCommand(kMenuNewProject);
-    const Project beam = computedBeam(9);
-    session.project.section = beam.section;
-    session.project.flags.customEntered = 1;
-    window.runCommand(kMenuCompute);
-    window.runCommand(kMenuGraphicalDisplay);
-    ASSERT_NE(dynamic_cast<PassViewWidget*>(window.passView()), nullptr);
-
-    const auto shown = [&](const char* name) {
-        QCoreApplication::processEvents();
-        // What the X server shows, as the user sees it.
-        const QImage image = window.screen()->grabWindow(window.winId()).toImage();
-        keep(image, name);
-        return image;
-    };
-    const QRect everywhere(0, 0, 1280, 1024);
-    const Rgb* colours = session.passColours.entries;
-
-    // The overview: the last pass lies over all others and shows whole.
-    const QImage overview = shown("main-window-overview");
-    EXPECT_GT(pixelsOfColour(overview, everywhere, colours[8]), 400);
-    EXPECT_GT(pixelsOfColour(overview, everywhere, colours[5]), 50);
-
-    QTest::keyClick(&window, Qt::Key_Right);
-    QTest::keyClick(&window, Qt::Key_Right);
-    const QImage single = shown("main-window-single-pass");
-    EXPECT_GT(pixelsOfColour(single, everywhere, colours[1]), 1000) << "pass 3 alone";
-    EXPECT_EQ(pixelsOfColour(single, everywhere, colours[8]), 0);
-    EXPECT_GT(pixelsOfColour(single, everywhere, {64, 128, 128}), 200) << "its panel";
-
-    window.runCommand(kMenuTextDisplay);
-    const QImage text = shown("main-window-text-after-graphics");
-    EXPECT_EQ(pixelsOfColour(text, everywhere, colours[1]), 0) << "the results page is back";
 }
 
 }  // namespace

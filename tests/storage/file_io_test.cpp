@@ -22,7 +22,8 @@ const std::string kOld = "the previous file, which must survive";
 
 TEST(ReadWholeFile, TellsMissingFromUnreadable) {
     TemporaryFolder folder;
-    writeFileBytes(folder / "data", std::string("a\0b", 3));
+    const std::string withNul("a\0b", 3);
+    writeFileBytes(folder / "data", withNul);
     writeFileBytes(folder / "empty", "");
     std::filesystem::create_directory(folder / "sub");
 
@@ -34,9 +35,9 @@ TEST(ReadWholeFile, TellsMissingFromUnreadable) {
         std::string bytes;
     } cases[] = {
         {"whole file with a NUL inside", folder / "data", kAnyFileSize, FileReadStatus::Ok,
-         std::string("a\0b", 3)},
+         withNul},
         {"empty file", folder / "empty", kAnyFileSize, FileReadStatus::Ok, ""},
-        {"exactly at the limit", folder / "data", 3, FileReadStatus::Ok, std::string("a\0b", 3)},
+        {"exactly at the limit", folder / "data", 3, FileReadStatus::Ok, withNul},
         {"past the limit", folder / "data", 2, FileReadStatus::TooLarge, ""},
         {"no such file", folder / "none", kAnyFileSize, FileReadStatus::Missing, ""},
         {"no such folder", folder / "none/data", kAnyFileSize, FileReadStatus::Missing, ""},
@@ -50,92 +51,57 @@ TEST(ReadWholeFile, TellsMissingFromUnreadable) {
     }
 }
 
-TEST(ReplaceFile, CreatesAndReplacesWholeFiles) {
+TEST(ReplaceFile, ReplacesTheFileItNamesKeepingItsPermissions) {
     TemporaryFolder folder;
     const std::string path = folder / "beam.rol";
     ASSERT_TRUE(replaceFile(path, "first, longer content"));
-    ASSERT_TRUE(replaceFile(path, "second"));
-    EXPECT_EQ(readFileBytes(path), "second");
-    EXPECT_EQ(folder.listing(), "beam.rol\n") << "no temporary file is left behind";
-}
-
-TEST(ReplaceFile, KeepsThePermissionsOfTheOldFile) {
-    TemporaryFolder folder;
-    const std::string path = folder / "beam.rol";
-    writeFileBytes(path, kOld);
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(replaceFile(path, "new"));
+    ASSERT_EQ(symlink("beam.rol", (folder / "link.rol").c_str()), 0);
+    ASSERT_TRUE(replaceFile(folder / "link.rol", "second"));
+
+    EXPECT_EQ(readFileBytes(path), "second");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.rol"));
     struct stat info;
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-}
-
-TEST(ReplaceFile, WritesThroughALinkToTheFileItNames) {
-    TemporaryFolder folder;
-    writeFileBytes(folder / "target.txt", kOld);
-    ASSERT_EQ(symlink("target.txt", (folder / "link.txt").c_str()), 0);
-    ASSERT_TRUE(replaceFile(folder / "link.txt", "new"));
-    EXPECT_EQ(readFileBytes(folder / "target.txt"), "new");
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(folder.listing(), "beam.rol\nlink.rol\n") << "no temporary file is left behind";
 }
 
 TEST(ReplaceFile, FailsWithoutHarmWhereItCannotWrite) {
     TemporaryFolder folder;
     std::filesystem::create_directory(folder / "sub");
-    const struct {
-        const char* name;
-        std::string path;
-    } cases[] = {
-        {"empty path", ""},
-        {"missing folder", folder / "none/beam.rol"},
-        {"a folder in the way", folder / "sub"},
-        {"a full device", "/dev/full"},
-    };
-    for (const auto& c : cases) EXPECT_FALSE(replaceFile(c.path, "bytes")) << c.name;
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "sub"));
+    for (const std::string& path :
+         {std::string(), folder / "none/beam.rol", folder / "sub", std::string("/dev/full")}) {
+        EXPECT_FALSE(replaceFile(path, "bytes")) << "'" << path << "'";
+    }
     EXPECT_EQ(folder.listing(), "sub\n");
 }
 
-TEST(ReplaceFile, ReadOnlyFolderLeavesTheOldFileAsItWas) {
-    TemporaryFolder folder;
-    const std::string path = folder / "beam.rol";
-    writeFileBytes(path, kOld);
-    // The old file itself is writable: only the folder refuses new files, so
-    // a write in place would have destroyed it.
-    ASSERT_EQ(chmod(path.c_str(), 0666), 0);
-    ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
-
-    const int result =
-        runInChild(testing::unprivileged(), [&] { return replaceFile(path, "new") ? 0 : 1; });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(readFileBytes(path), kOld);
-    EXPECT_EQ(folder.listing(), "beam.rol\n");
-}
-
-TEST(ReplaceFile, ReadOnlyFileIsNotReplaced) {
-    TemporaryFolder folder;
-    const std::string path = folder / "beam.rol";
-    writeFileBytes(path, kOld);
-    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    ASSERT_EQ(chmod(folder.path().c_str(), 0777), 0);
-
-    const int result =
-        runInChild(testing::unprivileged(), [&] { return replaceFile(path, "new") ? 0 : 1; });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(readFileBytes(path), kOld);
-}
-
-TEST(ReplaceFile, DiskFullHalfwayLeavesTheOldFileAsItWas) {
-    TemporaryFolder folder;
-    const std::string path = folder / "beam.rol";
-    writeFileBytes(path, kOld);
-    const std::string large(64 * 1024, 'x');
-
-    const int result =
-        runInChild(testing::fileSizeLimit(4096), [&] { return replaceFile(path, large) ? 0 : 1; });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(readFileBytes(path), kOld);
-    EXPECT_EQ(folder.listing(), "beam.rol\n") << "the cut temporary file is removed";
+// Each failure leaves the old file as it was and no temporary file behind.
+TEST(ReplaceFile, FailureLeavesTheOldFileAsItWas) {
+    const struct {
+        const char* name;
+        mode_t folderMode;
+        mode_t fileMode;  // the old file
+        testing::ChildLimits limits;
+    } cases[] = {
+        // The old file is writable, so a write in place would destroy it.
+        {"read-only folder", 0555, 0666, testing::unprivileged()},
+        {"read-only file", 0777, 0444, testing::unprivileged()},
+        {"disk full halfway", 0777, 0666, testing::fileSizeLimit(4096)},
+    };
+    for (const auto& c : cases) {
+        TemporaryFolder folder;
+        const std::string path = folder / "beam.rol";
+        writeFileBytes(path, kOld);
+        ASSERT_EQ(chmod(path.c_str(), c.fileMode), 0);
+        ASSERT_EQ(chmod(folder.path().c_str(), c.folderMode), 0);
+        const std::string large(64 * 1024, 'x');
+        EXPECT_EQ(runInChild(c.limits, [&] { return replaceFile(path, large) ? 0 : 1; }), 1)
+            << c.name;
+        EXPECT_EQ(readFileBytes(path), kOld) << c.name;
+        EXPECT_EQ(folder.listing(), "beam.rol\n") << c.name;
+    }
 }
 
 }  // namespace

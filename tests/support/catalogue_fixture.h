@@ -1,9 +1,11 @@
 #pragma once
 
-// A test with a catalogue file of its own in a folder of its own.
+// Catalogue records for tests, and a test with a catalogue file of its own
+// in a folder of its own.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -14,9 +16,10 @@
 
 namespace rolvanta::testing {
 
-inline ProfileRecord profile(const char* name, float webWidth) {
+// A beam named as given; the web width tells records of equal name apart.
+inline ProfileRecord profile(const std::string& name, float webWidth) {
     ProfileRecord record{};
-    std::strncpy(record.name, name, sizeof record.name - 1);
+    std::memcpy(record.name, name.data(), std::min<std::size_t>(name.size(), kNameFieldSize));
     record.webWidth = webWidth;
     record.webThickness = webWidth / 25.0f;
     record.flangeHeight = webWidth * 0.75f;
@@ -27,20 +30,35 @@ inline ProfileRecord profile(const char* name, float webWidth) {
     return record;
 }
 
+// A catalogue file holding the records in the order given.
+inline std::string catalogueBytes(const std::vector<ProfileRecord>& records) {
+    std::string bytes;
+    for (const ProfileRecord& r : records) bytes.append(reinterpret_cast<const char*>(&r), 96);
+    return bytes;
+}
+
+// "name#webWidth" for each record, in order.
+template <typename Records>
+std::vector<std::string> namesOf(const Records& records) {
+    std::vector<std::string> names;
+    for (const ProfileRecord& r : records) {
+        names.push_back(std::string(r.name) + "#" + std::to_string(int(r.webWidth)));
+    }
+    return names;
+}
+
 class CatalogueFixture : public ::testing::Test {
   protected:
-    CatalogueFixture() { files.working = folder / "profile.dat"; }
+    CatalogueFixture() {
+        files.working = folder / "profile.dat";
+        files.installed = folder / "installed.dat";
+    }
 
-    // Writes the records in the order given.
     void writeCatalogue(const std::vector<ProfileRecord>& records) const {
-        std::string bytes;
-        for (const ProfileRecord& r : records) bytes.append(reinterpret_cast<const char*>(&r), 96);
-        ASSERT_TRUE(replaceFile(files.working, bytes));
+        ASSERT_TRUE(replaceFile(files.working, catalogueBytes(records)));
     }
     std::vector<ProfileRecord> readCatalogue() const {
-        std::string bytes;
-        readWholeFile(files.working, bytes);
-        return decodeProfileRecords(bytes);
+        return decodeProfileRecords(readFileBytes(files.working));
     }
 
     TemporaryFolder folder;

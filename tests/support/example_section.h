@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "engine/pass_schedule.h"
 #include "engine/project_records.h"
 
 namespace rolvanta::testing {
@@ -32,6 +33,19 @@ inline Project exampleProject(int passCount = 5) {
     project.section = exampleSection(passCount);
     loadDefaultCoefficients(project.coefficients);
     return project;
+}
+
+inline Project computedProject(int passCount = 5) {
+    Project project = exampleProject(passCount);
+    computeDesign(project);
+    return project;
+}
+
+// Whether two records hold the same bytes: what "left as it was" means for
+// records that are stored byte for byte.
+template <typename Record>
+bool sameBytes(const Record& a, const Record& b) {
+    return std::memcmp(&a, &b, sizeof(Record)) == 0;
 }
 
 }  // namespace rolvanta::testing

@@ -2,10 +2,20 @@
 
 // A LineCanvas that writes down every call, for tests of what a frame draws.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "display/line_canvas.h"
+
+namespace rolvanta {
+
+inline bool operator==(OutlinePoint a, OutlinePoint b) { return a.x == b.x && a.y == b.y; }
+inline std::ostream& operator<<(std::ostream& out, OutlinePoint p) {
+    return out << "(" << p.x << ", " << p.y << ")";
+}
+
+}  // namespace rolvanta
 
 namespace rolvanta::testing {
 
