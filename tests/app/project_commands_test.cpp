@@ -22,28 +22,77 @@ class ProjectCommands : public AppTest {
         writeFileBytes(path(name), encodeProjectFile(stored));
         return path(name);
     }
+
+    // The messages shown since the last call, as "caption: text" lines.
+    std::string shown() {
+        std::string texts;
+        for (const MessageRequest& m : shell.messages) {
+            texts += (texts.empty() ? "" : "\n") + m.caption + ": " + m.text;
+        }
+        shell.messages.clear();
+        return texts;
+    }
 };
 
-TEST_F(ProjectCommands, FileStatesFollowNewOpenAndSaveAs) {
-    run(kMenuNewProject);
-    EXPECT_EQ(fileState(), "100 ROLVANTA - New Project Started");
-    EXPECT_TRUE(shell.messages.empty()) << "the first New Project asks nothing";
-    EXPECT_TRUE(shell.scrollBarsEnabled);
-
-    const std::string opened = projectOnDisk("opened.rol");
-    choose(opened);
-    run(kMenuOpenProject);
-    EXPECT_EQ(fileState(), "111 ROLVANTA - opened.rol ( " + opened + " )");
-
-    choose(path("schedule"), kFileTypeReport);
-    run(kMenuSaveAs);
-    EXPECT_EQ(fileState(), "112 ROLVANTA - schedule ( " + path("schedule.txt") + " )");
-
-    choose(path("again"));
-    run(kMenuSaveAs);
-    run(kButtonSaveFile);
-    EXPECT_EQ(fileState(), "111 ROLVANTA - again ( " + path("again.rol") + " )");
-    EXPECT_EQ(shell.fileDialogs.size(), 3u) << "Save asks for no file";
+// Each step runs a command, its file dialog confirming the file given (none:
+// cancelled); then come the file state (projectStarted, hasFileName,
+// lastSaveKind, title) and the message. A refused or failed step changes
+// nothing.
+TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
+    writeFileBytes(path("plain.dat"), readFileBytes(projectOnDisk("opened.rol")));
+    writeFileBytes(path("short.rol"), std::string(100, 'x'));
+    const std::string opened = "111 ROLVANTA - opened.rol ( " + path("opened.rol") + " )";
+    const std::string report = "112 ROLVANTA - schedule ( " + path("schedule.txt") + " )";
+    const std::string kept = "111 ROLVANTA - again ( " + path("again.rol") + " )";
+    const std::string notValid = " Is Not A Valid ROLVANTA (.rol) File !";
+    const struct {
+        const char* what;
+        int command;
+        const char* chosen;
+        int filterIndex;
+        std::string state;
+        std::string message;
+        bool changes;
+    } steps[] = {
+        {"the first New Project", kMenuNewProject, nullptr, 0, "100 ROLVANTA - New Project Started",
+         "", true},
+        {"Open a project file", kMenuOpenProject, "opened.rol", 1, opened, "", true},
+        {"Save As a report", kMenuSaveAs, "schedule", 2, report, "", true},
+        {"Save rewrites the report", kMenuSaveProject, nullptr, 0, report,
+         "Note: Saved File " + path("schedule.txt"), false},
+        {"Save As a project file", kMenuSaveAs, "again", 1, kept, "", true},
+        {"Save from the toolbar", kButtonSaveFile, nullptr, 0, kept,
+         "Note: Saved File " + path("again.rol"), false},
+        {"Open, cancelled", kMenuOpenProject, nullptr, 0, kept, "", false},
+        {"Save As, cancelled", kMenuSaveAs, nullptr, 0, kept, "", false},
+        {"Open a report", kButtonOpenFile, "notes.txt", 2, kept,
+         "Sorry: Cannot Open *.txt Files !!!", false},
+        {"Open a file without the extension", kButtonOpenFile, "plain.dat", 1, kept,
+         "Error: plain.dat" + notValid, false},
+        {"Open a missing file", kButtonOpenFile, "missing.rol", 1, kept, "Error: Cannot Open File",
+         false},
+        {"Open a file cut short", kButtonOpenFile, "short.rol", 1, kept,
+         "Error: short.rol" + notValid, false},
+        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", 1, kept,
+         "Error: Cannot Open File", false},
+        {"Save still writes the project's own file", kMenuSaveProject, nullptr, 0, kept,
+         "Note: Saved File " + path("again.rol"), false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        const Session before = session;
+        if (step.chosen) choose(path(step.chosen), step.filterIndex);
+        run(step.command);
+        EXPECT_EQ(fileState(), step.state);
+        EXPECT_EQ(shown(), step.message);
+        if (!step.changes) {
+            EXPECT_TRUE(sameBytes(session.project, before.project));
+            EXPECT_EQ(session.currentFilePath, before.currentFilePath);
+        }
+    }
+    EXPECT_NE(readFileBytes(path("schedule.txt")).find("Results Of Project - schedule\r\n"),
+              std::string::npos);
+    EXPECT_EQ(shell.fileDialogs.size(), 10u) << "Save asks for no file";
 }
 
 TEST_F(ProjectCommands, SaveAsAppendsTheExtensionUnlessThePathHoldsIt) {
@@ -67,22 +116,6 @@ TEST_F(ProjectCommands, SaveAsAppendsTheExtensionUnlessThePathHoldsIt) {
     }
 }
 
-TEST_F(ProjectCommands, ReportStaysTheKindThatSaveRewrites) {
-    startWithCustomSection();
-    run(kMenuCompute);
-    choose(path("schedule"), kFileTypeReport);
-    run(kMenuSaveAs);
-    EXPECT_EQ(session.currentFileTitle, "schedule") << "the title keeps the name as typed";
-    writeFileBytes(path("schedule.txt"), "old");
-
-    run(kMenuSaveProject);
-
-    const std::string report = readFileBytes(path("schedule.txt"));
-    EXPECT_NE(report.find("Results Of Project - schedule\r\n"), std::string::npos);
-    EXPECT_EQ(shell.messageTexts().back(), "Saved File " + path("schedule.txt"));
-    EXPECT_EQ(shell.messages.back().caption, "Note");
-}
-
 TEST_F(ProjectCommands, SaveBeforeNewProjectIsSaveAsAndStartsTheProject) {
     choose(path("first"));
     run(kMenuSaveProject);
@@ -90,62 +123,6 @@ TEST_F(ProjectCommands, SaveBeforeNewProjectIsSaveAsAndStartsTheProject) {
     Project reread{};
     ASSERT_TRUE(readProjectFile(path("first.rol"), reread, shell));
     EXPECT_EQ(reread.flags.projectStarted, 0) << "the file holds the flags from before the save";
-}
-
-TEST_F(ProjectCommands, CancelledDialogsChangeNothing) {
-    startWithCustomSection();
-    const Session before = session;
-    const std::string state = fileState();
-    for (int command : {kMenuSaveProject, kMenuSaveAs, kMenuOpenProject, kMenuSaveProject}) {
-        run(command);
-    }
-    EXPECT_EQ(shell.fileDialogs, (std::vector<std::string>{"save", "save", "open", "save"}))
-        << "Save asks again: still no file name";
-    EXPECT_TRUE(sameBytes(session.project, before.project));
-    EXPECT_EQ(session.currentFilePath, before.currentFilePath);
-    EXPECT_EQ(fileState(), state);
-    EXPECT_TRUE(shell.messages.empty());
-}
-
-TEST_F(ProjectCommands, AFileThatCannotBeOpenedChangesNothing) {
-    startWithCustomSection();
-    choose(path("mine"));
-    run(kMenuSaveAs);
-    const Session before = session;
-    const std::string state = fileState();
-    writeFileBytes(path("plain.dat"), encodeProjectFile(before.project));
-    writeFileBytes(path("short.rol"), std::string(100, 'x'));
-    const struct {
-        const char* name;
-        std::string file;
-        int filterIndex;
-        const char* text;
-        const char* caption;
-    } cases[] = {
-        {"a report", path("notes.txt"), kFileTypeReport, "Cannot Open *.txt Files !!!", "Sorry"},
-        {"a project file without the extension", path("plain.dat"), kFileTypeProject,
-         "plain.dat Is Not A Valid ROLVANTA (.rol) File !", "Error"},
-        {"a missing file", path("missing.rol"), kFileTypeProject, "Cannot Open File", "Error"},
-        {"a file cut short", path("short.rol"), kFileTypeProject,
-         "short.rol Is Not A Valid ROLVANTA (.rol) File !", "Error"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell.messages.clear();
-        choose(c.file, c.filterIndex);
-        EXPECT_TRUE(openProject(session, shell));
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, c.text);
-        EXPECT_EQ(shell.messages[0].caption, c.caption);
-        EXPECT_TRUE(sameBytes(session.project, before.project));
-        EXPECT_EQ(session.currentFilePath, before.currentFilePath);
-        EXPECT_EQ(session.currentFileTitle, before.currentFileTitle);
-        EXPECT_EQ(fileState(), state);
-    }
-    shell.messages.clear();
-    run(kMenuSaveProject);
-    EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Saved File " + path("mine.rol")})
-        << "the next Save still writes the project's own file";
 }
 
 TEST_F(ProjectCommands, OpenReplacesTheProjectWithoutAskingAndOverridesFourFlags) {
@@ -170,25 +147,18 @@ TEST_F(ProjectCommands, OpenReplacesTheProjectWithoutAskingAndOverridesFourFlags
     EXPECT_EQ(flags.computed, 1) << "an opened project can be computed at once";
 }
 
-TEST_F(ProjectCommands, AFailedSaveIsNotReportedAsSuccess) {
-    startWithCustomSection();
-    const std::string state = fileState();
-    choose(path("gone/beam"));
-    EXPECT_FALSE(saveProjectAs(session, shell));
-    EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Cannot Open File"});
-    EXPECT_EQ(fileState(), state);
-    EXPECT_EQ(session.currentFilePath, "");
-
+TEST_F(ProjectCommands, AFailedSaveKeepsTheProjectForAnotherTry) {
     // A project whose file's folder has gone: Save says so, not "Saved File",
     // and New Project's Yes keeps the project.
+    startWithCustomSection();
     std::filesystem::create_directory(path("folder"));
     choose(path("folder/beam"));
     ASSERT_TRUE(saveProjectAs(session, shell));
     std::filesystem::remove_all(path("folder"));
-    shell.messages.clear();
+    shown();
     run(kMenuCompute);
     run(kMenuSaveProject);
-    EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Cannot Open File"});
+    EXPECT_EQ(shown(), "Error: Cannot Open File");
     EXPECT_TRUE(hasUnsavedChanges(session)) << "closing will still offer to save";
 
     shell.answers = {MessageAnswer::Yes};
@@ -219,12 +189,14 @@ TEST(ProjectCommand, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
         SCOPED_TRACE(c.name);
         App app;
         app.startWithCustomSection(6);
+        app.run(kMenuCompute);
         const std::string file = app.folder / "beam";
         if (c.hasFile) {
             app.choose(file);
             ASSERT_TRUE(saveProjectAs(app.session, app.shell));
         }
         if (c.saveDialogConfirmed) app.choose(file);
+        const Project before = app.session.project;
         app.shell.messages.clear();
         app.shell.answers = {c.answer};
 
@@ -238,26 +210,16 @@ TEST(ProjectCommand, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
             EXPECT_EQ(app.shell.messages[1].text, "Saved File " + file + ".rol");
         }
         EXPECT_EQ(std::string(app.session.project.section.name), c.resets ? "no name" : "MB 100");
+        EXPECT_EQ(app.session.project.flags.customEntered, c.resets ? 0 : 1);
         if (c.resets) {
             EXPECT_EQ(app.fileState(), "100 ROLVANTA - New Project Started");
+            // The file name, coefficients and passes stay.
+            EXPECT_EQ(app.session.currentFilePath,
+                      c.hasFile || c.saveDialogConfirmed ? file + ".rol" : "");
+            EXPECT_TRUE(sameBytes(app.session.project.coefficients, before.coefficients));
+            EXPECT_TRUE(sameBytes(app.session.project.passes, before.passes));
         }
-        EXPECT_EQ(app.session.project.flags.customEntered, c.resets ? 0 : 1);
     }
-}
-
-TEST_F(ProjectCommands, NewProjectKeepsFileNameCoefficientsAndPasses) {
-    startWithCustomSection();
-    run(kMenuCompute);
-    choose(path("kept"));
-    run(kMenuSaveAs);
-    const Project before = session.project;
-    shell.answers = {MessageAnswer::No};
-
-    run(kMenuNewProject);
-
-    EXPECT_EQ(session.currentFilePath, path("kept.rol"));
-    EXPECT_TRUE(sameBytes(session.project.coefficients, before.coefficients));
-    EXPECT_TRUE(sameBytes(session.project.passes, before.passes));
 }
 
 TEST_F(ProjectCommands, ProjectTitleNamesNoNameForAnEmptyPath) {

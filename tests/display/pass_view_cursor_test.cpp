@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "display/pass_view_cursor.h"
 
@@ -14,41 +13,25 @@ namespace {
 void play(PassViewCursor& cursor, const std::string& keys, int passCount) {
     int held = kRightArrowKey;
     for (char key : keys) {
-        switch (key) {
-            case 'L':
-            case 'R':
-                held = key == 'L' ? kLeftArrowKey : kRightArrowKey;
-                cursorKeyDown(cursor, held, passCount);
-                break;
-            case 'l':
-                cursorKeyUp(cursor, kLeftArrowKey);
-                break;
-            case 'r':
-                cursorKeyUp(cursor, kRightArrowKey);
-                break;
-            case '+':
-                cursorKeyDown(cursor, held, passCount, KeyRepeat::yes);
-                break;
-            case '-':
-                cursorKeyUp(cursor, held, KeyRepeat::yes);
-                break;
-            case 'x':
-                cursorKeyDown(cursor, 'A', passCount);
-                cursorKeyUp(cursor, 'A');
-                break;
+        const int arrow = key == 'L' || key == 'l' ? kLeftArrowKey : kRightArrowKey;
+        if (key == 'L' || key == 'R') cursorKeyDown(cursor, held = arrow, passCount);
+        if (key == 'l' || key == 'r') cursorKeyUp(cursor, arrow);
+        if (key == '+') cursorKeyDown(cursor, held, passCount, KeyRepeat::yes);
+        if (key == '-') cursorKeyUp(cursor, held, KeyRepeat::yes);
+        if (key == 'x') {
+            cursorKeyDown(cursor, 'A', passCount);
+            cursorKeyUp(cursor, 'A');
         }
     }
 }
 
-struct CursorCase {
-    const char* name;
-    int passCount;
-    std::string keys;
-    int index;
-};
-
 TEST(PassViewCursor, KeySequences) {
-    const CursorCase cases[] = {
+    const struct {
+        const char* name;
+        int passCount;
+        const char* keys;
+        int index;
+    } cases[] = {
         {"starts at the overview", 8, "", 0},
         {"first press after start-up moves", 8, "Rr", 1},
         {"one step per press", 8, "RrRrRr", 3},
@@ -65,14 +48,9 @@ TEST(PassViewCursor, KeySequences) {
         {"negative passCount stays at the overview", -5, "RrRr", 0},
         {"other keys move nothing", 8, "Rrxxx", 1},
         {"passCount beyond the table stops at its last record", 40,
-         [] {
-             std::string keys;
-             for (int i = 0; i < 30; ++i) keys += "Rr";
-             return keys;
-         }(),
-         14},
+         "RrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRrRr", 14},
     };
-    for (const CursorCase& c : cases) {
+    for (const auto& c : cases) {
         PassViewCursor cursor;
         play(cursor, c.keys, c.passCount);
         EXPECT_EQ(cursor.index, c.index) << c.name;
