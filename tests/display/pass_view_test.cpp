@@ -2,8 +2,9 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdio>
+#include <iomanip>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,18 +16,29 @@ namespace {
 
 using testing::computedProject;
 
-std::string number(float value) {
-    char text[20];
-    std::snprintf(text, sizeof text, "%.9g", value);  // exact for a float
-    return text;
+std::ostream& operator<<(std::ostream& out, OutlinePoint p) { return out << p.x << ',' << p.y; }
+std::ostream& operator<<(std::ostream& out, Rgb c) {
+    return out << +c.red << ' ' << +c.green << ' ' << +c.blue;
 }
 
-std::string pointText(OutlinePoint p) { return number(p.x) + "," + number(p.y); }
+// The parts separated by blanks, floats to every digit they hold.
+template <typename... Parts>
+std::string said(const Parts&... parts) {
+    std::ostringstream out;
+    out << std::setprecision(9);
+    ((out << parts << ' '), ...);
+    const std::string text = out.str();
+    return text.substr(0, text.size() - 1);
+}
 
-std::string loopText(const SectionOutline& outline) {
-    std::string text = "loop";
-    for (const OutlinePoint& p : outline.points) text += " " + pointText(p);
-    return text;
+std::string loopOf(const OutlinePoint* points, int count) {
+    std::string loop = "loop";
+    for (int i = 0; i < count; ++i) loop += " " + said(points[i]);
+    return loop;
+}
+
+std::string loopOf(int position, const PassRecord& record) {
+    return loopOf(computeSectionOutline(position, record).points, kOutlinePointCount);
 }
 
 // Writes down every call as a line of text.
@@ -36,26 +48,18 @@ class RecordingCanvas : public LineCanvas {
 
     void clear() override { calls.push_back("clear"); }
     void setViewport(int x, int y, int width, int height) override {
-        calls.push_back("viewport " + std::to_string(x) + " " + std::to_string(y) + " " +
-                        std::to_string(width) + " " + std::to_string(height));
+        calls.push_back(said("viewport", x, y, width, height));
     }
-    void setLineWidth(float width) override { calls.push_back("width " + number(width)); }
-    void setColour(Rgb c) override {
-        calls.push_back("colour " + std::to_string(c.red) + " " + std::to_string(c.green) + " " +
-                        std::to_string(c.blue));
-    }
+    void setLineWidth(float width) override { calls.push_back(said("width", width)); }
+    void setColour(Rgb colour) override { calls.push_back(said("colour", colour)); }
     void drawLineLoop(const OutlinePoint* points, int count) override {
-        SectionOutline outline{};
-        ASSERT_EQ(count, kOutlinePointCount);
-        std::copy(points, points + count, outline.points);
-        calls.push_back(loopText(outline));
+        calls.push_back(loopOf(points, count));
     }
     void drawLine(OutlinePoint from, OutlinePoint to) override {
-        calls.push_back("line " + pointText(from) + " " + pointText(to));
+        calls.push_back(said("line", from, to));
     }
     void drawText(TextFont font, OutlinePoint at, std::string_view text) override {
-        calls.push_back((font == TextFont::label ? "label " : "caption ") + pointText(at) + " " +
-                        std::string(text));
+        calls.push_back(said(font == TextFont::label ? "label" : "caption", at, text));
     }
     void pushMatrix() override { calls.push_back("push"); }
     void popMatrix() override { calls.push_back("pop"); }
@@ -78,11 +82,6 @@ RecordingCanvas frame(const Project& project, int cursorIndex) {
     return canvas;
 }
 
-std::string colourText(Rgb c) {
-    return "colour " + std::to_string(c.red) + " " + std::to_string(c.green) + " " +
-           std::to_string(c.blue);
-}
-
 TEST(RenderPassView, SinglePassShowsPanelSeparatorOutlineAndCaption) {
     const Project project = computedProject(15);
     const PassColours colours = makePassColours();
@@ -95,9 +94,9 @@ TEST(RenderPassView, SinglePassShowsPanelSeparatorOutlineAndCaption) {
         expected.insert(expected.end(), panel.calls.begin(), panel.calls.end());
         for (const std::string& call :
              {std::string("viewport 100 0 900 1000"), std::string("push"),
-              colourText({128, 128, 128}), std::string("line 105,0 105,2000"), std::string("pop"),
-              colourText(colours.entries[position]), std::string("push"),
-              loopText(computeSectionOutline(position, record)), std::string("pop"),
+              said("colour", Rgb{128, 128, 128}), std::string("line 105,0 105,2000"),
+              std::string("pop"), said("colour", colours.entries[position]), std::string("push"),
+              loopOf(position, record), std::string("pop"),
               "caption 400,100 PASS : " + std::to_string(index + 1), std::string("pop")}) {
             expected.push_back(call);
         }
@@ -112,10 +111,10 @@ TEST(RenderPassView, OverviewDrawsEveryComputedRecordInItsColour) {
         const std::string side = std::to_string(int(project.section.webWidth + 100.0));
         std::vector<std::string> expected = {"clear", "push", "width 1.5"};
         for (int i = 0; i < passCount; ++i) {
-            expected.push_back(colourText(colours.entries[i]));
+            expected.push_back(said("colour", colours.entries[i]));
             expected.push_back("viewport 0 0 " + side + " " + side);
             expected.push_back("push");
-            expected.push_back(loopText(computeSectionOutline(i, project.passes.records[i])));
+            expected.push_back(loopOf(i, project.passes.records[i]));
             expected.push_back("pop");
         }
         expected.push_back("pop");

@@ -32,32 +32,13 @@ Project otherProject() {
     return project;
 }
 
-std::uint32_t wordAt(const std::string& bytes, std::size_t offset) {
-    std::uint32_t word = 0;
-    for (int i = 3; i >= 0; --i) word = word << 8 | std::uint8_t(bytes[offset + i]);
-    return word;
-}
-
-std::uint32_t bitsOf(float value) {
-    std::uint32_t word;
-    std::memcpy(&word, &value, sizeof word);
-    return word;
-}
-
-TEST(ProjectFile, LayoutIsLittleEndianAtTheRecordOffsets) {
+// The records' byte layout is asserted where they are declared; the golden
+// project files of the command-line tool hold it byte for byte.
+TEST(ProjectFile, NameBytesAfterTheTerminatorAreZeros) {
     Project project = savedProject(5);
     std::memset(project.section.name, 'x', kNameFieldSize);
     std::memcpy(project.section.name, "IB 1", 5);
-    const std::string bytes = encodeProjectFile(project);
-    EXPECT_EQ(bytes.substr(0, kNameFieldSize), "IB 1" + std::string(48, '\0'))
-        << "name bytes after the terminator are written as zeros";
-    EXPECT_EQ(wordAt(bytes, 120), 5u) << "passCount";
-    EXPECT_EQ(wordAt(bytes, 124), bitsOf(1000.0f)) << "temperature";
-    EXPECT_EQ(wordAt(bytes, 128 + 4 * 4), 7u) << "reservedFlag, the fifth flag";
-    EXPECT_EQ(wordAt(bytes, 128 + 10 * 4), 2u) << "lastSaveKind, the last flag";
-    EXPECT_EQ(wordAt(bytes, 172), bitsOf(project.passes.records[0].webArea));
-    EXPECT_EQ(wordAt(bytes, 172 + 56 * 4 + 52), bitsOf(project.passes.records[4].crossSectionArea));
-
+    EXPECT_EQ(encodeProjectFile(project).substr(0, kNameFieldSize), "IB 1" + std::string(48, '\0'));
     std::memset(project.section.name, 'y', kNameFieldSize);
     EXPECT_EQ(encodeProjectFile(project).substr(0, kNameFieldSize),
               std::string(51, 'y') + std::string(1, '\0'))
