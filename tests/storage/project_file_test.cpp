@@ -25,7 +25,10 @@ Project savedProject(int passCount) {
 // read replaces and what it leaves.
 Project otherProject() {
     Project project{};
-    std::memset(&project, 0x5A, sizeof project);
+    std::memset(&project.section, 0x5A, sizeof project.section);
+    std::memset(&project.coefficients, 0x5A, sizeof project.coefficients);
+    std::memset(&project.passes, 0x5A, sizeof project.passes);
+    project.flags.customEntered = true;
     project.section.name[0] = '\0';
     return project;
 }
