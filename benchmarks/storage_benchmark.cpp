@@ -31,9 +31,9 @@ class CatalogueFile {
             record.flangeSlope = 98.0f;
         }
         std::shuffle(records.begin(), records.end(), std::mt19937(808));
-        rolvanta::testing::writeFileBytes(
-            path(), std::string(reinterpret_cast<const char*>(records.data()),
-                                records.size() * sizeof(ProfileRecord)));
+        rolvanta::testing::writeFileBytes(path(),
+                                          std::string(reinterpret_cast<const char*>(records.data()),
+                                                      records.size() * sizeof(ProfileRecord)));
     }
 
     std::string path() const { return folder_ / "profile.dat"; }

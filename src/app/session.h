@@ -19,7 +19,6 @@ namespace rolvanta {
 
 // The project (zero until start-up) and its file are the ProjectDocument.
 struct Session : ProjectDocument {
-
     // The project as it was when it was last started, opened or saved; the
     // program asks before closing when the project differs from it.
     Project unchangedProject{};

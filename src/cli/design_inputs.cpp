@@ -34,8 +34,8 @@ std::optional<float> strictFloat(std::string_view text) {
 
 enum class Bound { AboveZero, ZeroOrMore, Slope };
 
-std::optional<UsageError> readField(const std::string& option, std::string_view text,
-                                    Bound bound, float& value) {
+std::optional<UsageError> readField(const std::string& option, std::string_view text, Bound bound,
+                                    float& value) {
     const std::optional<float> number = strictFloat(text);
     switch (bound) {
         case Bound::AboveZero:
@@ -108,8 +108,8 @@ std::optional<UsageError> readSectionOption(std::string_view text, CustomSection
 std::optional<UsageError> readSetupOptions(std::string_view passes, std::string_view temperature,
                                            SetupFields& fields) {
     SetupFields read = fields;
-    const std::string passRange = "a whole number from " + std::to_string(kFewestPasses) +
-                                  " to " + std::to_string(kMostPasses);
+    const std::string passRange = "a whole number from " + std::to_string(kFewestPasses) + " to " +
+                                  std::to_string(kMostPasses);
     if (!passes.empty()) {
         const std::optional<double> count = strictNumber(passes);
         if (!count || *count != std::floor(*count) || *count < kFewestPasses ||

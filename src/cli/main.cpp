@@ -176,7 +176,8 @@ int compute(const ComputeOptions& o) {
     // An opened project keeps its own Setup unless one is given.
     if (o.project.empty() || !o.passes.empty() || !o.temperature.empty()) {
         if (!o.project.empty()) {
-            if (o.passes.empty()) setup.passes = static_cast<unsigned long>(project.section.passCount);
+            if (o.passes.empty())
+                setup.passes = static_cast<unsigned long>(project.section.passCount);
             if (o.temperature.empty()) setup.temperature = project.section.temperature;
         }
         applySetup(project, setup);
@@ -259,7 +260,9 @@ int run(int argc, char** argv) {
                      "The catalogue for --profile (default: profile.dat in the working "
                      "directory, else the one installed with the program)")
         ->option_text("FILE");
-    computeCommand->add_option("--passes", o.passes, "Number of passes, a whole number from 5 to 13 (default 5)")
+    computeCommand
+        ->add_option("--passes", o.passes,
+                     "Number of passes, a whole number from 5 to 13 (default 5)")
         ->option_text("N");
     computeCommand
         ->add_option("--temperature", o.temperature,

@@ -1,8 +1,8 @@
 #include "dialogs/custom_profile_dialog.h"
 
 #include "dialogs/dialog_fields.h"
-#include "storage/file_io.h"
 #include "resources/dialog_ids.h"
+#include "storage/file_io.h"
 
 namespace rolvanta {
 

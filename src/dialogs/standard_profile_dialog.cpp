@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "dialogs/dialog_fields.h"
-#include "storage/file_io.h"
 #include "resources/dialog_ids.h"
+#include "storage/file_io.h"
 
 namespace rolvanta {
 

@@ -22,26 +22,26 @@ struct BeamSection {
     char name[kNameFieldSize];  // designation, NUL-terminated, Windows-1252
     float webWidth;             // overall depth along the web; hot after Compute
     float webThickness;
-    float flangeHeight;         // overall flange height across both sides of the web
-    float flangeThickness;      // measured halfway along a flange leg
+    float flangeHeight;     // overall flange height across both sides of the web
+    float flangeThickness;  // measured halfway along a flange leg
     float rootRadius;
     float tipRadius;
-    float flangeSlope;          // degrees; 90 is a flange without taper
-    float slopeAngle;           // flangeSlope - 90, in radians
-    float liveFlangeHeight;     // one leg, web face to tip
-    float deadFlangeHeight;     // same value as liveFlangeHeight
-    float rootThickness;        // flange thickness at the root of a leg
-    float tipThickness;         // flange thickness at the tip of a leg
-    float massPerLength;        // kg per mm
-    float mass;                 // kg
-    float length;               // mm
+    float flangeSlope;       // degrees; 90 is a flange without taper
+    float slopeAngle;        // flangeSlope - 90, in radians
+    float liveFlangeHeight;  // one leg, web face to tip
+    float deadFlangeHeight;  // same value as liveFlangeHeight
+    float rootThickness;     // flange thickness at the root of a leg
+    float tipThickness;      // flange thickness at the tip of a leg
+    float massPerLength;     // kg per mm
+    float mass;              // kg
+    float length;            // mm
     // Carried through the project file. This program keeps the finished
     // (cold) web width here, so that Compute always starts from the finished
     // section; see finishedWebWidth().
     float reserved;
-    float area;                 // cross-sectional area of the finished section
+    float area;  // cross-sectional area of the finished section
     std::int32_t passCount;
-    float temperature;          // rolling temperature
+    float temperature;  // rolling temperature
 };
 
 // What the project was last opened or saved as.

@@ -12,8 +12,8 @@
 
 #include "app/session.h"
 #include "app/shell.h"
-#include "platform/qt_shell.h"
 #include "platform/dialog_registry.h"
+#include "platform/qt_shell.h"
 
 class QScrollBar;
 class QStackedWidget;

@@ -48,9 +48,9 @@ StandardSectionFields fieldsOfProfile(const ProfileRecord& record) {
 
 StandardSectionFields shownFieldsOfProfile(const ProfileRecord& record) {
     StandardSectionFields fields = fieldsOfProfile(record);
-    for (float* number : {&fields.webWidth, &fields.webThickness, &fields.flangeHeight,
-                          &fields.flangeThickness, &fields.rootRadius, &fields.tipRadius,
-                          &fields.flangeSlope, &fields.area}) {
+    for (float* number :
+         {&fields.webWidth, &fields.webThickness, &fields.flangeHeight, &fields.flangeThickness,
+          &fields.rootRadius, &fields.tipRadius, &fields.flangeSlope, &fields.area}) {
         *number = readTypedNumber(formatFieldNumber(*number));
     }
     fields.massPerLength = readTypedNumber(formatMassPerLength(fields.massPerLength));
@@ -102,10 +102,10 @@ InputResult applySetup(Project& project, const SetupFields& fields) {
     // can wrap round to a small one.
     section.passCount = static_cast<std::int32_t>(
         std::clamp<unsigned long>(fields.passes, kFewestPasses, kMostPasses));
-    section.temperature = fields.temperature >= kLowestTemperature &&
-                                  fields.temperature <= kHighestTemperature
-                              ? fields.temperature
-                              : kUsualTemperature;
+    section.temperature =
+        fields.temperature >= kLowestTemperature && fields.temperature <= kHighestTemperature
+            ? fields.temperature
+            : kUsualTemperature;
     project.flags.setupDone = true;
     return {};
 }

@@ -24,7 +24,7 @@ struct MessageRequest {
 };
 
 class MessageShell {
-public:
+  public:
     virtual ~MessageShell() = default;
 
     // Shows the box and waits for the answer (Ok for an OK box).

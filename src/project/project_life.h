@@ -66,8 +66,8 @@ void markSavedAs(Project& project);
 std::optional<SaveTarget> currentSaveTarget(const ProjectDocument& document);
 
 // Window titles.
-std::string startUpTitle();                       // "ROLVANTA - Start New Project"
-std::string newProjectTitle();                    // "ROLVANTA - New Project Started"
+std::string startUpTitle();                              // "ROLVANTA - Start New Project"
+std::string newProjectTitle();                           // "ROLVANTA - New Project Started"
 std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <title> ( <path> )"
 
 // What Compute still needs, the first missing step.

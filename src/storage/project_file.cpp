@@ -21,11 +21,11 @@ static_assert(sizeof(StoredFlags) == 44, "the flags are stored as 44 bytes");
 constexpr int kSaveKindWord = 10;
 
 bool ProjectFlags::*const kFlagOrder[] = {
-    &ProjectFlags::standardChosen,      &ProjectFlags::customEntered,
-    &ProjectFlags::coefficientsGiven,   &ProjectFlags::coefficientListsEntered,
-    &ProjectFlags::reservedFlag,        &ProjectFlags::defaultCoefficients,
-    &ProjectFlags::setupDone,           &ProjectFlags::computed,
-    &ProjectFlags::hasFileName,         &ProjectFlags::projectStarted,
+    &ProjectFlags::standardChosen,    &ProjectFlags::customEntered,
+    &ProjectFlags::coefficientsGiven, &ProjectFlags::coefficientListsEntered,
+    &ProjectFlags::reservedFlag,      &ProjectFlags::defaultCoefficients,
+    &ProjectFlags::setupDone,         &ProjectFlags::computed,
+    &ProjectFlags::hasFileName,       &ProjectFlags::projectStarted,
 };
 static_assert(std::size(kFlagOrder) == kSaveKindWord);
 

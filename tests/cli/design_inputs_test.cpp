@@ -27,8 +27,8 @@ struct ToolRun {
 ToolRun runTool(const std::string& arguments) {
     testing::TemporaryFolder folder;
     const std::string errors = folder / "stderr";
-    const std::string command = std::string(ROLVANTA_CLI) + " " + arguments + " >/dev/null 2>" +
-                                errors;
+    const std::string command =
+        std::string(ROLVANTA_CLI) + " " + arguments + " >/dev/null 2>" + errors;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::readFileBytes(errors)};
 }
@@ -52,8 +52,8 @@ TEST(CommandLine, EveryBadNumberIsAUsageErrorNamingTheOption) {
         {"--dead-coefficients \"1.1 -1\"", "--dead-coefficients"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = runTool(std::string("compute --section \"") + kGoodSection + "\" " +
-                                c.arguments);
+        const ToolRun run =
+            runTool(std::string("compute --section \"") + kGoodSection + "\" " + c.arguments);
         EXPECT_EQ(run.exitCode, 2) << c.arguments;
         EXPECT_NE(run.errors.find(c.names), std::string::npos) << c.arguments << ": " << run.errors;
         EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << "one line: " << run.errors;

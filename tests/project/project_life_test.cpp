@@ -80,8 +80,7 @@ TEST(ProjectLife, FailuresComeBackAsValuesAndChangeNothing) {
         const StorageResult denied =
             saveProjectTo(document, {locked, "beam.rol", SaveKind::Report});
         ASSERT_TRUE(denied);
-        EXPECT_EQ(describeStorageError(*denied),
-                  "cannot write " + locked + ": Permission denied");
+        EXPECT_EQ(describeStorageError(*denied), "cannot write " + locked + ": Permission denied");
     }
     EXPECT_TRUE(testing::sameBytes(document.project, before.project));
     EXPECT_EQ(document.filePath, before.filePath);

@@ -35,8 +35,7 @@ TEST(ReadWholeFile, TellsMissingFromUnreadable) {
         std::optional<StorageFailure> expected;
         std::string bytes;
     } cases[] = {
-        {"whole file with a NUL inside", folder / "data", kAnyFileSize, std::nullopt,
-         withNul},
+        {"whole file with a NUL inside", folder / "data", kAnyFileSize, std::nullopt, withNul},
         {"empty file", folder / "empty", kAnyFileSize, std::nullopt, ""},
         {"exactly at the limit", folder / "data", 3, std::nullopt, withNul},
         {"past the limit", folder / "data", 2, StorageFailure::TooLarge, ""},

@@ -17,7 +17,8 @@ using testing::sameBytes;
 // A computed project whose every field has a recognisable value.
 Project savedProject(int passCount) {
     Project project = testing::computedProject(passCount);
-    project.flags = {true, false, true, false, true, true, true, true, true, true, SaveKind::Report};
+    project.flags = {true, false, true, false,           true, true, true,
+                     true, true,  true, SaveKind::Report};
     return project;
 }
 
@@ -118,17 +119,16 @@ TEST(ProjectFile, ReadingTidiesNamesAndNumbers) {
 TEST(ProjectFile, FlagsOtherThanZeroOrOneMakeTheFileNotValid) {
     const std::string good = encodeProjectFile(savedProject(5));
     EXPECT_EQ(good.substr(128, 44), std::string("\1\0\0\0\0\0\0\0\1\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0"
-                                                "\1\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0\2\0\0\0", 44));
+                                                "\1\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0\2\0\0\0",
+                                                44));
     const struct {
         const char* name;
         std::size_t at;  // the flag's first byte
         char value;
         bool valid;
     } cases[] = {
-        {"computed = 2", 128 + 7 * 4, 2, false},
-        {"a flag of -1", 128 + 0 * 4, -1, false},
-        {"save kind 3", 128 + 10 * 4, 3, false},
-        {"save kind 0", 128 + 10 * 4, 0, true},
+        {"computed = 2", 128 + 7 * 4, 2, false}, {"a flag of -1", 128 + 0 * 4, -1, false},
+        {"save kind 3", 128 + 10 * 4, 3, false}, {"save kind 0", 128 + 10 * 4, 0, true},
         {"a flag of 0", 128 + 9 * 4, 0, true},
     };
     for (const auto& c : cases) {
