@@ -17,9 +17,9 @@ bool isDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
 // -1, 0 or 1 as name a sorts before, with or after name b in natural order.
 int compareNaturally(const char* a, const char* b) {
     std::size_t i = 0, j = 0;
-    const std::size_t end = kNameFieldSize;
-    auto at = [end](const char* name, std::size_t k) {
-        return k < end ? static_cast<unsigned char>(name[k]) : 0;
+    // A name without a terminator ends with its field.
+    auto at = [](const char* name, std::size_t k) -> unsigned char {
+        return k < std::size_t{kNameFieldSize} ? static_cast<unsigned char>(name[k]) : 0;
     };
     while (at(a, i) != 0 || at(b, j) != 0) {
         if (isDigit(at(a, i)) && isDigit(at(b, j))) {
