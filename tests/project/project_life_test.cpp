@@ -37,7 +37,9 @@ TEST(ComputePrecondition, NamesTheFirstMissingStep) {
         const Project before = project;
         EXPECT_EQ(computeProject(project), c.expected) << c.name;
         EXPECT_EQ(project.flags.computed, c.expected == MissingStep::Nothing) << c.name;
-        if (c.expected != MissingStep::Nothing) EXPECT_TRUE(testing::sameBytes(project, before));
+        if (c.expected != MissingStep::Nothing) {
+            EXPECT_TRUE(testing::sameBytes(project, before)) << c.name;
+        }
     }
 }
 

@@ -48,7 +48,9 @@ TEST(ReadWholeFile, TellsMissingFromUnreadable) {
         std::string bytes = "left over";
         const StorageResult error = readWholeFile(c.path, bytes, c.maxBytes);
         EXPECT_EQ(error ? std::optional(error->what) : std::nullopt, c.expected) << c.name;
-        if (error) EXPECT_EQ(error->path, c.path) << c.name;
+        if (error) {
+            EXPECT_EQ(error->path, c.path) << c.name;
+        }
         EXPECT_EQ(bytes, c.bytes) << c.name;
     }
 }
