@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "project/project_life.h"
 #include "storage/project_file.h"
+#include "support/child_process.h"
 #include "support/example_section.h"
 #include "support/temporary_folder.h"
 
