@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "display/section_outline.h"
+#include "engine/section_outline.h"
 
 namespace rolvanta {
 

@@ -10,7 +10,7 @@
 #include "display/line_canvas.h"
 #include "display/pass_colours.h"
 #include "display/pass_view_cursor.h"
-#include "display/section_outline.h"
+#include "engine/section_outline.h"
 #include "engine/project_records.h"
 
 namespace rolvanta {

@@ -1,4 +1,4 @@
-#include "display/section_outline.h"
+#include "engine/section_outline.h"
 
 namespace rolvanta {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "display/section_outline.h"
+#include "engine/section_outline.h"
 
 namespace rolvanta {
 namespace {

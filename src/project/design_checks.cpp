@@ -1,0 +1,189 @@
+#include "project/design_checks.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+#include <optional>
+
+#include "engine/section_outline.h"
+#include "project/schedule_rows.h"
+
+namespace rolvanta {
+
+namespace {
+
+// A number with the given decimals and "." in any locale.
+std::string fixed(double value, int decimals) {
+    char text[64];
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) return "?";
+    return {text, result.ptr};
+}
+
+std::string passPrefix(int pass) { return "Pass " + std::to_string(pass) + ": "; }
+
+// The fields of a pass as the checks name them, in the results page's order.
+struct NamedField {
+    const char* name;
+    const char* unit;
+    float PassRecord::*member;
+};
+
+constexpr const char* kMillimetres = "mm";
+constexpr const char* kSquareMillimetres = "mm\u00b2";
+
+constexpr NamedField kCheckedFields[] = {
+    {"pass width", kMillimetres, &PassRecord::passWidth},
+    {"web thickness", kMillimetres, &PassRecord::webThickness},
+    {"web area", kSquareMillimetres, &PassRecord::webArea},
+    {"dead flange height", kMillimetres, &PassRecord::deadFlangeHeight},
+    {"dead flange thickness", kMillimetres, &PassRecord::deadFlangeThickness},
+    {"dead flange root thickness", kMillimetres, &PassRecord::deadFlangeRoot},
+    {"dead flange tip thickness", kMillimetres, &PassRecord::deadFlangeTip},
+    {"dead flange area", kSquareMillimetres, &PassRecord::deadFlangeArea},
+    {"live flange height", kMillimetres, &PassRecord::liveFlangeHeight},
+    {"live flange thickness", kMillimetres, &PassRecord::liveFlangeThickness},
+    {"live flange root thickness", kMillimetres, &PassRecord::liveFlangeRoot},
+    {"live flange tip thickness", kMillimetres, &PassRecord::liveFlangeTip},
+    {"live flange area", kSquareMillimetres, &PassRecord::liveFlangeArea},
+    {"cross-sectional area", kSquareMillimetres, &PassRecord::crossSectionArea},
+};
+
+void checkPositive(const ScheduleRow& row, std::vector<DesignWarning>& warnings) {
+    std::string found;
+    for (const NamedField& field : kCheckedFields) {
+        const float value = row.values.*field.member;
+        if (value > 0.0f) continue;  // a NaN is caught here too
+        if (!found.empty()) found += ", ";
+        found += std::string(field.name) + " " + fixed(value, 1) + " " + field.unit;
+    }
+    if (found.empty()) return;
+    warnings.push_back(
+        {row.pass, DesignRule::NotPositive, passPrefix(row.pass) + "at or below 0: " + found});
+}
+
+// Whether segments ab and cd have a point in common.
+bool segmentsMeet(OutlinePoint a, OutlinePoint b, OutlinePoint c, OutlinePoint d) {
+    const auto side = [](OutlinePoint p, OutlinePoint q, OutlinePoint r) {
+        const double cross =
+            (double{q.x} - p.x) * (double{r.y} - p.y) - (double{q.y} - p.y) * (double{r.x} - p.x);
+        return (cross > 0) - (cross < 0);
+    };
+    const auto within = [](OutlinePoint p, OutlinePoint q, OutlinePoint r) {
+        return std::min(p.x, q.x) <= r.x && r.x <= std::max(p.x, q.x) &&
+               std::min(p.y, q.y) <= r.y && r.y <= std::max(p.y, q.y);
+    };
+    const int d1 = side(c, d, a), d2 = side(c, d, b), d3 = side(a, b, c), d4 = side(a, b, d);
+    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
+    return (d1 == 0 && within(c, d, a)) || (d2 == 0 && within(c, d, b)) ||
+           (d3 == 0 && within(a, b, c)) || (d4 == 0 && within(a, b, d));
+}
+
+// Whether two edges of the closed outline that do not follow one another
+// have a point in common.
+bool outlineCrossesItself(const SectionOutline& outline) {
+    constexpr int edges = kOutlinePointCount - 1;
+    const OutlinePoint* p = outline.points;
+    for (int i = 0; i < edges; ++i) {
+        for (int j = i + 2; j < edges; ++j) {
+            if (i == 0 && j == edges - 1) continue;  // they share the first point
+            if (segmentsMeet(p[i], p[i + 1], p[j], p[j + 1])) return true;
+        }
+    }
+    return false;
+}
+
+// The legs of one flange, one at each end of the web, stand out on the same
+// side of it: their roots, and their tips, must stay apart.
+bool checkFlangeLegs(int pass, const char* flange, double root, double tip, double width,
+                     std::vector<DesignWarning>& warnings) {
+    const auto meet = [&](const char* where, const char* across, double thickness) {
+        const char* verb = 2.0 * thickness > width ? " overlap " : " meet ";
+        warnings.push_back({pass, DesignRule::OutlineCrosses,
+                            passPrefix(pass) + "the " + flange + " " + where + verb + across +
+                                " (2 \u00d7 " + fixed(thickness, 1) + " mm on a " +
+                                fixed(width, 1) + " mm pass width)"});
+    };
+    if (2.0 * root >= width) {
+        meet("roots", "across the web", root);
+        return true;
+    }
+    if (2.0 * tip >= width) {
+        meet("tips", "across the pass", tip);
+        return true;
+    }
+    return false;
+}
+
+void checkOutline(const ScheduleRow& row, std::vector<DesignWarning>& warnings) {
+    const PassRecord& r = row.values;
+    const double width = r.passWidth;
+    bool named = checkFlangeLegs(row.pass, "dead flange", r.deadFlangeRoot, r.deadFlangeTip, width,
+                                 warnings);
+    named = checkFlangeLegs(row.pass, "live flange", r.liveFlangeRoot, r.liveFlangeTip, width,
+                            warnings) ||
+            named;
+    if (named) return;
+    if (outlineCrossesItself(computeSectionOutline(row.pass - 2, r))) {
+        warnings.push_back({row.pass, DesignRule::OutlineCrosses,
+                            passPrefix(row.pass) + "the outline crosses itself"});
+    }
+}
+
+std::optional<double> ratio(float before, float after) {
+    if (!(before > 0.0f) || !(after > 0.0f)) return std::nullopt;
+    return double{before} / after;
+}
+
+void checkElongation(const ScheduleRow& row, const ScheduleRow& before,
+                     std::vector<DesignWarning>& warnings) {
+    if (row.elongation && *row.elongation < 1.0) {
+        warnings.push_back({row.pass, DesignRule::ElongationBelowOne,
+                            passPrefix(row.pass) + "the elongation " + fixed(*row.elongation, 3) +
+                                " is below 1.0: the pass before it, pass " +
+                                std::to_string(before.pass) + ", is smaller (" +
+                                fixed(before.values.crossSectionArea, 1) + " against " +
+                                fixed(row.values.crossSectionArea, 1) + " mm\u00b2)"});
+    }
+    // Live and dead flange change sides between passes: the leg that is the
+    // dead flange in this pass was the live flange in the pass before.
+    const PassRecord& a = before.values;
+    const PassRecord& b = row.values;
+    const std::optional<double> parts[] = {
+        ratio(a.webArea, b.webArea),
+        ratio(a.deadFlangeArea, b.liveFlangeArea),
+        ratio(a.liveFlangeArea, b.deadFlangeArea),
+    };
+    static_assert(std::size(parts) == std::size(kElongationCeilings));
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        const ElongationCeiling& limit = kElongationCeilings[i];
+        if (!parts[i] || *parts[i] <= limit.ceiling) continue;
+        warnings.push_back({row.pass, DesignRule::ElongationAboveCeiling,
+                            passPrefix(row.pass) + "the " + limit.part + " elongation " +
+                                fixed(*parts[i], 3) + " is above the ceiling of " +
+                                fixed(limit.ceiling, 1)});
+    }
+}
+
+}  // namespace
+
+std::vector<DesignWarning> checkDesign(const Project& project) {
+    std::vector<DesignWarning> warnings;
+    const std::vector<ScheduleRow> rows = scheduleRows(project);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ScheduleRow& row = rows[i];
+        if (row.pass >= 2) checkOutline(row, warnings);
+        checkPositive(row, warnings);
+        if (i + 1 < rows.size()) checkElongation(row, rows[i + 1], warnings);
+    }
+    return warnings;
+}
+
+std::string warningsNote(std::size_t count) {
+    if (count == 0) return {};
+    return std::to_string(count) + (count == 1 ? " warning" : " warnings") +
+           ": see the Schedule Table";
+}
+
+}  // namespace rolvanta

@@ -1,0 +1,53 @@
+#pragma once
+
+// The checks every Compute is followed by: passes that cannot be rolled as
+// computed. Each warning names the pass and the rule in plain words, such as
+// "Pass 13: the dead flange roots overlap across the web (2 × 82.9 mm on a
+// 112.1 mm pass width)". Texts are UTF-8.
+
+#include <string>
+#include <vector>
+
+#include "engine/project_records.h"
+
+namespace rolvanta {
+
+enum class DesignRule {
+    OutlineCrosses,          // the pass outline crosses itself or its flange faces meet
+    NotPositive,             // a width, thickness, height or area at or below 0
+    ElongationBelowOne,      // the pass before is smaller than this one
+    ElongationAboveCeiling,  // the web or a flange stretched more than a pass can take
+};
+
+struct DesignWarning {
+    int pass = 0;  // as the user numbers it: 1 for the hot section
+    DesignRule rule = DesignRule::NotPositive;
+    std::string text;  // "Pass 13: ..."
+};
+
+// The most a pass may stretch the web or a flange: the cross-sectional area
+// before the pass over the area after it.
+struct ElongationCeiling {
+    const char* part;  // "web", "live flange", "dead flange"
+    double ceiling;
+};
+
+// Beam passes are commonly kept to elongations of about 1.1 to 1.6 for the
+// web and the flanges alike: stretched further in one pass, a flange is no
+// longer filled by the metal the web pushes into it and the web buckles or
+// tears. 1.6 is the upper end of that practice.
+inline constexpr ElongationCeiling kElongationCeilings[] = {
+    {"web", 1.6},
+    {"live flange", 1.6},
+    {"dead flange", 1.6},
+};
+
+// The warnings of a computed project, pass by pass from Pass 1 on; none
+// while nothing is computed. Only the passes the pages show are checked.
+std::vector<DesignWarning> checkDesign(const Project& project);
+
+// "1 warning: see the Schedule Table", "2 warnings: see the Schedule Table";
+// empty for none.
+std::string warningsNote(std::size_t count);
+
+}  // namespace rolvanta

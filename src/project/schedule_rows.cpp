@@ -1,0 +1,61 @@
+#include "project/schedule_rows.h"
+
+#include "engine/stored_value.h"
+
+namespace rolvanta {
+
+namespace {
+
+// a / b when both are areas above 0 (a NaN fails the comparisons too).
+std::optional<double> areaRatio(double a, double b) {
+    if (!(a > 0.0) || !(b > 0.0)) return std::nullopt;
+    return a / b;
+}
+
+}  // namespace
+
+PassRecord hotSectionPass(const BeamSection& section) {
+    PassRecord pass{};
+    pass.passWidth = section.webWidth;
+    pass.webThickness = section.webThickness;
+    pass.webArea = storedValue(double{section.webThickness} * section.webWidth);
+    pass.liveFlangeHeight = section.liveFlangeHeight;
+    pass.deadFlangeHeight = section.deadFlangeHeight;
+    pass.liveFlangeThickness = section.flangeThickness;
+    pass.deadFlangeThickness = section.flangeThickness;
+    pass.liveFlangeTip = pass.deadFlangeTip = section.tipThickness;
+    pass.liveFlangeRoot = pass.deadFlangeRoot = section.rootThickness;
+    pass.liveFlangeArea = storedValue(double{section.flangeThickness} * section.liveFlangeHeight);
+    pass.deadFlangeArea = storedValue(double{section.flangeThickness} * section.deadFlangeHeight);
+    // Two legs of each flange, one at each end of the web.
+    pass.crossSectionArea =
+        storedValue(2.0 * pass.liveFlangeArea + double{pass.webArea} + 2.0 * pass.deadFlangeArea);
+    return pass;
+}
+
+std::vector<ScheduleRow> scheduleRows(const Project& project) {
+    std::vector<ScheduleRow> rows;
+    if (!project.flags.computed) return rows;
+    const int records = scheduledRecordCount(project.section);
+    if (records == 0) return rows;
+    // The pages show records 0 to passCount - 2; with Pass 1 that is passCount
+    // passes. The last record computed enters the mill's first stand and is
+    // drawn only in the pass view's overview.
+    rows.push_back({1, hotSectionPass(project.section), {}, {}, {}});
+    for (int k = 0; k + 1 < records; ++k) {
+        rows.push_back({k + 2, project.passes.records[k], {}, {}, {}});
+    }
+    const double first = rows.back().values.crossSectionArea;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ScheduleRow& row = rows[i];
+        const double area = row.values.crossSectionArea;
+        row.totalElongation = areaRatio(first, area);
+        if (i + 1 == rows.size()) continue;
+        const double before = rows[i + 1].values.crossSectionArea;
+        row.elongation = areaRatio(before, area);
+        if (row.elongation) row.reductionPercent = (before - area) / before * 100.0;
+    }
+    return rows;
+}
+
+}  // namespace rolvanta

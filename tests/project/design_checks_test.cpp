@@ -1,0 +1,139 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "project/design_checks.h"
+#include "project/design_inputs.h"
+#include "project/project_life.h"
+#include "project/schedule_rows.h"
+#include "support/example_section.h"
+
+namespace rolvanta {
+namespace {
+
+Project computedExample(int passCount = 5) {
+    Project project = testing::computedProject(passCount);
+    project.flags.computed = true;
+    return project;
+}
+
+TEST(ScheduleRows, ElongationsOfTheWorkedExample) {
+    const std::vector<ScheduleRow> rows = scheduleRows(computedExample());
+    ASSERT_EQ(rows.size(), 5u);
+    const double tolerance = 5e-5;
+    // Pass 1: web 4 x 101.2 and four legs of 7.2 x 35.5.
+    EXPECT_EQ(rows[0].pass, 1);
+    EXPECT_NEAR(rows[0].values.crossSectionArea, 404.8 + 4 * 255.6, 1e-3);
+    EXPECT_NEAR(*rows[0].elongation, 1473.2079 / 1427.2, tolerance);
+    // Pass 2 (record 0) comes from pass 3 (record 1).
+    EXPECT_EQ(rows[1].pass, 2);
+    EXPECT_NEAR(*rows[1].elongation, 1566.2843 / 1473.2079, tolerance);
+    EXPECT_NEAR(*rows[1].reductionPercent, (1566.2843 - 1473.2079) / 1566.2843 * 100, 1e-3);
+    EXPECT_NEAR(*rows[1].totalElongation, 2009.1539 / 1473.2079, tolerance);
+    // Pass 5, the mill's first pass, has no pass before it.
+    EXPECT_EQ(rows[4].pass, 5);
+    EXPECT_FALSE(rows[4].elongation);
+    EXPECT_FALSE(rows[4].reductionPercent);
+    EXPECT_EQ(*rows[4].totalElongation, 1.0);
+    // The product of the pass elongations is the total elongation.
+    double product = 1;
+    for (int i = 0; i < 4; ++i) product *= *rows[i].elongation;
+    EXPECT_NEAR(product, *rows[0].totalElongation, tolerance);
+}
+
+TEST(ScheduleRows, NoneBeforeCompute) {
+    EXPECT_TRUE(scheduleRows(testing::computedProject()).empty());
+    EXPECT_TRUE(checkDesign(testing::computedProject()).empty());
+}
+
+using Found = std::vector<std::pair<int, DesignRule>>;
+
+Found found(const std::vector<DesignWarning>& warnings) {
+    Found passes;
+    for (const DesignWarning& w : warnings) passes.push_back({w.pass, w.rule});
+    return passes;
+}
+
+TEST(DesignChecks, EachRuleTripsOnItsPassOnly) {
+    const struct {
+        const char* name;
+        std::function<void(Project&)> change;
+        Found expected;
+    } cases[] = {
+        {"the worked example", [](Project&) {}, {}},
+        {"dead flange roots overlap",
+         [](Project& p) { p.passes.records[1].deadFlangeRoot = 60; },
+         {{3, DesignRule::OutlineCrosses}}},
+        {"live flange tips meet",
+         [](Project& p) { p.passes.records[0].liveFlangeTip = p.passes.records[0].passWidth / 2; },
+         {{2, DesignRule::OutlineCrosses}}},
+        {"a web thinner than nothing folds the outline",
+         [](Project& p) { p.passes.records[2].webThickness = -30; },
+         {{4, DesignRule::OutlineCrosses}, {4, DesignRule::NotPositive}}},
+        {"a zero web area",
+         [](Project& p) { p.passes.records[2].webArea = 0; },
+         {{4, DesignRule::NotPositive}}},
+        {"a pass larger than the pass before it",
+         [](Project& p) { p.passes.records[1].crossSectionArea = 1800; },
+         {{3, DesignRule::ElongationBelowOne}}},
+        {"the web stretched beyond its ceiling",
+         [](Project& p) {
+             p.coefficients.webElongation[3] = 1.7f;
+             computeDesign(p);
+         },
+         {{4, DesignRule::ElongationAboveCeiling}}},
+    };
+    for (const auto& c : cases) {
+        Project project = computedExample();
+        c.change(project);
+        EXPECT_EQ(found(checkDesign(project)), c.expected) << c.name;
+    }
+}
+
+TEST(DesignChecks, NameThePassAndTheRuleInPlainWords) {
+    Project project = computedExample();
+    project.passes.records[1].deadFlangeRoot = 60;
+    project.passes.records[1].crossSectionArea = 1800;
+    const std::vector<DesignWarning> warnings = checkDesign(project);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0].text,
+              "Pass 3: the dead flange roots overlap across the web (2 \u00d7 60.0 mm on a "
+              "98.2 mm pass width)");
+    EXPECT_EQ(warnings[1].text,
+              "Pass 3: the elongation 0.967 is below 1.0: the pass before it, pass 4, is "
+              "smaller (1739.7 against 1800.0 mm\u00b2)");
+    EXPECT_EQ(warningsNote(warnings.size()), "2 warnings: see the Schedule Table");
+    EXPECT_EQ(warningsNote(1), "1 warning: see the Schedule Table");
+}
+
+TEST(DesignChecks, MediumBeam200InThirteenPasses) {
+    Project project;
+    startUpProject(project);
+    beginNewProject(project);
+    StandardSectionFields beam;
+    beam.name = "MB 200";
+    beam.webWidth = 200;
+    beam.webThickness = 5.7f;
+    beam.flangeHeight = 100;
+    beam.flangeThickness = 10;
+    beam.rootRadius = 11;
+    beam.tipRadius = 5.5f;
+    beam.flangeSlope = 98;
+    beam.area = 3080;
+    beam.massPerLength = 0.0242f;
+    ASSERT_TRUE(takeStandardSection(project, beam).accepted());
+    ASSERT_TRUE(applySetup(project, {13, 1000}).accepted());
+    acceptDefaultCoefficients(project);
+    ASSERT_EQ(computeProject(project), MissingStep::Nothing);
+
+    std::vector<std::string> texts;
+    for (const DesignWarning& w : checkDesign(project)) texts.push_back(w.text);
+    EXPECT_THAT(texts, ::testing::ElementsAre(
+                           "Pass 13: the dead flange roots overlap across the web (2 \u00d7 "
+                           "82.9 mm on a 112.1 mm pass width)"));
+}
+
+}  // namespace
+}  // namespace rolvanta
