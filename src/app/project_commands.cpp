@@ -29,7 +29,11 @@ bool saveToCurrentFile(Session& session, Shell& shell) {
 }  // namespace
 
 void showStorageError(Shell& shell, const StorageError& error) {
-    if (error.what == StorageFailure::NotValid) {
+    if (error.what == StorageFailure::NotValid && openedKindOf(error.path) == SaveKind::Design) {
+        shell.showMessage(
+            {fileNameOf(error.path) + " Is Not A Valid ROLVANTA (.rolx) File !\n" + error.reason,
+             "Error", MessageButtons::Ok, MessageIcon::Warning});
+    } else if (error.what == StorageFailure::NotValid) {
         shell.showMessage({fileNameOf(error.path) + " Is Not A Valid ROLVANTA (.rol) File !",
                            "Error", MessageButtons::Ok, MessageIcon::Warning});
     } else {
@@ -37,10 +41,11 @@ void showStorageError(Shell& shell, const StorageError& error) {
     }
 }
 
-const std::array<FileType, 2>& fileTypeFilter() {
-    static const std::array<FileType, 2> filter = {{
+const std::array<FileType, 3>& fileTypeFilter() {
+    static const std::array<FileType, 3> filter = {{
         {"Roll Files (*.rol)", "*.rol"},
         {"Text Files(*.txt)", "*.txt"},
+        {"ROLVANTA Design (*.rolx)", "*.rolx"},
     }};
     return filter;
 }
@@ -75,10 +80,13 @@ bool openProject(Session& session, Shell& shell) {
                            MessageIcon::None, MessageOwner::None});
         return true;
     }
-    if (choice.filterIndex != kFileTypeProject) return false;
-    if (choice.path.find(".rol") == std::string::npos) {
-        shell.showMessage({choice.title + " Is Not A Valid ROLVANTA (.rol) File !", "Error",
-                           MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
+    if (choice.filterIndex != kFileTypeProject && choice.filterIndex != kFileTypeDesign) {
+        return false;
+    }
+    const char* extension = choice.filterIndex == kFileTypeDesign ? ".rolx" : ".rol";
+    if (choice.path.find(extension) == std::string::npos) {
+        shell.showMessage({choice.title + " Is Not A Valid ROLVANTA (" + extension + ") File !",
+                           "Error", MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
         return true;
     }
     // A file that cannot be read is shown and changes nothing; the project

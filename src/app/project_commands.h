@@ -22,11 +22,11 @@ struct FileType {
     const char* description;
     const char* pattern;
 };
-enum FileTypeIndex : int { kFileTypeProject = 1, kFileTypeReport = 2 };
-const std::array<FileType, 2>& fileTypeFilter();
+enum FileTypeIndex : int { kFileTypeProject = 1, kFileTypeReport = 2, kFileTypeDesign = 3 };
+const std::array<FileType, 3>& fileTypeFilter();
 
-// The path a save writes for the file type chosen: ".rol" or ".txt"
-// appended unless the path already contains it anywhere.
+// The path a save writes for the file type chosen: ".rol", ".txt" or
+// ".rolx" appended unless the path already contains it anywhere.
 std::string pathWithExtension(const std::string& path, int filterIndex);
 
 // New Project. The first asks nothing; later ones ask whether to save the
@@ -53,7 +53,8 @@ bool saveBeforeLeaving(Session& session, Shell& shell);
 
 // Shows a storage failure as the desktop program words it: "Cannot Open
 // File" for a file that cannot be read or written, "<file name> Is Not A
-// Valid ROLVANTA (.rol) File !" for one that is not a project.
+// Valid ROLVANTA (.rol) File !" for one that is not a project, and for a
+// design the same with ".rolx" and what is wrong with it.
 void showStorageError(Shell& shell, const StorageError& error);
 
 }  // namespace rolvanta

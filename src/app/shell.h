@@ -16,7 +16,7 @@ struct FileDialogChoice {
     bool accepted = false;  // false: cancelled, closed or failed
     std::string path;       // full path as the user chose it
     std::string title;      // the file's name without its directory
-    int filterIndex = 0;    // the file type chosen: 1 ".rol" project file, 2 ".txt" report
+    int filterIndex = 0;    // the file type chosen: 1 ".rol", 2 ".txt" report, 3 ".rolx" design
 };
 
 // A rectangle of the client area, in pixels.
@@ -32,7 +32,7 @@ enum class DialogId { StandardProfiles, CustomProfiles, Coefficients, Setup, Abo
 
 class Shell : public MessageShell {
   public:
-    // The open and save dialogs: the two file types of fileTypeFilter()
+    // The open and save dialogs: the file types of fileTypeFilter()
     // (app/project_commands.h), the first preselected, no name proposed.
     // The save dialog asks before replacing the file the user picked.
     virtual FileDialogChoice showOpenDialog() = 0;

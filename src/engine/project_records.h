@@ -49,10 +49,12 @@ enum class SaveKind {
     Nothing,
     ProjectFile,  // ".rol"
     Report,       // ".txt"
+    Design,       // ".rolx", with the coefficient set
 };
 
 // The state of the design workflow. The project file stores each flag as a
-// 32-bit 0 or 1 and the save kind as 0, 1 or 2 (storage/project_file.h).
+// 32-bit 0 or 1 and the save kind as 0, 1 or 2 (storage/project_file.h); the
+// design file names them (storage/design_file.h).
 struct ProjectFlags {
     bool standardChosen = false;           // a catalogue profile was taken
     bool customEntered = false;            // the section was typed in, or a project opened

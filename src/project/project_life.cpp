@@ -1,6 +1,9 @@
 #include "project/project_life.h"
 
+#include <cctype>
+
 #include "engine/pass_schedule.h"
+#include "storage/design_file.h"
 #include "storage/project_file.h"
 #include "storage/results_report.h"
 
@@ -18,12 +21,28 @@ void beginNewProject(Project& project) {
     project.flags.projectStarted = true;
 }
 
+SaveKind openedKindOf(const std::string& path) {
+    static const std::string design = ".rolx";
+    if (path.size() < design.size()) return SaveKind::ProjectFile;
+    for (std::size_t i = 0; i < design.size(); ++i) {
+        const char c = path[path.size() - design.size() + i];
+        if (std::tolower(static_cast<unsigned char>(c)) != design[i]) return SaveKind::ProjectFile;
+    }
+    return SaveKind::Design;
+}
+
 StorageResult openProjectFile(ProjectDocument& document, const std::string& path,
                               const std::string& title) {
     Project opened = document.project;
-    if (StorageResult error = readProjectFile(path, opened)) return error;
+    const SaveKind kind = openedKindOf(path);
+    // A design brings its own coefficient set; a project file leaves the
+    // program's as it is.
+    if (StorageResult error = kind == SaveKind::Design ? readDesignFile(path, opened)
+                                                       : readProjectFile(path, opened)) {
+        return error;
+    }
     // What the file says of these four is about the session that saved it.
-    opened.flags.lastSaveKind = SaveKind::ProjectFile;
+    opened.flags.lastSaveKind = kind;
     opened.flags.projectStarted = true;
     opened.flags.customEntered = true;  // an opened project can be computed at once
     opened.flags.hasFileName = true;
@@ -39,6 +58,8 @@ std::optional<SaveKind> saveKindOfFileType(int filterIndex) {
             return SaveKind::ProjectFile;
         case 2:
             return SaveKind::Report;
+        case 3:
+            return SaveKind::Design;
         default:
             return std::nullopt;
     }
@@ -47,6 +68,7 @@ std::optional<SaveKind> saveKindOfFileType(int filterIndex) {
 std::string pathWithExtension(const std::string& path, SaveKind kind) {
     const char* extension = kind == SaveKind::ProjectFile ? ".rol"
                             : kind == SaveKind::Report    ? ".txt"
+                            : kind == SaveKind::Design    ? ".rolx"
                                                           : nullptr;
     if (extension == nullptr || path.find(extension) != std::string::npos) return path;
     return path + extension;
@@ -61,6 +83,9 @@ StorageResult saveProjectTo(ProjectDocument& document, const SaveTarget& target)
         case SaveKind::Report:
             error = writeResultsReport(target.path, target.title, document.project,
                                        currentReportTime());
+            break;
+        case SaveKind::Design:
+            error = writeDesignFile(target.path, document.project);
             break;
         case SaveKind::Nothing:
             return StorageError{StorageFailure::Refused, target.path, "no file type chosen"};

@@ -33,9 +33,14 @@ void startUpProject(Project& project);
 // the project started.
 void beginNewProject(Project& project);
 
-// Open Project: the project read from path and the flags that an opened
-// project always has (saved as a project file, started, ready to compute,
-// with a file name). On failure nothing changes.
+// The kind of file Open reads at path: a design when its name ends in
+// ".rolx" (in any case), else a project file.
+SaveKind openedKindOf(const std::string& path);
+
+// Open Project: the project read from path (a design, ".rolx", with its
+// coefficient set; a project file without) and the flags that an opened
+// project always has (last saved in the kind read, started, ready to
+// compute, with a file name). On failure nothing changes.
 StorageResult openProjectFile(ProjectDocument& document, const std::string& path,
                               const std::string& title);
 
@@ -46,11 +51,12 @@ struct SaveTarget {
     SaveKind kind = SaveKind::Nothing;
 };
 
-// The kind of file of a file dialog's type index: 1 ".rol", 2 ".txt".
+// The kind of file of a file dialog's type index: 1 ".rol", 2 ".txt",
+// 3 ".rolx".
 std::optional<SaveKind> saveKindOfFileType(int filterIndex);
 
-// The path a save writes for the kind: ".rol" or ".txt" appended unless the
-// path already contains it anywhere.
+// The path a save writes for the kind: ".rol", ".txt" or ".rolx" appended
+// unless the path already contains it anywhere.
 std::string pathWithExtension(const std::string& path, SaveKind kind);
 
 // Writes the project in the target's kind. On success the project belongs

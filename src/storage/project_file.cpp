@@ -32,7 +32,11 @@ static_assert(std::size(kFlagOrder) == kSaveKindWord);
 StoredFlags storedFlags(const ProjectFlags& flags) {
     StoredFlags stored{};
     for (int i = 0; i < kSaveKindWord; ++i) stored.words[i] = flags.*kFlagOrder[i] ? 1 : 0;
-    stored.words[kSaveKindWord] = static_cast<std::int32_t>(flags.lastSaveKind);
+    // The file knows no design kind: to it a design is a project file. An
+    // opened file sets the kind anew anyway.
+    const SaveKind kind =
+        flags.lastSaveKind == SaveKind::Design ? SaveKind::ProjectFile : flags.lastSaveKind;
+    stored.words[kSaveKindWord] = static_cast<std::int32_t>(kind);
     return stored;
 }
 

@@ -3,7 +3,8 @@
 // The project file (".rol"): the raw little-endian bytes of the section
 // (128), the flags (44) and passCount pass records (56 each), nothing around
 // them; 172 + 56 x passCount bytes in all. The flags are eleven 32-bit
-// words, each 0 or 1 except the save kind (0 nothing, 1 ".rol", 2 ".txt").
+// words, each 0 or 1 except the save kind (0 nothing, 1 ".rol", 2 ".txt";
+// a project last saved as a design, ".rolx", is stored as 1).
 // The coefficient set is not stored.
 
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "project/design_inputs.h"
 #include "project/project_life.h"
 #include "storage/project_file.h"
 #include "support/child_process.h"
@@ -92,7 +93,52 @@ TEST(PathWithExtension, AppendsTheKindsExtensionUnlessThePathHoldsIt) {
     EXPECT_EQ(pathWithExtension("/w/beam", SaveKind::ProjectFile), "/w/beam.rol");
     EXPECT_EQ(pathWithExtension("/w/beam.rol.bak", SaveKind::ProjectFile), "/w/beam.rol.bak");
     EXPECT_EQ(pathWithExtension("/w/beam", SaveKind::Report), "/w/beam.txt");
-    EXPECT_FALSE(saveKindOfFileType(3));
+    EXPECT_EQ(pathWithExtension("/w/beam", SaveKind::Design), "/w/beam.rolx");
+    EXPECT_EQ(saveKindOfFileType(3), SaveKind::Design);
+    EXPECT_FALSE(saveKindOfFileType(4));
+    EXPECT_EQ(openedKindOf("/w/beam.ROLX"), SaveKind::Design);
+    EXPECT_EQ(openedKindOf("/w/beam.rolx.rol"), SaveKind::ProjectFile);
+}
+
+// A design saved as ".rolx", opened by a program holding the default
+// coefficients, recomputes to the schedule it was saved with.
+TEST(DesignFile, ReopensWithItsCoefficientsAndRecomputesBitForBit) {
+    const struct {
+        const char* name;
+        CoefficientFields fields;
+    } cases[] = {
+        {"limits", {"", "", "", {1.05f, 1.31f, 1.07f, 1.38f, 1.02f, 1.27f}}},
+        {"lists", {"1 1.07 1.111 1.2", "1.01 1.3 1.25", "1.09 1.12 1.3 1.3", {}}},
+    };
+    for (const auto& c : cases) {
+        testing::TemporaryFolder folder;
+        ProjectDocument saved;
+        startUpProject(saved.project);
+        beginNewProject(saved.project);
+        saved.project.section = testing::exampleSection(9);
+        saved.project.flags.customEntered = true;
+        ASSERT_TRUE(applyCoefficients(saved.project, c.fields).accepted()) << c.name;
+        ASSERT_EQ(computeProject(saved.project), MissingStep::Nothing);
+        const std::string path = folder / "beam.rolx";
+        ASSERT_FALSE(saveProjectTo(saved, {path, "beam.rolx", SaveKind::Design})) << c.name;
+
+        ProjectDocument opened;
+        startUpProject(opened.project);
+        ASSERT_FALSE(openProjectFile(opened, path, "beam.rolx")) << c.name;
+        EXPECT_EQ(opened.project.flags.lastSaveKind, SaveKind::Design);
+        EXPECT_EQ(currentSaveTarget(opened)->kind, SaveKind::Design) << "Save writes .rolx";
+        EXPECT_TRUE(testing::sameBytes(opened.project.passes, saved.project.passes)) << c.name;
+        ASSERT_EQ(computeProject(opened.project), MissingStep::Nothing);
+        EXPECT_TRUE(testing::sameBytes(opened.project.coefficients, saved.project.coefficients))
+            << c.name;
+        EXPECT_TRUE(testing::sameBytes(opened.project.section, saved.project.section)) << c.name;
+        EXPECT_TRUE(testing::sameBytes(opened.project.passes, saved.project.passes)) << c.name;
+
+        // Saved on as a project file, the design's kind is stored as one.
+        const std::string rol = folder / "beam.rol";
+        ASSERT_FALSE(saveProjectTo(opened, {rol, "beam.rol", SaveKind::ProjectFile}));
+        EXPECT_FALSE(openProjectFile(opened, rol, "beam.rol")) << c.name;
+    }
 }
 
 }  // namespace

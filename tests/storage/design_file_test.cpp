@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "storage/design_file.h"
+#include "support/example_section.h"
+
+namespace rolvanta {
+namespace {
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    if (at == std::string::npos) throw std::runtime_error("not in the document: " + from);
+    return text.replace(at, from.size(), to);
+}
+
+TEST(DesignFile, RefusesADamagedOrForeignDocumentAndChangesNothing) {
+    Project saved = testing::computedProject(5);
+    std::memset(saved.section.name, 0, kNameFieldSize);
+    std::strcpy(saved.section.name, "B\xB0 9");  // a degree sign in Windows-1252
+    const std::string good = encodeDesignFile(saved);
+    ASSERT_NE(good.find("\"name\": \"B\u00b0 9\""), std::string::npos) << good;
+    const std::string web = "\"webWidth\": 101.2";
+    ASSERT_NE(good.find(web), std::string::npos) << "shortest round-trip text: " << good;
+
+    const struct {
+        const char* name;
+        std::string text;
+        std::string reason;
+    } cases[] = {
+        {"truncated", good.substr(0, 100), "not valid JSON (at byte 101)"},
+        {"foreign", "{\"format\": \"Something Else\"}",
+         "not a ROLVANTA design (no \"format\": \"ROLVANTA Design\")"},
+        {"wrong version", replaced(good, "\"version\": 1", "\"version\": 2"),
+         "format version 2 is not one this program reads (1)"},
+        {"not a number", replaced(good, web, "\"webWidth\": \"101.2\""),
+         "section.webWidth is not a number"},
+        {"a number beyond a float", replaced(good, web, "\"webWidth\": 1e39"),
+         "holds a number beyond the range of a single-precision float"},
+        {"missing field", replaced(good, web + ",", ""), "section.webWidth is missing"},
+        {"short coefficient row", replaced(good, "\"webElongation\": [", "\"webElongation\": [1,"),
+         "coefficients.webElongation is not a list of 15 numbers"},
+        {"a schedule of other length", replaced(good, "\"passCount\": 5", "\"passCount\": 6"),
+         "schedule holds 5 passes, not the section's passCount of 6"},
+        {"unknown key", replaced(good, web, "\"webWidht\": 1, " + web),
+         "section.webWidht is not part of the format"},
+    };
+    for (const auto& c : cases) {
+        Project project = testing::exampleProject(7);
+        const Project before = project;
+        EXPECT_EQ(decodeDesignFile(c.text, project).value_or("read"), c.reason) << c.name;
+        EXPECT_TRUE(testing::sameBytes(project, before)) << c.name;
+    }
+
+    Project read{};
+    ASSERT_EQ(decodeDesignFile(good, read), std::nullopt);
+    EXPECT_TRUE(testing::sameBytes(read, saved));
+}
+
+}  // namespace
+}  // namespace rolvanta
