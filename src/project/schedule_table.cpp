@@ -1,0 +1,92 @@
+#include "project/schedule_table.h"
+
+#include <charconv>
+#include <optional>
+
+#include "project/design_checks.h"
+#include "project/schedule_rows.h"
+
+namespace rolvanta {
+
+namespace {
+
+struct Column {
+    const char* heading;
+    float PassRecord::*member;
+};
+
+// The dimensions a designer compares from pass to pass: the web, then each
+// flange's height, thickness and area, then the whole section.
+constexpr Column kDimensionColumns[] = {
+    {"Pass Width [mm]", &PassRecord::passWidth},
+    {"Web Thickness [mm]", &PassRecord::webThickness},
+    {"Web Area [mm\u00b2]", &PassRecord::webArea},
+    {"Live Flange Height [mm]", &PassRecord::liveFlangeHeight},
+    {"Live Flange Thickness [mm]", &PassRecord::liveFlangeThickness},
+    {"Live Flange Area [mm\u00b2]", &PassRecord::liveFlangeArea},
+    {"Dead Flange Height [mm]", &PassRecord::deadFlangeHeight},
+    {"Dead Flange Thickness [mm]", &PassRecord::deadFlangeThickness},
+    {"Dead Flange Area [mm\u00b2]", &PassRecord::deadFlangeArea},
+    {"Cross Sectional Area [mm\u00b2]", &PassRecord::crossSectionArea},
+};
+
+std::string fixed(std::optional<double> value, int decimals) {
+    if (!value) return {};
+    char text[64];
+    const auto result =
+        std::to_chars(text, text + sizeof text, *value, std::chars_format::fixed, decimals);
+    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("?");
+}
+
+}  // namespace
+
+ScheduleTable scheduleTable(const Project& project) {
+    ScheduleTable table;
+    table.headings.push_back("Pass");
+    for (const Column& column : kDimensionColumns) table.headings.push_back(column.heading);
+    for (const char* heading : {"Elongation", "Reduction [%]", "Total Elongation", "Warnings"}) {
+        table.headings.push_back(heading);
+    }
+
+    const std::vector<DesignWarning> warnings = checkDesign(project);
+    for (const ScheduleRow& row : scheduleRows(project)) {
+        ScheduleTable::Row cells;
+        cells.cells.push_back(std::to_string(row.pass));
+        for (const Column& column : kDimensionColumns) {
+            cells.cells.push_back(fixed(double{row.values.*column.member}, 3));
+        }
+        cells.cells.push_back(fixed(row.elongation, 3));
+        cells.cells.push_back(fixed(row.reductionPercent, 2));
+        cells.cells.push_back(fixed(row.totalElongation, 3));
+        // The warnings without their "Pass N: ", which the row already says.
+        std::string said;
+        const std::string prefix = "Pass " + std::to_string(row.pass) + ": ";
+        for (const DesignWarning& warning : warnings) {
+            if (warning.pass != row.pass) continue;
+            if (!said.empty()) said += "; ";
+            said += warning.text.compare(0, prefix.size(), prefix) == 0
+                        ? warning.text.substr(prefix.size())
+                        : warning.text;
+        }
+        cells.marked = !said.empty();
+        cells.cells.push_back(said);
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+std::string tabSeparatedText(const ScheduleTable& table) {
+    std::string text;
+    const auto line = [&text](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) text += '\t';
+            text += cells[i];
+        }
+        text += '\n';
+    };
+    line(table.headings);
+    for (const ScheduleTable::Row& row : table.rows) line(row.cells);
+    return text;
+}
+
+}  // namespace rolvanta
