@@ -2,6 +2,8 @@
 
 #include "app/key_input.h"
 #include "app/project_commands.h"
+#include "engine/windows1252.h"
+#include "project/design_checks.h"
 #include "project/project_life.h"
 #include "resources/command_ids.h"
 
@@ -13,6 +15,7 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     if (!passProjectGate(session, shell)) return;
     const bool accepted = shell.runDialog(dialog);
     fitPassViewCursor(session);  // Setup may have shortened the schedule
+    updatePassNotes(session);
     // A beam just taken is shown on the text pages, not on the pass view of
     // the schedule it replaces.
     if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
@@ -46,18 +49,31 @@ void computeProject(Session& session, Shell& shell) {
     shell.setScrollBarsEnabled(true);
     computeProject(session.project);
     fitPassViewCursor(session);
+    updatePassNotes(session);
     shell.repaint();
+    shell.showNote(warningsNote(checkDesign(session.project).size()));
+}
+
+void updatePassNotes(Session& session) {
+    const std::vector<DesignWarning> warnings = checkDesign(session.project);
+    for (int position = 0; position < kPassTableSize; ++position) {
+        std::vector<std::string> lines;
+        for (const DesignWarning& warning : warnings) {
+            // The caption says which pass: the note says what is wrong.
+            const std::string prefix = "Pass " + std::to_string(warning.pass) + ": ";
+            if (warning.pass != position + 2) continue;
+            lines.push_back(windows1252FromUtf8(warning.text.substr(prefix.size())));
+        }
+        setPassNotes(session.passNotes, position, lines);
+    }
 }
 
 void setDisplayMode(Session& session, Shell& shell, int wanted) {
-    if (session.graphicsMode == 1 && wanted == 0) {
-        session.graphicsMode = 0;
-        shell.showDisplayMode(0);
-        shell.repaint();
-    } else if (session.graphicsMode == 0 && wanted == 1) {
-        session.graphicsMode = 1;
-        shell.showDisplayMode(1);
-    }
+    if (session.graphicsMode == wanted) return;
+    session.graphicsMode = wanted;
+    shell.showDisplayMode(wanted);
+    // The pass view and the table draw themselves when shown.
+    if (wanted == 0) shell.repaint();
 }
 
 bool confirmClose(Session& session, Shell& shell) {
@@ -77,6 +93,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             shell.setScrollBarsEnabled(true);
             newProject(session, shell);
             fitPassViewCursor(session);
+            updatePassNotes(session);
             shell.repaintRect(session.initialClientRect);
             return true;
         case kMenuOpenProject:
@@ -85,6 +102,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             shell.repaint();
             if (openProject(session, shell)) {
                 fitPassViewCursor(session);
+                updatePassNotes(session);
                 shell.repaint();
             }
             return true;
@@ -129,6 +147,13 @@ bool runCommand(Session& session, Shell& shell, int command) {
             shell.setToolbarShown(false);
             shell.setScrollBarsEnabled(false);
             setDisplayMode(session, shell, 1);
+            return true;
+        case kMenuScheduleTable:
+        case kButtonScheduleTable:
+            // The table scrolls itself; the toolbar stays for Compute.
+            shell.setToolbarShown(true);
+            shell.setScrollBarsEnabled(false);
+            setDisplayMode(session, shell, 2);
             return true;
         case kMenuHelp:
         case kButtonHelp:

@@ -19,18 +19,23 @@ bool runCommand(Session& session, Shell& shell, int command);
 bool passProjectGate(const Session& session, Shell& shell);
 
 // Compute: when nothing is missing (project/project_life.h), the hot section
-// and the pass schedule, then a repaint. Without a project it says "Please
+// and the pass schedule, then a repaint and a note of the design's warnings
+// ("2 warnings: see the Schedule Table"; none for none). Without a project it says "Please
 // Start New Project !"; with other steps missing nothing happens.
 void computeProject(Session& session, Shell& shell);
 
-// Switches between the text pages (0) and the pass view (1); the text
-// pages are painted anew when they come back. The same mode again does
-// nothing.
+// Switches between the text pages (0), the pass view (1) and the Schedule
+// Table (2); the text pages are painted anew when they come back. The same
+// mode again does nothing.
 void setDisplayMode(Session& session, Shell& shell, int wanted);
 
 // Closing the window or Exit: true when the program may end. Unsaved changes
 // are offered for saving first (Yes / No / Cancel); Cancel, or a save that
 // did not happen, keeps the program running.
+// Puts the design warnings of the project as it stands beneath the pass
+// view's captions.
+void updatePassNotes(Session& session);
+
 bool confirmClose(Session& session, Shell& shell);
 
 }  // namespace rolvanta

@@ -8,6 +8,7 @@
 
 #include "app/shell.h"
 #include "display/pass_colours.h"
+#include "display/pass_notes.h"
 #include "display/pass_view_cursor.h"
 #include "display/text_layout.h"
 #include "display/text_scroll.h"
@@ -27,7 +28,8 @@ struct Session : ProjectDocument {
     ProfileList catalogue;
     CatalogueFiles catalogueFiles;
 
-    // 0: the window shows the text pages; 1: the pass view.
+    // 0: the window shows the text pages; 1: the pass view; 2: the
+    // Schedule Table.
     int graphicsMode = 0;
 
     // The text pages: measures from the default font and the scroll bars.
@@ -37,6 +39,8 @@ struct Session : ProjectDocument {
     // The pass view: which pass it shows, and the fixed colour of each pass.
     PassViewCursor passViewCursor;
     PassColours passColours = makePassColours();
+    // The design warnings of each pass, shown beneath its caption.
+    PassNotes passNotes;
 
     // The client area as it was when the window was created.
     PixelRect initialClientRect;

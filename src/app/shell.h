@@ -50,8 +50,13 @@ class Shell : public MessageShell {
     virtual void setScrollBarsEnabled(bool enabled) = 0;
     virtual void setToolbarShown(bool shown) = 0;
 
-    // The client area shows the text pages (0) or the pass view (1).
+    // The client area shows the text pages (0), the pass view (1) or the
+    // Schedule Table (2).
     virtual void showDisplayMode(int graphicsMode) = 0;
+
+    // A short note that asks for nothing and does not wait (the status
+    // bar); an empty text takes the note away.
+    virtual void showNote(const std::string& text) = 0;
 
     // Runs the modal dialog and says whether it ended accepted (OK). The
     // dialog writes the session's records itself.

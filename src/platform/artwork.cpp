@@ -118,6 +118,18 @@ void drawGInDiamond(QPainter& p) {
     letter(p, QRectF(0, 0, 16, 15), QStringLiteral("G"), kInk, 10);
 }
 
+// A small table: a heading row and ruled rows, one of them marked.
+void drawTable(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kInk);
+    p.setBrush(kPaper);
+    p.drawRect(QRect(1, 2, 13, 11));
+    p.fillRect(QRect(2, 3, 12, 2), kNavy);
+    p.fillRect(QRect(2, 9, 12, 2), QColor(255, 190, 0));
+    for (const int y : {5, 7, 9, 11}) p.drawLine(1, y, 14, y);
+    p.drawLine(5, 2, 5, 13);
+}
+
 }  // namespace
 
 QPixmap drawToolbarTile(int tile) {
@@ -159,6 +171,9 @@ QPixmap drawToolbarTile(int tile) {
             break;
         case kTileQuestionMark:
             letter(p, box, QStringLiteral("?"), kNavy, 14);
+            break;
+        case kTileTable:
+            drawTable(p);
             break;
         default:
             break;

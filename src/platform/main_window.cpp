@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -28,6 +29,7 @@
 #include "platform/dialog_registration.h"
 #include "platform/help_window.h"
 #include "platform/pass_view_factory.h"
+#include "platform/schedule_table_widget.h"
 #include "platform/text_page_widget.h"
 #include "resources/command_ids.h"
 #include "resources/main_menu.h"
@@ -219,6 +221,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kMenuOpenProject},
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_T), kMenuScheduleTable},
     };
     // Shortcuts of their own rather than on the menu actions: the menu
     // texts already name them.
@@ -230,6 +233,10 @@ void MainWindow::buildShortcuts() {
     // F1 is the help request: the help opens, nothing is repainted.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { openHelp(); });
+    // Ctrl+C copies the Schedule Table wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] {
+        if (session_.graphicsMode == 2) scheduleTable_->copy();
+    });
 }
 
 QWidget* MainWindow::buildClientArea() {
@@ -237,6 +244,8 @@ QWidget* MainWindow::buildClientArea() {
     pages_ = new QStackedWidget(client);
     textPage_ = new TextPageWidget(session_, pages_);
     pages_->addWidget(textPage_);
+    scheduleTable_ = new ScheduleTableWidget(session_.project, pages_);
+    pages_->addWidget(scheduleTable_);
 
     verticalBar_ = new QScrollBar(Qt::Vertical, client);
     horizontalBar_ = new QScrollBar(Qt::Horizontal, client);
@@ -344,6 +353,7 @@ FileDialogChoice MainWindow::showSaveDialog() {
 
 void MainWindow::repaintClientArea() {
     textPage_->hideWelcomePicture();
+    if (pages_->currentWidget() == scheduleTable_) scheduleTable_->refresh();
     pages_->currentWidget()->update();
 }
 
@@ -374,8 +384,25 @@ void MainWindow::showDisplayMode(int graphicsMode) {
             setFocus();
         }
     }
+    if (graphicsMode == 2) {
+        scheduleTable_->refresh();
+        pages_->setCurrentWidget(scheduleTable_);
+        scheduleTable_->setFocus();
+        return;
+    }
     pages_->setCurrentWidget(graphicsMode == 1 ? passView_ : static_cast<QWidget*>(textPage_));
     pages_->currentWidget()->update();
+    // The window takes the keys again (the pass view's arrows).
+    if (isVisible()) setFocus();
+}
+
+void MainWindow::showNote(const std::string& text) {
+    // The status bar comes with the first note, so that a window that
+    // never had one keeps its whole height for the pages.
+    if (text.empty() && findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+        return;
+    }
+    statusBar()->showMessage(fromUtf8(text));
 }
 
 void MainWindow::openHelp() {

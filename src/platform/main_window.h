@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window: menu MAINMENU, the toolbar, and a client area that shows
-// either the text pages with their two scroll bars or the pass view. The app
+// the text pages with their two scroll bars, the pass view or the Schedule
+// Table, and a status bar for short notes. The app
 // layer reaches it through its QtShell (platform/qt_shell.h): every menu
 // item, button and shortcut runs its command through app/main_commands.h,
 // and every key press and release goes to app/key_input.h.
@@ -22,6 +23,7 @@ class QToolBar;
 namespace rolvanta {
 
 class HelpWindow;
+class ScheduleTableWidget;
 class TextPageWidget;
 
 class MainWindow : public QMainWindow {
@@ -41,6 +43,7 @@ class MainWindow : public QMainWindow {
     TextPageWidget* textPage() const { return textPage_; }
     // The pass view, made the first time graphics mode is shown; null before.
     QWidget* passView() const { return passView_; }
+    ScheduleTableWidget* scheduleTable() const { return scheduleTable_; }
     QScrollBar* verticalBar() const { return verticalBar_; }
     QScrollBar* horizontalBar() const { return horizontalBar_; }
     HelpWindow* helpWindow() const { return helpWindow_; }
@@ -57,6 +60,7 @@ class MainWindow : public QMainWindow {
     void setScrollBarsEnabled(bool enabled);
     void setToolbarShown(bool shown);
     void showDisplayMode(int graphicsMode);
+    void showNote(const std::string& text);
     void openHelp();
     void quit(int exitCode);
 
@@ -80,6 +84,7 @@ class MainWindow : public QMainWindow {
     QStackedWidget* pages_ = nullptr;
     TextPageWidget* textPage_ = nullptr;
     QWidget* passView_ = nullptr;
+    ScheduleTableWidget* scheduleTable_ = nullptr;
     QScrollBar* verticalBar_ = nullptr;
     QScrollBar* horizontalBar_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;

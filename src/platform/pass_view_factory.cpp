@@ -9,8 +9,10 @@ namespace rolvanta {
 
 QWidget* createPassView(Session& session, QWidget* parent) {
     if (openGlAvailable()) {
-        return new PassViewWidget(session.project, session.passViewCursor, session.passColours,
-                                  parent);
+        auto* view = new PassViewWidget(session.project, session.passViewCursor,
+                                        session.passColours, parent);
+        view->setNotes(&session.passNotes);
+        return view;
     }
     // Without OpenGL the view stays black, as the drawing space starts out.
     auto* view = new QWidget(parent);

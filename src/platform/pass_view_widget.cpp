@@ -53,6 +53,7 @@ void PassViewWidget::paintGL() {
     const qreal ratio = devicePixelRatioF();
     GlLineCanvas canvas(QSize(qRound(width() * ratio), qRound(height() * ratio)), ratio);
     renderPassView(canvas, project_, cursor_, colours_);
+    if (notes_ != nullptr && !cursor_.overview) drawPassNotes(canvas, *notes_, cursor_.index - 1);
     if (canvas.hasTexts()) {
         QPainter painter(this);
         painter.setRenderHint(QPainter::TextAntialiasing);

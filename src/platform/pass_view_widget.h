@@ -9,6 +9,7 @@
 #include <QOpenGLWidget>
 
 #include "display/pass_colours.h"
+#include "display/pass_notes.h"
 #include "display/pass_view_cursor.h"
 #include "engine/project_records.h"
 #include "platform/gl_line_canvas.h"
@@ -25,6 +26,10 @@ class PassViewWidget : public QOpenGLWidget {
     PassViewWidget(const Project& project, const PassViewCursor& cursor, const PassColours& colours,
                    QWidget* parent = nullptr);
 
+    // Notes shown beneath the caption of a single pass (none when null);
+    // read on every paint.
+    void setNotes(const PassNotes* notes) { notes_ = notes; }
+
     // Whether the widget has a working OpenGL context (known once shown).
     bool hasOpenGl() const;
 
@@ -36,6 +41,7 @@ class PassViewWidget : public QOpenGLWidget {
     const Project& project_;
     const PassViewCursor& cursor_;
     const PassColours& colours_;
+    const PassNotes* notes_ = nullptr;
     PassViewFonts fonts_;
 };
 

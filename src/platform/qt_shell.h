@@ -23,6 +23,7 @@ class QtShell final : public Shell {
     void setScrollBarsEnabled(bool enabled) override;
     void setToolbarShown(bool shown) override;
     void showDisplayMode(int graphicsMode) override;
+    void showNote(const std::string& text) override;
     bool runDialog(DialogId dialog) override;
     void openHelp() override;
     void quit(int exitCode) override;

@@ -22,6 +22,8 @@ enum CommandId : int {
     kMenuGraphicalDisplay = 3200,
     kMenuHelp = 4000,
     kMenuAbout = 4100,
+    // The Schedule Table, the third display, on numbers no other command uses.
+    kMenuScheduleTable = 3300,
 
     // Toolbar buttons. Save As and About have none.
     kButtonNewFile = 105,
@@ -35,6 +37,7 @@ enum CommandId : int {
     kButtonCompute = 115,
     kButtonTextMode = 116,
     kButtonGraphicsMode = 117,
+    kButtonScheduleTable = 118,
 };
 
 // Identifiers of the toolbar itself and of its bitmap strip.

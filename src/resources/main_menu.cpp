@@ -43,6 +43,7 @@ std::vector<MenuEntry> buildMainMenu() {
                   separator(),
                   item("&Text Display", kMenuTextDisplay),
                   item("&Graphical Display", kMenuGraphicalDisplay),
+                  item("&Schedule Table    Ctrl+T", kMenuScheduleTable),
               }),
         popup("&Help",
               {

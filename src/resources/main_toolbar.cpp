@@ -19,6 +19,7 @@ const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar() {
         {false, kTileLetterC, kButtonCompute, "Compute"},
         {false, kTileLetterT, kButtonTextMode, "Text Mode"},
         {false, kTileLetterGInDiamond, kButtonGraphicsMode, "Graphics Mode"},
+        {false, kTileTable, kButtonScheduleTable, "Schedule Table"},
         kSeparator,
         {false, kTileQuestionMark, kButtonHelp, "Help"},
     }};

@@ -132,12 +132,41 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     EXPECT_TRUE(shell.scrollBarsEnabled);
     EXPECT_EQ(shell.repaints, repaints + 1) << "the text page comes back painted, once";
 
+    // The Schedule Table keeps the toolbar and scrolls by itself; from it the
+    // pass view and the text pages come as from each other.
+    run(kMenuScheduleTable);
+    run(kButtonScheduleTable);
+    EXPECT_EQ(session.graphicsMode, 2);
+    EXPECT_EQ(shell.displayShown, 2);
+    EXPECT_TRUE(shell.toolbarShown);
+    EXPECT_FALSE(shell.scrollBarsEnabled);
+    run(kMenuTextDisplay);
+    EXPECT_EQ(shell.repaints, repaints + 2);
+    run(kMenuScheduleTable);
+
     // A dialog that leaves graphics mode brings the text pages back.
     run(kMenuGraphicalDisplay);
     shell.dialogActions[DialogId::StandardProfiles] = [] { return true; };
     run(kMenuStandardProfiles);
     EXPECT_EQ(shell.displayShown, 0);
     EXPECT_FALSE(shell.toolbarShown) << "the toolbar stays as it was";
+}
+
+TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {
+    startWithCustomSection(7);
+    run(kMenuCompute);
+    EXPECT_EQ(shell.notes, std::vector<std::string>{""}) << "no warnings, no note";
+
+    session.project.coefficients.webElongation[3] = 1.7f;
+    run(kMenuCompute);
+    EXPECT_EQ(shell.notes.back(), "1 warning: see the Schedule Table");
+    EXPECT_EQ(session.passNotes.lines[2],
+              std::vector<std::string>{"the web elongation 1.700 is above the ceiling of 1.6"});
+    EXPECT_TRUE(session.passNotes.lines[1].empty());
+
+    shell.answers.push_back(MessageAnswer::No);
+    run(kMenuNewProject);
+    EXPECT_TRUE(session.passNotes.lines[2].empty()) << "a new project has no warnings";
 }
 
 TEST(MainCommand, ExitAsksFirstOnlyWhenSomethingChanged) {

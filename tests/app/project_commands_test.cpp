@@ -45,6 +45,9 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     const std::string report = "112 ROLVANTA - schedule ( " + path("schedule.txt") + " )";
     const std::string kept = "111 ROLVANTA - again ( " + path("again.rol") + " )";
     const std::string notValid = " Is Not A Valid ROLVANTA (.rol) File !";
+    writeFileBytes(path("broken.rolx"), "{x");
+    const std::string design = "113 ROLVANTA - design ( " + path("design.rolx") + " )";
+    const std::string notADesign = " Is Not A Valid ROLVANTA (.rolx) File !";
     const struct {
         const char* what;
         int command;
@@ -77,6 +80,15 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
          "Error: Cannot Open File", false},
         {"Save still writes the project's own file", kMenuSaveProject, nullptr, 0, kept,
          "Note: Saved File " + path("again.rol"), false},
+        {"Save As a design", kMenuSaveAs, "design", 3, design, "", true},
+        {"Save rewrites the design", kMenuSaveProject, nullptr, 0, design,
+         "Note: Saved File " + path("design.rolx"), false},
+        {"Open a design without its extension", kButtonOpenFile, "plain.dat", 3, design,
+         "Error: plain.dat" + notADesign, false},
+        {"Open a damaged design", kButtonOpenFile, "broken.rolx", 3, design,
+         "Error: broken.rolx" + notADesign + "\nnot valid JSON (at byte 2)", false},
+        {"Open a design as a project file", kButtonOpenFile, "design.rolx", 1,
+         "113 ROLVANTA - design.rolx ( " + path("design.rolx") + " )", "", true},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -92,7 +104,7 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     }
     EXPECT_NE(readFileBytes(path("schedule.txt")).find("Results Of Project - schedule\r\n"),
               std::string::npos);
-    EXPECT_EQ(shell.fileDialogs.size(), 10u) << "Save asks for no file";
+    EXPECT_EQ(shell.fileDialogs.size(), 14u) << "Save asks for no file";
 }
 
 TEST_F(ProjectCommands, SaveAsAppendsTheExtensionUnlessThePathHoldsIt) {
@@ -109,6 +121,7 @@ TEST_F(ProjectCommands, SaveAsAppendsTheExtensionUnlessThePathHoldsIt) {
         {"report, bare name", "beam", 2, "beam.txt"},
         {"report, extension inside the name", "beam.txt.old", 2, "beam.txt.old"},
         {"report, project extension", "beam.rol", 2, "beam.rol.txt"},
+        {"design, bare name", "beam", 3, "beam.rolx"},
         {"no file type", "beam", 0, "beam"},
     };
     for (const auto& c : cases) {

@@ -68,12 +68,13 @@ TEST_F(MainWindowTest, MenuHoldsEveryTextAndCommandAsStored) {
               "  -\n"
               "  &Text Display = 3100\n"
               "  &Graphical Display = 3200\n"
+              "  &Schedule Table    Ctrl+T = 3300\n"
               "&Help >\n"
               "  &Help\t\t\tF1 = 4000\n"
               "  &About  ROLVANTA = 4100\n");
 }
 
-TEST_F(MainWindowTest, ToolbarHasFourteenEntriesWithTheirTooltips) {
+TEST_F(MainWindowTest, ToolbarHasFifteenEntriesWithTheirTooltips) {
     std::string shown;
     for (QAction* action : window.toolbar()->actions()) {
         shown += action->isSeparator() ? std::string("|")
@@ -84,7 +85,8 @@ TEST_F(MainWindowTest, ToolbarHasFourteenEntriesWithTheirTooltips) {
     EXPECT_EQ(shown,
               "105 New File\n106 Open File\n107 Save File\n|\n"
               "111 Standard Profiles\n112 Custom Profiles\n113 Coefficients\n114 Setup\n|\n"
-              "115 Compute\n116 Text Mode\n117 Graphics Mode\n|\n108 Help\n");
+              "115 Compute\n116 Text Mode\n117 Graphics Mode\n118 Schedule Table\n|\n"
+              "108 Help\n");
 }
 
 TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {

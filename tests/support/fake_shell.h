@@ -38,6 +38,7 @@ class FakeShell : public Shell {
     void setScrollBarsEnabled(bool enabled) override { scrollBarsEnabled = enabled; }
     void setToolbarShown(bool shown) override { toolbarShown = shown; }
     void showDisplayMode(int graphicsMode) override { displayShown = graphicsMode; }
+    void showNote(const std::string& text) override { notes.push_back(text); }
 
     bool runDialog(DialogId dialog) override {
         dialogsRun.push_back(dialog);
@@ -70,6 +71,7 @@ class FakeShell : public Shell {
     bool scrollBarsEnabled = false;
     bool toolbarShown = true;
     int displayShown = 0;
+    std::vector<std::string> notes;  // every note shown, in order
     int helpOpened = 0;
     int quitCode = -1;  // -1: quit was not asked for
 

@@ -1,0 +1,30 @@
+#pragma once
+
+// Notes the pass view shows beneath the caption of a pass: the design
+// warnings of that pass, set whenever the design changes and read by every
+// frame (which allocates nothing). Texts are Windows-1252.
+
+#include <string>
+#include <vector>
+
+#include "display/line_canvas.h"
+#include "engine/project_records.h"
+
+namespace rolvanta {
+
+struct PassNotes {
+    std::vector<std::string> lines[kPassTableSize];  // by pass table position
+};
+
+// The most notes shown beneath a caption.
+constexpr int kShownPassNotes = 3;
+
+// Sets the notes of the pass at position (ignored outside the table): the
+// first kShownPassNotes, and a last line saying how many more there are.
+void setPassNotes(PassNotes& notes, int position, const std::vector<std::string>& texts);
+
+// Draws the notes of the pass at position beneath the single-pass view's
+// caption, in the warning colour. Nothing for a position outside the table.
+void drawPassNotes(LineCanvas& canvas, const PassNotes& notes, int position);
+
+}  // namespace rolvanta
