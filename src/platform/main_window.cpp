@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -384,6 +385,10 @@ void MainWindow::showDisplayMode(int graphicsMode) {
             setFocus();
         }
     }
+    // The table has scroll bars of its own; the text pages' bars stay
+    // (disabled) under the pass view, as they always have.
+    verticalBar_->setVisible(graphicsMode != 2);
+    horizontalBar_->setVisible(graphicsMode != 2);
     if (graphicsMode == 2) {
         scheduleTable_->refresh();
         pages_->setCurrentWidget(scheduleTable_);
@@ -396,13 +401,21 @@ void MainWindow::showDisplayMode(int graphicsMode) {
     if (isVisible()) setFocus();
 }
 
+QString MainWindow::note() const { return noteLabel_ ? noteLabel_->text() : QString(); }
+
 void MainWindow::showNote(const std::string& text) {
     // The status bar comes with the first note, so that a window that
-    // never had one keeps its whole height for the pages.
-    if (text.empty() && findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
-        return;
+    // never had one keeps its whole height for the pages. The note is a
+    // label of its own: a temporary message would go with the first status
+    // tip of a menu.
+    if (noteLabel_ == nullptr) {
+        if (text.empty()) return;
+        noteLabel_ = new QLabel(this);
+        noteLabel_->setObjectName(QStringLiteral("note"));
+        statusBar()->addWidget(noteLabel_, 1);
+        statusBar()->show();
     }
-    statusBar()->showMessage(fromUtf8(text));
+    noteLabel_->setText(fromUtf8(text));
 }
 
 void MainWindow::openHelp() {

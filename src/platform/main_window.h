@@ -16,6 +16,7 @@
 #include "platform/dialog_registry.h"
 #include "platform/qt_shell.h"
 
+class QLabel;
 class QScrollBar;
 class QStackedWidget;
 class QToolBar;
@@ -44,6 +45,8 @@ class MainWindow : public QMainWindow {
     // The pass view, made the first time graphics mode is shown; null before.
     QWidget* passView() const { return passView_; }
     ScheduleTableWidget* scheduleTable() const { return scheduleTable_; }
+    // The note in the status bar; empty before the first.
+    QString note() const;
     QScrollBar* verticalBar() const { return verticalBar_; }
     QScrollBar* horizontalBar() const { return horizontalBar_; }
     HelpWindow* helpWindow() const { return helpWindow_; }
@@ -85,6 +88,7 @@ class MainWindow : public QMainWindow {
     TextPageWidget* textPage_ = nullptr;
     QWidget* passView_ = nullptr;
     ScheduleTableWidget* scheduleTable_ = nullptr;
+    QLabel* noteLabel_ = nullptr;  // in the status bar, made with the first note
     QScrollBar* verticalBar_ = nullptr;
     QScrollBar* horizontalBar_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;

@@ -11,6 +11,16 @@ namespace rolvanta {
 
 namespace {
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// A heading on two lines keeps the number columns narrow: "Live Flange" over
+// "Thickness [mm]", "Total" over "Elongation".
+QString twoLines(QString heading) {
+    const qsizetype unit = heading.indexOf(QLatin1String(" ["));
+    const qsizetype before = heading.lastIndexOf(QLatin1Char(' '), unit < 0 ? -1 : unit - 1);
+    const qsizetype at = before > 0 ? before : unit;
+    if (at > 0) heading[at] = QLatin1Char('\n');
+    return heading;
+}
 }  // namespace
 
 ScheduleTableWidget::ScheduleTableWidget(const Project& project, QWidget* parent)
@@ -34,13 +44,7 @@ void ScheduleTableWidget::refresh() {
     setColumnCount(static_cast<int>(table.headings.size()));
     setRowCount(static_cast<int>(table.rows.size()));
     QStringList headings;
-    for (const std::string& heading : table.headings) {
-        // Two lines keep the number columns narrow: "Web Area" over "[mm²]".
-        QString text = fromUtf8(heading);
-        const int unit = static_cast<int>(text.indexOf(QLatin1String(" [")));
-        if (unit > 0) text[unit] = QLatin1Char('\n');
-        headings << text;
-    }
+    for (const std::string& heading : table.headings) headings << twoLines(fromUtf8(heading));
     setHorizontalHeaderLabels(headings);
     const int last = columnCount() - 1;
     for (int r = 0; r < rowCount(); ++r) {
@@ -52,6 +56,7 @@ void ScheduleTableWidget::refresh() {
             if (row.marked) {
                 item->setBackground(markedRowColour());
                 item->setForeground(Qt::black);
+                item->setToolTip(fromUtf8(row.cells.back()));
             }
             setItem(r, c, item);
         }

@@ -1,0 +1,107 @@
+// The Schedule Table in the real main window on a real X display: opened
+// with Ctrl+T after a Compute from the toolbar, looked at as the user sees
+// it (a screenshot goes to build/.../screenshots/schedule-table.png) and
+// copied with Ctrl+C.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QScreen>
+#include <QtTest/QTest>
+
+#include "platform/main_window.h"
+#include "platform/schedule_table_widget.h"
+#include "platform_testing.h"
+#include "project/design_inputs.h"
+#include "resources/command_ids.h"
+
+namespace rolvanta {
+namespace {
+
+// Whether two colours differ by at most tolerance in every channel.
+bool near(QRgb a, QColor b, int tolerance) {
+    return std::abs(qRed(a) - b.red()) <= tolerance &&
+           std::abs(qGreen(a) - b.green()) <= tolerance &&
+           std::abs(qBlue(a) - b.blue()) <= tolerance;
+}
+
+TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
+    Session session;
+    MainWindow window(session, QString());
+    window.resize(1200, 700);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    // MB 200 in 13 passes: pass 13's dead flange roots overlap.
+    window.runCommand(kMenuNewProject);
+    StandardSectionFields beam;
+    beam.name = "MB 200";
+    beam.webWidth = 200;
+    beam.webThickness = 5.7f;
+    beam.flangeHeight = 100;
+    beam.flangeThickness = 10;
+    beam.rootRadius = 11;
+    beam.tipRadius = 5.5f;
+    beam.flangeSlope = 98;
+    beam.area = 3080;
+    beam.massPerLength = 0.0242f;
+    ASSERT_TRUE(takeStandardSection(session.project, beam).accepted());
+    ASSERT_TRUE(applySetup(session.project, {13, 1000}).accepted());
+    acceptDefaultCoefficients(session.project);
+    testing::actionFor(window, kButtonCompute)->trigger();
+    EXPECT_EQ(window.note(), QStringLiteral("1 warning: see the Schedule Table"));
+
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    ScheduleTableWidget* table = window.scheduleTable();
+    ASSERT_TRUE(table->isVisible());
+    EXPECT_EQ(session.graphicsMode, 2);
+    ASSERT_EQ(table->rowCount(), 13);
+    EXPECT_EQ(table->item(12, 0)->text(), QStringLiteral("13"));
+    EXPECT_TRUE(table->item(12, table->columnCount() - 1)
+                    ->text()
+                    .startsWith(QStringLiteral("the dead flange roots overlap")));
+
+    // The marked row shows as a band across the table.
+    QCoreApplication::processEvents();
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+    QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
+    shown.save(ROLVANTA_SCREENSHOT_DIR "/schedule-table.png");
+    const QRect row = table->visualItemRect(table->item(12, 1));
+    const QPoint inRow = table->viewport()->mapTo(&window, row.center());
+    int marked = 0;
+    for (int x = 0; x < shown.width(); ++x) {
+        if (near(shown.pixel(x, inRow.y()), ScheduleTableWidget::markedRowColour(), 8)) ++marked;
+    }
+    EXPECT_GT(marked, shown.width() / 2) << "the marked row spans most of the window";
+
+    QApplication::clipboard()->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith(QStringLiteral("Pass\tPass Width [mm]\t")))
+        << copied.toStdString();
+    EXPECT_EQ(copied.count(QLatin1Char('\n')), 14);
+    EXPECT_TRUE(copied.contains(QStringLiteral("\n13\t112.1"))) << copied.toStdString();
+
+    // The pass view tells the same beneath pass 13's caption, in amber.
+    testing::actionFor(window, kButtonGraphicsMode)->trigger();
+    session.passViewCursor.overview = false;
+    session.passViewCursor.index = 12;
+    window.runCommand(kButtonGraphicsMode);
+    window.passView()->update();
+    QTest::qWait(200);
+    const QImage view = window.screen()->grabWindow(window.winId()).toImage();
+    view.save(ROLVANTA_SCREENSHOT_DIR "/schedule-pass-notes.png");
+    int amber = 0;
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            if (near(view.pixel(x, y), QColor(255, 190, 0), 40)) ++amber;
+        }
+    }
+    EXPECT_GT(amber, 100) << "the warning beneath the caption";
+}
+
+}  // namespace
+}  // namespace rolvanta
