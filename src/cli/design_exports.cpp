@@ -66,7 +66,7 @@ std::string formatPassesCsv(const Project& project) {
     return csv;
 }
 
-std::string formatDesignJson(const Project& project) {
+std::string formatDesignJson(const Project& project, const std::vector<std::string>& warnings) {
     const BeamSection& s = project.section;
     const std::string name(s.name, strnlen(s.name, kNameFieldSize));
     std::string json =
@@ -84,7 +84,11 @@ std::string formatDesignJson(const Project& project) {
         }
         json += "}";
     }
-    json += "\n  ]\n}\n";
+    json += "\n  ],\n  \"warnings\": [";
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        json += std::string(i == 0 ? "" : ",") + "\n    " + jsonString(warnings[i]);
+    }
+    json += warnings.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return json;
 }
 

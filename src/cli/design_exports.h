@@ -6,6 +6,7 @@
 // with "." in any locale.
 
 #include <string>
+#include <vector>
 
 #include "engine/project_records.h"
 
@@ -15,8 +16,9 @@ namespace rolvanta::cli {
 // records 0 to passCount - 1, numbered as the user sees them (pass 2 on).
 std::string formatPassesCsv(const Project& project);
 
-// {"section": {...}, "passes": [{...}, ...]}: the hot section ("Pass 1") and
-// the pass records, each key carrying its unit ("webArea_mm2").
-std::string formatDesignJson(const Project& project);
+// {"section": {...}, "passes": [{...}, ...], "warnings": [...]}: the hot
+// section ("Pass 1"), the pass records, each key carrying its unit
+// ("webArea_mm2"), and the design's warnings as text.
+std::string formatDesignJson(const Project& project, const std::vector<std::string>& warnings = {});
 
 }  // namespace rolvanta::cli

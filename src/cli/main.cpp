@@ -4,7 +4,8 @@
 // passes, and builds and lists the catalogue.
 //
 // Exit status: 0 on success, 1 on a failure (told on standard error), 2 on a
-// usage error.
+// usage error, 3 with --strict when the design has warnings (each told on
+// standard error, whether strict or not).
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -17,8 +18,10 @@
 #include "cli/design_exports.h"
 #include "cli/design_inputs.h"
 #include "engine/windows1252.h"
+#include "project/design_checks.h"
 #include "project/design_inputs.h"
 #include "project/project_life.h"
+#include "storage/design_file.h"
 #include "storage/file_io.h"
 #include "storage/profile_catalogue.h"
 #include "storage/project_file.h"
@@ -30,6 +33,7 @@ namespace {
 constexpr int kSucceeded = 0;
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
+constexpr int kWarned = 3;
 constexpr const char* kStandardOutput = "-";
 
 int fail(const std::string& message) {
@@ -94,6 +98,7 @@ struct ComputeOptions {
     std::string webList, liveList, deadList;
     std::string webLimits, liveLimits, deadLimits;  // empty: not given
     std::string report, save, csv, json;
+    bool strict = false;
 
     bool coefficientsGiven() const {
         return !webList.empty() || !liveList.empty() || !deadList.empty() || !webLimits.empty();
@@ -188,27 +193,43 @@ int compute(const ComputeOptions& o) {
         acceptDefaultCoefficients(project);
     }
     if (computeProject(project) != MissingStep::Nothing) return fail("the design is incomplete");
+    std::vector<std::string> warnings;
+    for (const DesignWarning& warning : checkDesign(project)) {
+        std::cerr << "rolvanta-cli: warning: " << warning.text << '\n';
+        warnings.push_back(warning.text);
+    }
 
     const bool anyOutput =
         !o.report.empty() || !o.save.empty() || !o.csv.empty() || !o.json.empty();
     bool written = true;
     auto write = [&](bool ok) { written = ok && written; };
     if (!o.save.empty()) {
-        write(o.save == kStandardOutput ? writeOutput(o.save, encodeProjectFile(project))
-                                        : told(writeProjectFile(o.save, project)));
+        // The kind its name ends in: ".rolx" a design, anything else a
+        // project file (standard output too).
+        if (o.save == kStandardOutput) {
+            write(writeOutput(o.save, encodeProjectFile(project)));
+        } else if (openedKindOf(o.save) == SaveKind::Design) {
+            write(told(writeDesignFile(o.save, project)));
+        } else {
+            write(told(writeProjectFile(o.save, project)));
+        }
     }
     if (!o.report.empty() || !anyOutput) {
         write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
     if (!o.csv.empty()) write(writeOutput(o.csv, formatPassesCsv(project)));
-    if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project)));
-    return written ? kSucceeded : kFailed;
+    if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project, warnings)));
+    if (!written) return kFailed;
+    return o.strict && !warnings.empty() ? kWarned : kSucceeded;
 }
 
 int report(const std::string& projectPath, const std::string& output) {
     ProjectDocument document;
     startUpProject(document.project);
-    if (!told(readProjectFile(projectPath, document.project))) return kFailed;
+    const StorageResult read = openedKindOf(projectPath) == SaveKind::Design
+                                   ? readDesignFile(projectPath, document.project)
+                                   : readProjectFile(projectPath, document.project);
+    if (!told(read)) return kFailed;
     return writeReport(output, fileNameOf(projectPath), document.project) ? kSucceeded : kFailed;
 }
 
@@ -252,8 +273,11 @@ int run(int argc, char** argv) {
         ->option_text(
             "NAME,WEB_WIDTH,WEB_THICKNESS,FLANGE_HEIGHT,FLANGE_THICKNESS,ROOT_RADIUS,TIP_RADIUS,"
             "FLANGE_SLOPE,MASS,LENGTH");
-    source->add_option("--project", o.project, "A saved project, loaded as Open Project loads it")
-        ->option_text("FILE.rol");
+    source
+        ->add_option("--project", o.project,
+                     "A saved project, loaded as Open Project loads it: a design (.rolx) with "
+                     "its own coefficients, a project file (.rol) with the default ones")
+        ->option_text("FILE.rol|FILE.rolx");
     source->require_option(1);
     computeCommand
         ->add_option("--catalogue", o.catalogue,
@@ -296,18 +320,27 @@ int run(int argc, char** argv) {
     computeCommand
         ->add_option("--report", o.report, "Write the results report (- for standard output)")
         ->option_text("FILE");
-    computeCommand->add_option("--save", o.save, "Write the project file")->option_text("FILE.rol");
+    computeCommand
+        ->add_option("--save", o.save,
+                     "Write the project: a design with its coefficients when the name ends in "
+                     ".rolx, else a project file")
+        ->option_text("FILE.rol|FILE.rolx");
     computeCommand->add_option("--csv", o.csv, "Write every pass with every field as CSV")
         ->option_text("FILE");
-    computeCommand->add_option("--json", o.json, "Write the section and every pass as JSON")
+    computeCommand
+        ->add_option("--json", o.json,
+                     "Write the section, every pass and the design's warnings as JSON")
         ->option_text("FILE");
+    computeCommand->add_flag("--strict", o.strict,
+                             "Exit with status 3 when the design has warnings (they are told on "
+                             "standard error in any case)");
 
     std::string projectPath, reportOutput = kStandardOutput;
     CLI::App* reportCommand =
         app.add_subcommand("report", "Write the report of a saved project, without recomputing");
-    reportCommand->add_option("project", projectPath, "The project file")
+    reportCommand->add_option("project", projectPath, "The project file or design")
         ->required()
-        ->option_text("FILE.rol");
+        ->option_text("FILE.rol|FILE.rolx");
     reportCommand
         ->add_option("--output", reportOutput, "Where to write it (default: standard output)")
         ->option_text("FILE");

@@ -255,7 +255,7 @@ std::string encodeDesignFile(const Project& project) {
     document["flags"] = flags;
     document["coefficients"] = coefficients;
     document["schedule"] = schedule;
-    return document.dump(1, '\t') + "\n";
+    return document.dump(2) + "\n";
 }
 
 std::optional<std::string> decodeDesignFile(std::string_view text, Project& project) {

@@ -90,6 +90,26 @@ TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
     }
 }
 
+TEST(CommandLine, WarningsGoToStandardErrorAndStrictMakesThemExitThree) {
+    const std::string mb200 = "compute --section \"MB 200,200,5.7,100,10,11,5.5,98,24.2,1000\" ";
+    const std::string overlap =
+        "rolvanta-cli: warning: Pass 13: the dead flange roots overlap across the web";
+    const struct {
+        std::string arguments;
+        int exitCode;
+        bool warned;
+    } cases[] = {
+        {mb200 + "--passes 13", 0, true},
+        {mb200 + "--passes 13 --strict", 3, true},
+        {mb200 + "--passes 9 --strict", 0, false},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = runTool(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
+        EXPECT_EQ(run.errors.rfind(overlap, 0) == 0, c.warned) << c.arguments << ": " << run.errors;
+    }
+}
+
 TEST(DesignJson, NamesAreEscaped) {
     Project project;
     startUpProject(project);
