@@ -3,10 +3,12 @@
 #include <charconv>
 #include <cstring>
 
+#include "display/view_transform.h"
+
 namespace rolvanta {
 
 namespace {
-OutlinePoint at(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
+OutlinePoint at(double x, double y) { return {toDrawingFloat(x), toDrawingFloat(y)}; }
 }  // namespace
 
 SectionDimensions sectionDimensions(int position, const PassRecord& record, double offset,

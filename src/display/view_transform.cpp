@@ -2,8 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace rolvanta {
+
+float toDrawingFloat(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (value > kLargest) return std::numeric_limits<float>::infinity();
+    if (value < -kLargest) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);  // a NaN stays one
+}
 
 void DrawingBox::add(OutlinePoint p) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;

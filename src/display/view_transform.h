@@ -11,6 +11,10 @@
 
 namespace rolvanta {
 
+// A coordinate as a drawing-space float: beyond a float's range it becomes
+// infinite rather than undefined.
+float toDrawingFloat(double value);
+
 struct ViewPoint {
     double x;
     double y;
@@ -69,8 +73,7 @@ struct ViewTransform {
         return {originX + scale * p.x, originY - scale * p.y};
     }
     OutlinePoint toDrawing(ViewPoint p) const {
-        return {static_cast<float>((p.x - originX) / scale),
-                static_cast<float>((originY - p.y) / scale)};
+        return {toDrawingFloat((p.x - originX) / scale), toDrawingFloat((originY - p.y) / scale)};
     }
 };
 

@@ -103,7 +103,9 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
     const Project project = computedBeam(13);
     const PassColours colours = makePassColours();
     const PassViewFonts fonts;
-    const auto [image, frame] = shownFrame(project, 0, QSize(1280, 1024), "pass-view-overview");
+    const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-overview");
+    const QImage& image = shown.image;
+    const PassViewFrame& frame = shown.frame;
     ASSERT_EQ(image.size(), QSize(1280, 1024));
 
     // Later passes are drawn over earlier ones: check each pass where no
@@ -164,8 +166,10 @@ TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {
     const PassColours colours = makePassColours();
     const PassViewFonts fonts;
     for (int index : {1, 2}) {
-        const auto [image, frame] = shownFrame(project, index, QSize(800, 600),
-                                               "pass-view-single-pass-" + std::to_string(index));
+        const Shown shown = shownFrame(project, index, QSize(800, 600),
+                                       "pass-view-single-pass-" + std::to_string(index));
+        const QImage& image = shown.image;
+        const PassViewFrame& frame = shown.frame;
         ASSERT_EQ(image.size(), QSize(800, 600));
         const Rgb colour = colours.entries[index - 1];
         const QRect window = image.rect();
