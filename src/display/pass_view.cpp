@@ -147,8 +147,6 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     const double bottom = geometry.height - kViewMargin - caption.height() - kTextGap;
     frame.drawingArea = {left, kViewMargin, std::max(1.0, geometry.width - kViewMargin - left),
                          std::max(1.0, bottom - kViewMargin)};
-    frame.captionAt = {std::max(left, frame.drawingArea.centre().x - caption.width / 2),
-                       geometry.height - kViewMargin - caption.descent};
     frame.clip = {frame.separatorX + 1, 0, std::max(0.0, geometry.width - frame.separatorX - 1),
                   geometry.height};
 
@@ -172,6 +170,16 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     frame.fit = fitTransform(box, frame.drawingArea, padding);
     frame.transform = zoomedTransform(zoom, frame.fit, frame.drawingArea);
     frame.outlines[0] = toView(outline, frame.transform);
+
+    // The caption centred under the fitted drawing, where it stays when the
+    // drawing is zoomed or moved.
+    double middle = frame.drawingArea.centre().x;
+    if (!box.empty) {
+        middle = frame.fit.toView({toDrawingFloat((box.minX + box.maxX) / 2), 0}).x;
+    }
+    const double rightmost = geometry.width - kViewMargin - caption.width;
+    frame.captionAt = {std::max(left, std::min(rightmost, middle - caption.width / 2)),
+                       geometry.height - kViewMargin - caption.descent};
 
     const double scale = frame.transform.scale;
     const SectionDimensions dimensions =
