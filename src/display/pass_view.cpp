@@ -16,8 +16,7 @@ constexpr double kArrowLength = 8;
 constexpr double kArrowHalfWidth = 3;
 constexpr double kTextGap = 5;
 
-// Texts formatted as "%.2f" or "%d" would in the C locale (the view shows
-// "." as the decimal point whatever the user's locale), cut to the buffer.
+// A text cut to the frame's buffer.
 FrameText textOf(std::string_view text) {
     FrameText out;
     out.length = std::min(text.size(), sizeof out.chars);
@@ -25,6 +24,8 @@ FrameText textOf(std::string_view text) {
     return out;
 }
 
+// Numbers formatted as "%.2f" or "%d" would in the C locale: the view shows
+// "." as the decimal point whatever the user's locale.
 FrameText fixed2(double value) {
     FrameText out;
     // A float has at most 39 integer digits, far inside the buffer.
@@ -77,7 +78,8 @@ void addSegment(ViewDimension& d, ViewPoint a, ViewPoint b) {
     d.lines[d.lineEnds++] = b;
 }
 
-// An arrow with its tip at `tip`, its tail towards `towards`.
+// An open arrow with its tip at `tip`, its barbs back along the unit
+// direction (ux, uy).
 void addArrow(ViewDimension& d, ViewPoint tip, double ux, double uy) {
     const double bx = tip.x + ux * kArrowLength;
     const double by = tip.y + uy * kArrowLength;
