@@ -130,15 +130,23 @@ void GlLineCanvas::drawText(TextFont font, ViewPoint baseline, std::string_view 
 void GlLineCanvas::paintTexts(QPainter& painter) const {
     // Crisp glyphs in the exact colour, as the old bitmap fonts drew them.
     painter.setRenderHint(QPainter::TextAntialiasing, false);
+    // The painter's state changes only where the texts' do: each change
+    // costs the GL paint engine more than a text.
+    const PlacedText* previous = nullptr;
     for (const PlacedText& text : texts_) {
-        if (text.clip.isEmpty()) {
-            painter.setClipping(false);
-        } else {
-            painter.setClipRect(text.clip);
+        if (previous == nullptr || text.clip != previous->clip) {
+            if (text.clip.isEmpty()) {
+                painter.setClipping(false);
+            } else {
+                painter.setClipRect(text.clip);
+            }
         }
-        painter.setFont(fonts_.font(text.font));
-        painter.setPen(text.colour);
+        if (previous == nullptr || text.font != previous->font) {
+            painter.setFont(fonts_.font(text.font));
+        }
+        if (previous == nullptr || text.colour != previous->colour) painter.setPen(text.colour);
         painter.drawText(text.baseline, text.text);
+        previous = &text;
     }
 }
 
