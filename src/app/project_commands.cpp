@@ -98,17 +98,23 @@ bool openProject(Session& session, Shell& shell) {
         return true;
     }
     if (choice.filterIndex != kFileTypeProject) return false;
-    if (!contains(choice.path, ".rol")) {
-        shell.showMessage({choice.title + " Is Not A Valid ROLVANTA (.rol) File !", "Error",
+    openProjectFile(session, shell, choice.path, choice.title);
+    return true;
+}
+
+bool openProjectFile(Session& session, Shell& shell, const std::string& path,
+                     const std::string& title) {
+    if (!contains(path, ".rol")) {
+        shell.showMessage({title + " Is Not A Valid ROLVANTA (.rol) File !", "Error",
                            MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
-        return true;
+        return false;
     }
     // A file that cannot be read has shown why and changed nothing; the
     // project keeps its own file, title and flags.
-    if (!readProjectFile(choice.path, session.project, shell)) return true;
+    if (!readProjectFile(path, session.project, shell)) return false;
 
-    session.currentFilePath = choice.path;
-    session.currentFileTitle = choice.title;
+    session.currentFilePath = path;
+    session.currentFileTitle = title;
     setProjectTitle(session, shell, session.currentFilePath);
     // What the file says of these four is about the session that saved it.
     ProjectFlags& flags = session.project.flags;
