@@ -85,7 +85,11 @@ CommandLine parseCommandLine(const QStringList& arguments, QString* helpText) {
             line.projectFile = parser.positionalArguments().constFirst();
         }
     }
-    if (helpText != nullptr) *helpText = parser.helpText();
+    // Before the application exists, Qt cannot know the program's name.
+    if (helpText != nullptr) {
+        *helpText = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("rolvanta"));
+    }
     return line;
 }
 

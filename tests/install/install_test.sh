@@ -53,7 +53,8 @@ done
 
 # --help and --version answer on standard output with no display at all.
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/rolvanta" --help) || fail "--help fails"
-echo "$help" | grep -q "FILE.rol" || fail "--help does not tell of the project file: $help"
+echo "$help" | grep -q "^Usage: rolvanta \[options\] \[FILE.rol\]" ||
+  fail "--help does not tell of the project file: $help"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/rolvanta" --version) || fail "--version fails"
 [ "$version" = "rolvanta $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
     "$prefix/share/metainfo/rolvanta.metainfo.xml")" ] ||
