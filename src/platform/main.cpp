@@ -48,6 +48,41 @@ class FirstPaintProbe : public QObject {
 
 constexpr int kUsageError = 2;
 
+// The command line without the options QApplication takes for itself
+// (-platform xcb, -style=fusion, --reverse ...), with their values.
+QStringList withoutQtOptions(const QStringList& arguments) {
+    static const QStringList withValue = {
+        "platform",        "platformpluginpath", "platformtheme", "plugin",
+        "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+        "display",         "geometry",           "title",         "name",
+        "style",           "stylesheet"};
+    static const QStringList alone = {"reverse", "widgetcount", "nograb", "dograb"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        QString name = argument;
+        if (name.startsWith(QStringLiteral("--"))) name.remove(0, 1);
+        if (i == 0 || !name.startsWith(QLatin1Char('-'))) {
+            kept << argument;
+            continue;
+        }
+        name.remove(0, 1);
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        if (equals >= 0 && withValue.contains(name.left(equals))) continue;
+        if (alone.contains(name)) continue;
+        if (withValue.contains(name)) {
+            ++i;  // and its value
+            continue;
+        }
+        kept << argument;
+    }
+    return kept;
+}
+
 // The command line: at most one project file, --help and --version.
 struct CommandLine {
     QString projectFile;  // empty: the usual empty start
@@ -115,27 +150,17 @@ std::optional<int> answerCommandLine(const CommandLine& line, const QString& hel
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("ROLVANTA"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ROLVANTA_VERSION));
-    // --help and --version need no display: they are answered before the
-    // window system is reached. Qt's own options (-platform, -style ...) are
-    // known only once the application has taken them out, so a command line
-    // that does not parse here is judged again after that.
-    {
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-        QString helpText;
-        const CommandLine early = parseCommandLine(arguments, &helpText);
-        if (early.error.isEmpty() && (early.help || early.version)) {
-            return *answerCommandLine(early, helpText);
-        }
-    }
+    // The command line is judged before the window system is reached, so
+    // that --help, --version and a faulty command line need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QString helpText;
+    const CommandLine line = parseCommandLine(withoutQtOptions(arguments), &helpText);
+    if (const std::optional<int> answered = answerCommandLine(line, helpText)) return *answered;
 
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ROLVANTA"));
     QGuiApplication::setDesktopFileName(QStringLiteral("rolvanta"));
-    QString helpText;
-    const CommandLine line = parseCommandLine(QApplication::arguments(), &helpText);
-    if (const std::optional<int> answered = answerCommandLine(line, helpText)) return *answered;
 
     rolvanta::Session session;
     session.catalogueFiles.installed =

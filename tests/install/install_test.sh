@@ -1,14 +1,17 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks the tree as a desktop
 # and a package would see it, then starts the installed program from an
-# empty folder with a project file, as a file manager starts it.
-#   install_test.sh BUILD_FOLDER        (on an X display: xvfb-run)
+# empty folder with a project file, as a file manager starts it, on an X
+# server of its own.
+#   install_test.sh BUILD_FOLDER
 set -u
 build=$1
 work=$(mktemp -d)
 program=
+xserver=
 cleanup() {
   [ -n "$program" ] && kill "$program" 2>/dev/null
+  [ -n "$xserver" ] && kill "$xserver" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -71,6 +74,18 @@ mkdir "$empty" "$files"
 (cd "$empty" && "$prefix/bin/rolvanta-cli" compute --profile "MB 200" --passes 9 \
     --temperature 1100 --save "$files/beam.rol" >/dev/null) ||
   fail "rolvanta-cli does not find the installed catalogue"
+
+# A virtual X server on a display number it picks itself: two servers
+# started at once (xvfb-run -a) can take the same number.
+Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>"$work/xvfb.log" &
+xserver=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb does not start" >&2; exit 1; }
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
 
 # The window's title, waited for up to 30 seconds; empty when none came.
 window_named() {
