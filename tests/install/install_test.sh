@@ -2,10 +2,11 @@
 # Installs the build into a temporary prefix and checks the tree as a desktop
 # and a package would see it, then starts the installed program from an
 # empty folder with a project file, as a file manager starts it, on an X
-# server of its own.
-#   install_test.sh BUILD_FOLDER
+# server of its own; there the desktop program's own test drives it.
+#   install_test.sh BUILD_FOLDER PROGRAM_TESTS
 set -u
 build=$1
+program_tests=$2
 work=$(mktemp -d)
 program=
 xserver=
@@ -85,7 +86,9 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb does not start" >&2; exit 1; }
 DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
+XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export DISPLAY XDG_RUNTIME_DIR
 
 # The window's title, waited for up to 30 seconds; empty when none came.
 window_named() {
@@ -116,6 +119,11 @@ start_program "$files/missing.rol"
 [ -n "$(window_named '^ROLVANTA - Start New Project$')" ] ||
   fail "a missing file does not leave the empty start"
 stop_program
+
+# Started from an empty folder, the installed program shows the welcome
+# picture installed with it and runs a user's first steps.
+(cd "$empty" && TMPDIR="$empty" "$program_tests" "$prefix/bin/rolvanta" "$work" >"$work/program.log" 2>&1) ||
+  fail "the installed program: $(cat "$work/program.log")"
 
 [ -z "$(ls -A "$empty")" ] || fail "the program wrote into its working folder: $(ls -A "$empty")"
 [ "$failures" -eq 0 ] && echo "installed tree and program: all checks passed"
