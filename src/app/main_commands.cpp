@@ -55,7 +55,7 @@ void setDisplayMode(Session& session, Shell& shell, int wanted) {
 
 void openStartFile(Session& session, Shell& shell, const std::string& path,
                    const std::string& title) {
-    if (!openProjectFile(session, shell, path, title)) return;
+    if (!openProjectFromPath(session, shell, path, title)) return;
     shell.setScrollBarsEnabled(true);
     fitPassViewCursor(session);
     shell.repaint();

@@ -98,12 +98,12 @@ bool openProject(Session& session, Shell& shell) {
         return true;
     }
     if (choice.filterIndex != kFileTypeProject) return false;
-    openProjectFile(session, shell, choice.path, choice.title);
+    openProjectFromPath(session, shell, choice.path, choice.title);
     return true;
 }
 
-bool openProjectFile(Session& session, Shell& shell, const std::string& path,
-                     const std::string& title) {
+bool openProjectFromPath(Session& session, Shell& shell, const std::string& path,
+                         const std::string& title) {
     if (!contains(path, ".rol")) {
         shell.showMessage({title + " Is Not A Valid ROLVANTA (.rol) File !", "Error",
                            MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
