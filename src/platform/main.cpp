@@ -183,7 +183,7 @@ int main(int argc, char* argv[]) {
         // Once the window is up, so that a message about the file has it
         // behind it.
         QTimer::singleShot(0, &window, [&session, &window, path, title] {
-            rolvanta::openStartFile(session, window, path, title);
+            rolvanta::openStartFile(session, window.shell(), path, title);
         });
     }
     return QApplication::exec();
