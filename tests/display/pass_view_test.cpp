@@ -241,7 +241,7 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
     const Project project = computedProject(15);
     for (const ViewGeometry view :
          {ViewGeometry{1280, 1024, 1}, ViewGeometry{800, 600, 1}, ViewGeometry{640, 480, 1},
-          ViewGeometry{1920, 1080, 1}, ViewGeometry{700, 1400, 1}}) {
+          ViewGeometry{1920, 1080, 1}, ViewGeometry{3840, 2160, 1}, ViewGeometry{700, 1400, 1}}) {
         const std::string name =
             std::to_string(int(view.width)) + "x" + std::to_string(int(view.height));
         const PassViewFrame frame = frameOf(project, 0, view.width, view.height);
