@@ -80,20 +80,30 @@ bool openProject(Session& session, Shell& shell) {
                            MessageIcon::None, MessageOwner::None});
         return true;
     }
+    if (choice.filterIndex == kFileTypeDesign && choice.path.find(".rolx") == std::string::npos) {
+        shell.showMessage({choice.title + " Is Not A Valid ROLVANTA (.rolx) File !", "Error",
+                           MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
+        return true;
+    }
     if (choice.filterIndex != kFileTypeProject && choice.filterIndex != kFileTypeDesign) {
         return false;
     }
-    const char* extension = choice.filterIndex == kFileTypeDesign ? ".rolx" : ".rol";
-    if (choice.path.find(extension) == std::string::npos) {
-        shell.showMessage({choice.title + " Is Not A Valid ROLVANTA (" + extension + ") File !",
-                           "Error", MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
-        return true;
+    openProjectFromPath(session, shell, choice.path, choice.title);
+    return true;
+}
+
+bool openProjectFromPath(Session& session, Shell& shell, const std::string& path,
+                         const std::string& title) {
+    if (path.find(".rol") == std::string::npos) {
+        shell.showMessage({title + " Is Not A Valid ROLVANTA (.rol) File !", "Error",
+                           MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
+        return false;
     }
     // A file that cannot be read is shown and changes nothing; the project
     // keeps its own file, title and flags.
-    if (StorageResult error = openProjectFile(session, choice.path, choice.title)) {
+    if (StorageResult error = openProjectFile(session, path, title)) {
         showStorageError(shell, *error);
-        return true;
+        return false;
     }
     shell.setWindowTitle(fileTitle(session));
     markProjectUnchanged(session);

@@ -2,15 +2,6 @@
 
 namespace rolvanta {
 
-namespace {
-// Amber reads on the black background and stands apart from the pass colours.
-constexpr Rgb kNoteColour{255, 190, 0};
-// Beneath the caption at (400, 100) of the drawing space, one label line apart.
-constexpr float kNotesLeft = 400.0f;
-constexpr float kFirstNoteY = 72.0f;
-constexpr float kNoteSpacing = 22.0f;
-}  // namespace
-
 void setPassNotes(PassNotes& notes, int position, const std::vector<std::string>& texts) {
     if (position < 0 || position >= kPassTableSize) return;
     std::vector<std::string>& lines = notes.lines[position];
@@ -23,21 +14,6 @@ void setPassNotes(PassNotes& notes, int position, const std::vector<std::string>
         }
         lines.push_back(text);
     }
-}
-
-void drawPassNotes(LineCanvas& canvas, const PassNotes& notes, int position) {
-    if (position < 0 || position >= kPassTableSize) return;
-    const std::vector<std::string>& lines = notes.lines[position];
-    if (lines.empty()) return;
-    canvas.pushMatrix();
-    canvas.setViewport(100, 0, 900, 1000);
-    canvas.setColour(kNoteColour);
-    float y = kFirstNoteY;
-    for (const std::string& line : lines) {
-        canvas.drawText(TextFont::label, {kNotesLeft, y}, line);
-        y -= kNoteSpacing;
-    }
-    canvas.popMatrix();
 }
 
 }  // namespace rolvanta

@@ -23,8 +23,8 @@ constexpr int kShownPassNotes = 3;
 // first kShownPassNotes, and a last line saying how many more there are.
 void setPassNotes(PassNotes& notes, int position, const std::vector<std::string>& texts);
 
-// Draws the notes of the pass at position beneath the single-pass view's
-// caption, in the warning colour. Nothing for a position outside the table.
-void drawPassNotes(LineCanvas& canvas, const PassNotes& notes, int position);
+// The colour of the notes: amber reads on the black background and stands
+// apart from the pass colours.
+constexpr Rgb kPassNoteColour{255, 190, 0};
 
 }  // namespace rolvanta
