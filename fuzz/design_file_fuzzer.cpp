@@ -1,0 +1,41 @@
+// Any text as a design file: the reader takes a whole design or nothing,
+// never writes outside the records and lets no NaN or infinity into them;
+// what it takes is written back and read again to the same design.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "storage/design_file.h"
+#include "storage/record_fields.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace rolvanta;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    Project project{};
+    std::memset(&project.section, 0x41, sizeof project.section);
+    std::memset(&project.passes, 0x41, sizeof project.passes);
+    const Project before = project;
+
+    if (decodeDesignFile(text, project)) {
+        if (!sameProject(project, before)) std::abort();
+        return 0;
+    }
+    const BeamSection& s = project.section;
+    if (s.passCount < 0 || s.passCount > kPassTableSize) std::abort();
+    if (strnlen(s.name, kNameFieldSize) == kNameFieldSize) std::abort();
+    for (const auto& field : kSectionFloatFields) {
+        if (!std::isfinite(s.*field.member)) std::abort();
+    }
+    for (int i = 0; i < s.passCount; ++i) {
+        for (const auto& field : kPassFloatFields) {
+            if (!std::isfinite(project.passes.records[i].*field.member)) std::abort();
+        }
+    }
+    Project again = before;
+    if (decodeDesignFile(encodeDesignFile(project), again)) std::abort();
+    if (encodeDesignFile(again) != encodeDesignFile(project)) std::abort();
+    return 0;
+}
