@@ -49,8 +49,12 @@ void computeProject(Session& session, Shell& shell) {
     shell.setScrollBarsEnabled(true);
     computeProject(session.project);
     fitPassViewCursor(session);
-    updatePassNotes(session);
     shell.repaint();
+    noteDesignWarnings(session, shell);
+}
+
+void noteDesignWarnings(Session& session, Shell& shell) {
+    updatePassNotes(session);
     shell.showNote(warningsNote(checkDesign(session.project).size()));
 }
 
@@ -101,7 +105,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             shell.setScrollBarsEnabled(true);
             newProject(session, shell);
             fitPassViewCursor(session);
-            updatePassNotes(session);
+            noteDesignWarnings(session, shell);
             shell.repaintRect(session.initialClientRect);
             return true;
         case kMenuOpenProject:
@@ -110,7 +114,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             shell.repaint();
             if (openProject(session, shell)) {
                 fitPassViewCursor(session);
-                updatePassNotes(session);
+                noteDesignWarnings(session, shell);
                 shell.repaint();
             }
             return true;

@@ -42,6 +42,10 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
 // view's captions.
 void updatePassNotes(Session& session);
 
+// The same, and the note of how many there are (none: no note), for a
+// design that has just been computed, opened or started anew.
+void noteDesignWarnings(Session& session, Shell& shell);
+
 bool confirmClose(Session& session, Shell& shell);
 
 }  // namespace rolvanta
