@@ -85,6 +85,7 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
     if (!openProjectFromPath(session, shell, path, title)) return;
     shell.setScrollBarsEnabled(true);
     fitPassViewCursor(session);
+    noteDesignWarnings(session, shell);
     shell.repaint();
 }
 
