@@ -119,10 +119,11 @@ bool checkFlangeLegs(int pass, const char* flange, double root, double tip, doub
 void checkOutline(const ScheduleRow& row, std::vector<DesignWarning>& warnings) {
     const PassRecord& r = row.values;
     const double width = r.passWidth;
-    bool named = checkFlangeLegs(row.pass, "dead flange", r.deadFlangeRoot, r.deadFlangeTip, width,
-                                 warnings);
-    named = checkFlangeLegs(row.pass, "live flange", r.liveFlangeRoot, r.liveFlangeTip, width,
-                            warnings) ||
+    // A width at or below 0 is told as such; its outline is folded anyway.
+    bool named = width > 0.0 && checkFlangeLegs(row.pass, "dead flange", r.deadFlangeRoot,
+                                                r.deadFlangeTip, width, warnings);
+    named = (width > 0.0 && checkFlangeLegs(row.pass, "live flange", r.liveFlangeRoot,
+                                            r.liveFlangeTip, width, warnings)) ||
             named;
     if (named) return;
     if (outlineCrossesItself(computeSectionOutline(row.pass - 2, r))) {
