@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include "project/schedule_table.h"
 
@@ -57,6 +58,8 @@ void ScheduleTableWidget::refresh() {
                 item->setBackground(markedRowColour());
                 item->setForeground(Qt::black);
                 item->setToolTip(fromUtf8(row.cells.back()));
+                // Marked by more than a colour.
+                if (c == 0) item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
             }
             setItem(r, c, item);
         }
