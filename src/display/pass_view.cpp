@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "engine/pass_fields.h"
+
 namespace rolvanta {
 
 namespace {
@@ -45,26 +47,27 @@ class LabelText {
     std::size_t length_ = 0;
 };
 
+// Where each field stands in the dimension panel, top down; its caption is
+// the field's panel label.
 struct PanelLine {
     float y;
-    std::string_view label;
-    float PassRecord::*value;
+    float PassRecord::*member;
 };
 
 constexpr PanelLine kPanelLines[] = {
-    {900, "WEB WIDTH : ", &PassRecord::passWidth},
-    {850, "WEB THICKNESS :", &PassRecord::webThickness},
-    {800, "WEB AREA : ", &PassRecord::webArea},
-    {750, "DEAD FLANGE HEIGHT : ", &PassRecord::deadFlangeHeight},
-    {700, "DEAD FLANGE THICKNESS : ", &PassRecord::deadFlangeThickness},
-    {650, "DEAD FLANGE ROOT : ", &PassRecord::deadFlangeRoot},
-    {600, "DEAD FLANGE TIP : ", &PassRecord::deadFlangeTip},
-    {550, "DEAD FLANGE AREA : ", &PassRecord::deadFlangeArea},
-    {500, "LIVE FLANGE HEIGHT : ", &PassRecord::liveFlangeHeight},
-    {450, "LIVE FLANGE THICKNESS : ", &PassRecord::liveFlangeThickness},
-    {400, "LIVE FLANGE ROOT : ", &PassRecord::liveFlangeRoot},
-    {350, "LIVE FLANGE TIP : ", &PassRecord::liveFlangeTip},
-    {300, "LIVE FLANGE AREA : ", &PassRecord::liveFlangeArea},
+    {900, &PassRecord::passWidth},
+    {850, &PassRecord::webThickness},
+    {800, &PassRecord::webArea},
+    {750, &PassRecord::deadFlangeHeight},
+    {700, &PassRecord::deadFlangeThickness},
+    {650, &PassRecord::deadFlangeRoot},
+    {600, &PassRecord::deadFlangeTip},
+    {550, &PassRecord::deadFlangeArea},
+    {500, &PassRecord::liveFlangeHeight},
+    {450, &PassRecord::liveFlangeThickness},
+    {400, &PassRecord::liveFlangeRoot},
+    {350, &PassRecord::liveFlangeTip},
+    {300, &PassRecord::liveFlangeArea},
 };
 constexpr float kPanelLeft = 5.0f;
 
@@ -123,8 +126,9 @@ void drawDimensionPanel(LineCanvas& canvas, const PassRecord& record) {
     canvas.setColour(kPanelColour);
     canvas.drawText(TextFont::label, {kPanelLeft, 950}, "   ( ALL DIMENSIONS IN MM )");
     for (const PanelLine& line : kPanelLines) {
-        canvas.drawText(TextFont::label, {kPanelLeft, line.y},
-                        LabelText(line.label).fixed2(record.*line.value).text());
+        canvas.drawText(
+            TextFont::label, {kPanelLeft, line.y},
+            LabelText(passField(line.member).panelLabel).fixed2(record.*line.member).text());
     }
     canvas.popMatrix();
 }

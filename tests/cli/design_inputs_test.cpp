@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "cli/design_exports.h"
 #include "cli/design_inputs.h"
 
 namespace rolvanta::cli {
@@ -50,14 +49,6 @@ TEST(ApplyCoefficients, LimitsOnlyWithAllSixValues) {
         EXPECT_NEAR(project.coefficients.webElongation[3], c.web3, 1e-5) << c.name;
         EXPECT_EQ(project.flags.coefficientsGiven, c.accepted ? 1 : 0) << c.name;
     }
-}
-
-TEST(DesignJson, NamesAreEscaped) {
-    Project project;
-    startNewProject(project);
-    takeTypedSection(project, "Say \"\\\",100,4,75,7.2,9,4.5,98,11.5,1000");
-    const std::string json = formatDesignJson(project);
-    EXPECT_NE(json.find(R"("name": "Say \"\\\"",)"), std::string::npos) << json.substr(0, 60);
 }
 
 }  // namespace
