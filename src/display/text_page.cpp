@@ -68,8 +68,7 @@ void paintInputSummary(const Project& project, PagePen& pen) {
     pen.line(1, kTextBlue, "Flange Thickness    =     " + mm(s.flangeThickness));
     pen.line(1, kTextBlue, "Root Radius           =     " + mm(s.rootRadius));
     pen.line(1, kTextBlue, "Tip Radius             =     " + mm(s.tipRadius));
-    // The slope is in degrees; the page has always labelled it mm.
-    pen.line(1, kTextBlue, "Flange Slope           =     " + mm(s.flangeSlope));
+    pen.line(1, kTextBlue, "Flange Slope           =     " + fixed(s.flangeSlope, 3) + " \xB0");
     pen.line(1, kTextBlue, "Mass Of Beam       =     " + fixed(s.mass, 3) + " Kg");
     pen.line(1, kTextBlue, "Length Of Beam     =     " + mm(s.length));
     pen.line(1, kTextBlue, "C / S Area Of Beam     =     " + squareMm(s.area));
@@ -78,7 +77,7 @@ void paintInputSummary(const Project& project, PagePen& pen) {
         pen.line(0, kTextDarkRed, "SETUP");
         pen.line(1, kTextBlue, "Number Of Passes Chosen = " + std::to_string(s.passCount));
         pen.line(1, kTextBlue,
-                 "Temperarure    = " + fixed(s.temperature, 0) +
+                 "Temperature    = " + fixed(s.temperature, 0) +
                      " \xBA"
                      "C");
         pen.advance(2);

@@ -82,7 +82,7 @@ TEST(TextPage, InputSummaryWithAndWithoutSetup) {
     EXPECT_EQ(painted(project).page(), summary +
                                            "32 233 darkred \"SETUP\"\n"
                                            "32 249 blue \"Number Of Passes Chosen = 9\"\n"
-                                           "32 265 blue \"Temperarure    = 1000 ºC\"\n");
+                                           "32 265 blue \"Temperature    = 1000 ºC\"\n");
     EXPECT_EQ(summary, R"(32 41 darkred "FINAL DIMENSIONS OF BEAM  :  MB 100"
 32 57 blue "Web Width             =     100.000 mm"
 32 73 blue "Web Thickness       =     4.000 mm"
@@ -90,7 +90,7 @@ TEST(TextPage, InputSummaryWithAndWithoutSetup) {
 32 105 blue "Flange Thickness    =     7.200 mm"
 32 121 blue "Root Radius           =     9.000 mm"
 32 137 blue "Tip Radius             =     4.500 mm"
-32 153 blue "Flange Slope           =     98.000 mm"
+32 153 blue "Flange Slope           =     98.000 °"
 32 169 blue "Mass Of Beam       =     11.500 Kg"
 32 185 blue "Length Of Beam     =     1000.000 mm"
 32 201 blue "C / S Area Of Beam     =     1460.000 mm²"
