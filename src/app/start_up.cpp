@@ -1,5 +1,7 @@
 #include "app/start_up.h"
 
+#include "display/text_page.h"
+
 namespace rolvanta {
 
 void startUp(Session& session, Shell& shell, const WindowMeasures& measures) {
@@ -10,7 +12,9 @@ void startUp(Session& session, Shell& shell, const WindowMeasures& measures) {
     loadDefaultCoefficients(project.coefficients);
     session.initialClientRect = measures.clientRect;
     shell.setWindowTitle(std::string(kProgramName) + " - Start New Project");
-    updateScrollRanges(session.textScroll, session.textLayout);
+    updateScrollRanges(session.textScroll, session.textLayout,
+                       textPageSize(project, 0, session.textLayout),
+                       {measures.clientRect.width, measures.clientRect.height});
 
     shell.setScrollBarsEnabled(false);
     shell.setToolbarShown(true);

@@ -168,4 +168,22 @@ TextPage paintTextPage(const Project& project, int graphicsMode, const TextLayou
     return page;
 }
 
+PixelSize textPageSize(const Project& project, int graphicsMode, const TextLayout& layout) {
+    // Where the lines fall, found by drawing them nowhere.
+    class Bounds : public TextSurface {
+      public:
+        void drawText(int x, int y, TextColour, std::string_view) override {
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+            drawn = true;
+        }
+        int right = 0;
+        int bottom = 0;
+        bool drawn = false;
+    } bounds;
+    paintTextPage(project, graphicsMode, layout, {}, bounds);
+    if (!bounds.drawn) return {};
+    return {bounds.right + layout.maxWidth, bounds.bottom + layout.lineHeight};
+}
+
 }  // namespace rolvanta

@@ -68,8 +68,6 @@ class MainWindow : public QMainWindow, public Shell {
     void buildToolbar();
     void buildShortcuts();
     QWidget* buildClientArea();
-    void scrollVertically(int action);
-    void scrollHorizontally(int action);
 
     Session& session_;
     DialogRegistry dialogs_;

@@ -168,6 +168,30 @@ TEST(TextPage, ResultsListEveryPassButTheLastRecordAndScroll) {
     }
 }
 
+// Down to the last line's bottom, across to the margin and the widest line
+// allowed for (500 pixels).
+TEST(TextPage, SizeEndsAtTheLastLine) {
+    const struct {
+        const char* name;
+        Project project;
+        int graphicsMode;
+        PixelSize size;
+    } cases[] = {
+        {"welcome", Project{}, 0, {267 + 500, 66 + 16}},
+        {"summary without setup", withFlags(exampleProject(), 1, 0, 0), 0, {532, 201 + 16}},
+        {"13 passes, last value on line 213",
+         withFlags(computedProject(13), 0, 1, 1),
+         0,
+         {532, 41 + 16 * 213 + 16}},
+        {"graphics mode", withFlags(computedProject(13), 0, 1, 1), 1, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        const PixelSize size = textPageSize(c.project, c.graphicsMode, kLayout);
+        EXPECT_EQ(size.width, c.size.width) << c.name;
+        EXPECT_EQ(size.height, c.size.height) << c.name;
+    }
+}
+
 TEST(TextPage, NameWithoutTerminatorStopsAtItsField) {
     Project project = withFlags(exampleProject(), 0, 1, 0);
     std::memset(project.section.name, 'W', sizeof project.section.name);
