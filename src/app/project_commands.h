@@ -3,9 +3,10 @@
 // The File commands: New Project, Open Project, Save Project and Save As.
 // They decide when the project is reset, which file it belongs to and in
 // which kind it was last saved (project file ".rol" or report ".txt"), and
-// keep the window title and the project flags in step. A file that cannot
-// be read or written is reported by the storage layer; the command then
-// changes nothing (no flag, title or file name) and reports no success.
+// keep the window title and the project flags in step (the rules are
+// project/project_life.h). A file that cannot be read or written is shown
+// in a message box; the command then changes nothing (no flag, title or file
+// name) and reports no success.
 
 #include <array>
 #include <string>
@@ -35,6 +36,12 @@ void newProject(Session& session, Shell& shell);
 // Open Project. True when the dialog was confirmed, whatever happened next.
 bool openProject(Session& session, Shell& shell);
 
+// Opens the project file at path (title: its name without the directory) as
+// Open Project opens a file chosen with the project file type. True when the
+// project was read; otherwise the reason has been shown and nothing changed.
+bool openProjectFromPath(Session& session, Shell& shell, const std::string& path,
+                         const std::string& title);
+
 // Save Project: rewrites the project's file in its last kind, or asks for a
 // file as Save As does when the project has none.
 void saveProject(Session& session, Shell& shell);
@@ -50,8 +57,9 @@ bool runSaveDialog(Session& session, Shell& shell);
 // file with "Saved File %s", or through the save dialog. True when saved.
 bool saveBeforeLeaving(Session& session, Shell& shell);
 
-// "ROLVANTA - <title> ( <path> )", "no name" standing in for the title of an
-// empty path.
-void setProjectTitle(Session& session, Shell& shell, const std::string& path);
+// Shows a storage failure as the desktop program words it: "Cannot Open
+// File" for a file that cannot be read or written, "<file name> Is Not A
+// Valid ROLVANTA (.rol) File !" for one that is not a project.
+void showStorageError(Shell& shell, const StorageError& error);
 
 }  // namespace rolvanta

@@ -5,15 +5,12 @@
 namespace rolvanta {
 
 void startUp(Session& session, Shell& shell, const WindowMeasures& measures) {
-    Project& project = session.project;
-    resetProjectFlags(project.flags);
+    startUpProject(session.project);
     session.textLayout = measureTextMetrics(measures.defaultFont, measures.pageFontHeight);
-    resetBeamSection(project.section);
-    loadDefaultCoefficients(project.coefficients);
     session.initialClientRect = measures.clientRect;
-    shell.setWindowTitle(std::string(kProgramName) + " - Start New Project");
+    shell.setWindowTitle(startUpTitle());
     updateScrollRanges(session.textScroll, session.textLayout,
-                       textPageSize(project, 0, session.textLayout),
+                       textPageSize(session.project, 0, session.textLayout),
                        {measures.clientRect.width, measures.clientRect.height});
 
     shell.setScrollBarsEnabled(false);

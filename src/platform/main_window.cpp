@@ -100,11 +100,11 @@ MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWid
     setCentralWidget(buildClientArea());
     buildShortcuts();
     setFocusPolicy(Qt::StrongFocus);
-    registerDialogs(dialogs_, session_, *this);
+    registerDialogs(dialogs_, session_, shell_);
 
     const QSize screen = this->screen() ? this->screen()->availableSize() : QSize(1024, 768);
     const int pageFontHeight = QFontMetrics(TextPageWidget::pageFont()).height();
-    startUp(session_, *this,
+    startUp(session_, shell_,
             {defaultFontMeasures(), pageFontHeight, {0, 0, screen.width(), screen.height()}});
     textPage_->fitScrollBars();
     textPage_->setWelcomePicture(QImage(welcomePicturePath));
@@ -200,7 +200,7 @@ QWidget* MainWindow::buildClientArea() {
     return client;
 }
 
-void MainWindow::runCommand(int command) { ::rolvanta::runCommand(session_, *this, command); }
+void MainWindow::runCommand(int command) { ::rolvanta::runCommand(session_, shell_, command); }
 
 MessageAnswer MainWindow::showMessage(const MessageRequest& request) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -268,11 +268,7 @@ FileDialogChoice MainWindow::showSaveDialog() {
     return choice;
 }
 
-void MainWindow::setWindowTitle(const std::string& title) {
-    QMainWindow::setWindowTitle(fromUtf8(title));
-}
-
-void MainWindow::repaint() {
+void MainWindow::repaintClientArea() {
     textPage_->hideWelcomePicture();
     textPage_->fitScrollBars();
     pages_->currentWidget()->update();
@@ -311,10 +307,6 @@ void MainWindow::showDisplayMode(int graphicsMode) {
     pages_->currentWidget()->update();
 }
 
-int MainWindow::runDialog(const std::string& resourceName) {
-    return dialogs_.run(resourceName, this);
-}
-
 void MainWindow::openHelp() {
     if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
     helpWindow_->showContents();
@@ -330,15 +322,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // In text mode the arrows scroll the page; in graphics mode they step
     // through the passes.
     if (session_.graphicsMode == 0 && textPage_->scrollByKey(event->key())) return;
-    keyDown(session_, *this, virtualKeyOf(event->key()), event->isAutoRepeat());
+    keyDown(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    keyUp(session_, *this, virtualKeyOf(event->key()), event->isAutoRepeat());
+    keyUp(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!quitting_ && !confirmClose(session_, *this)) {
+    if (!quitting_ && !confirmClose(session_, shell_)) {
         event->ignore();
         return;
     }

@@ -96,11 +96,11 @@ std::string formatScheduleJson(const Project& project) {
     return json;
 }
 
-bool writeScheduleCsv(const std::string& path, const Project& project) {
+StorageResult writeScheduleCsv(const std::string& path, const Project& project) {
     return replaceFile(path, formatScheduleCsv(project));
 }
 
-bool writeScheduleJson(const std::string& path, const Project& project) {
+StorageResult writeScheduleJson(const std::string& path, const Project& project) {
     return replaceFile(path, formatScheduleJson(project));
 }
 

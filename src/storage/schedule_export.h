@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/project_records.h"
+#include "storage/storage_error.h"
 
 namespace rolvanta {
 
@@ -22,9 +23,9 @@ std::string formatScheduleCsv(const Project& project);
 std::string formatScheduleJson(const Project& project);
 
 // Write the text above to path, replacing any file there atomically (a
-// device such as /dev/stdout is written in place). False on any failure,
-// with the old file as it was.
-bool writeScheduleCsv(const std::string& path, const Project& project);
-bool writeScheduleJson(const std::string& path, const Project& project);
+// device such as /dev/stdout is written in place). On failure the error
+// names the path and the system's reason, and the old file is as it was.
+StorageResult writeScheduleCsv(const std::string& path, const Project& project);
+StorageResult writeScheduleJson(const std::string& path, const Project& project);
 
 }  // namespace rolvanta

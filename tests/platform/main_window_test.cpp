@@ -104,9 +104,9 @@ TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {
     // A 13-pass results page in a window of 40 lines: the bar ends where
     // the last line comes into view, a page is what the window shows.
     session.project = testing::computedProject(13);
-    session.project.flags.computed = 1;
+    session.project.flags.computed = true;
     window.textPage()->resize(300, 40 * session.textLayout.lineHeight);
-    window.repaint();
+    window.repaintClientArea();
     QScrollBar* bar = window.verticalBar();
     const PixelSize page = textPageSize(session.project, 0, session.textLayout);
     EXPECT_EQ(bar->maximum(), page.height / session.textLayout.lineHeight - 40 +

@@ -94,12 +94,17 @@ TEST(ScheduleExport, NamesAreEscaped) {
 TEST(ScheduleExport, WritesWholeFilesOrNothing) {
     testing::TemporaryFolder folder;
     const Project project = computedProject(5);
-    ASSERT_TRUE(writeScheduleCsv(folder / "beam.csv", project));
-    ASSERT_TRUE(writeScheduleJson(folder / "beam.json", project));
+    ASSERT_FALSE(writeScheduleCsv(folder / "beam.csv", project));
+    ASSERT_FALSE(writeScheduleJson(folder / "beam.json", project));
     EXPECT_EQ(testing::readFileBytes(folder / "beam.csv"), formatScheduleCsv(project));
     EXPECT_EQ(testing::readFileBytes(folder / "beam.json"), formatScheduleJson(project));
-    EXPECT_FALSE(writeScheduleCsv(folder / "none/beam.csv", project));
-    EXPECT_FALSE(writeScheduleJson("/dev/full", project));
+    const StorageResult missingFolder = writeScheduleCsv(folder / "none/beam.csv", project);
+    ASSERT_TRUE(missingFolder);
+    EXPECT_EQ(missingFolder->what, StorageFailure::CannotWrite);
+    EXPECT_EQ(missingFolder->path, folder / "none/beam.csv");
+    const StorageResult full = writeScheduleJson("/dev/full", project);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->reason, "No space left on device");
 }
 
 }  // namespace
