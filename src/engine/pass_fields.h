@@ -15,8 +15,8 @@ struct PassField {
     const char* name;        // the record's own name: the key in exported files
     const char* label;       // the results page's name
     const char* shortLabel;  // the report's name: root and tip without "Thickness"
-    // The pass view's caption in capitals with its separator; nullptr where
-    // the view leaves the field out.
+    // The pass view's caption in capitals; nullptr where the view leaves the
+    // field out.
     const char* panelLabel;
     PassFieldUnit unit;
     // The same dimension of the hot section ("Pass 1"); nullptr where the
@@ -30,34 +30,34 @@ constexpr int kPassFieldCount = 14;
 // area over height: what the section's flange thickness is at mid-leg.
 inline constexpr PassField kPassFields[kPassFieldCount] = {
     {&PassRecord::webArea, "webArea", "Web Area", "Web Area",
-     "WEB AREA : ", PassFieldUnit::squareMillimetre, nullptr},
+     "WEB AREA :", PassFieldUnit::squareMillimetre, nullptr},
     {&PassRecord::passWidth, "passWidth", "Pass Width", "Pass Width",
-     "WEB WIDTH : ", PassFieldUnit::millimetre, &BeamSection::webWidth},
+     "WEB WIDTH :", PassFieldUnit::millimetre, &BeamSection::webWidth},
     {&PassRecord::webThickness, "webThickness", "Web Thickness", "Web Thickness",
      "WEB THICKNESS :", PassFieldUnit::millimetre, &BeamSection::webThickness},
     {&PassRecord::deadFlangeArea, "deadFlangeArea", "Dead Flange Area", "Dead Flange Area",
-     "DEAD FLANGE AREA : ", PassFieldUnit::squareMillimetre, nullptr},
+     "DEAD FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
     {&PassRecord::deadFlangeHeight, "deadFlangeHeight", "Dead Flange Height", "Dead Flange Height",
-     "DEAD FLANGE HEIGHT : ", PassFieldUnit::millimetre, &BeamSection::deadFlangeHeight},
+     "DEAD FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::deadFlangeHeight},
     {&PassRecord::deadFlangeThickness, "deadFlangeThickness", "Dead Flange Thickness",
-     "Dead Flange Thickness", "DEAD FLANGE THICKNESS : ", PassFieldUnit::millimetre,
+     "Dead Flange Thickness", "DEAD FLANGE THICKNESS :", PassFieldUnit::millimetre,
      &BeamSection::flangeThickness},
     {&PassRecord::deadFlangeTip, "deadFlangeTip", "Dead Flange Tip Thickness", "Dead Flange Tip",
-     "DEAD FLANGE TIP : ", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+     "DEAD FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
     {&PassRecord::deadFlangeRoot, "deadFlangeRoot", "Dead Flange Root Thickness",
-     "Dead Flange Root", "DEAD FLANGE ROOT : ", PassFieldUnit::millimetre,
+     "Dead Flange Root", "DEAD FLANGE ROOT :", PassFieldUnit::millimetre,
      &BeamSection::rootThickness},
     {&PassRecord::liveFlangeArea, "liveFlangeArea", "Live Flange Area", "Live Flange Area",
-     "LIVE FLANGE AREA : ", PassFieldUnit::squareMillimetre, nullptr},
+     "LIVE FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
     {&PassRecord::liveFlangeHeight, "liveFlangeHeight", "Live Flange Height", "Live Flange Height",
-     "LIVE FLANGE HEIGHT : ", PassFieldUnit::millimetre, &BeamSection::liveFlangeHeight},
+     "LIVE FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::liveFlangeHeight},
     {&PassRecord::liveFlangeThickness, "liveFlangeThickness", "Live Flange Thickness",
-     "Live Flange Thickness", "LIVE FLANGE THICKNESS : ", PassFieldUnit::millimetre,
+     "Live Flange Thickness", "LIVE FLANGE THICKNESS :", PassFieldUnit::millimetre,
      &BeamSection::flangeThickness},
     {&PassRecord::liveFlangeTip, "liveFlangeTip", "Live Flange Tip Thickness", "Live Flange Tip",
-     "LIVE FLANGE TIP : ", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+     "LIVE FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
     {&PassRecord::liveFlangeRoot, "liveFlangeRoot", "Live Flange Root Thickness",
-     "Live Flange Root", "LIVE FLANGE ROOT : ", PassFieldUnit::millimetre,
+     "Live Flange Root", "LIVE FLANGE ROOT :", PassFieldUnit::millimetre,
      &BeamSection::rootThickness},
     {&PassRecord::crossSectionArea, "crossSectionArea", "Cross Sectional Area",
      "Cross Sectional Area", nullptr, PassFieldUnit::squareMillimetre, nullptr},

@@ -26,6 +26,7 @@
 #include "platform/dialog_registration.h"
 #include "platform/help_window.h"
 #include "platform/pass_view_factory.h"
+#include "platform/pass_view_widget.h"
 #include "platform/text_page_widget.h"
 #include "resources/command_ids.h"
 #include "resources/main_menu.h"
@@ -322,6 +323,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // In text mode the arrows scroll the page; in graphics mode they step
     // through the passes.
     if (session_.graphicsMode == 0 && textPage_->scrollByKey(event->key())) return;
+    // The zoom keys of the pass view, while it is shown.
+    ViewZoomKey zoom{};
+    if (session_.graphicsMode == 1 && zoomKeyOf(event->key(), zoom)) {
+        if (auto* view = dynamic_cast<PassViewWidget*>(passView_)) view->zoomByKey(zoom);
+    }
     keyDown(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());
 }
 

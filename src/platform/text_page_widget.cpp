@@ -175,7 +175,7 @@ void TextPageWidget::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-QFont TextPageWidget::pageFont() { return timesFont(15); }
+QFont TextPageWidget::pageFont() { return serifFont(15); }
 
 void TextPageWidget::setWelcomePicture(const QImage& picture) {
     welcomePicture_ = picture;
