@@ -15,7 +15,6 @@
 #include <string>
 
 #include "cli/catalogue_table.h"
-#include "cli/design_exports.h"
 #include "cli/design_inputs.h"
 #include "engine/windows1252.h"
 #include "project/design_checks.h"
@@ -26,6 +25,7 @@
 #include "storage/profile_catalogue.h"
 #include "storage/project_file.h"
 #include "storage/results_report.h"
+#include "storage/schedule_export.h"
 
 namespace rolvanta::cli {
 namespace {
@@ -217,8 +217,8 @@ int compute(const ComputeOptions& o) {
     if (!o.report.empty() || !anyOutput) {
         write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
-    if (!o.csv.empty()) write(writeOutput(o.csv, formatPassesCsv(project)));
-    if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project, warnings)));
+    if (!o.csv.empty()) write(writeOutput(o.csv, formatScheduleCsv(project)));
+    if (!o.json.empty()) write(writeOutput(o.json, formatScheduleJson(project, warnings)));
     if (!written) return kFailed;
     return o.strict && !warnings.empty() ? kWarned : kSucceeded;
 }
@@ -325,11 +325,13 @@ int run(int argc, char** argv) {
                      "Write the project: a design with its coefficients when the name ends in "
                      ".rolx, else a project file")
         ->option_text("FILE.rol|FILE.rolx");
-    computeCommand->add_option("--csv", o.csv, "Write every pass with every field as CSV")
+    computeCommand
+        ->add_option("--csv", o.csv, "Write the passes the report shows, every field, as CSV")
         ->option_text("FILE");
     computeCommand
-        ->add_option("--json", o.json,
-                     "Write the section, every pass and the design's warnings as JSON")
+        ->add_option(
+            "--json", o.json,
+            "Write the section, the passes the report shows and the design's warnings as JSON")
         ->option_text("FILE");
     computeCommand->add_flag("--strict", o.strict,
                              "Exit with status 3 when the design has warnings (they are told on "

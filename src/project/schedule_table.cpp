@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "engine/pass_fields.h"
+#include "engine/windows1252.h"
 #include "project/design_checks.h"
 #include "project/schedule_rows.h"
 
@@ -10,25 +12,20 @@ namespace rolvanta {
 
 namespace {
 
-struct Column {
-    const char* heading;
-    float PassRecord::*member;
+// The dimensions a designer compares from pass to pass: the web, then each
+// flange's height, thickness and area, then the whole section. Their
+// headings are the results page's labels with their units.
+constexpr float PassRecord::*kDimensionColumns[] = {
+    &PassRecord::passWidth,        &PassRecord::webThickness,        &PassRecord::webArea,
+    &PassRecord::liveFlangeHeight, &PassRecord::liveFlangeThickness, &PassRecord::liveFlangeArea,
+    &PassRecord::deadFlangeHeight, &PassRecord::deadFlangeThickness, &PassRecord::deadFlangeArea,
+    &PassRecord::crossSectionArea,
 };
 
-// The dimensions a designer compares from pass to pass: the web, then each
-// flange's height, thickness and area, then the whole section.
-constexpr Column kDimensionColumns[] = {
-    {"Pass Width [mm]", &PassRecord::passWidth},
-    {"Web Thickness [mm]", &PassRecord::webThickness},
-    {"Web Area [mm\u00b2]", &PassRecord::webArea},
-    {"Live Flange Height [mm]", &PassRecord::liveFlangeHeight},
-    {"Live Flange Thickness [mm]", &PassRecord::liveFlangeThickness},
-    {"Live Flange Area [mm\u00b2]", &PassRecord::liveFlangeArea},
-    {"Dead Flange Height [mm]", &PassRecord::deadFlangeHeight},
-    {"Dead Flange Thickness [mm]", &PassRecord::deadFlangeThickness},
-    {"Dead Flange Area [mm\u00b2]", &PassRecord::deadFlangeArea},
-    {"Cross Sectional Area [mm\u00b2]", &PassRecord::crossSectionArea},
-};
+std::string heading(float PassRecord::*member) {
+    const PassField& field = passField(member);
+    return utf8FromWindows1252(std::string(field.label) + " [" + unitSymbol(field.unit) + "]");
+}
 
 std::string fixed(std::optional<double> value, int decimals) {
     if (!value) return {};
@@ -43,7 +40,7 @@ std::string fixed(std::optional<double> value, int decimals) {
 ScheduleTable scheduleTable(const Project& project) {
     ScheduleTable table;
     table.headings.push_back("Pass");
-    for (const Column& column : kDimensionColumns) table.headings.push_back(column.heading);
+    for (const auto member : kDimensionColumns) table.headings.push_back(heading(member));
     for (const char* heading : {"Elongation", "Reduction [%]", "Total Elongation", "Warnings"}) {
         table.headings.push_back(heading);
     }
@@ -52,8 +49,8 @@ ScheduleTable scheduleTable(const Project& project) {
     for (const ScheduleRow& row : scheduleRows(project)) {
         ScheduleTable::Row cells;
         cells.cells.push_back(std::to_string(row.pass));
-        for (const Column& column : kDimensionColumns) {
-            cells.cells.push_back(fixed(double{row.values.*column.member}, 3));
+        for (const auto member : kDimensionColumns) {
+            cells.cells.push_back(fixed(double{row.values.*member}, 3));
         }
         cells.cells.push_back(fixed(row.elongation, 3));
         cells.cells.push_back(fixed(row.reductionPercent, 2));

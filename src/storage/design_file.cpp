@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
 #include "storage/record_fields.h"
@@ -202,12 +203,12 @@ void readSchedule(const Json& document, int passCount, PassTable& passes) {
         const Json& record = list[static_cast<std::size_t>(k)];
         if (!record.is_object())
             throw Wrong{"schedule[" + std::to_string(k) + "] is not an object"};
-        for (const auto& field : kPassFloatFields) {
+        for (const auto& field : kPassFields) {
             passes.records[k].*field.member =
                 numberAt(member(record, field.name, where), where + field.name);
         }
         onlyKnownKeys(record, where, [](const std::string& key) {
-            for (const auto& field : kPassFloatFields) {
+            for (const auto& field : kPassFields) {
                 if (key == field.name) return true;
             }
             return false;
@@ -242,7 +243,7 @@ std::string encodeDesignFile(const Project& project) {
     Json schedule = Json::array();
     for (int k = 0; k < scheduledRecordCount(s); ++k) {
         Json record = Json::object();
-        for (const auto& field : kPassFloatFields) {
+        for (const auto& field : kPassFields) {
             record[field.name] = written(project.passes.records[k].*field.member);
         }
         schedule.push_back(record);
