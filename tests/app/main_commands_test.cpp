@@ -17,8 +17,6 @@ TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_EQ(session.graphicsMode, 0);
     EXPECT_STREQ(session.project.section.name, "no name");
-    EXPECT_EQ(session.project.section.mass, 10.0f);
-    EXPECT_EQ(session.project.section.length, 1000.0f);
     EXPECT_EQ(session.project.coefficients.webElongation[1], 1.04f) << "the default table";
     EXPECT_EQ(session.textLayout.lineHeight, 16);
     EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
