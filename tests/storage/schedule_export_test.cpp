@@ -11,7 +11,6 @@
 #include "storage/results_report.h"
 #include "storage/schedule_export.h"
 #include "support/example_section.h"
-#include "support/temporary_folder.h"
 
 namespace rolvanta {
 namespace {
@@ -81,22 +80,6 @@ TEST(ScheduleExport, NamesAreEscaped) {
     Project project = computedProject(5);
     std::strcpy(project.section.name, "Say \"\\\"");
     EXPECT_TRUE(contains(formatScheduleJson(project), R"("name": "Say \"\\\"",)"));
-}
-
-TEST(ScheduleExport, WritesWholeFilesOrNothing) {
-    testing::TemporaryFolder folder;
-    const Project project = computedProject(5);
-    ASSERT_FALSE(writeScheduleCsv(folder / "beam.csv", project));
-    ASSERT_FALSE(writeScheduleJson(folder / "beam.json", project));
-    EXPECT_EQ(testing::readFileBytes(folder / "beam.csv"), formatScheduleCsv(project));
-    EXPECT_EQ(testing::readFileBytes(folder / "beam.json"), formatScheduleJson(project));
-    const StorageResult missingFolder = writeScheduleCsv(folder / "none/beam.csv", project);
-    ASSERT_TRUE(missingFolder);
-    EXPECT_EQ(missingFolder->what, StorageFailure::CannotWrite);
-    EXPECT_EQ(missingFolder->path, folder / "none/beam.csv");
-    const StorageResult full = writeScheduleJson("/dev/full", project);
-    ASSERT_TRUE(full);
-    EXPECT_EQ(full->reason, "No space left on device");
 }
 
 }  // namespace
