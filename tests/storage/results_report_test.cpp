@@ -31,14 +31,6 @@ std::string valueAfter(const std::string& report, const std::string& label) {
     return "<missing>";
 }
 
-// The command-line tool's golden reports show schedules of 5 to 13 passes.
-TEST(ResultsReport, ShortSchedulesHaveNoPassBlock) {
-    for (const int passCount : {0, 1}) {
-        EXPECT_EQ(linesOf(formatResultsReport(computedProject(passCount), "t", {})).size(), 24u)
-            << passCount;
-    }
-}
-
 TEST(ResultsReport, NumbersHaveSixSignificantDigits) {
     const struct {
         const char* name;
