@@ -7,6 +7,7 @@
 
 #include "engine/pass_fields.h"
 #include "engine/windows1252.h"
+#include "storage/file_io.h"
 #include "storage/record_fields.h"
 
 namespace rolvanta {
@@ -93,6 +94,14 @@ std::string formatScheduleJson(const Project& project) {
     }
     json += "\n  ]\n}\n";
     return json;
+}
+
+StorageResult writeScheduleCsv(const std::string& path, const Project& project) {
+    return replaceFile(path, formatScheduleCsv(project));
+}
+
+StorageResult writeScheduleJson(const std::string& path, const Project& project) {
+    return replaceFile(path, formatScheduleJson(project));
 }
 
 }  // namespace rolvanta

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/project_records.h"
+#include "storage/storage_error.h"
 
 namespace rolvanta {
 
@@ -20,5 +21,11 @@ std::string formatScheduleCsv(const Project& project);
 // {"section": {...}, "passes": [{...}, ...]}: the hot section ("Pass 1") and
 // the pass records, each key carrying its unit ("webArea_mm2").
 std::string formatScheduleJson(const Project& project);
+
+// Write the text above to path, replacing any file there atomically (a
+// device such as /dev/stdout is written in place). On failure the error
+// names the path and the system's reason, and the old file is as it was.
+StorageResult writeScheduleCsv(const std::string& path, const Project& project);
+StorageResult writeScheduleJson(const std::string& path, const Project& project);
 
 }  // namespace rolvanta
