@@ -17,7 +17,6 @@ using testing::sameBytes;
 constexpr int kFieldCount = 14;  // the floats of a PassRecord, webArea first
 
 float* fieldsOf(PassRecord& record) { return &record.webArea; }
-const float* fieldsOf(const PassRecord& record) { return &record.webArea; }
 
 PassRecord filledRecord(float value) {
     PassRecord record;
