@@ -96,7 +96,7 @@ constexpr ControlTemplate kSetupControls[] = {
     // \260 is the degree sign, 0xB0, written in octal where a hex digit follows.
     {kNoControlId, kText, "Temperature ( \260C )", {5, 30, 145, 8}, kPlain},
     {kNoControlId, kText, "[ 5 To 13 ]", {100, 10, 145, 8}, kPlain},
-    {kNoControlId, kText, "[ 800 To 1000 ]", {100, 30, 145, 8}, kPlain},
+    {kNoControlId, kText, "[ 800 To 1200 ]", {100, 30, 145, 8}, kPlain},
     {setup_dialog::kPassCount, kEdit, "", {70, 10, 20, 10}, kFittingEdit},
     {setup_dialog::kTemperature, kEdit, "", {70, 30, 20, 10}, kFittingEdit},
 };
