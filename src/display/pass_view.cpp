@@ -108,6 +108,7 @@ void drawOverview(LineCanvas& canvas, const Project& project, const PassColours&
 void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCursor& cursor,
                     const PassColours& colours) {
     canvas.clear();
+    if (passViewHint(project) != nullptr) return;
     canvas.pushMatrix();
     canvas.setLineWidth(kLineWidth);
     if (cursor.overview) {
@@ -116,6 +117,11 @@ void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCu
         drawSinglePass(canvas, project, cursor.index, colours);
     }
     canvas.popMatrix();
+}
+
+const char* passViewHint(const Project& project) {
+    if (project.flags.computed) return nullptr;
+    return "Nothing computed yet: choose a profile, then Solve › Compute draws its passes here";
 }
 
 void drawDimensionPanel(LineCanvas& canvas, const PassRecord& record) {

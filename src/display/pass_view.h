@@ -15,8 +15,14 @@
 
 namespace rolvanta {
 
+// Draws nothing but the black background while nothing is computed: the
+// view then shows passViewHint instead.
 void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCursor& cursor,
                     const PassColours& colours);
+
+// The line the view shows, centred, in place of passes it does not have
+// (UTF-8); null once a schedule has been computed.
+const char* passViewHint(const Project& project);
 
 // The record's dimensions as labelled lines at the left edge, in millimetres
 // with two decimals, in the panel colour.

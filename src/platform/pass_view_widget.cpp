@@ -53,7 +53,12 @@ void PassViewWidget::paintGL() {
     const qreal ratio = devicePixelRatioF();
     GlLineCanvas canvas(QSize(qRound(width() * ratio), qRound(height() * ratio)), ratio);
     renderPassView(canvas, project_, cursor_, colours_);
-    if (canvas.hasTexts()) {
+    if (const char* hint = passViewHint(project_)) {
+        QPainter painter(this);
+        painter.setPen(Qt::white);
+        painter.setFont(fonts_.label);
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(hint));
+    } else if (canvas.hasTexts()) {
         QPainter painter(this);
         painter.setRenderHint(QPainter::TextAntialiasing);
         canvas.paintTexts(painter, fonts_);

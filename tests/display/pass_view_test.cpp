@@ -145,6 +145,12 @@ TEST(RenderPassView, FramesStayInsideThePassTable) {
         EXPECT_EQ(canvas.of("push").size(), canvas.of("pop").size()) << c.name;
         EXPECT_EQ(canvas.calls.front(), "clear") << c.name;
     }
+    EXPECT_EQ(passViewHint(project), nullptr);
+    // Nothing computed: a black view, with the hint for the widget to show.
+    project.flags.computed = false;
+    EXPECT_EQ(frame(project, 0).calls, std::vector<std::string>{"clear"});
+    ASSERT_NE(passViewHint(project), nullptr);
+    EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
 }
 
 TEST(DrawDimensionPanel, LinesPositionsAndDecimals) {
