@@ -224,8 +224,9 @@ TEST_F(DesignerWorkflow, ABadFieldKeepsTheDialogOpenWithTheCursorInIt) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     click(kButtonSetup);
-    EXPECT_EQ(told, "Number Of Passes: \"1,5\" is not accepted.\nAccepted: a whole number from 5 "
-                    "to 13.");
+    EXPECT_EQ(told,
+              "Number Of Passes: \"1,5\" is not accepted.\nAccepted: a whole number from 5 "
+              "to 13.");
     EXPECT_TRUE(focused) << "the cursor is in the field refused";
     EXPECT_FALSE(session.project.flags.setupDone);
 }
