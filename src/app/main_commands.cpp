@@ -70,6 +70,14 @@ void setDisplayMode(Session& session, Shell& shell, int wanted) {
     }
 }
 
+void openStartFile(Session& session, Shell& shell, const std::string& path,
+                   const std::string& title) {
+    if (!openProjectFromPath(session, shell, path, title)) return;
+    shell.setScrollBarsEnabled(true);
+    fitPassViewCursor(session);
+    shell.repaint();
+}
+
 bool confirmClose(Session& session, Shell& shell) { return offerToSave(session, shell); }
 
 bool runCommand(Session& session, Shell& shell, int command) {

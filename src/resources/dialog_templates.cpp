@@ -32,7 +32,7 @@ constexpr ControlTemplate kStandardControls[] = {
     {kNoControlId, kText, "LB   - Indian Standard Light Weight Beams", {125, 30, 150, 8}, kPlain},
     {kNoControlId, kText, "MB - Indian Standard Medium Weight Beams", {125, 40, 150, 8}, kPlain},
     {kNoControlId, kText, "WB - Indian Standard Wide Flange Beams", {125, 50, 150, 8}, kPlain},
-    {kNoControlId, kText, "( All dimentions in mm )", {10, 70, 75, 8}, kPlain},
+    {kNoControlId, kText, "( All dimensions in mm )", {10, 70, 75, 8}, kPlain},
     {kNoControlId, kText, "Beam Name = ", {10, 80, 70, 8}, kPlain},
     {kNoControlId, kText, "Web Width = ", {10, 95, 70, 8}, kPlain},
     {kNoControlId, kText, "Web Thickness = ", {10, 110, 70, 8}, kPlain},
