@@ -79,7 +79,10 @@ std::string catalogueFailureText(const StorageError& error) {
 
 bool CustomProfileDialog::catalogueHolds(const std::string& name) const {
     ProfileList offered;
-    if (loadProfileCatalogue(offered, files_)) return false;
+    std::optional<StorageError> damaged;
+    // A damaged working file refuses the addition anyway: nothing to ask.
+    if (loadProfileCatalogue(offered, files_, &damaged)) return false;
+    if (damaged && !isEmptyCatalogueError(*damaged)) return false;
     return offered.hasName(name);
 }
 

@@ -14,6 +14,7 @@ namespace rolvanta {
 namespace {
 
 constexpr std::size_t kRecordBytes = sizeof(ProfileRecord);
+constexpr const char* kEmptyCatalogue = "it is empty";
 
 bool isDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
 
@@ -133,7 +134,7 @@ StorageResult checkCatalogueBytes(const std::string& path, std::string_view byte
         return StorageError{StorageFailure::NotValid, path,
                             "record " + std::to_string(record + 1) + ": " + what};
     };
-    if (bytes.empty()) return StorageError{StorageFailure::NotValid, path, "it is empty"};
+    if (bytes.empty()) return StorageError{StorageFailure::NotValid, path, kEmptyCatalogue};
     const std::size_t whole = bytes.size() / kRecordBytes;
     for (std::size_t i = 0; i < whole; ++i) {
         const char* at = bytes.data() + i * kRecordBytes;
@@ -174,13 +175,17 @@ StorageResult checkCatalogueBytes(const std::string& path, std::string_view byte
     return std::nullopt;
 }
 
+bool isEmptyCatalogueError(const StorageError& error) {
+    return error.what == StorageFailure::NotValid && error.reason == kEmptyCatalogue;
+}
+
 std::string describeDamagedCatalogue(const StorageError& error) {
     std::error_code ignored;
     const std::filesystem::path path(error.path);
     std::string folder = std::filesystem::absolute(path, ignored).parent_path().string();
     if (folder.empty()) folder = ".";
     const std::string file = fileNameOf(error.path) + " in " + folder;
-    if (error.reason == "it is empty") return file + " is empty";
+    if (isEmptyCatalogueError(error)) return file + " is empty";
     const std::size_t colon = error.reason.find(": ");
     if (colon == std::string::npos) return file + " is damaged: " + error.reason;
     return file + " is damaged (" + error.reason.substr(0, colon) +

@@ -109,6 +109,10 @@ std::string encodeProfileRecords(const ProfileList& list);
 // file is NotValid too ("it is empty").
 StorageResult checkCatalogueBytes(const std::string& path, std::string_view bytes);
 
+// True for the NotValid error of an empty catalogue file, which an addition
+// may extend (from the installed catalogue), unlike a damaged one.
+bool isEmptyCatalogueError(const StorageError& error);
+
 // "profile.dat in /home/ann is damaged (record 3): the web width is
 // negative", or "profile.dat in /home/ann is empty": a NotValid catalogue
 // error in the words of both front ends.

@@ -100,25 +100,29 @@ TEST_F(FieldRefusal, MessageFocusAndNothingChanged) {
         std::function<void(testing::FakeDialogHost&)> fill;  // the other fields
     } cases[] = {
         {Dialog::Standard, standard_dialog::kWebWidth, "1,5",
-         "Web Width: \"1,5\" is not accepted.\nAccepted: a number above 0 and at most 1000 (mm)."},
+         "Web Width: \"1,5\" is not accepted.\nAccepted: a number above 0 and at most 1000 (mm).",
+         nullptr},
         {Dialog::Standard, standard_dialog::kMassPerLength, "12abc",
          "Mass Per Unit Length: \"12abc\" is not accepted.\nAccepted: a number above 0 and at "
-         "most 10 (kg/mm)."},
-        {Dialog::Standard, standard_dialog::kName, "ISMB 1000X", "Beam Name: \"ISMB 1000X\""},
-        {Dialog::Custom, custom_dialog::kWebWidth, "1e30", "Web Width: \"1e30\""},
-        {Dialog::Custom, custom_dialog::kFlangeSlope, "200", "Flange Slope: \"200\""},
-        {Dialog::Custom, custom_dialog::kTipRadius, "-1", "Tip Radius: \"-1\""},
+         "most 10 (kg/mm).",
+         nullptr},
+        {Dialog::Standard, standard_dialog::kName, "ISMB 1000X", "Beam Name: \"ISMB 1000X\"",
+         nullptr},
+        {Dialog::Custom, custom_dialog::kWebWidth, "1e30", "Web Width: \"1e30\"", nullptr},
+        {Dialog::Custom, custom_dialog::kFlangeSlope, "200", "Flange Slope: \"200\"", nullptr},
+        {Dialog::Custom, custom_dialog::kTipRadius, "-1", "Tip Radius: \"-1\"", nullptr},
         {Dialog::Custom, custom_dialog::kWebThickness, "80",
-         "Web Thickness: \"80\" is not accepted.\nAccepted: less than the flange height"},
+         "Web Thickness: \"80\" is not accepted.\nAccepted: less than the flange height", nullptr},
         {Dialog::Setup, setup_dialog::kPassCount, "14",
-         "Number Of Passes: \"14\" is not accepted.\nAccepted: a whole number from 5 to 13."},
+         "Number Of Passes: \"14\" is not accepted.\nAccepted: a whole number from 5 to 13.",
+         nullptr},
         {Dialog::Setup, setup_dialog::kTemperature, "200\xB0",
          "Temperature: \"200\xC2\xB0\" is not accepted.\nAccepted: a number from 800 to 1200 "
          "(\xC2\xB0"
          "C), or nothing for 1000.",
          [](auto& host) { host.items[setup_dialog::kPassCount] = "9"; }},
         {Dialog::Coefficients, coefficients_dialog::kLiveList, "1.1 abc",
-         "Live Flange Coefficients: \"1.1 abc\""},
+         "Live Flange Coefficients: \"1.1 abc\"", nullptr},
         {Dialog::Coefficients, coefficients_dialog::kDeadTo, "",
          "Dead Flange upper limit: \"\" is not accepted.\nAccepted: all six limits filled, or "
          "none.",
