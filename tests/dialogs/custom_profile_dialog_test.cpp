@@ -135,7 +135,9 @@ TEST_F(CustomProfileDialogTest, ANameInTheCatalogueAsksBeforeReplacingIt) {
         EXPECT_EQ(testing::namesOf(readCatalogue()), c.catalogue);
         EXPECT_EQ(host.ended, c.ended);
         EXPECT_EQ(project.flags.customEntered, c.ended) << "Cancel takes nothing";
-        if (!c.ended) EXPECT_TRUE(testing::sameBytes(project, before));
+        if (!c.ended) {
+            EXPECT_TRUE(testing::sameBytes(project, before));
+        }
     }
 }
 
