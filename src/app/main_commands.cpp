@@ -15,7 +15,8 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     if (!passProjectGate(session, shell)) return;
     const bool accepted = shell.runDialog(dialog);
     fitPassViewCursor(session);  // Setup may have shortened the schedule
-    updatePassNotes(session);
+    // An OK that changed a computed design has computed it anew.
+    noteDesignWarnings(session, shell);
     // A beam just taken is shown on the text pages, not on the pass view of
     // the schedule it replaces.
     if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
@@ -24,6 +25,8 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     }
     shell.repaint();
 }
+
+bool runOneCommand(Session& session, Shell& shell, int command);
 
 }  // namespace
 
@@ -42,8 +45,16 @@ void computeProject(Session& session, Shell& shell) {
             passProjectGate(session, shell);
             return;
         case MissingStep::Profile:
+            shell.showMessage({"Choose a profile first (Inputs › Profile Dimensions)", "Note"});
+            return;
         case MissingStep::Setup:
+            shell.showMessage({"Run Setup first (Inputs › Setup)", "Note"});
+            return;
         case MissingStep::Coefficients:
+            shell.showMessage(
+                {"Give the coefficients first (Inputs › Coefficients; Default takes "
+                 "the standard set)",
+                 "Note"});
             return;
     }
     shell.setScrollBarsEnabled(true);
@@ -89,17 +100,18 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
     shell.repaint();
 }
 
-bool confirmClose(Session& session, Shell& shell) {
-    if (!hasUnsavedChanges(session)) return true;
-    const MessageAnswer answer = shell.showMessage(
-        {"Do You Want To Save Current Project ?", "Confirm", MessageButtons::YesNoCancel,
-         MessageIcon::Question, MessageOwner::MainWindow});
-    if (answer == MessageAnswer::Cancel) return false;
-    if (answer == MessageAnswer::Yes) return saveBeforeLeaving(session, shell);
-    return true;
-}
+bool confirmClose(Session& session, Shell& shell) { return offerToSave(session, shell); }
 
 bool runCommand(Session& session, Shell& shell, int command) {
+    const bool known = runOneCommand(session, shell, command);
+    // Whatever the command changed, the title says whether it is saved.
+    if (known) showWindowTitle(session, shell);
+    return known;
+}
+
+namespace {
+
+bool runOneCommand(Session& session, Shell& shell, int command) {
     switch (command) {
         case kMenuNewProject:
         case kButtonNewFile:
@@ -180,5 +192,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             return false;
     }
 }
+
+}  // namespace
 
 }  // namespace rolvanta

@@ -108,8 +108,9 @@ struct PassViewFrame {
     ViewPoint notesAt[kShownPassNotes + 1]{};
 };
 
-// Lays out the frame for the cursor's face, the zoom and the window; a
-// single pass with notes has them beneath its caption. The frame refers to
+// Lays out the frame for the cursor's face, the zoom and the window. While
+// nothing is computed nothing is drawn: the view shows passViewHint instead.
+// A single pass with notes has them beneath its caption; the frame refers to
 // the notes' texts, which must outlive it.
 void layoutPassView(PassViewFrame& frame, const Project& project, const PassViewCursor& cursor,
                     const PassColours& colours, const PassViewZoom& zoom,
@@ -123,6 +124,10 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame);
 void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCursor& cursor,
                     const PassColours& colours, const PassViewZoom& zoom,
                     const ViewGeometry& geometry, const PassNotes* notes = nullptr);
+
+// The line the view shows, centred, in place of passes it does not have
+// (UTF-8); null once a schedule has been computed.
+const char* passViewHint(const Project& project);
 
 // What the user asks of the view's zoom with the keyboard.
 enum class ViewZoomKey { zoomIn, zoomOut, fit };

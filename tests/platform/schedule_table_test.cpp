@@ -50,7 +50,7 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     beam.massPerLength = 0.0242f;
     ASSERT_TRUE(takeStandardSection(session.project, beam).accepted());
     ASSERT_TRUE(applySetup(session.project, {13, 1000}).accepted());
-    acceptDefaultCoefficients(session.project);
+    ASSERT_TRUE(restoreDefaultCoefficients(session.project).accepted());
     testing::actionFor(window, kButtonCompute)->trigger();
     EXPECT_EQ(window.note(), QStringLiteral("1 warning: see the Schedule Table"));
 

@@ -107,8 +107,8 @@ TEST(DesignFile, ReopensWithItsCoefficientsAndRecomputesBitForBit) {
         const char* name;
         CoefficientFields fields;
     } cases[] = {
-        {"limits", {"", "", "", {1.05f, 1.31f, 1.07f, 1.38f, 1.02f, 1.27f}}},
-        {"lists", {"1 1.07 1.111 1.2", "1.01 1.3 1.25", "1.09 1.12 1.3 1.3", {}}},
+        {"limits", {"", "", "", CoefficientLimits{1.05f, 1.31f, 1.07f, 1.38f, 1.02f, 1.27f}}},
+        {"lists", {"1 1.07 1.111 1.2", "1.01 1.3 1.25", "1.09 1.12 1.3 1.3", std::nullopt}},
     };
     for (const auto& c : cases) {
         testing::TemporaryFolder folder;
