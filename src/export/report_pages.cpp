@@ -1,0 +1,391 @@
+#include "export/report_pages.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "display/pass_colours.h"
+#include "engine/windows1252.h"
+#include "export/dxf_drawing.h"
+
+namespace rolvanta {
+namespace {
+
+constexpr double kMargin = 15.0;
+constexpr double kHeaderHeight = 22.0;  // from the top margin to the first content
+constexpr double kFooterHeight = 12.0;  // from the foot of the content to the page edge
+constexpr double kRow = 4.6;
+constexpr int kPassesPerTable = 6;
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kGrey{110, 110, 110};
+constexpr Rgb kRuleGrey{170, 170, 170};
+
+// The report's units line, "( All Dimensions in mm,Kg,°,°C )", spelt out per value.
+constexpr const char* kMm = "mm";
+constexpr const char* kMm2 = "mm\u00B2";
+
+struct SectionRow {
+    const char* label;
+    const char* unit;
+    float BeamSection::*member;
+};
+
+// The required section with the report's labels, in the report's order.
+constexpr SectionRow kSectionRows[] = {
+    {"Web Width", kMm, &BeamSection::webWidth},
+    {"Web Thickness", kMm, &BeamSection::webThickness},
+    {"Flange Height", kMm, &BeamSection::flangeHeight},
+    {"Flange Thickness", kMm, &BeamSection::flangeThickness},
+    {"Root Radius", kMm, &BeamSection::rootRadius},
+    {"Tip Radius", kMm, &BeamSection::tipRadius},
+    {"Live Flange Height", kMm, &BeamSection::liveFlangeHeight},
+    {"Dead Flange Height", kMm, &BeamSection::deadFlangeHeight},
+    {"Root Thickness", kMm, &BeamSection::rootThickness},
+    {"Tip Thickness", kMm, &BeamSection::tipThickness},
+    {"Flange Slope", "\u00B0", &BeamSection::flangeSlope},
+    {"Mass Of Beam", "kg", &BeamSection::mass},
+    {"Length Of Beam", kMm, &BeamSection::length},
+    {"Temperature", "\u00B0C", &BeamSection::temperature},
+};
+
+struct PassRow {
+    const char* label;
+    const char* unit;
+    float PassRecord::*member;
+};
+
+// A pass with the report's labels, in the report's order (root before tip).
+constexpr PassRow kPassRows[] = {
+    {"Web Area", kMm2, &PassRecord::webArea},
+    {"Pass Width", kMm, &PassRecord::passWidth},
+    {"Web Thickness", kMm, &PassRecord::webThickness},
+    {"Dead Flange Area", kMm2, &PassRecord::deadFlangeArea},
+    {"Dead Flange Height", kMm, &PassRecord::deadFlangeHeight},
+    {"Dead Flange Thickness", kMm, &PassRecord::deadFlangeThickness},
+    {"Dead Flange Root", kMm, &PassRecord::deadFlangeRoot},
+    {"Dead Flange Tip", kMm, &PassRecord::deadFlangeTip},
+    {"Live Flange Area", kMm2, &PassRecord::liveFlangeArea},
+    {"Live Flange Height", kMm, &PassRecord::liveFlangeHeight},
+    {"Live Flange Thickness", kMm, &PassRecord::liveFlangeThickness},
+    {"Live Flange Root", kMm, &PassRecord::liveFlangeRoot},
+    {"Live Flange Tip", kMm, &PassRecord::liveFlangeTip},
+    {"Cross Sectional Area", kMm2, &PassRecord::crossSectionArea},
+};
+
+// A value as the text report writes it: six significant digits, no
+// trailing zeros.
+std::string reportNumber(float value) {
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
+                                   std::chars_format::general, 6)
+                         .ptr;
+    return {digits, end};
+}
+
+// A dimension on the drawing: two decimals, as the pass view's panel.
+std::string dimension(double value) {
+    char digits[32];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr;
+    return {digits, end};
+}
+
+std::string twoDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+class PageBuilder {
+  public:
+    explicit PageBuilder(Page& page) : page_(page) {}
+
+    void text(double x, double y, std::string s, PageFont font = PageFont::Body,
+              TextAlign align = TextAlign::Left, Rgb colour = kBlack) {
+        page_.texts.push_back({{x, y}, font, align, colour, std::move(s)});
+    }
+    void line(double x1, double y1, double x2, double y2, Rgb colour = kBlack, double width = 0.2) {
+        page_.lines.push_back({{x1, y1}, {x2, y2}, colour, width});
+    }
+
+  private:
+    Page& page_;
+};
+
+void addHeader(Page& page, PageSize size, const std::string& beamName, const std::string& fileTitle,
+               const ReportTime& t) {
+    PageBuilder b(page);
+    const double right = size.width - kMargin;
+    b.text(kMargin, kMargin + 5.0, "ROLVANTA", PageFont::Title);
+    b.text(right, kMargin + 5.0, "Results Of Project - " + fileTitle, PageFont::Body,
+           TextAlign::Right);
+    b.text(kMargin, kMargin + 11.0, "Beam Name: " + beamName, PageFont::Heading);
+    b.text(right, kMargin + 11.0,
+           "Created " + twoDigits(t.day) + "/" + twoDigits(t.month) + "/" + std::to_string(t.year) +
+               " " + twoDigits(t.hour) + ":" + twoDigits(t.minute),
+           PageFont::Body, TextAlign::Right);
+    b.line(kMargin, kMargin + 14.0, right, kMargin + 14.0, kRuleGrey, 0.3);
+}
+
+// Pass 1: the label, value and unit columns twice side by side. Returns
+// the y below it.
+double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
+    PageBuilder b(page);
+    b.text(kMargin, y, "Pass 1 (Required Dimensions Before Cooling)", PageFont::Heading);
+    y += 6.0;
+    const int rows = (static_cast<int>(std::size(kSectionRows)) + 2) / 2;  // with Number Of Passes
+    const double half = (size.width - 2 * kMargin) / 2;
+    for (int i = 0; i <= static_cast<int>(std::size(kSectionRows)); ++i) {
+        const double x = kMargin + (i < rows ? 0.0 : half);
+        const double rowY = y + (i % rows) * kRow;
+        std::string label, value, unit;
+        if (i == 13) {  // the report lists the pass count before the temperature
+            label = "Number Of Passes";
+            value = std::to_string(s.passCount);
+        } else {
+            const SectionRow& row = kSectionRows[i < 13 ? i : i - 1];
+            label = row.label;
+            value = reportNumber(s.*row.member);
+            unit = row.unit;
+        }
+        b.text(x, rowY, label);
+        b.text(x + half - 22.0, rowY, value, PageFont::Body, TextAlign::Right);
+        b.text(x + half - 20.0, rowY, unit, PageFont::Small, TextAlign::Left, kGrey);
+    }
+    return y + rows * kRow + 4.0;
+}
+
+constexpr double kLabelColumn = 46.0;
+constexpr double kUnitColumn = 12.0;
+
+double passTableHeight() { return (std::size(kPassRows) + 1) * kRow + 6.0; }
+
+// Up to six passes from first. Returns the y below the table.
+double addPassTable(Page& page, PageSize size, const Project& project, int first, int count,
+                    double y) {
+    PageBuilder b(page);
+    const double left = kMargin;
+    const double valuesLeft = left + kLabelColumn + kUnitColumn;
+    const double column = (size.width - kMargin - valuesLeft) / kPassesPerTable;
+    const PassColours colours = makePassColours();
+    b.text(left, y, "Pass", PageFont::Heading);
+    for (int i = 0; i < count; ++i) {
+        const int position = first + i;
+        b.text(valuesLeft + (i + 1) * column - 1.5, y, std::to_string(position + 2),
+               PageFont::Heading, TextAlign::Right);
+        // The pass colour under its number, as the drawing shows it.
+        b.line(valuesLeft + i * column + 3.0, y + 1.4, valuesLeft + (i + 1) * column - 1.5, y + 1.4,
+               passColour(colours, position), 0.8);
+    }
+    b.line(left, y + 2.4, size.width - kMargin, y + 2.4, kRuleGrey, 0.2);
+    y += kRow + 1.5;
+    for (const PassRow& row : kPassRows) {
+        b.text(left, y, row.label);
+        b.text(left + kLabelColumn, y, row.unit, PageFont::Small, TextAlign::Left, kGrey);
+        for (int i = 0; i < count; ++i) {
+            b.text(valuesLeft + (i + 1) * column - 1.5, y,
+                   reportNumber(project.passes.records[first + i].*row.member), PageFont::Body,
+                   TextAlign::Right);
+        }
+        y += kRow;
+    }
+    return y + 4.0;
+}
+
+// The drawing's standard scales, largest first.
+constexpr double kScales[] = {5.0, 2.0, 1.0, 0.5, 0.4, 0.2, 0.1, 0.05, 0.04, 0.02, 0.01};
+
+struct Box {
+    double minX, minY, maxX, maxY;
+    double width() const { return maxX - minX; }
+    double height() const { return maxY - minY; }
+};
+
+bool finite(const std::vector<DrawingPoint>& outline) {
+    return std::all_of(outline.begin(), outline.end(), [](const DrawingPoint& p) {
+        return std::isfinite(p.x) && std::isfinite(p.y);
+    });
+}
+
+Box boxOf(const std::vector<DrawingPoint>& outline) {
+    Box box{outline[0].x, outline[0].y, outline[0].x, outline[0].y};
+    for (const DrawingPoint& p : outline) {
+        box.minX = std::min(box.minX, p.x);
+        box.maxX = std::max(box.maxX, p.x);
+        box.minY = std::min(box.minY, p.y);
+        box.maxY = std::max(box.maxY, p.y);
+    }
+    return box;
+}
+
+// Room in a cell around the outline: the number above, the width's
+// dimension line and the other dimensions below, the height's at the right.
+constexpr double kCellTop = 7.0;
+constexpr double kCellBottom = 16.0;
+constexpr double kCellRight = 18.0;
+constexpr double kCellLeft = 2.0;
+constexpr int kCellColumns = 3;
+constexpr int kCellRows = 4;
+
+void arrowHead(PageBuilder& b, PagePoint tip, double dx, double dy) {
+    // dx, dy: unit direction from the tip into the dimension line.
+    const double length = 1.6, spread = 0.5;
+    b.line(tip.x, tip.y, tip.x + dx * length - dy * spread, tip.y + dy * length + dx * spread,
+           kGrey, 0.15);
+    b.line(tip.x, tip.y, tip.x + dx * length + dy * spread, tip.y + dy * length - dx * spread,
+           kGrey, 0.15);
+}
+
+void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colour, double scale,
+                    double cellX, double cellY, double cellW, double cellH) {
+    PageBuilder b(page);
+    b.text(cellX + kCellLeft, cellY + 4.5, "PASS " + std::to_string(position + 2),
+           PageFont::Heading, TextAlign::Left, colour);
+    const std::vector<DrawingPoint> outline = drawingOutline(position, record);
+    if (!finite(outline)) return;
+    const Box box = boxOf(outline);
+    const double areaX = cellX + kCellLeft, areaY = cellY + kCellTop;
+    const double areaW = cellW - kCellLeft - kCellRight, areaH = cellH - kCellTop - kCellBottom;
+    const double centreX = areaX + areaW / 2, centreY = areaY + areaH / 2;
+    const auto place = [&](double x, double y) {
+        return PagePoint{centreX + (x - (box.minX + box.maxX) / 2) * scale,
+                         centreY - (y - (box.minY + box.maxY) / 2) * scale};
+    };
+    PageOutline drawn{{}, colour, 0.5};
+    for (std::size_t i = 0; i + 1 < outline.size(); ++i) {
+        drawn.points.push_back(place(outline[i].x, outline[i].y));
+    }
+    page.outlines.push_back(std::move(drawn));
+
+    const PagePoint bottomLeft = place(box.minX, box.minY);
+    const PagePoint topRight = place(box.maxX, box.maxY);
+    // The width below the outline.
+    const double widthY = bottomLeft.y + 5.0;
+    b.line(bottomLeft.x, bottomLeft.y + 1.0, bottomLeft.x, widthY + 1.0, kGrey, 0.15);
+    b.line(topRight.x, bottomLeft.y + 1.0, topRight.x, widthY + 1.0, kGrey, 0.15);
+    b.line(bottomLeft.x, widthY, topRight.x, widthY, kGrey, 0.15);
+    arrowHead(b, {bottomLeft.x, widthY}, 1.0, 0.0);
+    arrowHead(b, {topRight.x, widthY}, -1.0, 0.0);
+    b.text((bottomLeft.x + topRight.x) / 2, widthY - 0.8, dimension(record.passWidth),
+           PageFont::Small, TextAlign::Centre);
+    // The height at the right.
+    const double heightX = topRight.x + 4.0;
+    b.line(topRight.x + 1.0, topRight.y, heightX + 1.0, topRight.y, kGrey, 0.15);
+    b.line(topRight.x + 1.0, bottomLeft.y, heightX + 1.0, bottomLeft.y, kGrey, 0.15);
+    b.line(heightX, topRight.y, heightX, bottomLeft.y, kGrey, 0.15);
+    arrowHead(b, {heightX, topRight.y}, 0.0, 1.0);
+    arrowHead(b, {heightX, bottomLeft.y}, 0.0, -1.0);
+    b.text(heightX + 1.0, (topRight.y + bottomLeft.y) / 2 + 1.2, dimension(box.height()),
+           PageFont::Small);
+    // The web and the flanges in words beneath.
+    b.text(cellX + kCellLeft, cellY + cellH - 3.0,
+           "web " + dimension(record.webThickness) + "  live " +
+               dimension(record.liveFlangeHeight) + "  dead " + dimension(record.deadFlangeHeight),
+           PageFont::Small, TextAlign::Left, kGrey);
+}
+
+// The largest standard scale at which every drawable outline fits its cell.
+double drawingScaleFor(const Project& project, double areaW, double areaH) {
+    double widest = 0.0, tallest = 0.0;
+    for (int position = 0; position < drawnPassCount(project.section); ++position) {
+        const std::vector<DrawingPoint> outline =
+            drawingOutline(position, project.passes.records[position]);
+        if (!finite(outline)) continue;
+        const Box box = boxOf(outline);
+        widest = std::max(widest, box.width());
+        tallest = std::max(tallest, box.height());
+    }
+    for (const double scale : kScales) {
+        if (widest * scale <= areaW && tallest * scale <= areaH) return scale;
+    }
+    return kScales[std::size(kScales) - 1];
+}
+
+}  // namespace
+
+std::string scaleText(double scale) {
+    char text[32];
+    if (scale >= 1.0) {
+        std::snprintf(text, sizeof text, "%g:1", scale);
+    } else {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, 1.0 / scale,
+                                       std::chars_format::general, 4)
+                             .ptr;
+        std::snprintf(text, sizeof text, "1:%.*s", static_cast<int>(end - digits), digits);
+    }
+    return text;
+}
+
+ReportPages layOutReportPages(const Project& project, const std::string& fileTitle,
+                              const ReportTime& time, PageSize size) {
+    ReportPages report;
+    report.size = size;
+    const BeamSection& s = project.section;
+    const std::string beamName =
+        utf8FromWindows1252(std::string(s.name, strnlen(s.name, kNameFieldSize)));
+    const double top = kMargin + kHeaderHeight;
+    const double bottom = size.height - kFooterHeight - 4.0;
+
+    // The tables.
+    report.pages.emplace_back();
+    double y = addSection(report.pages.back(), size, s, top);
+    const int passes = drawnPassCount(s);
+    for (int first = 0; first < passes; first += kPassesPerTable) {
+        if (y + passTableHeight() > bottom) {
+            report.pages.emplace_back();
+            y = top;
+        }
+        y = addPassTable(report.pages.back(), size, project, first,
+                         std::min(kPassesPerTable, passes - first), y);
+    }
+
+    // The drawing.
+    const double cellW = (size.width - 2 * kMargin) / kCellColumns;
+    const double cellH = (bottom - top - 8.0) / kCellRows;
+    report.drawingScale =
+        drawingScaleFor(project, cellW - kCellLeft - kCellRight, cellH - kCellTop - kCellBottom);
+    const PassColours colours = makePassColours();
+    for (int position = 0; position < passes || position == 0; ++position) {
+        const int cell = position % (kCellColumns * kCellRows);
+        if (cell == 0) {
+            report.pages.emplace_back();
+            PageBuilder(report.pages.back())
+                .text(kMargin, top,
+                      "Pass Drawings    Scale " + scaleText(report.drawingScale) +
+                          "    (All Dimensions in mm)",
+                      PageFont::Heading);
+        }
+        if (position >= passes) break;  // a drawing page that says there is nothing to draw
+        addPassDrawing(report.pages.back(), project.passes.records[position], position,
+                       passColour(colours, position), report.drawingScale,
+                       kMargin + (cell % kCellColumns) * cellW,
+                       top + 4.0 + (cell / kCellColumns) * cellH, cellW, cellH);
+    }
+
+    const int count = static_cast<int>(report.pages.size());
+    for (int i = 0; i < count; ++i) {
+        Page& page = report.pages[i];
+        addHeader(page, size, beamName, fileTitle, time);
+        PageBuilder(page).text(size.width / 2, size.height - kFooterHeight,
+                               "Page " + std::to_string(i + 1) + " of " + std::to_string(count),
+                               PageFont::Small, TextAlign::Centre);
+    }
+    return report;
+}
+
+bool paintReportPages(const ReportPages& pages, PageCanvas& canvas) {
+    bool first = true;
+    for (const Page& page : pages.pages) {
+        if (!first && !canvas.nextPage()) return false;
+        first = false;
+        for (const PageLine& line : page.lines) canvas.drawLine(line);
+        for (const PageOutline& outline : page.outlines) canvas.drawOutline(outline);
+        for (const PageText& text : page.texts) canvas.drawText(text);
+    }
+    return true;
+}
+
+}  // namespace rolvanta
