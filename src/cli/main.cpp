@@ -20,12 +20,17 @@
 #include "cli/catalogue_table.h"
 #include "cli/design_exports.h"
 #include "cli/design_inputs.h"
+#include "cli/drawing_outputs.h"
 #include "cli/standard_error_shell.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
 #include "storage/profile_catalogue.h"
 #include "storage/project_file.h"
 #include "storage/results_report.h"
+
+#ifdef ROLVANTA_CLI_PDF
+#include "cli/pdf_output.h"
+#endif
 
 namespace rolvanta::cli {
 namespace {
@@ -97,6 +102,54 @@ bool writeReport(const std::string& path, const std::string& standardOutputTitle
     return writeOutput(path, report, shell);
 }
 
+// The pass drawings and the printed report, for compute and report alike.
+struct DrawingOutputs {
+    std::string dxf, dxfDir, pdf;
+
+    bool any() const { return !dxf.empty() || !dxfDir.empty() || !pdf.empty(); }
+};
+
+// title: the name the PDF's header gives the project.
+bool writeDrawings(const DrawingOutputs& o, const Project& project, const std::string& title) {
+    bool written = true;
+    const auto check = [&written](const ExportResult& result) {
+        if (!result.ok) {
+            fail(result.message());
+            written = false;
+        }
+    };
+    if (!o.dxf.empty()) check(writePassDrawings(o.dxf, project));
+    if (!o.dxfDir.empty()) check(writePassDrawingFolder(o.dxfDir, project));
+#ifdef ROLVANTA_CLI_PDF
+    if (!o.pdf.empty()) check(writeReportPdf(o.pdf, project, title, reportTime()));
+#else
+    (void)title;
+#endif
+    return written;
+}
+
+// --dxf, --dxf-dir and, when the tool has it, --pdf on a command.
+void addDrawingOptions(CLI::App* command, DrawingOutputs& o) {
+    command
+        ->add_option("--dxf", o.dxf, "Write the pass drawings, every pass on its own layer, as DXF")
+        ->option_text("FILE.dxf");
+    command
+        ->add_option("--dxf-dir", o.dxfDir,
+                     "Write one DXF file per pass (PASS_02.dxf, ...) into this folder, made "
+                     "when missing")
+        ->option_text("DIR");
+#ifdef ROLVANTA_CLI_PDF
+    command
+        ->add_option("--pdf", o.pdf,
+                     "Write the printed report as PDF: the tables of the passes and their drawing")
+        ->option_text("FILE.pdf");
+#else
+    command->footer(
+        "This build of rolvanta-cli has no --pdf: the PDF report needs Qt, which it was built "
+        "without.");
+#endif
+}
+
 CatalogueFiles catalogueFiles(const std::string& catalogue, const std::string& programDir) {
     if (catalogue.empty()) return defaultCatalogueFiles(programDir);
     CatalogueFiles files;
@@ -113,6 +166,7 @@ struct ComputeOptions {
     std::string passes, temperature;  // empty: not given
     CoefficientInput coefficients;
     std::string report, save, csv, json;
+    DrawingOutputs drawings;
 };
 
 int compute(const ComputeOptions& o, const std::string& programDir) {
@@ -172,8 +226,8 @@ int compute(const ComputeOptions& o, const std::string& programDir) {
 
     computeProject(project);
 
-    const bool anyOutput =
-        !o.report.empty() || !o.save.empty() || !o.csv.empty() || !o.json.empty();
+    const bool anyOutput = !o.report.empty() || !o.save.empty() || !o.csv.empty() ||
+                           !o.json.empty() || o.drawings.any();
     bool written = true;
     auto write = [&](bool ok) { written = ok && written; };
     if (!o.save.empty()) {
@@ -186,15 +240,25 @@ int compute(const ComputeOptions& o, const std::string& programDir) {
     }
     if (!o.csv.empty()) write(writeOutput(o.csv, formatPassesCsv(project), shell));
     if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project), shell));
+    // The PDF's header names the file as the text report's does: its own.
+    write(writeDrawings(o.drawings, project, fileNameOf(o.drawings.pdf)));
     return written ? kSucceeded : kFailed;
 }
 
-int report(const std::string& projectPath, const std::string& output) {
+// Without --output or a drawing, the report goes to standard output.
+int report(const std::string& projectPath, const std::string& output,
+           const DrawingOutputs& drawings) {
     StandardErrorShell shell;
     Project project;
     startNewProject(project);
     if (!readProjectFile(projectPath, project, shell)) return kFailed;
-    return writeReport(output, fileNameOf(projectPath), project, shell) ? kSucceeded : kFailed;
+    const std::string title = fileNameOf(projectPath);
+    bool written = true;
+    if (!output.empty() || !drawings.any()) {
+        written = writeReport(output.empty() ? kStandardOutput : output, title, project, shell);
+    }
+    written = writeDrawings(drawings, project, title) && written;
+    return written ? kSucceeded : kFailed;
 }
 
 int listCatalogue(const std::string& catalogue, const std::string& programDir) {
@@ -307,16 +371,21 @@ int run(int argc, char** argv) {
         ->option_text("FILE");
     computeCommand->add_option("--json", o.json, "Write the section and every pass as JSON")
         ->option_text("FILE");
+    addDrawingOptions(computeCommand, o.drawings);
 
-    std::string projectPath, reportOutput = kStandardOutput;
+    std::string projectPath, reportOutput;
+    DrawingOutputs reportDrawings;
     CLI::App* reportCommand =
         app.add_subcommand("report", "Write the report of a saved project, without recomputing");
     reportCommand->add_option("project", projectPath, "The project file")
         ->required()
         ->option_text("FILE.rol");
     reportCommand
-        ->add_option("--output", reportOutput, "Where to write it (default: standard output)")
+        ->add_option("--output", reportOutput,
+                     "Where to write it (- for standard output, the default when no drawing "
+                     "is asked for)")
         ->option_text("FILE");
+    addDrawingOptions(reportCommand, reportDrawings);
 
     CLI::App* catalogueCommand = app.add_subcommand("catalogue", "List or build the catalogue");
     catalogueCommand->require_subcommand(1);
@@ -345,7 +414,7 @@ int run(int argc, char** argv) {
 
     const std::string programDir = programDirectory(argv[0]);
     if (*computeCommand) return compute(o, programDir);
-    if (*reportCommand) return report(projectPath, reportOutput);
+    if (*reportCommand) return report(projectPath, reportOutput, reportDrawings);
     if (*listCommand) return listCatalogue(listedCatalogue, programDir);
     return buildCatalogue(tablePath, builtCatalogue);
 }

@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
+#include "app/export_commands.h"
 #include "app/key_input.h"
 #include "app/main_commands.h"
 #include "app/project_commands.h"
@@ -26,6 +27,7 @@
 #include "engine/windows1252.h"
 #include "platform/artwork.h"
 #include "platform/dialog_registration.h"
+#include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
 #include "platform/pass_view_factory.h"
 #include "platform/text_page_widget.h"
@@ -138,6 +140,7 @@ int virtualKeyOf(int qtKey) {
 
 MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWidget* parent)
     : QMainWindow(parent), session_(session) {
+    exports_ = std::make_unique<QtExportShell>(this, [this] { return pages_->currentWidget(); });
     setWindowIcon(QPixmap::fromImage(drawProgramIcon()));
     // The toolbar comes and goes with the display mode only.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -219,6 +222,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kMenuOpenProject},
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), kMenuPrint},
     };
     // Shortcuts of their own rather than on the menu actions: the menu
     // texts already name them.
@@ -274,7 +278,13 @@ void MainWindow::scrollHorizontally(int action) {
     if (moved != 0) textPage_->scroll(moved, 0);
 }
 
-void MainWindow::runCommand(int command) { ::rolvanta::runCommand(session_, *this, command); }
+void MainWindow::runCommand(int command) {
+    if (isExportCommand(command)) {
+        runExportCommand(session_, *this, *exports_, command);
+        return;
+    }
+    ::rolvanta::runCommand(session_, *this, command);
+}
 
 MessageAnswer MainWindow::showMessage(const MessageRequest& request) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -21,6 +21,7 @@ class QToolBar;
 namespace rolvanta {
 
 class HelpWindow;
+class QtExportShell;
 class TextPageWidget;
 
 class MainWindow : public QMainWindow, public Shell {
@@ -80,6 +81,7 @@ class MainWindow : public QMainWindow, public Shell {
     QScrollBar* verticalBar_ = nullptr;
     QScrollBar* horizontalBar_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
+    std::unique_ptr<QtExportShell> exports_;
     bool quitting_ = false;
 };
 

@@ -1,0 +1,114 @@
+#include "app/export_commands.h"
+
+#include "app/main_commands.h"
+#include "export/dxf_drawing.h"
+#include "export/export_file.h"
+#include "resources/command_ids.h"
+
+namespace rolvanta {
+namespace {
+
+// The project's name in the report's header, as in the window title.
+std::string titleOf(const Session& session) {
+    return session.currentFileTitle.empty() ? "no name" : session.currentFileTitle;
+}
+
+void showFailure(Shell& shell, const ExportResult& result) {
+    shell.showMessage({"Cannot write " + result.path + ": " + result.reason, "Error",
+                       MessageButtons::Ok, MessageIcon::Error, MessageOwner::MainWindow});
+}
+
+// "beam.dxf" and pass 2 give "beam-PASS_02.dxf".
+std::string passFilePath(const std::string& path, int position) {
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind('/');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? path.substr(0, dot) : path;
+    return stem + "-" + passLayerName(position) + ".dxf";
+}
+
+ExportResult writePassDrawings(const ExportChoice& choice, const Project& project) {
+    if (!choice.onePerPass) return writeExportFile(choice.path, formatPassDrawingsDxf(project));
+    for (int position = 0; position < drawnPassCount(project.section); ++position) {
+        const ExportResult written = writeExportFile(passFilePath(choice.path, position),
+                                                     formatPassDrawingDxf(project, position));
+        if (!written.ok) return written;
+    }
+    return {};
+}
+
+// Made without a file name: the bytes could not be produced at all.
+ExportResult writeMade(const std::string& path, const std::string& bytes, const char* what) {
+    if (bytes.empty())
+        return exportFailure(path, std::string("the ") + what + " could not be made");
+    return writeExportFile(path, bytes);
+}
+
+ExportKind kindOf(int command) {
+    switch (command) {
+        case kMenuExportReportPdf:
+            return ExportKind::ReportPdf;
+        case kMenuExportViewPicture:
+            return ExportKind::ViewPicture;
+        case kMenuExportScheduleCsv:
+            return ExportKind::ScheduleCsv;
+        case kMenuExportScheduleJson:
+            return ExportKind::ScheduleJson;
+        default:
+            return ExportKind::PassDrawings;
+    }
+}
+
+}  // namespace
+
+bool isExportCommand(int command) {
+    switch (command) {
+        case kMenuExportPassDrawings:
+        case kMenuExportReportPdf:
+        case kMenuPrint:
+        case kMenuExportViewPicture:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void runExportCommand(Session& session, Shell& shell, ExportShell& exports, int command) {
+    if (!passProjectGate(session, shell)) return;
+    const Project& project = session.project;
+    if (project.flags.computed != 1) {
+        shell.showMessage({"Compute the design first", "Note", MessageButtons::Ok,
+                           MessageIcon::None, MessageOwner::MainWindow});
+        return;
+    }
+    if (command == kMenuPrint) {
+        if (!exports.printReport(project, titleOf(session))) {
+            shell.showMessage({"The report could not be printed", "Error", MessageButtons::Ok,
+                               MessageIcon::Error, MessageOwner::MainWindow});
+        }
+        return;
+    }
+    const ExportKind kind = kindOf(command);
+    const ExportChoice choice = exports.showExportDialog(kind);
+    if (!choice.accepted) return;
+    ExportResult written;
+    switch (kind) {
+        case ExportKind::PassDrawings:
+            written = writePassDrawings(choice, project);
+            break;
+        case ExportKind::ReportPdf:
+            written = writeMade(choice.path, exports.renderReportPdf(project, titleOf(session)),
+                                "PDF document");
+            break;
+        case ExportKind::ViewPicture:
+            written = writeMade(choice.path, exports.grabViewPicture(), "picture");
+            break;
+        case ExportKind::ScheduleCsv:
+        case ExportKind::ScheduleJson:
+            break;
+    }
+    if (!written.ok) showFailure(shell, written);
+}
+
+}  // namespace rolvanta
