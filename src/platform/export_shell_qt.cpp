@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QOpenGLWidget>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -84,9 +85,12 @@ bool QtExportShell::printReport(const Project& project, const std::string& title
 
 std::string pictureOf(QWidget* widget) {
     if (widget == nullptr) return {};
-    // grab() paints the widget at its own device pixel ratio, so a HiDPI
-    // window gives a picture of its real pixels.
-    const QPixmap picture = widget->grab();
+    // Both paint the widget at its own device pixel ratio, so a HiDPI
+    // window gives a picture of its real pixels. The pass view draws with
+    // OpenGL: its frame is drawn again into a framebuffer and read back,
+    // with the texts painted over it (a plain grab() leaves them out).
+    auto* gl = qobject_cast<QOpenGLWidget*>(widget);
+    const QImage picture = gl != nullptr ? gl->grabFramebuffer() : widget->grab().toImage();
     if (picture.isNull()) return {};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
