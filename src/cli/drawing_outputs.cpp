@@ -2,12 +2,49 @@
 
 #include <sys/stat.h>
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
 
 #include "export/dxf_drawing.h"
 
 namespace rolvanta::cli {
+
+void addDrawingOptions(CLI::App& command, DrawingOutputs& o, PdfWriter pdf) {
+    command
+        .add_option("--dxf", o.dxf,
+                    "Write the pass drawings as DXF, every pass on its own layer, in mm at 1:1")
+        ->option_text("FILE.dxf");
+    command
+        .add_option("--dxf-dir", o.dxfDir,
+                    "Write one DXF file per pass (PASS_02.dxf, ...) into this folder, made when "
+                    "missing")
+        ->option_text("DIR");
+    if (pdf != nullptr) {
+        command
+            .add_option("--pdf", o.pdf,
+                        "Write the printed report as PDF: the tables of the passes and their "
+                        "drawing")
+            ->option_text("FILE.pdf");
+    } else {
+        command.footer(
+            "This rolvanta-cli has no --pdf: the PDF report needs Qt, and the tool was built "
+            "without it.");
+    }
+}
+
+std::vector<ExportResult> writeDrawings(const DrawingOutputs& o, const Project& project,
+                                        const std::string& title, const ReportTime& time,
+                                        PdfWriter pdf) {
+    std::vector<ExportResult> failures;
+    const auto check = [&failures](ExportResult result) {
+        if (!result.ok) failures.push_back(std::move(result));
+    };
+    if (!o.dxf.empty()) check(writePassDrawings(o.dxf, project));
+    if (!o.dxfDir.empty()) check(writePassDrawingFolder(o.dxfDir, project));
+    if (!o.pdf.empty() && pdf != nullptr) check(pdf(o.pdf, project, title, time));
+    return failures;
+}
 
 ExportResult writePassDrawings(const std::string& path, const Project& project) {
     return writeExportFile(path, formatPassDrawingsDxf(project));

@@ -102,52 +102,19 @@ bool writeReport(const std::string& path, const std::string& standardOutputTitle
     return writeOutput(path, report, shell);
 }
 
-// The pass drawings and the printed report, for compute and report alike.
-struct DrawingOutputs {
-    std::string dxf, dxfDir, pdf;
+// The PDF report needs Qt; a tool built without it has no --pdf.
+#ifdef ROLVANTA_CLI_PDF
+constexpr PdfWriter kPdfWriter = writeReportPdf;
+#else
+constexpr PdfWriter kPdfWriter = nullptr;
+#endif
 
-    bool any() const { return !dxf.empty() || !dxfDir.empty() || !pdf.empty(); }
-};
-
-// title: the name the PDF's header gives the project.
+// The drawings asked for; false when one could not be written.
 bool writeDrawings(const DrawingOutputs& o, const Project& project, const std::string& title) {
-    bool written = true;
-    const auto check = [&written](const ExportResult& result) {
-        if (!result.ok) {
-            fail(result.message());
-            written = false;
-        }
-    };
-    if (!o.dxf.empty()) check(writePassDrawings(o.dxf, project));
-    if (!o.dxfDir.empty()) check(writePassDrawingFolder(o.dxfDir, project));
-#ifdef ROLVANTA_CLI_PDF
-    if (!o.pdf.empty()) check(writeReportPdf(o.pdf, project, title, reportTime()));
-#else
-    (void)title;
-#endif
-    return written;
-}
-
-// --dxf, --dxf-dir and, when the tool has it, --pdf on a command.
-void addDrawingOptions(CLI::App* command, DrawingOutputs& o) {
-    command
-        ->add_option("--dxf", o.dxf, "Write the pass drawings, every pass on its own layer, as DXF")
-        ->option_text("FILE.dxf");
-    command
-        ->add_option("--dxf-dir", o.dxfDir,
-                     "Write one DXF file per pass (PASS_02.dxf, ...) into this folder, made "
-                     "when missing")
-        ->option_text("DIR");
-#ifdef ROLVANTA_CLI_PDF
-    command
-        ->add_option("--pdf", o.pdf,
-                     "Write the printed report as PDF: the tables of the passes and their drawing")
-        ->option_text("FILE.pdf");
-#else
-    command->footer(
-        "This build of rolvanta-cli has no --pdf: the PDF report needs Qt, which it was built "
-        "without.");
-#endif
+    const std::vector<ExportResult> failures =
+        writeDrawings(o, project, title, reportTime(), kPdfWriter);
+    for (const ExportResult& failure : failures) fail(failure.message());
+    return failures.empty();
 }
 
 CatalogueFiles catalogueFiles(const std::string& catalogue, const std::string& programDir) {
@@ -371,7 +338,7 @@ int run(int argc, char** argv) {
         ->option_text("FILE");
     computeCommand->add_option("--json", o.json, "Write the section and every pass as JSON")
         ->option_text("FILE");
-    addDrawingOptions(computeCommand, o.drawings);
+    addDrawingOptions(*computeCommand, o.drawings, kPdfWriter);
 
     std::string projectPath, reportOutput;
     DrawingOutputs reportDrawings;
@@ -385,7 +352,7 @@ int run(int argc, char** argv) {
                      "Where to write it (- for standard output, the default when no drawing "
                      "is asked for)")
         ->option_text("FILE");
-    addDrawingOptions(reportCommand, reportDrawings);
+    addDrawingOptions(*reportCommand, reportDrawings, kPdfWriter);
 
     CLI::App* catalogueCommand = app.add_subcommand("catalogue", "List or build the catalogue");
     catalogueCommand->require_subcommand(1);
