@@ -1,21 +1,27 @@
 #include "app/export_commands.h"
 
+#include <cctype>
+
 #include "app/main_commands.h"
 #include "export/dxf_drawing.h"
-#include "export/export_file.h"
 #include "resources/command_ids.h"
+#include "storage/file_io.h"
 
 namespace rolvanta {
 namespace {
 
 // The project's name in the report's header, as in the window title.
 std::string titleOf(const Session& session) {
-    return session.currentFileTitle.empty() ? "no name" : session.currentFileTitle;
+    return session.fileTitle.empty() ? "no name" : session.fileTitle;
 }
 
-void showFailure(Shell& shell, const ExportResult& result) {
-    shell.showMessage({"Cannot write " + result.path + ": " + result.reason, "Error",
-                       MessageButtons::Ok, MessageIcon::Error, MessageOwner::MainWindow});
+// "Cannot write <path>: <reason>".
+void showFailure(Shell& shell, const StorageError& error) {
+    std::string text = describeStorageError(error);
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    shell.showMessage(
+        {text, "Error", MessageButtons::Ok, MessageIcon::Error, MessageOwner::MainWindow});
 }
 
 // "beam.dxf" and pass 2 give "beam-PASS_02.dxf".
@@ -28,21 +34,24 @@ std::string passFilePath(const std::string& path, int position) {
     return stem + "-" + passLayerName(position) + ".dxf";
 }
 
-ExportResult writePassDrawings(const ExportChoice& choice, const Project& project) {
-    if (!choice.onePerPass) return writeExportFile(choice.path, formatPassDrawingsDxf(project));
+StorageResult writePassDrawings(const ExportChoice& choice, const Project& project) {
+    if (!choice.onePerPass) return replaceFile(choice.path, formatPassDrawingsDxf(project));
     for (int position = 0; position < drawnPassCount(project.section); ++position) {
-        const ExportResult written = writeExportFile(passFilePath(choice.path, position),
-                                                     formatPassDrawingDxf(project, position));
-        if (!written.ok) return written;
+        if (StorageResult error = replaceFile(passFilePath(choice.path, position),
+                                              formatPassDrawingDxf(project, position))) {
+            return error;
+        }
     }
-    return {};
+    return std::nullopt;
 }
 
 // Made without a file name: the bytes could not be produced at all.
-ExportResult writeMade(const std::string& path, const std::string& bytes, const char* what) {
-    if (bytes.empty())
-        return exportFailure(path, std::string("the ") + what + " could not be made");
-    return writeExportFile(path, bytes);
+StorageResult writeMade(const std::string& path, const std::string& bytes, const char* what) {
+    if (bytes.empty()) {
+        return StorageError{StorageFailure::CannotWrite, path,
+                            std::string("the ") + what + " could not be made"};
+    }
+    return replaceFile(path, bytes);
 }
 
 ExportKind kindOf(int command) {
@@ -92,23 +101,23 @@ void runExportCommand(Session& session, Shell& shell, ExportShell& exports, int 
     const ExportKind kind = kindOf(command);
     const ExportChoice choice = exports.showExportDialog(kind);
     if (!choice.accepted) return;
-    ExportResult written;
+    StorageResult failed;
     switch (kind) {
         case ExportKind::PassDrawings:
-            written = writePassDrawings(choice, project);
+            failed = writePassDrawings(choice, project);
             break;
         case ExportKind::ReportPdf:
-            written = writeMade(choice.path, exports.renderReportPdf(project, titleOf(session)),
-                                "PDF document");
+            failed = writeMade(choice.path, exports.renderReportPdf(project, titleOf(session)),
+                               "PDF document");
             break;
         case ExportKind::ViewPicture:
-            written = writeMade(choice.path, exports.grabViewPicture(), "picture");
+            failed = writeMade(choice.path, exports.grabViewPicture(), "picture");
             break;
         case ExportKind::ScheduleCsv:
         case ExportKind::ScheduleJson:
             break;
     }
-    if (!written.ok) showFailure(shell, written);
+    if (failed) showFailure(shell, *failed);
 }
 
 }  // namespace rolvanta

@@ -2,42 +2,49 @@
 
 #include "app/key_input.h"
 #include "app/project_commands.h"
-#include "engine/pass_schedule.h"
+#include "project/project_life.h"
 #include "resources/command_ids.h"
 
 namespace rolvanta {
 namespace {
 
-// An input dialog: gate, dialog, repaint. A dialog may also switch the
-// window back to the text pages (the standard profile dialog does).
-void runInputDialog(Session& session, Shell& shell, const char* resourceName) {
+// An input dialog: gate, dialog, repaint.
+void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     if (!passProjectGate(session, shell)) return;
-    const int modeBefore = session.graphicsMode;
-    shell.runDialog(resourceName);
+    const bool accepted = shell.runDialog(dialog);
     fitPassViewCursor(session);  // Setup may have shortened the schedule
-    if (session.graphicsMode != modeBefore) shell.showDisplayMode(session.graphicsMode);
+    // A beam just taken is shown on the text pages, not on the pass view of
+    // the schedule it replaces.
+    if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
+        session.graphicsMode = 0;
+        shell.showDisplayMode(0);
+    }
     shell.repaint();
 }
 
 }  // namespace
 
 bool passProjectGate(const Session& session, Shell& shell) {
-    if (session.project.flags.projectStarted != 0) return true;
+    if (session.project.flags.projectStarted) return true;
     shell.showMessage({"Please Start New Project !", "Note", MessageButtons::Ok, MessageIcon::None,
                        MessageOwner::None});
     return false;
 }
 
-bool canCompute(const ProjectFlags& flags) {
-    return flags.customEntered == 1 ||
-           (flags.standardChosen == 1 && flags.setupDone == 1 && flags.coefficientsGiven == 1);
-}
-
 void computeProject(Session& session, Shell& shell) {
-    if (!canCompute(session.project.flags)) return;
+    switch (computePrecondition(session.project.flags)) {
+        case MissingStep::Nothing:
+            break;
+        case MissingStep::Project:
+            passProjectGate(session, shell);
+            return;
+        case MissingStep::Profile:
+        case MissingStep::Setup:
+        case MissingStep::Coefficients:
+            return;
+    }
     shell.setScrollBarsEnabled(true);
-    session.project.flags.computed = 1;
-    computeDesign(session.project);
+    computeProject(session.project);
     fitPassViewCursor(session);
     shell.repaint();
 }
@@ -93,23 +100,23 @@ bool runCommand(Session& session, Shell& shell, int command) {
             return true;
         case kMenuStandardProfiles:
         case kButtonStandardProfiles:
-            runInputDialog(session, shell, kStandardProfileDialog);
+            runInputDialog(session, shell, DialogId::StandardProfiles);
             return true;
         case kMenuCustomProfiles:
         case kButtonCustomProfiles:
-            runInputDialog(session, shell, kCustomProfileDialog);
+            runInputDialog(session, shell, DialogId::CustomProfiles);
             return true;
         case kMenuCoefficients:
         case kButtonCoefficients:
-            runInputDialog(session, shell, kCoefficientsDialog);
+            runInputDialog(session, shell, DialogId::Coefficients);
             return true;
         case kMenuSetup:
         case kButtonSetup:
-            runInputDialog(session, shell, kSetupDialog);
+            runInputDialog(session, shell, DialogId::Setup);
             return true;
         case kMenuCompute:
         case kButtonCompute:
-            if (passProjectGate(session, shell)) computeProject(session, shell);
+            computeProject(session, shell);
             return true;
         case kMenuTextDisplay:
         case kButtonTextMode:
@@ -129,7 +136,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             shell.openHelp();
             return true;
         case kMenuAbout:
-            shell.runDialog(kAboutDialog);
+            shell.runDialog(DialogId::About);
             return true;
         default:
             return false;

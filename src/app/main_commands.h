@@ -9,7 +9,6 @@
 
 #include "app/session.h"
 #include "app/shell.h"
-#include "resources/dialog_templates.h"  // the dialogs the commands open, by resource name
 
 namespace rolvanta {
 
@@ -19,13 +18,10 @@ bool runCommand(Session& session, Shell& shell, int command);
 // True when a project has been started; otherwise says so and is false.
 bool passProjectGate(const Session& session, Shell& shell);
 
-// Compute: when the section is complete (a typed-in or opened section, or a
-// catalogue beam with setup and coefficients), the hot section and the pass
-// schedule, then a repaint. Otherwise nothing happens and nothing is shown.
+// Compute: when nothing is missing (project/project_life.h), the hot section
+// and the pass schedule, then a repaint. Without a project it says "Please
+// Start New Project !"; with other steps missing nothing happens.
 void computeProject(Session& session, Shell& shell);
-
-// True when Compute would compute the project as its flags stand.
-bool canCompute(const ProjectFlags& flags);
 
 // Switches between the text pages (0) and the pass view (1); the text
 // pages are painted anew when they come back. The same mode again does

@@ -3,9 +3,10 @@
 // The File commands: New Project, Open Project, Save Project and Save As.
 // They decide when the project is reset, which file it belongs to and in
 // which kind it was last saved (project file ".rol" or report ".txt"), and
-// keep the window title and the project flags in step. A file that cannot
-// be read or written is reported by the storage layer; the command then
-// changes nothing (no flag, title or file name) and reports no success.
+// keep the window title and the project flags in step (the rules are
+// project/project_life.h). A file that cannot be read or written is shown
+// in a message box; the command then changes nothing (no flag, title or file
+// name) and reports no success.
 
 #include <array>
 #include <string>
@@ -50,8 +51,9 @@ bool runSaveDialog(Session& session, Shell& shell);
 // file with "Saved File %s", or through the save dialog. True when saved.
 bool saveBeforeLeaving(Session& session, Shell& shell);
 
-// "ROLVANTA - <title> ( <path> )", "no name" standing in for the title of an
-// empty path.
-void setProjectTitle(Session& session, Shell& shell, const std::string& path);
+// Shows a storage failure as the desktop program words it: "Cannot Open
+// File" for a file that cannot be read or written, "<file name> Is Not A
+// Valid ROLVANTA (.rol) File !" for one that is not a project.
+void showStorageError(Shell& shell, const StorageError& error);
 
 }  // namespace rolvanta

@@ -12,17 +12,13 @@
 #include "display/text_layout.h"
 #include "display/text_scroll.h"
 #include "engine/project_records.h"
+#include "project/project_life.h"
 #include "storage/profile_catalogue.h"
 
 namespace rolvanta {
 
-// The program's name: the first word of every window title.
-inline constexpr const char* kProgramName = "ROLVANTA";
-
-struct Session {
-    // The section, flags, coefficients and passes; zero until start-up.
-    Project project{};
-
+// The project (zero until start-up) and its file are the ProjectDocument.
+struct Session : ProjectDocument {
     // The project as it was when it was last started, opened or saved; the
     // program asks before closing when the project differs from it.
     Project unchangedProject{};
@@ -33,11 +29,6 @@ struct Session {
 
     // 0: the window shows the text pages; 1: the pass view.
     int graphicsMode = 0;
-
-    // The project's file as the last accepted file dialog gave it (with the
-    // extension a save appended), and its name without the directory.
-    std::string currentFilePath;
-    std::string currentFileTitle;
 
     // The text pages: measures from the default font and the scroll bars.
     TextLayout textLayout;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "storage/message_shell.h"
+#include "project/message_shell.h"
 
 namespace rolvanta {
 
@@ -26,6 +26,9 @@ struct PixelRect {
     int width = 0;
     int height = 0;
 };
+
+// The program's dialogs.
+enum class DialogId { StandardProfiles, CustomProfiles, Coefficients, Setup, About };
 
 class Shell : public MessageShell {
   public:
@@ -50,10 +53,9 @@ class Shell : public MessageShell {
     // The client area shows the text pages (0) or the pass view (1).
     virtual void showDisplayMode(int graphicsMode) = 0;
 
-    // Runs the modal dialog of that resource name (e.g. "DIALOG_INPUTS_SETUP")
-    // and returns the value its procedure ended it with. The dialog writes
-    // the session's records itself.
-    virtual int runDialog(const std::string& resourceName) = 0;
+    // Runs the modal dialog and says whether it ended accepted (OK). The
+    // dialog writes the session's records itself.
+    virtual bool runDialog(DialogId dialog) = 0;
 
     // Opens the help at its contents page ("Help Topics").
     virtual void openHelp() = 0;

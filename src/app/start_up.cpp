@@ -3,13 +3,10 @@
 namespace rolvanta {
 
 void startUp(Session& session, Shell& shell, const WindowMeasures& measures) {
-    Project& project = session.project;
-    resetProjectFlags(project.flags);
+    startUpProject(session.project);
     session.textLayout = measureTextMetrics(measures.defaultFont, measures.pageFontHeight);
-    resetBeamSection(project.section);
-    loadDefaultCoefficients(project.coefficients);
     session.initialClientRect = measures.clientRect;
-    shell.setWindowTitle(std::string(kProgramName) + " - Start New Project");
+    shell.setWindowTitle(startUpTitle());
     updateScrollRanges(session.textScroll, session.textLayout);
 
     shell.setScrollBarsEnabled(false);

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "export/dxf_drawing.h"
+#include "storage/file_io.h"
 
 namespace rolvanta::cli {
 
@@ -33,12 +34,12 @@ void addDrawingOptions(CLI::App& command, DrawingOutputs& o, PdfWriter pdf) {
     }
 }
 
-std::vector<ExportResult> writeDrawings(const DrawingOutputs& o, const Project& project,
+std::vector<StorageError> writeDrawings(const DrawingOutputs& o, const Project& project,
                                         const std::string& title, const ReportTime& time,
                                         PdfWriter pdf) {
-    std::vector<ExportResult> failures;
-    const auto check = [&failures](ExportResult result) {
-        if (!result.ok) failures.push_back(std::move(result));
+    std::vector<StorageError> failures;
+    const auto check = [&failures](StorageResult result) {
+        if (result) failures.push_back(std::move(*result));
     };
     if (!o.dxf.empty()) check(writePassDrawings(o.dxf, project));
     if (!o.dxfDir.empty()) check(writePassDrawingFolder(o.dxfDir, project));
@@ -46,18 +47,19 @@ std::vector<ExportResult> writeDrawings(const DrawingOutputs& o, const Project& 
     return failures;
 }
 
-ExportResult writePassDrawings(const std::string& path, const Project& project) {
-    return writeExportFile(path, formatPassDrawingsDxf(project));
+StorageResult writePassDrawings(const std::string& path, const Project& project) {
+    return replaceFile(path, formatPassDrawingsDxf(project));
 }
 
-ExportResult writePassDrawingFolder(const std::string& folder, const Project& project) {
+StorageResult writePassDrawingFolder(const std::string& folder, const Project& project) {
     if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
-        return exportFailure(folder, std::strerror(errno));
+        return StorageError{StorageFailure::CannotWrite, folder, std::strerror(errno)};
     }
     for (int position = 0; position < drawnPassCount(project.section); ++position) {
         const std::string path = folder + "/" + passLayerName(position) + ".dxf";
-        const ExportResult written = writeExportFile(path, formatPassDrawingDxf(project, position));
-        if (!written.ok) return written;
+        if (StorageResult error = replaceFile(path, formatPassDrawingDxf(project, position))) {
+            return error;
+        }
     }
     return {};
 }

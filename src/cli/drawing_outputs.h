@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/project_records.h"
-#include "export/export_file.h"
 #include "storage/results_report.h"
+#include "storage/storage_error.h"
 
 namespace CLI {
 class App;
@@ -25,8 +25,8 @@ struct DrawingOutputs {
 };
 
 // Writes the report's PDF; null in a tool built without Qt.
-using PdfWriter = ExportResult (*)(const std::string& path, const Project& project,
-                                   const std::string& fileTitle, const ReportTime& time);
+using PdfWriter = StorageResult (*)(const std::string& path, const Project& project,
+                                    const std::string& fileTitle, const ReportTime& time);
 
 // --dxf and --dxf-dir on command, and --pdf when there is a PDF writer
 // (else the command's help says why there is none).
@@ -34,13 +34,13 @@ void addDrawingOptions(CLI::App& command, DrawingOutputs& outputs, PdfWriter pdf
 
 // Writes every output asked for; the failures, in order (none: all written).
 // title is the name the PDF's header gives the project.
-std::vector<ExportResult> writeDrawings(const DrawingOutputs& outputs, const Project& project,
+std::vector<StorageError> writeDrawings(const DrawingOutputs& outputs, const Project& project,
                                         const std::string& title, const ReportTime& time,
                                         PdfWriter pdf);
 
-ExportResult writePassDrawings(const std::string& path, const Project& project);
+StorageResult writePassDrawings(const std::string& path, const Project& project);
 
 // Stops at the first file that cannot be written.
-ExportResult writePassDrawingFolder(const std::string& folder, const Project& project);
+StorageResult writePassDrawingFolder(const std::string& folder, const Project& project);
 
 }  // namespace rolvanta::cli

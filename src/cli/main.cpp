@@ -6,11 +6,7 @@
 // Exit status: 0 on success, 1 on a failure (told on standard error), 2 on a
 // usage error.
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,8 +17,9 @@
 #include "cli/design_exports.h"
 #include "cli/design_inputs.h"
 #include "cli/drawing_outputs.h"
-#include "cli/standard_error_shell.h"
 #include "engine/windows1252.h"
+#include "project/design_inputs.h"
+#include "project/project_life.h"
 #include "storage/file_io.h"
 #include "storage/profile_catalogue.h"
 #include "storage/project_file.h"
@@ -45,33 +42,20 @@ int fail(const std::string& message) {
     return kFailed;
 }
 
-// The folder of this program, where a build tree keeps the catalogue.
-std::string programDirectory(const char* argv0) {
-    char path[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    const std::string program = length > 0 ? std::string(path, length) : std::string(argv0);
-    const std::size_t slash = program.find_last_of('/');
-    return slash == std::string::npos ? "." : program.substr(0, slash);
+int usage(const UsageError& error) {
+    std::cerr << "rolvanta-cli: " << error.message << '\n';
+    return kUsageError;
 }
 
-bool writeStandardOutput(const std::string& bytes) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
-           std::fflush(stdout) == 0;
-}
-
-// A failed write has been shown as the desktop program shows it; the tool
-// also names the file.
-bool named(bool written, const std::string& path) {
-    if (!written) fail("could not write " + (path == kStandardOutput ? "standard output" : path));
-    return written;
+// True when written; a failure is told in one line.
+bool told(const StorageResult& error) {
+    if (error) fail(describeStorageError(*error));
+    return !error;
 }
 
 // Writes bytes to path ("-": standard output).
-bool writeOutput(const std::string& path, const std::string& bytes, MessageShell& shell) {
-    const bool written =
-        path == kStandardOutput ? writeStandardOutput(bytes) : replaceFile(path, bytes);
-    if (!written) shell.showMessage({"Cannot Open File", "Error"});
-    return named(written, path);
+bool writeOutput(const std::string& path, const std::string& bytes) {
+    return told(path == kStandardOutput ? writeStandardOutput(bytes) : replaceFile(path, bytes));
 }
 
 // The report's date: the clock, or for reproducible test output the moment
@@ -89,17 +73,17 @@ ReportTime reportTime() {
     return currentReportTime();
 }
 
-// The report as Save As writes it, its title the file's name. On a terminal
-// the Windows-1252 text is shown in UTF-8 so that the degree sign reads.
+// The report as Save As writes it, its title the file's name. A terminal
+// that reads UTF-8 is shown the report in UTF-8, so that ° and ² read; a
+// file or a pipe gets the report's own Windows-1252 bytes.
 bool writeReport(const std::string& path, const std::string& standardOutputTitle,
-                 const Project& project, MessageShell& shell) {
+                 const Project& project) {
     if (path != kStandardOutput) {
-        return named(writeResultsReport(path, fileNameOf(path), project, reportTime(), shell),
-                     path);
+        return told(writeResultsReport(path, fileNameOf(path), project, reportTime()));
     }
     std::string report = formatResultsReport(project, standardOutputTitle, reportTime());
-    if (::isatty(STDOUT_FILENO)) report = utf8FromWindows1252(report);
-    return writeOutput(path, report, shell);
+    if (standardOutputIsTerminal() && terminalUsesUtf8()) report = utf8FromWindows1252(report);
+    return writeOutput(path, report);
 }
 
 // The PDF report needs Qt; a tool built without it has no --pdf.
@@ -111,43 +95,82 @@ constexpr PdfWriter kPdfWriter = nullptr;
 
 // The drawings asked for; false when one could not be written.
 bool writeDrawings(const DrawingOutputs& o, const Project& project, const std::string& title) {
-    const std::vector<ExportResult> failures =
+    const std::vector<StorageError> failures =
         writeDrawings(o, project, title, reportTime(), kPdfWriter);
-    for (const ExportResult& failure : failures) fail(failure.message());
+    for (const StorageError& failure : failures) fail(describeStorageError(failure));
     return failures.empty();
 }
 
-CatalogueFiles catalogueFiles(const std::string& catalogue, const std::string& programDir) {
-    if (catalogue.empty()) return defaultCatalogueFiles(programDir);
+CatalogueFiles catalogueFiles(const std::string& catalogue) {
+    if (catalogue.empty()) return defaultCatalogueFiles(programDirectory());
     CatalogueFiles files;
     files.working = catalogue;
     return files;
 }
 
-std::string describe(const CatalogueFiles& files) {
-    return files.installed.empty() ? files.working : files.working + " or " + files.installed;
-}
-
 struct ComputeOptions {
     std::string profile, section, project, catalogue;
     std::string passes, temperature;  // empty: not given
-    CoefficientInput coefficients;
+    std::string webList, liveList, deadList;
+    std::string webLimits, liveLimits, deadLimits;  // empty: not given
     std::string report, save, csv, json;
     DrawingOutputs drawings;
+
+    bool coefficientsGiven() const {
+        return !webList.empty() || !liveList.empty() || !deadList.empty() || !webLimits.empty();
+    }
 };
 
-int compute(const ComputeOptions& o, const std::string& programDir) {
-    StandardErrorShell shell;
-    Project project;
-    startNewProject(project);
+// Every text option read strictly, before anything is read from a file.
+std::optional<UsageError> readCoefficientOptions(const ComputeOptions& o,
+                                                 CoefficientFields& fields) {
+    const struct {
+        const char* option;
+        const std::string& text;
+        std::string& list;
+    } lists[] = {{"--web-coefficients", o.webList, fields.webList},
+                 {"--live-coefficients", o.liveList, fields.liveList},
+                 {"--dead-coefficients", o.deadList, fields.deadList}};
+    for (const auto& l : lists) {
+        if (auto error = readCoefficientList(l.option, l.text, l.list)) return error;
+    }
+    CoefficientLimits& limits = fields.limits;
+    const struct {
+        const char* option;
+        const std::string& text;
+        float& from;
+        float& to;
+    } pairs[] = {{"--web-limits", o.webLimits, limits.webFrom, limits.webTo},
+                 {"--live-limits", o.liveLimits, limits.liveFrom, limits.liveTo},
+                 {"--dead-limits", o.deadLimits, limits.deadFrom, limits.deadTo}};
+    for (const auto& p : pairs) {
+        if (p.text.empty()) continue;  // the three come together or not at all
+        if (auto error = readLimitPair(p.option, p.text, p.from, p.to)) return error;
+    }
+    return std::nullopt;
+}
+
+int compute(const ComputeOptions& o) {
+    CustomSectionFields typed;
+    if (!o.section.empty()) {
+        if (auto error = readSectionOption(o.section, typed)) return usage(*error);
+    }
+    // A new section gets what an empty Setup gives for what was not given.
+    SetupFields setup{static_cast<unsigned long>(kFewestPasses), kUsualTemperature};
+    if (auto error = readSetupOptions(o.passes, o.temperature, setup)) return usage(*error);
+    CoefficientFields coefficients;
+    if (auto error = readCoefficientOptions(o, coefficients)) return usage(*error);
+
+    ProjectDocument document;
+    Project& project = document.project;
+    startUpProject(project);
+    beginNewProject(project);
     std::string standardOutputTitle;
 
     if (!o.profile.empty()) {
-        const CatalogueFiles files = catalogueFiles(o.catalogue, programDir);
+        const CatalogueFiles files = catalogueFiles(o.catalogue);
         ProfileList catalogue;
-        if (!loadProfileCatalogue(catalogue, files, &shell)) {
-            return fail("cannot read the catalogue " + describe(files));
-        }
+        if (!told(loadProfileCatalogue(catalogue, files))) return kFailed;
         const std::string name = windows1252FromUtf8(o.profile);
         const ProfileRecord* found = nullptr;
         for (const ProfileRecord& record : catalogue) {
@@ -157,56 +180,49 @@ int compute(const ComputeOptions& o, const std::string& programDir) {
             }
         }
         if (found == nullptr) {
-            return fail("no beam named \"" + o.profile + "\" in the catalogue " + describe(files) +
-                        " (rolvanta-cli catalogue list shows them)");
+            return fail("no beam named \"" + o.profile + "\" in the catalogue (rolvanta-cli " +
+                        "catalogue list shows them)");
         }
-        takeCatalogueProfile(project, *found);
+        // The beam as the standard profile dialog shows it and reads it back.
+        takeStandardSection(project, shownFieldsOfProfile(*found));
         standardOutputTitle = o.profile;
     } else if (!o.section.empty()) {
-        takeTypedSection(project, o.section);  // the option's check has counted the fields
+        takeCustomSection(project, typed);
         standardOutputTitle = o.section.substr(0, o.section.find(','));
     } else {
-        if (!readProjectFile(o.project, project, shell)) return kFailed;
-        // Open Project's flags, set after a good read.
-        project.flags.lastSaveKind = kSavedAsProjectFile;
-        project.flags.projectStarted = 1;
-        project.flags.customEntered = 1;
-        project.flags.hasFileName = 1;
+        if (!told(openProjectFile(document, o.project, fileNameOf(o.project)))) return kFailed;
         standardOutputTitle = fileNameOf(o.project);
     }
 
-    // A new section gets what Setup gives for what was not given; an opened
-    // project keeps its own values unless they are given.
-    if (o.project.empty()) {
-        applySetup(project, o.passes, o.temperature);
-    } else if (!o.passes.empty() || !o.temperature.empty()) {
-        if (!o.passes.empty()) project.section.passCount = setupPassCount(o.passes);
-        if (!o.temperature.empty()) project.section.temperature = setupTemperature(o.temperature);
-        project.flags.setupDone = 1;
+    // An opened project keeps its own Setup unless one is given.
+    if (o.project.empty() || !o.passes.empty() || !o.temperature.empty()) {
+        if (!o.project.empty()) {
+            if (o.passes.empty())
+                setup.passes = static_cast<unsigned long>(project.section.passCount);
+            if (o.temperature.empty()) setup.temperature = project.section.temperature;
+        }
+        applySetup(project, setup);
     }
-
-    if (o.coefficients.given()) {
-        applyCoefficients(project, o.coefficients);  // the options' checks have read the pairs
+    if (o.coefficientsGiven()) {
+        applyCoefficients(project, coefficients);
     } else if (o.project.empty()) {
-        acceptCurrentCoefficients(project);
+        acceptDefaultCoefficients(project);
     }
-
-    computeProject(project);
+    if (computeProject(project) != MissingStep::Nothing) return fail("the design is incomplete");
 
     const bool anyOutput = !o.report.empty() || !o.save.empty() || !o.csv.empty() ||
                            !o.json.empty() || o.drawings.any();
     bool written = true;
     auto write = [&](bool ok) { written = ok && written; };
     if (!o.save.empty()) {
-        write(o.save == kStandardOutput ? writeOutput(o.save, encodeProjectFile(project), shell)
-                                        : named(writeProjectFile(o.save, project, shell), o.save));
+        write(o.save == kStandardOutput ? writeOutput(o.save, encodeProjectFile(project))
+                                        : told(writeProjectFile(o.save, project)));
     }
     if (!o.report.empty() || !anyOutput) {
-        write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project,
-                          shell));
+        write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
-    if (!o.csv.empty()) write(writeOutput(o.csv, formatPassesCsv(project), shell));
-    if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project), shell));
+    if (!o.csv.empty()) write(writeOutput(o.csv, formatPassesCsv(project)));
+    if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project)));
     // The PDF's header names the file as the text report's does: its own.
     write(writeDrawings(o.drawings, project, fileNameOf(o.drawings.pdf)));
     return written ? kSucceeded : kFailed;
@@ -215,52 +231,33 @@ int compute(const ComputeOptions& o, const std::string& programDir) {
 // Without --output or a drawing, the report goes to standard output.
 int report(const std::string& projectPath, const std::string& output,
            const DrawingOutputs& drawings) {
-    StandardErrorShell shell;
-    Project project;
-    startNewProject(project);
-    if (!readProjectFile(projectPath, project, shell)) return kFailed;
+    ProjectDocument document;
+    startUpProject(document.project);
+    if (!told(readProjectFile(projectPath, document.project))) return kFailed;
     const std::string title = fileNameOf(projectPath);
     bool written = true;
     if (!output.empty() || !drawings.any()) {
-        written = writeReport(output.empty() ? kStandardOutput : output, title, project, shell);
+        written = writeReport(output.empty() ? kStandardOutput : output, title, document.project);
     }
-    written = writeDrawings(drawings, project, title) && written;
+    written = writeDrawings(drawings, document.project, title) && written;
     return written ? kSucceeded : kFailed;
 }
 
-int listCatalogue(const std::string& catalogue, const std::string& programDir) {
-    StandardErrorShell shell;
-    const CatalogueFiles files = catalogueFiles(catalogue, programDir);
+int listCatalogue(const std::string& catalogue) {
     ProfileList list;
-    if (!loadProfileCatalogue(list, files, &shell)) {
-        return fail("cannot read the catalogue " + describe(files));
-    }
-    return writeOutput(kStandardOutput, formatCatalogueListing(list), shell) ? kSucceeded : kFailed;
+    if (!told(loadProfileCatalogue(list, catalogueFiles(catalogue)))) return kFailed;
+    return writeOutput(kStandardOutput, formatCatalogueListing(list)) ? kSucceeded : kFailed;
 }
 
 int buildCatalogue(const std::string& tablePath, const std::string& output) {
-    StandardErrorShell shell;
     std::string table;
-    if (readWholeFile(tablePath, table) != FileReadStatus::Ok) {
-        return fail("cannot read " + tablePath);
-    }
+    if (!told(readWholeFile(tablePath, table))) return kFailed;
     std::vector<ProfileRecord> records;
     std::string error;
     if (!readBeamTable(table, records, error)) return fail(tablePath + ": " + error);
     ProfileList list;
     list.assignFromFileOrder(std::move(records));
-    return writeOutput(output, encodeProfileRecords(list), shell) ? kSucceeded : kFailed;
-}
-
-// CLI11 checks: "" when the text is acceptable, else what is wrong.
-std::string tenFields(const std::string& text) {
-    return std::count(text.begin(), text.end(), ',') == 9
-               ? ""
-               : "a section is NAME and nine numbers, separated by commas";
-}
-
-std::string limitPair(const std::string& text) {
-    return std::count(text.begin(), text.end(), ',') == 1 ? "" : "limits are FROM,TO";
+    return writeOutput(output, encodeProfileRecords(list)) ? kSucceeded : kFailed;
 }
 
 int run(int argc, char** argv) {
@@ -272,7 +269,7 @@ int run(int argc, char** argv) {
     CLI::App* computeCommand = app.add_subcommand(
         "compute",
         "Compute the pass schedule of a section and write the report (to standard output when "
-        "no output is given). Every input is read as the desktop program's dialogs read it.");
+        "no output is given). A number that is not accepted is a usage error.");
     CLI::Option_group* source =
         computeCommand->add_option_group("section source", "Where the section comes from");
     source
@@ -285,8 +282,7 @@ int run(int argc, char** argv) {
                      "A typed section; the area is computed from the web and the flanges")
         ->option_text(
             "NAME,WEB_WIDTH,WEB_THICKNESS,FLANGE_HEIGHT,FLANGE_THICKNESS,ROOT_RADIUS,TIP_RADIUS,"
-            "FLANGE_SLOPE,MASS,LENGTH")
-        ->check(tenFields);
+            "FLANGE_SLOPE,MASS,LENGTH");
     source->add_option("--project", o.project, "A saved project, loaded as Open Project loads it")
         ->option_text("FILE.rol");
     source->require_option(1);
@@ -295,38 +291,36 @@ int run(int argc, char** argv) {
                      "The catalogue for --profile (default: profile.dat in the working "
                      "directory, else the one installed with the program)")
         ->option_text("FILE");
-    computeCommand->add_option("--passes", o.passes, "Number of passes, 5 to 13 (default 5)")
+    computeCommand
+        ->add_option("--passes", o.passes,
+                     "Number of passes, a whole number from 5 to 13 (default 5)")
         ->option_text("N");
     computeCommand
         ->add_option("--temperature", o.temperature,
                      "Rolling temperature in degrees Celsius, 800 to 1200 (default 1000)")
         ->option_text("T");
-    CoefficientInput& c = o.coefficients;
     computeCommand
-        ->add_option("--web-coefficients", c.webList,
+        ->add_option("--web-coefficients", o.webList,
                      "Web elongation coefficients separated by spaces, such as \"1.2 1.1 1\"")
         ->option_text("LIST");
     computeCommand
-        ->add_option("--live-coefficients", c.liveList, "Live flange elongation coefficients")
+        ->add_option("--live-coefficients", o.liveList, "Live flange elongation coefficients")
         ->option_text("LIST");
     computeCommand
-        ->add_option("--dead-coefficients", c.deadList, "Dead flange elongation coefficients")
+        ->add_option("--dead-coefficients", o.deadList, "Dead flange elongation coefficients")
         ->option_text("LIST");
     CLI::Option* webLimits =
         computeCommand
-            ->add_option("--web-limits", c.webLimits,
+            ->add_option("--web-limits", o.webLimits,
                          "Web coefficients interpolated from FROM to TO (with the other two "
                          "limit options)")
-            ->option_text("FROM,TO")
-            ->check(limitPair);
+            ->option_text("FROM,TO");
     CLI::Option* liveLimits =
-        computeCommand->add_option("--live-limits", c.liveLimits, "Live flange limits")
-            ->option_text("FROM,TO")
-            ->check(limitPair);
+        computeCommand->add_option("--live-limits", o.liveLimits, "Live flange limits")
+            ->option_text("FROM,TO");
     CLI::Option* deadLimits =
-        computeCommand->add_option("--dead-limits", c.deadLimits, "Dead flange limits")
-            ->option_text("FROM,TO")
-            ->check(limitPair);
+        computeCommand->add_option("--dead-limits", o.deadLimits, "Dead flange limits")
+            ->option_text("FROM,TO");
     webLimits->needs(liveLimits)->needs(deadLimits);
     liveLimits->needs(webLimits)->needs(deadLimits);
     deadLimits->needs(webLimits)->needs(liveLimits);
@@ -379,10 +373,9 @@ int run(int argc, char** argv) {
         return app.exit(error) == 0 ? kSucceeded : kUsageError;
     }
 
-    const std::string programDir = programDirectory(argv[0]);
-    if (*computeCommand) return compute(o, programDir);
+    if (*computeCommand) return compute(o);
     if (*reportCommand) return report(projectPath, reportOutput, reportDrawings);
-    if (*listCommand) return listCatalogue(listedCatalogue, programDir);
+    if (*listCommand) return listCatalogue(listedCatalogue);
     return buildCatalogue(tablePath, builtCatalogue);
 }
 

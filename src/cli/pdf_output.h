@@ -6,12 +6,12 @@
 #include <string>
 
 #include "engine/project_records.h"
-#include "export/export_file.h"
 #include "storage/results_report.h"
+#include "storage/storage_error.h"
 
 namespace rolvanta::cli {
 
-ExportResult writeReportPdf(const std::string& path, const Project& project,
-                            const std::string& fileTitle, const ReportTime& time);
+StorageResult writeReportPdf(const std::string& path, const Project& project,
+                             const std::string& fileTitle, const ReportTime& time);
 
 }  // namespace rolvanta::cli

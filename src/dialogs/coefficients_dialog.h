@@ -5,15 +5,13 @@
 // the dialog shows nothing of the current table.
 
 #include "dialogs/dialog_host.h"
-#include "engine/project_records.h"
+#include "project/design_inputs.h"
 
 namespace rolvanta {
 
-// Reads the three lists (at most 99 characters each) into the elongation
-// rows and sets coefficientListsEntered; then, when all six limits read as
-// numbers other than 0, interpolates the rows between them and sets the
-// height steps that go with limits.
-void readCoefficientsDialog(const DialogHost& host, Project& project);
+// What the fields hold: the three lists (at most 99 characters each) and
+// the six limits (0 for one left empty).
+CoefficientFields readCoefficientsDialog(const DialogHost& host);
 
 // OK reads the dialog; Default accepts the table as it stands (it does not
 // reload the defaults). Both set coefficientsGiven and end Accepted; Cancel

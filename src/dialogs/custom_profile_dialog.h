@@ -4,7 +4,7 @@
 // it, computes its area and, when asked, adds it to the catalogue.
 
 #include "dialogs/dialog_host.h"
-#include "engine/project_records.h"
+#include "project/design_inputs.h"
 #include "storage/profile_catalogue.h"
 
 namespace rolvanta {
@@ -13,14 +13,12 @@ namespace rolvanta {
 // with three decimals.
 void showCustomProfile(DialogHost& host, const BeamSection& section);
 
-// Reads the ten fields into the finished section, each from its first nine
-// characters, and computes the cross-sectional area from web and flanges
-// (radii and slope do not enter).
-void takeCustomProfile(const DialogHost& host, BeamSection& section);
+// What the ten fields hold, each read from its first nine characters.
+CustomSectionFields readCustomProfile(const DialogHost& host);
 
-// OK takes the section, adds it to the catalogue when the box is checked
-// ("Saved Custom Profile" only once it really is), sets customEntered and
-// ends the dialog Accepted.
+// OK takes the section (takeCustomSection), adds it to the catalogue when the box is checked
+// ("Saved Custom Profile" only once it really is) and ends the dialog
+// Accepted.
 class CustomProfileDialog final : public DialogProcedure {
   public:
     CustomProfileDialog(Project& project, ProfileList& catalogue, const CatalogueFiles& files);

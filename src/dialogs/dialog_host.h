@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "storage/message_shell.h"
+#include "project/message_shell.h"
 
 namespace rolvanta {
 

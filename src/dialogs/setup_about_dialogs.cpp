@@ -1,31 +1,19 @@
 #include "dialogs/setup_about_dialogs.h"
 
-#include <algorithm>
-
 #include "dialogs/dialog_fields.h"
 #include "engine/number_reader.h"
 #include "resources/dialog_ids.h"
 
 namespace rolvanta {
 
-void readSetupDialog(const DialogHost& host, BeamSection& section) {
-    // The count is bounded as an unsigned number, so no entry, however long,
-    // can wrap round to a small one.
-    const unsigned long passes =
-        readUnsignedNumber(host.itemText(setup_dialog::kPassCount, kUnlimitedLength));
-    section.passCount =
-        static_cast<std::int32_t>(std::clamp<unsigned long>(passes, kFewestPasses, kMostPasses));
-
-    const float temperature = readNumberField(host, setup_dialog::kTemperature);
-    section.temperature = temperature >= kLowestTemperature && temperature <= kHighestTemperature
-                              ? temperature
-                              : kUsualTemperature;
+SetupFields readSetupDialog(const DialogHost& host) {
+    return {readUnsignedNumber(host.itemText(setup_dialog::kPassCount, kUnlimitedLength)),
+            readNumberField(host, setup_dialog::kTemperature)};
 }
 
 void SetupDialog::command(DialogHost& host, int id, Notification) {
     if (id == setup_dialog::kOk) {
-        readSetupDialog(host, project_.section);
-        project_.flags.setupDone = 1;
+        if (!applySetup(project_, readSetupDialog(host)).accepted()) return;
         host.endDialog(DialogResult::Accepted);
     } else if (id == setup_dialog::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);

@@ -5,15 +5,13 @@
 
 #include "dialogs/dialog_fields.h"
 #include "resources/dialog_ids.h"
+#include "storage/file_io.h"
 
 namespace rolvanta {
 
 namespace ids = standard_dialog;
 
 namespace {
-
-// One metre: a catalogue beam is always taken as a one-metre piece.
-constexpr float kCatalogueBeamLength = 1000.0f;
 
 std::vector<std::string> catalogueNames(const ProfileList& catalogue) {
     std::vector<std::string> names;
@@ -25,31 +23,32 @@ std::vector<std::string> catalogueNames(const ProfileList& catalogue) {
 }  // namespace
 
 void showProfileValues(DialogHost& host, const ProfileRecord& record) {
-    host.setItemText(ids::kName, storedName(record.name));
-    showNumberField(host, ids::kWebWidth, record.webWidth);
-    showNumberField(host, ids::kWebThickness, record.webThickness);
-    showNumberField(host, ids::kFlangeHeight, record.flangeHeight);
-    showNumberField(host, ids::kFlangeThickness, record.flangeThickness);
-    showNumberField(host, ids::kRootRadius, record.rootRadius);
-    showNumberField(host, ids::kTipRadius, record.tipRadius);
-    showNumberField(host, ids::kFlangeSlope, record.flangeSlope);
-    showNumberField(host, ids::kArea, record.area);
-    host.setItemText(ids::kMassPerLength, formatMassPerLength(record.massPerLength));
+    const StandardSectionFields fields = fieldsOfProfile(record);
+    host.setItemText(ids::kName, fields.name);
+    showNumberField(host, ids::kWebWidth, fields.webWidth);
+    showNumberField(host, ids::kWebThickness, fields.webThickness);
+    showNumberField(host, ids::kFlangeHeight, fields.flangeHeight);
+    showNumberField(host, ids::kFlangeThickness, fields.flangeThickness);
+    showNumberField(host, ids::kRootRadius, fields.rootRadius);
+    showNumberField(host, ids::kTipRadius, fields.tipRadius);
+    showNumberField(host, ids::kFlangeSlope, fields.flangeSlope);
+    showNumberField(host, ids::kArea, fields.area);
+    host.setItemText(ids::kMassPerLength, formatMassPerLength(fields.massPerLength));
 }
 
-void takeStandardProfile(const DialogHost& host, BeamSection& section) {
-    storeName(section.name, host.itemText(ids::kName, kTypedFieldLength));
-    setFinishedWebWidth(section, readNumberField(host, ids::kWebWidth));
-    section.webThickness = readNumberField(host, ids::kWebThickness);
-    section.flangeHeight = readNumberField(host, ids::kFlangeHeight);
-    section.flangeThickness = readNumberField(host, ids::kFlangeThickness);
-    section.rootRadius = readNumberField(host, ids::kRootRadius);
-    section.tipRadius = readNumberField(host, ids::kTipRadius);
-    section.flangeSlope = readNumberField(host, ids::kFlangeSlope);
-    section.area = readNumberField(host, ids::kArea);
-    section.massPerLength = readNumberField(host, ids::kMassPerLength);
-    section.length = kCatalogueBeamLength;
-    section.mass = section.massPerLength * section.length;
+StandardSectionFields readStandardProfile(const DialogHost& host) {
+    StandardSectionFields fields;
+    fields.name = host.itemText(ids::kName, kTypedFieldLength);
+    fields.webWidth = readNumberField(host, ids::kWebWidth);
+    fields.webThickness = readNumberField(host, ids::kWebThickness);
+    fields.flangeHeight = readNumberField(host, ids::kFlangeHeight);
+    fields.flangeThickness = readNumberField(host, ids::kFlangeThickness);
+    fields.rootRadius = readNumberField(host, ids::kRootRadius);
+    fields.tipRadius = readNumberField(host, ids::kTipRadius);
+    fields.flangeSlope = readNumberField(host, ids::kFlangeSlope);
+    fields.area = readNumberField(host, ids::kArea);
+    fields.massPerLength = readNumberField(host, ids::kMassPerLength);
+    return fields;
 }
 
 StandardProfileDialog::StandardProfileDialog(Project& project, ProfileList& catalogue,
@@ -57,7 +56,7 @@ StandardProfileDialog::StandardProfileDialog(Project& project, ProfileList& cata
     : project_(project), catalogue_(catalogue), files_(files) {}
 
 void StandardProfileDialog::initialise(DialogHost& host) {
-    loadProfileCatalogue(catalogue_, files_, &host);
+    loadCatalogue(host);
     offered_ = catalogueNames(catalogue_);
     if (catalogue_.empty()) {
         offerCatalogue(host, -1);
@@ -83,11 +82,21 @@ void StandardProfileDialog::command(DialogHost& host, int id, Notification notif
             return;
         }
         // The fields as they stand, typed over or not, are what the designer chose.
-        takeStandardProfile(host, project_.section);
-        project_.flags.standardChosen = 1;
+        if (!takeStandardSection(project_, readStandardProfile(host)).accepted()) return;
         host.endDialog(DialogResult::Accepted);
     } else if (id == ids::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);
+    }
+}
+
+// Reads the catalogue afresh. A catalogue that cannot be read leaves the
+// list as it was; one too large to be a catalogue is said so.
+void StandardProfileDialog::loadCatalogue(DialogHost& host) {
+    const StorageResult error = loadProfileCatalogue(catalogue_, files_);
+    if (error && error->what == StorageFailure::TooLarge) {
+        host.showMessage({fileNameOf(error->path) + " is too large for a catalogue (more than " +
+                              std::to_string(kLargestCatalogue >> 20) + " MiB)",
+                          "Error", MessageButtons::Ok, MessageIcon::Error, MessageOwner::None});
     }
 }
 
@@ -97,7 +106,7 @@ void StandardProfileDialog::command(DialogHost& host, int id, Notification notif
 // the selected beam selected where the new catalogue still has it.
 int StandardProfileDialog::reloadCatalogue(DialogHost& host) {
     const int selected = host.listSelection(ids::kProfileList);
-    loadProfileCatalogue(catalogue_, files_, &host);
+    loadCatalogue(host);
     std::vector<std::string> names = catalogueNames(catalogue_);
     if (names == offered_) return selected < catalogue_.size() ? selected : -1;
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dialogs/dialog_host.h"
-#include "engine/project_records.h"
+#include "project/design_inputs.h"
 #include "storage/profile_catalogue.h"
 
 namespace rolvanta {
@@ -18,13 +18,11 @@ namespace rolvanta {
 // with three decimals.
 void showProfileValues(DialogHost& host, const ProfileRecord& record);
 
-// Reads the ten fields into the finished section: the name and every number
-// from their first nine characters; the length is one metre and the mass
-// follows from the mass per unit length.
-void takeStandardProfile(const DialogHost& host, BeamSection& section);
+// What the ten fields hold: the name and every number from their first nine
+// characters.
+StandardSectionFields readStandardProfile(const DialogHost& host);
 
-// OK takes the section, sets standardChosen and ends the dialog Accepted; the
-// caller then returns the main window to its text pages.
+// OK takes the section (takeStandardSection) and ends the dialog Accepted.
 class StandardProfileDialog final : public DialogProcedure {
   public:
     StandardProfileDialog(Project& project, ProfileList& catalogue, const CatalogueFiles& files);
@@ -33,6 +31,7 @@ class StandardProfileDialog final : public DialogProcedure {
     void command(DialogHost& host, int id, Notification notification) override;
 
   private:
+    void loadCatalogue(DialogHost& host);
     int reloadCatalogue(DialogHost& host);
     void offerCatalogue(DialogHost& host, int selected);
 

@@ -71,7 +71,7 @@ void paintInputSummary(const Project& project, PagePen& pen) {
     pen.line(1, kTextBlue, "Length Of Beam     =     " + mm(s.length));
     pen.line(1, kTextBlue, "C / S Area Of Beam     =     " + squareMm(s.area));
     pen.advance(2);
-    if (project.flags.setupDone == 1) {
+    if (project.flags.setupDone) {
         pen.line(0, kTextDarkRed, "SETUP");
         pen.line(1, kTextBlue, "Number Of Passes Chosen = " + std::to_string(s.passCount));
         pen.line(1, kTextBlue,
@@ -141,9 +141,9 @@ void paintResults(const Project& project, PagePen& pen) {
 
 TextPage chooseTextPage(const ProjectFlags& flags, int graphicsMode) {
     if (graphicsMode == 1) return TextPage::None;
-    if (flags.computed == 1) return TextPage::Results;
-    if (flags.customEntered == 0 && flags.standardChosen == 0) return TextPage::Welcome;
-    if (flags.customEntered == 1 || flags.standardChosen == 1) return TextPage::InputSummary;
+    if (flags.computed) return TextPage::Results;
+    if (!flags.customEntered && !flags.standardChosen) return TextPage::Welcome;
+    if (flags.customEntered || flags.standardChosen) return TextPage::InputSummary;
     return TextPage::None;
 }
 

@@ -9,6 +9,23 @@ namespace rolvanta {
 
 void resetProjectFlags(ProjectFlags& flags) { flags = ProjectFlags{}; }
 
+bool operator==(const ProjectFlags& a, const ProjectFlags& b) {
+    return a.standardChosen == b.standardChosen && a.customEntered == b.customEntered &&
+           a.coefficientsGiven == b.coefficientsGiven &&
+           a.coefficientListsEntered == b.coefficientListsEntered &&
+           a.reservedFlag == b.reservedFlag && a.defaultCoefficients == b.defaultCoefficients &&
+           a.setupDone == b.setupDone && a.computed == b.computed &&
+           a.hasFileName == b.hasFileName && a.projectStarted == b.projectStarted &&
+           a.lastSaveKind == b.lastSaveKind;
+}
+
+bool sameProject(const Project& a, const Project& b) {
+    // The number records are plain bytes without padding; the flags are not.
+    return a.flags == b.flags && std::memcmp(&a.section, &b.section, sizeof a.section) == 0 &&
+           std::memcmp(&a.coefficients, &b.coefficients, sizeof a.coefficients) == 0 &&
+           std::memcmp(&a.passes, &b.passes, sizeof a.passes) == 0;
+}
+
 void resetBeamSection(BeamSection& section) {
     static constexpr char kEmptyName[] = "no name";
     std::memcpy(section.name, kEmptyName, sizeof kEmptyName);
@@ -27,7 +44,7 @@ void loadDefaultCoefficients(CoefficientSet& coefficients) {
                                            7.0f, 7.0f, 0.0f, 2.0f, 0.0f, 2.0f, 0.0f};
 
     // The first seven entries are given; entries 7 to 14 repeat one value.
-    auto fill = [](float (&row)[kPassTableSize], const float (&head)[7], float tail) {
+    auto fill = [](float(&row)[kPassTableSize], const float(&head)[7], float tail) {
         std::copy(std::begin(head), std::end(head), row);
         std::fill(row + 7, row + kPassTableSize, tail);
     };

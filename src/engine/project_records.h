@@ -22,49 +22,53 @@ struct BeamSection {
     char name[kNameFieldSize];  // designation, NUL-terminated, Windows-1252
     float webWidth;             // overall depth along the web; hot after Compute
     float webThickness;
-    float flangeHeight;         // overall flange height across both sides of the web
-    float flangeThickness;      // measured halfway along a flange leg
+    float flangeHeight;     // overall flange height across both sides of the web
+    float flangeThickness;  // measured halfway along a flange leg
     float rootRadius;
     float tipRadius;
-    float flangeSlope;          // degrees; 90 is a flange without taper
-    float slopeAngle;           // flangeSlope - 90, in radians
-    float liveFlangeHeight;     // one leg, web face to tip
-    float deadFlangeHeight;     // same value as liveFlangeHeight
-    float rootThickness;        // flange thickness at the root of a leg
-    float tipThickness;         // flange thickness at the tip of a leg
-    float massPerLength;        // kg per mm
-    float mass;                 // kg
-    float length;               // mm
+    float flangeSlope;       // degrees; 90 is a flange without taper
+    float slopeAngle;        // flangeSlope - 90, in radians
+    float liveFlangeHeight;  // one leg, web face to tip
+    float deadFlangeHeight;  // same value as liveFlangeHeight
+    float rootThickness;     // flange thickness at the root of a leg
+    float tipThickness;      // flange thickness at the tip of a leg
+    float massPerLength;     // kg per mm
+    float mass;              // kg
+    float length;            // mm
     // Carried through the project file. This program keeps the finished
     // (cold) web width here, so that Compute always starts from the finished
     // section; see finishedWebWidth().
     float reserved;
-    float area;                 // cross-sectional area of the finished section
+    float area;  // cross-sectional area of the finished section
     std::int32_t passCount;
-    float temperature;          // rolling temperature
-};
-
-// Eleven 32-bit flags; each is 0 or 1 except lastSaveKind.
-struct ProjectFlags {
-    std::int32_t standardChosen;          // a catalogue profile was taken
-    std::int32_t customEntered;           // the section was typed in, or a project opened
-    std::int32_t coefficientsGiven;       // the coefficients dialog ended with OK or Default
-    std::int32_t coefficientListsEntered; // its OK read the three lists
-    std::int32_t reservedFlag;            // no meaning; reset, stored and loaded
-    std::int32_t defaultCoefficients;     // the coefficients dialog ended with Default
-    std::int32_t setupDone;               // the Setup dialog ended with OK
-    std::int32_t computed;                // Compute has run
-    std::int32_t hasFileName;             // the project has a file name
-    std::int32_t projectStarted;          // a project is open for input
-    std::int32_t lastSaveKind;            // one of the SaveKind values
+    float temperature;  // rolling temperature
 };
 
 // What the project was last opened or saved as.
-enum SaveKind : std::int32_t {
-    kSavedAsNothing = 0,
-    kSavedAsProjectFile = 1,  // ".rol"
-    kSavedAsReport = 2,       // ".txt"
+enum class SaveKind {
+    Nothing,
+    ProjectFile,  // ".rol"
+    Report,       // ".txt"
 };
+
+// The state of the design workflow. The project file stores each flag as a
+// 32-bit 0 or 1 and the save kind as 0, 1 or 2 (storage/project_file.h).
+struct ProjectFlags {
+    bool standardChosen = false;           // a catalogue profile was taken
+    bool customEntered = false;            // the section was typed in, or a project opened
+    bool coefficientsGiven = false;        // the coefficients dialog ended with OK or Default
+    bool coefficientListsEntered = false;  // its OK read the three lists
+    bool reservedFlag = false;             // no meaning; reset, stored and loaded
+    bool defaultCoefficients = false;      // the coefficients dialog ended with Default
+    bool setupDone = false;                // the Setup dialog ended with OK
+    bool computed = false;                 // Compute has run
+    bool hasFileName = false;              // the project has a file name
+    bool projectStarted = false;           // a project is open for input
+    SaveKind lastSaveKind = SaveKind::Nothing;
+};
+
+bool operator==(const ProjectFlags& a, const ProjectFlags& b);
+inline bool operator!=(const ProjectFlags& a, const ProjectFlags& b) { return !(a == b); }
 
 // Entries per coefficient row and records in the pass table.
 constexpr int kPassTableSize = 15;
@@ -123,16 +127,18 @@ static_assert(offsetof(BeamSection, reserved) == 112);
 static_assert(offsetof(BeamSection, area) == 116);
 static_assert(offsetof(BeamSection, passCount) == 120);
 static_assert(offsetof(BeamSection, temperature) == 124);
-static_assert(sizeof(ProjectFlags) == 44, "ProjectFlags is stored as 44 bytes");
-static_assert(offsetof(ProjectFlags, lastSaveKind) == 40);
 static_assert(sizeof(CoefficientSet) == 360);
 static_assert(offsetof(CoefficientSet, deadHeightStep) == 300);
 static_assert(sizeof(PassRecord) == 56, "PassRecord is stored as 56 bytes");
 static_assert(offsetof(PassRecord, crossSectionArea) == 52);
 static_assert(sizeof(PassTable) == 840);
 
-// Sets all eleven flags to 0.
+// Clears all eleven flags.
 void resetProjectFlags(ProjectFlags& flags);
+
+// True when the two projects hold the same records, byte for byte for the
+// numbers (so a NaN equals itself and -0 differs from 0).
+bool sameProject(const Project& a, const Project& b);
 
 // Puts the section into its empty state: name "no name" (the bytes after the
 // terminator keep their contents), every number 0, mass 10 kg, length 1000 mm.

@@ -2,17 +2,15 @@
 
 namespace rolvanta {
 
-void DialogRegistry::add(const std::string& resourceName, DialogRunner runner) {
-    runners_[resourceName] = std::move(runner);
+void DialogRegistry::add(DialogId dialog, DialogRunner runner) {
+    runners_[dialog] = std::move(runner);
 }
 
-bool DialogRegistry::contains(const std::string& resourceName) const {
-    return runners_.count(resourceName) != 0;
-}
+bool DialogRegistry::contains(DialogId dialog) const { return runners_.count(dialog) != 0; }
 
-int DialogRegistry::run(const std::string& resourceName, QWidget* parent) const {
-    const auto found = runners_.find(resourceName);
-    return found == runners_.end() ? 0 : found->second(parent);
+bool DialogRegistry::run(DialogId dialog, QWidget* parent) const {
+    const auto found = runners_.find(dialog);
+    return found != runners_.end() && found->second(parent);
 }
 
 }  // namespace rolvanta

@@ -1,30 +1,30 @@
 #pragma once
 
-// How the main window runs a dialog by its resource name: each dialog the
-// program has registers a runner under its name (dialog_registration.h);
-// the runner builds the modal dialog, runs it and returns the value its
-// procedure ended it with. A name nobody registered runs nothing, changes
-// nothing and returns 0.
+// How the main window runs a dialog: each dialog the program has registers
+// a runner under its DialogId (dialog_registration.h); the runner builds the
+// modal dialog, runs it and says whether it ended accepted. A dialog nobody
+// registered runs nothing, changes nothing and is not accepted.
 
 #include <functional>
 #include <map>
-#include <string>
+
+#include "app/shell.h"
 
 class QWidget;
 
 namespace rolvanta {
 
 // parent: the main window, which owns the modal dialog.
-using DialogRunner = std::function<int(QWidget* parent)>;
+using DialogRunner = std::function<bool(QWidget* parent)>;
 
 class DialogRegistry {
   public:
-    void add(const std::string& resourceName, DialogRunner runner);
-    bool contains(const std::string& resourceName) const;
-    int run(const std::string& resourceName, QWidget* parent) const;
+    void add(DialogId dialog, DialogRunner runner);
+    bool contains(DialogId dialog) const;
+    bool run(DialogId dialog, QWidget* parent) const;
 
   private:
-    std::map<std::string, DialogRunner> runners_;
+    std::map<DialogId, DialogRunner> runners_;
 };
 
 }  // namespace rolvanta

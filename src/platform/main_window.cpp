@@ -149,11 +149,11 @@ MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWid
     setCentralWidget(buildClientArea());
     buildShortcuts();
     setFocusPolicy(Qt::StrongFocus);
-    registerDialogs(dialogs_, session_, *this);
+    registerDialogs(dialogs_, session_, shell_);
 
     const QSize screen = this->screen() ? this->screen()->availableSize() : QSize(1024, 768);
     const int pageFontHeight = QFontMetrics(TextPageWidget::pageFont()).height();
-    startUp(session_, *this,
+    startUp(session_, shell_,
             {defaultFontMeasures(), pageFontHeight, {0, 0, screen.width(), screen.height()}});
     verticalBar_->setRange(session_.textScroll.vertical.minimum,
                            session_.textScroll.vertical.maximum);
@@ -280,10 +280,10 @@ void MainWindow::scrollHorizontally(int action) {
 
 void MainWindow::runCommand(int command) {
     if (isExportCommand(command)) {
-        runExportCommand(session_, *this, *exports_, command);
+        runExportCommand(session_, shell_, *exports_, command);
         return;
     }
-    ::rolvanta::runCommand(session_, *this, command);
+    ::rolvanta::runCommand(session_, shell_, command);
 }
 
 MessageAnswer MainWindow::showMessage(const MessageRequest& request) {
@@ -352,11 +352,7 @@ FileDialogChoice MainWindow::showSaveDialog() {
     return choice;
 }
 
-void MainWindow::setWindowTitle(const std::string& title) {
-    QMainWindow::setWindowTitle(fromUtf8(title));
-}
-
-void MainWindow::repaint() {
+void MainWindow::repaintClientArea() {
     textPage_->hideWelcomePicture();
     pages_->currentWidget()->update();
 }
@@ -392,10 +388,6 @@ void MainWindow::showDisplayMode(int graphicsMode) {
     pages_->currentWidget()->update();
 }
 
-int MainWindow::runDialog(const std::string& resourceName) {
-    return dialogs_.run(resourceName, this);
-}
-
 void MainWindow::openHelp() {
     if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
     helpWindow_->showContents();
@@ -408,15 +400,15 @@ void MainWindow::quit(int exitCode) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    keyDown(session_, *this, virtualKeyOf(event->key()), event->isAutoRepeat());
+    keyDown(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    keyUp(session_, *this, virtualKeyOf(event->key()), event->isAutoRepeat());
+    keyUp(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!quitting_ && !confirmClose(session_, *this)) {
+    if (!quitting_ && !confirmClose(session_, shell_)) {
         event->ignore();
         return;
     }

@@ -1,10 +1,10 @@
 #pragma once
 
 // The main window: menu MAINMENU, the toolbar, and a client area that shows
-// either the text pages with their two scroll bars or the pass view. It is
-// the Qt implementation of the app layer's Shell: every menu item, button
-// and shortcut runs its command through app/main_commands.h, and every key
-// press and release goes to app/key_input.h.
+// either the text pages with their two scroll bars or the pass view. The app
+// layer reaches it through its QtShell (platform/qt_shell.h): every menu
+// item, button and shortcut runs its command through app/main_commands.h,
+// and every key press and release goes to app/key_input.h.
 
 #include <QMainWindow>
 
@@ -13,6 +13,7 @@
 #include "app/session.h"
 #include "app/shell.h"
 #include "platform/dialog_registry.h"
+#include "platform/qt_shell.h"
 
 class QScrollBar;
 class QStackedWidget;
@@ -24,7 +25,7 @@ class HelpWindow;
 class QtExportShell;
 class TextPageWidget;
 
-class MainWindow : public QMainWindow, public Shell {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Runs the start-up: the empty project, the title, the welcome picture
@@ -45,19 +46,20 @@ class MainWindow : public QMainWindow, public Shell {
     QScrollBar* horizontalBar() const { return horizontalBar_; }
     HelpWindow* helpWindow() const { return helpWindow_; }
 
-    // Shell.
-    MessageAnswer showMessage(const MessageRequest& request) override;
-    FileDialogChoice showOpenDialog() override;
-    FileDialogChoice showSaveDialog() override;
-    void setWindowTitle(const std::string& title) override;
-    void repaint() override;
-    void repaintRect(const PixelRect& rect) override;
-    void setScrollBarsEnabled(bool enabled) override;
-    void setToolbarShown(bool shown) override;
-    void showDisplayMode(int graphicsMode) override;
-    int runDialog(const std::string& resourceName) override;
-    void openHelp() override;
-    void quit(int exitCode) override;
+    // The shell the commands are run against.
+    Shell& shell() { return shell_; }
+
+    // What the shell asks of the window.
+    MessageAnswer showMessage(const MessageRequest& request);
+    FileDialogChoice showOpenDialog();
+    FileDialogChoice showSaveDialog();
+    void repaintClientArea();
+    void repaintRect(const PixelRect& rect);
+    void setScrollBarsEnabled(bool enabled);
+    void setToolbarShown(bool shown);
+    void showDisplayMode(int graphicsMode);
+    void openHelp();
+    void quit(int exitCode);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,6 +75,7 @@ class MainWindow : public QMainWindow, public Shell {
     void scrollHorizontally(int action);
 
     Session& session_;
+    QtShell shell_{*this};
     DialogRegistry dialogs_;
     QToolBar* toolbar_ = nullptr;
     QStackedWidget* pages_ = nullptr;

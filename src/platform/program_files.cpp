@@ -4,16 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "storage/file_io.h"
+
 namespace rolvanta {
 
 QString findShippedFile(const QString& name) {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {programDir.filePath(name),
-          programDir.filePath(QStringLiteral("../share/rolvanta/") + name)}) {
-        if (QFileInfo(candidate).isFile()) return QDir::cleanPath(candidate);
-    }
-    return {};
+    const std::string found =
+        findShippedFile(QCoreApplication::applicationDirPath().toStdString(), name.toStdString());
+    return QFileInfo(QString::fromStdString(found)).isFile()
+               ? QDir::cleanPath(QString::fromStdString(found))
+               : QString();
 }
 
 QString findProgramFile(const QString& name) {

@@ -1,40 +1,72 @@
 #pragma once
 
-// Whole-file reads and writes for the storage layer. A write never destroys
-// the file it replaces: the bytes go to a temporary file in the same folder,
-// every write, the flush to the disk and the close are checked, and only then
-// is the temporary file renamed over the old one. Paths are UTF-8.
+// The storage layer's contact with the operating system: whole-file reads
+// and writes, the program's folder, the clock, the terminal. Nothing else in
+// the program makes system calls (the Qt layer aside).
+//
+// A write never destroys the file it replaces: the bytes go to a temporary
+// file in the same folder, every write, the flush to the disk and the close
+// are checked, and only then is the temporary file renamed over the old one.
+// Paths are UTF-8. Failures come back as StorageError values.
 
 #include <cstddef>
 #include <limits>
 #include <string>
 #include <string_view>
 
-namespace rolvanta {
+#include "storage/storage_error.h"
 
-enum class FileReadStatus {
-    Ok,
-    Missing,   // there is no such file
-    Failed,    // it exists but cannot be opened or read (a folder, no permission, I/O error)
-    TooLarge,  // it holds more than the caller's limit; nothing was read
-};
+namespace rolvanta {
 
 constexpr std::size_t kAnyFileSize = std::numeric_limits<std::size_t>::max();
 
 // Reads the whole file at path into bytes (replacing their contents). bytes
-// is left empty unless the result is Ok. Throws std::bad_alloc when the file
-// does not fit in memory.
-FileReadStatus readWholeFile(const std::string& path, std::string& bytes,
-                             std::size_t maxBytes = kAnyFileSize);
+// is left empty unless the read succeeds. A file of more than maxBytes is
+// TooLarge and is not read.
+StorageResult readWholeFile(const std::string& path, std::string& bytes,
+                            std::size_t maxBytes = kAnyFileSize);
 
 // Makes bytes the whole content of the file at path. A regular file (new or
 // old) is replaced atomically and keeps its permissions; a link is followed
 // to the file it names; a device or pipe such as /dev/stdout is written in
-// place. Returns false on any failure, with the old file as it was and no
-// temporary file left behind.
-bool replaceFile(const std::string& path, std::string_view bytes);
+// place. On failure the old file is as it was and no temporary file is left.
+StorageResult replaceFile(const std::string& path, std::string_view bytes);
+
+// Writes bytes to standard output and flushes it.
+StorageResult writeStandardOutput(std::string_view bytes);
+
+// True when something (a file, folder, device) is at path.
+bool fileExists(const std::string& path);
 
 // The last component of path: its file name without the folder.
 std::string fileNameOf(const std::string& path);
+
+// The folder of the running program, or "." when it cannot be told.
+std::string programDirectory();
+
+// Where a file shipped with the program in programDir is: beside the program
+// (a build tree), else in <programDir>/../share/rolvanta. The second path
+// when it is in neither.
+std::string findShippedFile(const std::string& programDir, const std::string& name);
+
+// True when standard output is a terminal.
+bool standardOutputIsTerminal();
+
+// True when the terminal's character set (the locale's codeset) is UTF-8.
+bool terminalUsesUtf8();
+
+// The local time now.
+struct LocalTime {
+    int day = 1;
+    int month = 1;
+    int year = 1970;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+LocalTime localTimeNow();
+
+// The byte order of the machine: the files are little-endian.
+constexpr bool kLittleEndianHost = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
 
 }  // namespace rolvanta

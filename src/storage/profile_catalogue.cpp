@@ -1,10 +1,7 @@
 #include "storage/profile_catalogue.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 #include "storage/file_io.h"
 #include "storage/record_bytes.h"
@@ -15,46 +12,37 @@ namespace {
 
 constexpr std::size_t kRecordBytes = sizeof(ProfileRecord);
 
-// The first eight bytes of a name as a big-endian number, zeros from the
-// terminator on: comparing keys compares those bytes as unsigned values.
-std::uint64_t leadingKey(const char* name) {
-    std::uint64_t key = 0;
-    for (int i = 0; i < 8; ++i) {
-        const auto byte = static_cast<unsigned char>(name[i]);
-        if (byte == 0) return i == 0 ? 0 : key << (8 * (8 - i));
-        key = key << 8 | byte;
-    }
-    return key;
-}
+bool isDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
 
-struct SortEntry {
-    std::uint64_t key;    // leadingKey of the name
-    std::uint32_t index;  // position in file order
-};
-
-// The order in which inserting count names one after another would leave
-// them: ascending names and, among equal names, the later one first. Sorts
-// small keys (the first eight name bytes and the position) in n log n, so
-// that each 96-byte record moves only once afterwards. nameAt(i) gives the
-// name field of record i; bytes after a terminator, and the last byte of
-// the field, do not count.
-template <typename NameAt>
-std::vector<SortEntry> insertionOrder(std::size_t count, NameAt nameAt) {
-    std::vector<SortEntry> entries(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        entries[i] = {leadingKey(nameAt(i)), static_cast<std::uint32_t>(i)};
-    }
-    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
-        if (a.key != b.key) return a.key < b.key;
-        // Equal leading bytes with no terminator among them: the rest decides.
-        if ((a.key & 0xFF) != 0) {
-            const int rest =
-                std::strncmp(nameAt(a.index) + 8, nameAt(b.index) + 8, kNameFieldSize - 9);
-            if (rest != 0) return rest < 0;
+// -1, 0 or 1 as name a sorts before, with or after name b in natural order.
+int compareNaturally(const char* a, const char* b) {
+    std::size_t i = 0, j = 0;
+    // A name without a terminator ends with its field.
+    auto at = [](const char* name, std::size_t k) -> unsigned char {
+        return k < std::size_t{kNameFieldSize} ? static_cast<unsigned char>(name[k]) : 0;
+    };
+    while (at(a, i) != 0 || at(b, j) != 0) {
+        if (isDigit(at(a, i)) && isDigit(at(b, j))) {
+            // Numbers compare by value: skip leading zeros, then the longer
+            // run is the larger number, else the first differing digit.
+            while (at(a, i) == '0') ++i;
+            while (at(b, j) == '0') ++j;
+            std::size_t lengthA = 0, lengthB = 0;
+            while (isDigit(at(a, i + lengthA))) ++lengthA;
+            while (isDigit(at(b, j + lengthB))) ++lengthB;
+            if (lengthA != lengthB) return lengthA < lengthB ? -1 : 1;
+            for (std::size_t k = 0; k < lengthA; ++k) {
+                if (at(a, i + k) != at(b, j + k)) return at(a, i + k) < at(b, j + k) ? -1 : 1;
+            }
+            i += lengthA;
+            j += lengthB;
+            continue;
         }
-        return a.index > b.index;
-    });
-    return entries;
+        if (at(a, i) != at(b, j)) return at(a, i) < at(b, j) ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    return 0;
 }
 
 void tidyRecord(ProfileRecord& record) {
@@ -68,17 +56,10 @@ void tidyRecord(ProfileRecord& record) {
     record.prev = 0;
 }
 
-bool exists(const std::string& path) {
-    struct stat info;
-    return ::stat(path.c_str(), &info) == 0;
-}
-
 }  // namespace
 
 bool profileNameLess(const ProfileRecord& a, const ProfileRecord& b) {
-    // strncmp compares as unsigned char; the bound keeps a name without a
-    // terminator inside its field.
-    return std::strncmp(a.name, b.name, kNameFieldSize) < 0;
+    return compareNaturally(a.name, b.name) < 0;
 }
 
 void ProfileList::insertSorted(const ProfileRecord& record) {
@@ -89,39 +70,20 @@ void ProfileList::insertSorted(const ProfileRecord& record) {
 }
 
 void ProfileList::assignFromFileOrder(std::vector<ProfileRecord> records) {
-    const auto order =
-        insertionOrder(records.size(), [&](std::size_t i) { return records[i].name; });
-    std::vector<ProfileRecord> sorted;
-    sorted.reserve(records.size());
-    for (const SortEntry& entry : order) sorted.push_back(records[entry.index]);
-    records_ = std::move(sorted);
+    // Inserting one after another puts a later equal name before the earlier
+    // ones: a stable sort of the records taken from the last keeps that.
+    std::reverse(records.begin(), records.end());
+    std::stable_sort(records.begin(), records.end(), profileNameLess);
+    records_ = std::move(records);
 }
 
 void ProfileList::assignFromFileBytes(std::string_view bytes) {
-    const std::size_t count = bytes.size() / kRecordBytes;  // a trailing piece is ignored
-    const auto order =
-        insertionOrder(count, [&](std::size_t i) { return bytes.data() + i * kRecordBytes; });
-
-    // Nothing can fail from here on, so the old records may make room.
-    std::vector<ProfileRecord> sorted;
-    if (records_.capacity() >= count) {
-        sorted.swap(records_);
-        sorted.clear();
-    } else {
-        sorted.reserve(count);
-    }
-    for (const SortEntry& entry : order) {
-        sorted.push_back(record_bytes::recordAt<ProfileRecord>(
-            bytes.data() + entry.index * kRecordBytes, kNameFieldSize));
-        tidyRecord(sorted.back());
-    }
-    records_ = std::move(sorted);
+    assignFromFileOrder(decodeProfileRecords(bytes));
 }
 
 CatalogueFiles defaultCatalogueFiles(const std::string& programDir) {
     CatalogueFiles files;
-    const std::string beside = programDir + "/profile.dat";
-    files.installed = exists(beside) ? beside : programDir + "/../share/rolvanta/profile.dat";
+    files.installed = findShippedFile(programDir, "profile.dat");
     return files;
 }
 
@@ -150,27 +112,19 @@ std::string encodeProfileRecords(const ProfileList& list) {
 namespace {
 
 // Reads the catalogue's bytes: the working file, else the installed one.
-FileReadStatus readCatalogue(const CatalogueFiles& files, std::string& bytes) {
-    const FileReadStatus status = readWholeFile(files.working, bytes);
-    if (status != FileReadStatus::Missing || files.installed.empty()) return status;
-    return readWholeFile(files.installed, bytes);
+StorageResult readCatalogue(const CatalogueFiles& files, std::string& bytes) {
+    StorageResult error = readWholeFile(files.working, bytes, kLargestCatalogue);
+    if (!error || error->what != StorageFailure::Missing || files.installed.empty()) return error;
+    return readWholeFile(files.installed, bytes, kLargestCatalogue);
 }
 
 }  // namespace
 
-bool loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files, MessageShell* shell) {
-    try {
-        std::string bytes;
-        if (readCatalogue(files, bytes) != FileReadStatus::Ok) return false;
-        list.assignFromFileBytes(bytes);
-        return true;
-    } catch (const std::bad_alloc&) {
-        if (shell) {
-            shell->showMessage({"Out Of Memory", "Error", MessageButtons::Ok, MessageIcon::Error,
-                                MessageOwner::None});
-        }
-        return false;
-    }
+StorageResult loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files) {
+    std::string bytes;
+    if (StorageResult error = readCatalogue(files, bytes)) return error;
+    list.assignFromFileBytes(bytes);
+    return std::nullopt;
 }
 
 void insertProfileSorted(ProfileList& list, const ProfileRecord& record) {
@@ -194,36 +148,23 @@ ProfileRecord profileFromSection(const BeamSection& section) {
     return record;
 }
 
-bool appendCustomProfile(ProfileList& list, const BeamSection& section, const CatalogueFiles& files,
-                         MessageShell& shell) {
-    const std::string fileName = fileNameOf(files.working);
-    auto refuse = [&](const std::string& text, MessageIcon icon = MessageIcon::None) {
-        shell.showMessage({text, "Error", MessageButtons::Ok, icon, MessageOwner::None});
-        return false;
-    };
+StorageResult appendCustomProfile(ProfileList& list, const BeamSection& section,
+                                  const CatalogueFiles& files) {
     if (section.length == 0.0f) {
-        return refuse(
-            "The length of the beam is 0, so its mass per unit length is undefined: "
-            "the profile was not added");
+        return StorageError{StorageFailure::Refused, files.working,
+                            "the length of the beam is 0, so its mass per unit length is "
+                            "undefined"};
     }
-    try {
-        std::string bytes;
-        const FileReadStatus status = readCatalogue(files, bytes);
-        if (status == FileReadStatus::Ok) {
-            list.assignFromFileBytes(bytes);
-        } else if (exists(files.working)) {
-            // Rewriting a catalogue that could not be read would lose it.
-            return refuse("Cannot read file " + fileName + ", so the profile was not added");
-        }
-        // With no catalogue file at all, the list in memory is the catalogue.
-        list.insertSorted(profileFromSection(section));
-        if (!replaceFile(files.working, encodeProfileRecords(list))) {
-            return refuse("Cannot open file " + fileName);
-        }
-        return true;
-    } catch (const std::bad_alloc&) {
-        return refuse("Out of Memory !");
+    std::string bytes;
+    if (StorageResult error = readCatalogue(files, bytes)) {
+        // Rewriting a catalogue that could not be read would lose it; with
+        // no catalogue file at all, the list in memory is the catalogue.
+        if (error->what != StorageFailure::Missing || fileExists(files.working)) return error;
+    } else {
+        list.assignFromFileBytes(bytes);
     }
+    list.insertSorted(profileFromSection(section));
+    return replaceFile(files.working, encodeProfileRecords(list));
 }
 
 }  // namespace rolvanta

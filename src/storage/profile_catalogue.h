@@ -2,9 +2,10 @@
 
 // The profile catalogue ("profile.dat"): 96-byte little-endian records back
 // to back, no header; a trailing piece shorter than a record is ignored. In
-// memory the catalogue is kept in ascending order of the names, compared as
-// unsigned bytes up to the terminator; a record inserted with a name equal to
-// existing ones goes before them.
+// memory the catalogue is kept in natural order of the names (the series,
+// then the size as a number: JB 150, JB 175 ... LB 75, LB 100); a record
+// inserted with a name equal to existing ones goes before them. A file of
+// more than 16 MiB is refused: the real table has a few dozen beams.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "engine/project_records.h"
-#include "storage/message_shell.h"
+#include "storage/storage_error.h"
 
 namespace rolvanta {
 
@@ -38,8 +39,12 @@ static_assert(offsetof(ProfileRecord, flangeSlope) == 68);
 static_assert(offsetof(ProfileRecord, massPerLength) == 80);
 static_assert(offsetof(ProfileRecord, next) == 88);
 
-// True when name a sorts before name b: unsigned bytes up to the first
-// difference or terminator, case-sensitive.
+// The largest catalogue file read, in bytes.
+constexpr std::size_t kLargestCatalogue = std::size_t{16} << 20;
+
+// True when name a sorts before name b in natural order: the names are
+// compared piece by piece, a run of digits as the number it spells and any
+// other bytes as unsigned values, case-sensitive.
 bool profileNameLess(const ProfileRecord& a, const ProfileRecord& b);
 
 // The catalogue in name order. Position 0 is the smallest name.
@@ -58,12 +63,11 @@ class ProfileList {
     void insertSorted(const ProfileRecord& record);
 
     // Replaces the list with records in file order, sorted as if each had
-    // been inserted in turn (a later equal name before the earlier ones),
-    // in n log n comparisons.
+    // been inserted in turn (a later equal name before the earlier ones).
     void assignFromFileOrder(std::vector<ProfileRecord> records);
 
     // The same for the records of a catalogue file's bytes, decoded as
-    // decodeProfileRecords does; a reload reuses the list's memory.
+    // decodeProfileRecords does.
     void assignFromFileBytes(std::string_view bytes);
 
   private:
@@ -79,8 +83,7 @@ struct CatalogueFiles {
 };
 
 // The files for a program in programDir: "profile.dat" in the working
-// directory, and the installed catalogue <programDir>/profile.dat when it is
-// there (a build tree), else <programDir>/../share/rolvanta/profile.dat.
+// directory, and the installed catalogue (findShippedFile).
 CatalogueFiles defaultCatalogueFiles(const std::string& programDir);
 
 // The records of a catalogue file's bytes, in file order. Names are cut to
@@ -93,12 +96,9 @@ std::vector<ProfileRecord> decodeProfileRecords(std::string_view bytes);
 std::string encodeProfileRecords(const ProfileList& list);
 
 // Replaces the list with the catalogue read from files: the working file, or
-// the installed one when there is no working file. When neither can be read
-// the list stays as it was and the result is false, with no message. When the
-// catalogue does not fit in memory the list also stays, and shell (if given)
-// shows "Out Of Memory" / "Error".
-bool loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files,
-                          MessageShell* shell = nullptr);
+// the installed one when there is no working file. On failure the list
+// stays as it was.
+StorageResult loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files);
 
 // Puts one record into the list at its place in name order.
 void insertProfileSorted(ProfileList& list, const ProfileRecord& record);
@@ -109,12 +109,11 @@ ProfileRecord profileFromSection(const BeamSection& section);
 
 // Adds the section to the catalogue: reloads the list from files, inserts the
 // section's record and rewrites the working file without destroying the old
-// one. Refuses, with a message and false, a section of length 0 (its mass per
-// unit length is undefined) and a working file that exists but cannot be read
-// (rewriting it would lose the catalogue). A failed write shows "Cannot open
-// file profile.dat" / "Error" and returns false; the record then stays in the
-// list. True when the file holds the new record.
-bool appendCustomProfile(ProfileList& list, const BeamSection& section, const CatalogueFiles& files,
-                         MessageShell& shell);
+// one. Refused: a section of length 0 (its mass per unit length is
+// undefined), and a working file that exists but cannot be read (rewriting
+// it would lose the catalogue). After a failed write the record stays in the
+// list.
+StorageResult appendCustomProfile(ProfileList& list, const BeamSection& section,
+                                  const CatalogueFiles& files);
 
 }  // namespace rolvanta

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "storage/file_io.h"
 #include "storage/record_bytes.h"
@@ -12,8 +13,52 @@ namespace rolvanta {
 
 namespace {
 
+// The flags as the file holds them: eleven 32-bit words in this order.
+struct StoredFlags {
+    std::int32_t words[11];
+};
+static_assert(sizeof(StoredFlags) == 44, "the flags are stored as 44 bytes");
+constexpr int kSaveKindWord = 10;
+
+bool ProjectFlags::*const kFlagOrder[] = {
+    &ProjectFlags::standardChosen,    &ProjectFlags::customEntered,
+    &ProjectFlags::coefficientsGiven, &ProjectFlags::coefficientListsEntered,
+    &ProjectFlags::reservedFlag,      &ProjectFlags::defaultCoefficients,
+    &ProjectFlags::setupDone,         &ProjectFlags::computed,
+    &ProjectFlags::hasFileName,       &ProjectFlags::projectStarted,
+};
+static_assert(std::size(kFlagOrder) == kSaveKindWord);
+
+StoredFlags storedFlags(const ProjectFlags& flags) {
+    StoredFlags stored{};
+    for (int i = 0; i < kSaveKindWord; ++i) stored.words[i] = flags.*kFlagOrder[i] ? 1 : 0;
+    stored.words[kSaveKindWord] = static_cast<std::int32_t>(flags.lastSaveKind);
+    return stored;
+}
+
+// False for a word that is no flag or no save kind: the file is damaged.
+bool flagsFromStored(const StoredFlags& stored, ProjectFlags& flags) {
+    for (int i = 0; i < kSaveKindWord; ++i) {
+        if (stored.words[i] != 0 && stored.words[i] != 1) return false;
+        flags.*kFlagOrder[i] = stored.words[i] == 1;
+    }
+    switch (stored.words[kSaveKindWord]) {
+        case 0:
+            flags.lastSaveKind = SaveKind::Nothing;
+            return true;
+        case 1:
+            flags.lastSaveKind = SaveKind::ProjectFile;
+            return true;
+        case 2:
+            flags.lastSaveKind = SaveKind::Report;
+            return true;
+        default:
+            return false;
+    }
+}
+
 constexpr std::size_t kSectionBytes = sizeof(BeamSection);
-constexpr std::size_t kHeaderBytes = kSectionBytes + sizeof(ProjectFlags);
+constexpr std::size_t kHeaderBytes = kSectionBytes + sizeof(StoredFlags);
 constexpr std::size_t kLargestFile = kHeaderBytes + kPassTableSize * sizeof(PassRecord);
 
 constexpr std::size_t fileSizeFor(std::int32_t passCount) {
@@ -30,7 +75,7 @@ std::string encodeProjectFile(const Project& project) {
     std::string bytes;
     bytes.reserve(fileSizeFor(records));
     record_bytes::appendRecord(bytes, section, kNameFieldSize);
-    record_bytes::appendRecord(bytes, project.flags, 0);
+    record_bytes::appendRecord(bytes, storedFlags(project.flags), 0);
     for (int i = 0; i < records; ++i) {
         record_bytes::appendRecord(bytes, project.passes.records[i], 0);
     }
@@ -47,7 +92,11 @@ bool decodeProjectFile(std::string_view bytes, Project& project) {
 
     record_bytes::tidyName(section.name);
     for (const auto& field : kSectionFloatFields) record_bytes::tidyNumber(section.*field.member);
-    const auto flags = record_bytes::recordAt<ProjectFlags>(bytes.data() + kSectionBytes, 0);
+    ProjectFlags flags;
+    if (!flagsFromStored(record_bytes::recordAt<StoredFlags>(bytes.data() + kSectionBytes, 0),
+                         flags)) {
+        return false;
+    }
 
     PassRecord records[kPassTableSize];
     for (int i = 0; i < section.passCount; ++i) {
@@ -62,26 +111,21 @@ bool decodeProjectFile(std::string_view bytes, Project& project) {
     return true;
 }
 
-bool writeProjectFile(const std::string& path, const Project& project, MessageShell& shell) {
-    if (replaceFile(path, encodeProjectFile(project))) return true;
-    shell.showMessage({"Cannot Open File", "Error"});
-    return false;
+StorageResult writeProjectFile(const std::string& path, const Project& project) {
+    return replaceFile(path, encodeProjectFile(project));
 }
 
-bool readProjectFile(const std::string& path, Project& project, MessageShell& shell) {
+StorageResult readProjectFile(const std::string& path, Project& project) {
     std::string bytes;
     // One byte past the largest project is enough to know a file is too long.
-    const FileReadStatus status = readWholeFile(path, bytes, kLargestFile + 1);
-    if (status == FileReadStatus::Missing || status == FileReadStatus::Failed) {
-        shell.showMessage({"Cannot Open File", "Error"});
-        return false;
+    if (StorageResult error = readWholeFile(path, bytes, kLargestFile + 1)) {
+        if (error->what != StorageFailure::TooLarge) return error;
+        return StorageError{StorageFailure::NotValid, path, "longer than any project file"};
     }
-    if (status != FileReadStatus::Ok || !decodeProjectFile(bytes, project)) {
-        shell.showMessage({fileNameOf(path) + " Is Not A Valid ROLVANTA (.rol) File !", "Error",
-                           MessageButtons::Ok, MessageIcon::Warning});
-        return false;
+    if (!decodeProjectFile(bytes, project)) {
+        return StorageError{StorageFailure::NotValid, path, "not a ROLVANTA project file"};
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace rolvanta

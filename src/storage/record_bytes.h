@@ -12,10 +12,9 @@
 #include <utility>
 
 #include "engine/project_records.h"
+#include "storage/file_io.h"
 
 namespace rolvanta::record_bytes {
-
-constexpr bool kLittleEndianHost = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
 
 // Reverses the bytes of every 32-bit word from offset `from` on.
 inline void swapWords(char* bytes, std::size_t from, std::size_t size) {

@@ -105,11 +105,8 @@ void writePass(ReportText& report, const PassRecord& p, int record) {
 }  // namespace
 
 ReportTime currentReportTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) return {};
-    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
-            local.tm_hour, local.tm_min,     local.tm_sec};
+    const LocalTime now = localTimeNow();
+    return {now.day, now.month, now.year, now.hour, now.minute, now.second};
 }
 
 std::string formatResultsReport(const Project& project, const std::string& title,
@@ -123,16 +120,9 @@ std::string formatResultsReport(const Project& project, const std::string& title
     return report.take();
 }
 
-bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
-                        MessageShell& shell) {
-    return writeResultsReport(path, title, project, currentReportTime(), shell);
-}
-
-bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
-                        const ReportTime& time, MessageShell& shell) {
-    if (replaceFile(path, formatResultsReport(project, title, time))) return true;
-    shell.showMessage({"Cannot Open File", "Error"});
-    return false;
+StorageResult writeResultsReport(const std::string& path, const std::string& title,
+                                 const Project& project, const ReportTime& time) {
+    return replaceFile(path, formatResultsReport(project, title, time));
 }
 
 }  // namespace rolvanta

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/project_records.h"
-#include "storage/message_shell.h"
+#include "storage/storage_error.h"
 
 namespace rolvanta {
 
@@ -31,14 +31,9 @@ ReportTime currentReportTime();
 std::string formatResultsReport(const Project& project, const std::string& title,
                                 const ReportTime& time);
 
-// Writes the report at path without ever destroying the previous file: a
-// failure shows "Cannot Open File" / "Error", leaves any old file as it was
-// and returns false.
-bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
-                        MessageShell& shell);
-
-// As above, dated with the given time instead of the clock.
-bool writeResultsReport(const std::string& path, const std::string& title, const Project& project,
-                        const ReportTime& time, MessageShell& shell);
+// Writes the report at path without ever destroying the previous file; on
+// failure any old file is as it was.
+StorageResult writeResultsReport(const std::string& path, const std::string& title,
+                                 const Project& project, const ReportTime& time);
 
 }  // namespace rolvanta

@@ -29,7 +29,7 @@ struct App {
     void startWithCustomSection(int passCount = 7) {
         run(kMenuNewProject);
         session.project.section = exampleSection(passCount);
-        session.project.flags.customEntered = 1;
+        session.project.flags.customEntered = true;
     }
 
     // The next file dialog confirms path with the filter index given.
@@ -41,7 +41,7 @@ struct App {
     std::string fileState() const {
         const ProjectFlags& f = session.project.flags;
         return std::to_string(f.projectStarted) + std::to_string(f.hasFileName) +
-               std::to_string(f.lastSaveKind) + " " + shell.title;
+               std::to_string(static_cast<int>(f.lastSaveKind)) + " " + shell.title;
     }
 
     TemporaryFolder folder;

@@ -65,7 +65,7 @@ TEST_F(ExportCommands, WriteNothingBeforeAProjectIsStartedAndComputed) {
 TEST_F(ExportCommands, WriteTheChosenFileOnceComputed) {
     startWithCustomSection(6);
     run(kMenuCompute);
-    session.currentFileTitle = "beam.rol";
+    session.fileTitle = "beam.rol";
     const Project before = session.project;
 
     chooseExport(folder / "beam.pdf");

@@ -72,9 +72,9 @@ TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
 
     for (int i = 0; i < 10; ++i) press(session, shell, kKeyRight);
     ASSERT_EQ(session.passViewCursor.index, 2);
-    shell.dialogActions[kSetupDialog] = [this] {
+    shell.dialogActions[DialogId::Setup] = [this] {
         session.project.section.passCount = 2;
-        return 0;
+        return false;
     };
     run(kMenuSetup);
     EXPECT_EQ(session.passViewCursor.index, 1) << "Setup of fewer passes";

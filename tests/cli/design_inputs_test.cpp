@@ -1,61 +1,101 @@
-// What the tool adds to the dialogs' own procedures (tested with the
-// dialogs) and what its golden cases leave out.
+// The tool's own part: reading its options strictly, and the usage errors
+// it gives for them. The rules the values then meet are tested in project/.
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <string>
 
 #include "cli/design_exports.h"
 #include "cli/design_inputs.h"
+#include "project/project_life.h"
+#include "support/temporary_folder.h"
 
 namespace rolvanta::cli {
 namespace {
 
-TEST(TakeTypedSection, TakesTenFieldsWithTheNameInWindows1252) {
-    Project project;
-    startNewProject(project);
-    ASSERT_TRUE(
-        takeTypedSection(project, "Tr\xC3\xA4ger 200 X,200,5.7,100,10.8,11,5.5,98,25,2000"));
-    EXPECT_STREQ(project.section.name, "Tr\xE4ger 20") << "Windows-1252, cut to nine bytes";
-    EXPECT_EQ(project.section.length, 2000.0f) << "the tenth field";
-    EXPECT_NEAR(project.section.area, 3176.88f, 0.001f);
-    EXPECT_EQ(project.flags.customEntered, 1);
+const char* const kGoodSection = "MB 100,100,4,75,7.2,9,4.5,98,11.5,1000";
 
-    EXPECT_FALSE(takeTypedSection(project, "A,1,1,1,1,1,1,1,1")) << "nine fields";
-    EXPECT_STREQ(project.section.name, "Tr\xE4ger 20");
+struct ToolRun {
+    int exitCode = -1;
+    std::string errors;
+};
+
+// Runs the tool with the arguments (shell words), standard output dropped.
+ToolRun runTool(const std::string& arguments) {
+    testing::TemporaryFolder folder;
+    const std::string errors = folder / "stderr";
+    const std::string command =
+        std::string(ROLVANTA_CLI) + " " + arguments + " >/dev/null 2>" + errors;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::readFileBytes(errors)};
 }
 
-// The limits are applied only when all six read as numbers other than 0;
-// the lists always are.
-TEST(ApplyCoefficients, LimitsOnlyWithAllSixValues) {
+TEST(CommandLine, EveryBadNumberIsAUsageErrorNamingTheOption) {
     const struct {
-        const char* name;
-        const char* deadLimits;
-        bool accepted;
-        float web3;  // webElongation[3]: 1.0 from the list, 1.3 from the limits, 1.14 the default
+        const char* arguments;
+        const char* names;  // what the one line must hold
     } cases[] = {
-        {"all six", "1.0,1.5", true, 1.3f},
-        {"one not a number", "x,1.5", true, 1.0f},
-        {"a pair without its comma changes nothing", "1.5", false, 1.14f},
+        {"--passes 99", "--passes: \"99\""},
+        {"--passes abc", "--passes: \"abc\""},
+        {"--passes 4", "from 5 to 13"},
+        {"--passes 7.5", "--passes: \"7.5\""},
+        {"--temperature 99999", "--temperature: \"99999\""},
+        {"--temperature 1e999", "--temperature"},
+        {"--temperature nan", "--temperature"},
+        {"--temperature 900x", "--temperature"},
+        {"--web-limits 1,abc --live-limits 1,2 --dead-limits 1,2", "--web-limits"},
+        {"--web-limits 1,0 --live-limits 1,2 --dead-limits 1,2", "--web-limits"},
+        {"--web-coefficients \"1.1 x\"", "--web-coefficients"},
+        {"--dead-coefficients \"1.1 -1\"", "--dead-coefficients"},
     };
     for (const auto& c : cases) {
-        Project project;
-        startNewProject(project);
-        applySetup(project, "5", "1000");
-        CoefficientInput input;
-        input.webList = "1.2 1.1 1";
-        input.webLimits = input.liveLimits = "1.0,1.5";
-        input.deadLimits = c.deadLimits;
-        EXPECT_EQ(applyCoefficients(project, input), c.accepted) << c.name;
-        EXPECT_NEAR(project.coefficients.webElongation[3], c.web3, 1e-5) << c.name;
-        EXPECT_EQ(project.flags.coefficientsGiven, c.accepted ? 1 : 0) << c.name;
+        const ToolRun run =
+            runTool(std::string("compute --section \"") + kGoodSection + "\" " + c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments;
+        EXPECT_NE(run.errors.find(c.names), std::string::npos) << c.arguments << ": " << run.errors;
+        EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << "one line: " << run.errors;
+    }
+}
+
+TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
+    const struct {
+        const char* text;
+        const char* names;  // empty: accepted
+    } cases[] = {
+        {"MB 100,100,4,75,7.2,0,0,90,11.5,1000", ""},
+        {"Tr\xC3\xA4ger 20,100,4,75,7.2,9,4.5,120,11.5,1000", ""},
+        {"X,abc,4,75,7.2,9,4.5,98,11.5,1000", "WEB_WIDTH"},
+        {"X,100,-4,75,7.2,9,4.5,98,11.5,1000", "WEB_THICKNESS"},
+        {"X,100,4,0,7.2,9,4.5,98,11.5,1000", "FLANGE_HEIGHT"},
+        {"X,100,4,75,7.2,-1,4.5,98,11.5,1000", "ROOT_RADIUS"},
+        {"X,100,4,75,7.2,9,4.5,80,11.5,1000", "FLANGE_SLOPE"},
+        {"X,100,4,75,7.2,9,4.5,98,11.5,1e39", "LENGTH"},
+        {"Too long a name,100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
+        {",100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
+        {"\xE2\x82\xAC\xE2\x88\x9E,100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
+        {"X,1,1,1,1,1,1,1,1", "a name and nine numbers"},
+    };
+    for (const auto& c : cases) {
+        CustomSectionFields fields;
+        const auto error = readSectionOption(c.text, fields);
+        if (*c.names == '\0') {
+            EXPECT_FALSE(error) << c.text << ": " << error->message;
+        } else {
+            ASSERT_TRUE(error) << c.text;
+            EXPECT_NE(error->message.find(c.names), std::string::npos) << error->message;
+        }
     }
 }
 
 TEST(DesignJson, NamesAreEscaped) {
     Project project;
-    startNewProject(project);
-    takeTypedSection(project, "Say \"\\\",100,4,75,7.2,9,4.5,98,11.5,1000");
+    startUpProject(project);
+    CustomSectionFields fields;
+    ASSERT_FALSE(readSectionOption("Say \"\\\",100,4,75,7.2,9,4.5,98,11.5,1000", fields));
+    takeCustomSection(project, fields);
     const std::string json = formatDesignJson(project);
     EXPECT_NE(json.find(R"("name": "Say \"\\\"",)"), std::string::npos) << json.substr(0, 60);
 }

@@ -61,7 +61,6 @@ TEST(TextPage, PageFollowsTheFlags) {
         {"typed-in section", 0, 1, 0, 0, TextPage::InputSummary},
         {"computed", 1, 1, 1, 0, TextPage::Results},
         {"computed whatever else", 0, 0, 1, 0, TextPage::Results},
-        {"flags from a damaged file", 2, 0, 0, 0, TextPage::None},
         {"graphics mode", 1, 1, 1, 1, TextPage::None},
     };
     for (const auto& c : cases) {

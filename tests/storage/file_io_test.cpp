@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "storage/file_io.h"
@@ -31,22 +32,25 @@ TEST(ReadWholeFile, TellsMissingFromUnreadable) {
         const char* name;
         std::string path;
         std::size_t maxBytes;
-        FileReadStatus expected;
+        std::optional<StorageFailure> expected;
         std::string bytes;
     } cases[] = {
-        {"whole file with a NUL inside", folder / "data", kAnyFileSize, FileReadStatus::Ok,
-         withNul},
-        {"empty file", folder / "empty", kAnyFileSize, FileReadStatus::Ok, ""},
-        {"exactly at the limit", folder / "data", 3, FileReadStatus::Ok, withNul},
-        {"past the limit", folder / "data", 2, FileReadStatus::TooLarge, ""},
-        {"no such file", folder / "none", kAnyFileSize, FileReadStatus::Missing, ""},
-        {"no such folder", folder / "none/data", kAnyFileSize, FileReadStatus::Missing, ""},
-        {"a folder", folder / "sub", kAnyFileSize, FileReadStatus::Failed, ""},
-        {"a pipe-like device", "/dev/null", kAnyFileSize, FileReadStatus::Ok, ""},
+        {"whole file with a NUL inside", folder / "data", kAnyFileSize, std::nullopt, withNul},
+        {"empty file", folder / "empty", kAnyFileSize, std::nullopt, ""},
+        {"exactly at the limit", folder / "data", 3, std::nullopt, withNul},
+        {"past the limit", folder / "data", 2, StorageFailure::TooLarge, ""},
+        {"no such file", folder / "none", kAnyFileSize, StorageFailure::Missing, ""},
+        {"no such folder", folder / "none/data", kAnyFileSize, StorageFailure::Missing, ""},
+        {"a folder", folder / "sub", kAnyFileSize, StorageFailure::CannotRead, ""},
+        {"a pipe-like device", "/dev/null", kAnyFileSize, std::nullopt, ""},
     };
     for (const auto& c : cases) {
         std::string bytes = "left over";
-        EXPECT_EQ(readWholeFile(c.path, bytes, c.maxBytes), c.expected) << c.name;
+        const StorageResult error = readWholeFile(c.path, bytes, c.maxBytes);
+        EXPECT_EQ(error ? std::optional(error->what) : std::nullopt, c.expected) << c.name;
+        if (error) {
+            EXPECT_EQ(error->path, c.path) << c.name;
+        }
         EXPECT_EQ(bytes, c.bytes) << c.name;
     }
 }
@@ -54,10 +58,10 @@ TEST(ReadWholeFile, TellsMissingFromUnreadable) {
 TEST(ReplaceFile, ReplacesTheFileItNamesKeepingItsPermissions) {
     TemporaryFolder folder;
     const std::string path = folder / "beam.rol";
-    ASSERT_TRUE(replaceFile(path, "first, longer content"));
+    ASSERT_FALSE(replaceFile(path, "first, longer content"));
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     ASSERT_EQ(symlink("beam.rol", (folder / "link.rol").c_str()), 0);
-    ASSERT_TRUE(replaceFile(folder / "link.rol", "second"));
+    ASSERT_FALSE(replaceFile(folder / "link.rol", "second"));
 
     EXPECT_EQ(readFileBytes(path), "second");
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.rol"));
@@ -72,7 +76,11 @@ TEST(ReplaceFile, FailsWithoutHarmWhereItCannotWrite) {
     std::filesystem::create_directory(folder / "sub");
     for (const std::string& path :
          {std::string(), folder / "none/beam.rol", folder / "sub", std::string("/dev/full")}) {
-        EXPECT_FALSE(replaceFile(path, "bytes")) << "'" << path << "'";
+        const StorageResult error = replaceFile(path, "bytes");
+        ASSERT_TRUE(error) << "'" << path << "'";
+        EXPECT_EQ(error->what, StorageFailure::CannotWrite);
+        EXPECT_EQ(error->path, path);
+        EXPECT_FALSE(error->reason.empty()) << "the system's reason";
     }
     EXPECT_EQ(folder.listing(), "sub\n");
 }
@@ -97,7 +105,7 @@ TEST(ReplaceFile, FailureLeavesTheOldFileAsItWas) {
         ASSERT_EQ(chmod(path.c_str(), c.fileMode), 0);
         ASSERT_EQ(chmod(folder.path().c_str(), c.folderMode), 0);
         const std::string large(64 * 1024, 'x');
-        EXPECT_EQ(runInChild(c.limits, [&] { return replaceFile(path, large) ? 0 : 1; }), 1)
+        EXPECT_EQ(runInChild(c.limits, [&] { return replaceFile(path, large) ? 1 : 0; }), 1)
             << c.name;
         EXPECT_EQ(readFileBytes(path), kOld) << c.name;
         EXPECT_EQ(folder.listing(), "beam.rol\n") << c.name;

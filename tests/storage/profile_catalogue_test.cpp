@@ -13,7 +13,6 @@
 #include "support/catalogue_fixture.h"
 #include "support/child_process.h"
 #include "support/example_section.h"
-#include "support/recording_message_shell.h"
 
 namespace rolvanta {
 namespace {
@@ -22,7 +21,6 @@ using testing::catalogueBytes;
 using testing::namesOf;
 using testing::profile;
 using testing::readFileBytes;
-using testing::RecordingMessageShell;
 using testing::writeFileBytes;
 using Names = std::vector<std::string>;
 
@@ -43,7 +41,7 @@ TEST(ProfileCatalogue, LoadsInNameOrder) {
          {"JB 150#2", "LB 200#1", "MB 100#3"}},
         {"bytes, not numbers",
          {profile("MB 150", 1), profile("MB 1000", 2), profile("MB 100", 3)},
-         {"MB 100#3", "MB 1000#2", "MB 150#1"}},
+         {"MB 100#3", "MB 150#1", "MB 1000#2"}},
         {"upper case first", {profile("mb", 1), profile("MB", 2)}, {"MB#2", "mb#1"}},
         {"unsigned bytes", {profile("\xE4", 1), profile("z", 2)}, {"z#2", "\xE4#1"}},
         {"a later equal name first",
@@ -103,33 +101,31 @@ TEST(ProfileCatalogue, DecodeTidiesEveryRecord) {
 
 class CatalogueFolder : public testing::CatalogueFixture {
   protected:
-    RecordingMessageShell shell;
     ProfileList list;
 };
 
 TEST_F(CatalogueFolder, LoadTakesTheWorkingFileElseTheInstalledOne) {
     writeFileBytes(files.installed, catalogueBytes({profile("MB 100", 2)}));
     writeCatalogue({profile("LB 200", 1)});
-    EXPECT_TRUE(loadProfileCatalogue(list, files));
+    EXPECT_FALSE(loadProfileCatalogue(list, files));
     EXPECT_EQ(namesOf(list), Names{"LB 200#1"});
 
     writeCatalogue({});
-    EXPECT_TRUE(loadProfileCatalogue(list, files));
+    EXPECT_FALSE(loadProfileCatalogue(list, files));
     EXPECT_TRUE(list.empty()) << "an empty working file is an empty catalogue";
 
     std::filesystem::remove(files.working);
-    EXPECT_TRUE(loadProfileCatalogue(list, files));
+    EXPECT_FALSE(loadProfileCatalogue(list, files));
     EXPECT_EQ(namesOf(list), Names{"MB 100#2"});
 
     // A working file that cannot be read does not fall back to another one,
     // and with no file at all the list stays as it was.
     std::filesystem::create_directory(files.working);
-    EXPECT_FALSE(loadProfileCatalogue(list, files));
+    EXPECT_TRUE(loadProfileCatalogue(list, files));
     std::filesystem::remove(files.installed);
     std::filesystem::remove(files.working);
-    EXPECT_FALSE(loadProfileCatalogue(list, files));
+    EXPECT_TRUE(loadProfileCatalogue(list, files));
     EXPECT_EQ(namesOf(list), Names{"MB 100#2"});
-    EXPECT_TRUE(shell.shown.empty());
 }
 
 TEST_F(CatalogueFolder, AppendRewritesTheFileInNameOrder) {
@@ -139,8 +135,7 @@ TEST_F(CatalogueFolder, AppendRewritesTheFileInNameOrder) {
     std::strcpy(section.name, "LB 200");
     section.mass = 2.0f;
 
-    ASSERT_TRUE(appendCustomProfile(list, section, files, shell));
-    EXPECT_TRUE(shell.shown.empty());
+    ASSERT_FALSE(appendCustomProfile(list, section, files));
     const std::string bytes = readFileBytes(files.working);
     ASSERT_EQ(bytes.size(), 3 * 96u);
     EXPECT_EQ(bytes.substr(96 + 88, 8), std::string(8, '\0')) << "link words";
@@ -155,16 +150,16 @@ TEST_F(CatalogueFolder, AppendRewritesTheFileInNameOrder) {
 
     // The new record went before the equal name; a reload turns them round.
     writeCatalogue({profile("MB 100", 1)});
-    ASSERT_TRUE(appendCustomProfile(list, testing::exampleSection(), files, shell));
+    ASSERT_FALSE(appendCustomProfile(list, testing::exampleSection(), files));
     EXPECT_EQ(namesOf(list), (Names{"MB 100#100", "MB 100#1"}));
-    ASSERT_TRUE(loadProfileCatalogue(list, files));
+    ASSERT_FALSE(loadProfileCatalogue(list, files));
     EXPECT_EQ(namesOf(list), (Names{"MB 100#1", "MB 100#100"}));
 }
 
 TEST_F(CatalogueFolder, AppendWithoutAWorkingFileStartsFromTheInstalledOne) {
     const std::string installed = catalogueBytes({profile("JB 150", 1)});
     writeFileBytes(files.installed, installed);
-    ASSERT_TRUE(appendCustomProfile(list, testing::exampleSection(), files, shell));
+    ASSERT_FALSE(appendCustomProfile(list, testing::exampleSection(), files));
     EXPECT_EQ(namesOf(readCatalogue()), (Names{"JB 150#1", "MB 100#100"}));
     EXPECT_EQ(readFileBytes(files.installed), installed);
 
@@ -172,7 +167,7 @@ TEST_F(CatalogueFolder, AppendWithoutAWorkingFileStartsFromTheInstalledOne) {
     std::filesystem::remove(files.working);
     std::filesystem::remove(files.installed);
     list = loadedFrom({profile("WB 150", 1)});
-    ASSERT_TRUE(appendCustomProfile(list, testing::exampleSection(), files, shell));
+    ASSERT_FALSE(appendCustomProfile(list, testing::exampleSection(), files));
     EXPECT_EQ(namesOf(readCatalogue()), (Names{"MB 100#100", "WB 150#1"}));
 }
 
@@ -181,24 +176,41 @@ TEST_F(CatalogueFolder, AppendRefusalsLeaveTheFileAsItWas) {
     BeamSection noLength = testing::exampleSection();
     noLength.length = 0.0f;
     writeFileBytes(files.working, old);
-    EXPECT_FALSE(appendCustomProfile(list, noLength, files, shell));
+    const StorageResult refused = appendCustomProfile(list, noLength, files);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->what, StorageFailure::Refused);
     EXPECT_EQ(readFileBytes(files.working), old);
 
     std::filesystem::remove(files.working);
     std::filesystem::create_directory(files.working);  // there, but not readable as a file
-    EXPECT_FALSE(appendCustomProfile(list, testing::exampleSection(), files, shell));
+    const StorageResult unreadable = appendCustomProfile(list, testing::exampleSection(), files);
+    ASSERT_TRUE(unreadable);
+    EXPECT_EQ(unreadable->what, StorageFailure::CannotRead);
     EXPECT_TRUE(std::filesystem::is_directory(files.working));
     EXPECT_TRUE(list.empty());
+}
 
-    ASSERT_EQ(shell.shown.size(), 2u);
-    EXPECT_EQ(shell.shown[0].text,
-              "The length of the beam is 0, so its mass per unit length is undefined: the "
-              "profile was not added");
-    EXPECT_EQ(shell.shown[1].text, "Cannot read file profile.dat, so the profile was not added");
-    for (const auto& shown : shell.shown) {
-        EXPECT_EQ(shown.caption, "Error");
-        EXPECT_EQ(shown.owner, MessageOwner::None);
+TEST_F(CatalogueFolder, AFileOverTheSizeLimitIsRefused) {
+    writeFileBytes(files.working, std::string(kLargestCatalogue + 96, '\0'));
+    const StorageResult error = loadProfileCatalogue(list, files);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->what, StorageFailure::TooLarge);
+    EXPECT_EQ(error->path, files.working);
+}
+
+TEST(ProfileList, NaturalOrderSeriesThenSizeAsANumber) {
+    std::vector<ProfileRecord> records;
+    for (const char* name : {"LB 600", "LB 75", "JB 175", "LB 100", "JB 150", "MB 1000", "MB 90"}) {
+        ProfileRecord record{};
+        std::strcpy(record.name, name);
+        records.push_back(record);
     }
+    ProfileList list;
+    list.assignFromFileOrder(records);
+    std::vector<std::string> names;
+    for (const ProfileRecord& record : list) names.emplace_back(record.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"JB 150", "JB 175", "LB 75", "LB 100", "LB 600",
+                                               "MB 90", "MB 1000"}));
 }
 
 TEST_F(CatalogueFolder, FailedWriteKeepsTheOldFileAndTheNewRecordInMemory) {
@@ -209,12 +221,9 @@ TEST_F(CatalogueFolder, FailedWriteKeepsTheOldFileAndTheNewRecordInMemory) {
 
     // 0: refused with the message; the list holds the old and the new record.
     const int result = testing::runInChild(testing::unprivileged(), [&] {
-        RecordingMessageShell childShell;
-        if (appendCustomProfile(list, testing::exampleSection(), files, childShell)) return 1;
-        if (childShell.shown.size() != 1 ||
-            childShell.shown[0].text != "Cannot open file profile.dat") {
-            return 2;
-        }
+        const StorageResult error = appendCustomProfile(list, testing::exampleSection(), files);
+        if (!error) return 1;
+        if (error->what != StorageFailure::CannotWrite) return 2;
         return list.size() == 2 ? 0 : 3;
     });
     EXPECT_EQ(result, 0);

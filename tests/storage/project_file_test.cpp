@@ -7,19 +7,18 @@
 
 #include "storage/project_file.h"
 #include "support/example_section.h"
-#include "support/recording_message_shell.h"
 #include "support/temporary_folder.h"
 
 namespace rolvanta {
 namespace {
 
-using testing::RecordingMessageShell;
 using testing::sameBytes;
 
 // A computed project whose every field has a recognisable value.
 Project savedProject(int passCount) {
     Project project = testing::computedProject(passCount);
-    project.flags = {1, 0, 1, 0, 7, 1, 1, 1, 1, 1, 2};
+    project.flags = {true, false, true, false,           true, true, true,
+                     true, true,  true, SaveKind::Report};
     return project;
 }
 
@@ -27,7 +26,10 @@ Project savedProject(int passCount) {
 // read replaces and what it leaves.
 Project otherProject() {
     Project project{};
-    std::memset(&project, 0x5A, sizeof project);
+    std::memset(&project.section, 0x5A, sizeof project.section);
+    std::memset(&project.coefficients, 0x5A, sizeof project.coefficients);
+    std::memset(&project.passes, 0x5A, sizeof project.passes);
+    project.flags.customEntered = true;
     project.section.name[0] = '\0';
     return project;
 }
@@ -55,7 +57,7 @@ TEST(ProjectFile, RoundTripIsBitForBit) {
         const Project before = loaded;
         ASSERT_TRUE(decodeProjectFile(bytes, loaded)) << passCount;
         EXPECT_TRUE(sameBytes(loaded.section, saved.section)) << passCount;
-        EXPECT_TRUE(sameBytes(loaded.flags, saved.flags)) << passCount;
+        EXPECT_EQ(loaded.flags, saved.flags) << passCount;
         // Records past the pass count and the coefficients are not in the file.
         for (int k = 0; k < kPassTableSize; ++k) {
             const Project& source = k < passCount ? saved : before;
@@ -114,7 +116,31 @@ TEST(ProjectFile, ReadingTidiesNamesAndNumbers) {
     EXPECT_EQ(loaded.passes.records[3].liveFlangeRoot, saved.passes.records[3].liveFlangeRoot);
 }
 
-TEST(ProjectFile, FailuresAreShownAndChangeNothing) {
+TEST(ProjectFile, FlagsOtherThanZeroOrOneMakeTheFileNotValid) {
+    const std::string good = encodeProjectFile(savedProject(5));
+    EXPECT_EQ(good.substr(128, 44), std::string("\1\0\0\0\0\0\0\0\1\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0"
+                                                "\1\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0\2\0\0\0",
+                                                44));
+    const struct {
+        const char* name;
+        std::size_t at;  // the flag's first byte
+        char value;
+        bool valid;
+    } cases[] = {
+        {"computed = 2", 128 + 7 * 4, 2, false}, {"a flag of -1", 128 + 0 * 4, -1, false},
+        {"save kind 3", 128 + 10 * 4, 3, false}, {"save kind 0", 128 + 10 * 4, 0, true},
+        {"a flag of 0", 128 + 9 * 4, 0, true},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = good;
+        bytes[c.at] = c.value;
+        if (c.value < 0) bytes.replace(c.at, 4, "\xFF\xFF\xFF\xFF");
+        Project project = otherProject();
+        EXPECT_EQ(decodeProjectFile(bytes, project), c.valid) << c.name;
+    }
+}
+
+TEST(ProjectFile, FailuresComeBackAsValuesAndChangeNothing) {
     testing::TemporaryFolder folder;
     testing::writeFileBytes(folder / "short.rol",
                             encodeProjectFile(savedProject(5)).substr(0, 300));
@@ -122,33 +148,25 @@ TEST(ProjectFile, FailuresAreShownAndChangeNothing) {
     const struct {
         const char* name;
         std::string path;
-        std::string text;
-        MessageIcon icon;
+        StorageFailure what;
     } cases[] = {
-        {"no such file", folder / "none.rol", "Cannot Open File", MessageIcon::None},
-        {"a folder", folder / "sub.rol", "Cannot Open File", MessageIcon::None},
-        {"cut short", folder / "short.rol", "short.rol Is Not A Valid ROLVANTA (.rol) File !",
-         MessageIcon::Warning},
-        {"far too long", "/dev/zero", "zero Is Not A Valid ROLVANTA (.rol) File !",
-         MessageIcon::Warning},
+        {"no such file", folder / "none.rol", StorageFailure::Missing},
+        {"a folder", folder / "sub.rol", StorageFailure::CannotRead},
+        {"cut short", folder / "short.rol", StorageFailure::NotValid},
+        {"far too long", "/dev/zero", StorageFailure::NotValid},
     };
     for (const auto& c : cases) {
-        RecordingMessageShell shell;
         Project project = otherProject();
-        EXPECT_FALSE(readProjectFile(c.path, project, shell)) << c.name;
+        const StorageResult error = readProjectFile(c.path, project);
+        ASSERT_TRUE(error) << c.name;
+        EXPECT_EQ(error->what, c.what) << c.name;
+        EXPECT_EQ(error->path, c.path) << c.name;
         EXPECT_TRUE(sameBytes(project, otherProject())) << c.name;
-        ASSERT_EQ(shell.shown.size(), 1u) << c.name;
-        EXPECT_EQ(shell.shown[0].text, c.text) << c.name;
-        EXPECT_EQ(shell.shown[0].caption, "Error") << c.name;
-        EXPECT_EQ(shell.shown[0].icon, c.icon) << c.name;
     }
-
-    RecordingMessageShell shell;
-    EXPECT_FALSE(writeProjectFile(folder / "none/beam.rol", savedProject(5), shell));
-    EXPECT_FALSE(writeProjectFile("/dev/full", savedProject(5), shell));
-    ASSERT_EQ(shell.shown.size(), 2u);
-    for (const auto& shown : shell.shown) {
-        EXPECT_EQ(shown.text + " / " + shown.caption, "Cannot Open File / Error");
+    for (const std::string& path : {folder / "none/beam.rol", std::string("/dev/full")}) {
+        const StorageResult error = writeProjectFile(path, savedProject(5));
+        ASSERT_TRUE(error) << path;
+        EXPECT_EQ(error->what, StorageFailure::CannotWrite) << path;
     }
 }
 

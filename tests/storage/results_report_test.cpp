@@ -7,7 +7,6 @@
 
 #include "storage/results_report.h"
 #include "support/example_section.h"
-#include "support/recording_message_shell.h"
 #include "support/temporary_folder.h"
 
 namespace rolvanta {
@@ -87,16 +86,14 @@ TEST(ResultsReport, TitleAndNameAreWindows1252) {
     EXPECT_EQ(valueAfter(report, "Beam Name\t\t: "), "");
 }
 
-TEST(ResultsReport, FailedWriteIsShownAndReported) {
+TEST(ResultsReport, FailedWriteComesBackAsAValue) {
     testing::TemporaryFolder folder;
-    testing::RecordingMessageShell shell;
-    EXPECT_FALSE(
-        writeResultsReport(folder / "none/beam.txt", "beam.txt", computedProject(), shell));
-    EXPECT_FALSE(writeResultsReport("/dev/full", "full", computedProject(), shell));
-    ASSERT_EQ(shell.shown.size(), 2u);
-    for (const auto& shown : shell.shown) {
-        EXPECT_EQ(shown.text + " / " + shown.caption, "Cannot Open File / Error");
-    }
+    const StorageResult error =
+        writeResultsReport(folder / "none/beam.txt", "beam.txt", computedProject(), {});
+    ASSERT_TRUE(error);
+    EXPECT_EQ(describeStorageError(*error),
+              "cannot write " + folder / "none/beam.txt" + ": No such file or directory");
+    EXPECT_TRUE(writeResultsReport("/dev/full", "full", computedProject(), {}));
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ class CatalogueFixture : public ::testing::Test {
     }
 
     void writeCatalogue(const std::vector<ProfileRecord>& records) const {
-        ASSERT_TRUE(replaceFile(files.working, catalogueBytes(records)));
+        ASSERT_FALSE(replaceFile(files.working, catalogueBytes(records)));
     }
     std::vector<ProfileRecord> readCatalogue() const {
         return decodeProfileRecords(readFileBytes(files.working));

@@ -48,4 +48,7 @@ bool sameBytes(const Record& a, const Record& b) {
     return std::memcmp(&a, &b, sizeof(Record)) == 0;
 }
 
+// A project's flags are not plain bytes: compare them as values.
+inline bool sameBytes(const Project& a, const Project& b) { return sameProject(a, b); }
+
 }  // namespace rolvanta::testing

@@ -39,10 +39,10 @@ class FakeShell : public Shell {
     void setToolbarShown(bool shown) override { toolbarShown = shown; }
     void showDisplayMode(int graphicsMode) override { displayShown = graphicsMode; }
 
-    int runDialog(const std::string& resourceName) override {
-        dialogsRun.push_back(resourceName);
-        const auto action = dialogActions.find(resourceName);
-        return action == dialogActions.end() ? 0 : action->second();
+    bool runDialog(DialogId dialog) override {
+        dialogsRun.push_back(dialog);
+        const auto action = dialogActions.find(dialog);
+        return action != dialogActions.end() && action->second();
     }
 
     void openHelp() override { ++helpOpened; }
@@ -58,12 +58,12 @@ class FakeShell : public Shell {
     // Scripts.
     std::deque<MessageAnswer> answers;
     std::deque<FileDialogChoice> fileChoices;
-    std::map<std::string, std::function<int()>> dialogActions;
+    std::map<DialogId, std::function<bool()>> dialogActions;
 
     // What was asked.
     std::vector<MessageRequest> messages;
     std::vector<std::string> fileDialogs;  // "open" or "save", in order
-    std::vector<std::string> dialogsRun;
+    std::vector<DialogId> dialogsRun;
     std::string title;
     int repaints = 0;
     int rectRepaints = 0;

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "storage/message_shell.h"
+#include "project/message_shell.h"
 
 namespace rolvanta::testing {
 

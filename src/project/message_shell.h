@@ -1,10 +1,8 @@
 #pragma once
 
-// The part of the program's shell that shows message boxes. Operations that
-// meet a failure or have a notice for the user show it here, in a modal box
-// with a fixed text and caption. The desktop program shows a real message
-// box; the command-line tool prints "Caption: text" to standard error; tests
-// record what was shown and script the answers.
+// The part of the desktop program's shell that shows message boxes: a modal
+// box with a fixed text and caption. The main window and the open dialog
+// show real boxes; tests record what was shown and script the answers.
 
 #include <string>
 
@@ -26,7 +24,7 @@ struct MessageRequest {
 };
 
 class MessageShell {
-public:
+  public:
     virtual ~MessageShell() = default;
 
     // Shows the box and waits for the answer (Ok for an OK box).

@@ -1,0 +1,116 @@
+#include "project/project_life.h"
+
+#include "engine/pass_schedule.h"
+#include "storage/project_file.h"
+#include "storage/results_report.h"
+
+namespace rolvanta {
+
+void startUpProject(Project& project) {
+    resetProjectFlags(project.flags);
+    resetBeamSection(project.section);
+    loadDefaultCoefficients(project.coefficients);
+}
+
+void beginNewProject(Project& project) {
+    resetProjectFlags(project.flags);
+    resetBeamSection(project.section);
+    project.flags.projectStarted = true;
+}
+
+StorageResult openProjectFile(ProjectDocument& document, const std::string& path,
+                              const std::string& title) {
+    Project opened = document.project;
+    if (StorageResult error = readProjectFile(path, opened)) return error;
+    // What the file says of these four is about the session that saved it.
+    opened.flags.lastSaveKind = SaveKind::ProjectFile;
+    opened.flags.projectStarted = true;
+    opened.flags.customEntered = true;  // an opened project can be computed at once
+    opened.flags.hasFileName = true;
+    document.project = opened;
+    document.filePath = path;
+    document.fileTitle = title;
+    return std::nullopt;
+}
+
+std::optional<SaveKind> saveKindOfFileType(int filterIndex) {
+    switch (filterIndex) {
+        case 1:
+            return SaveKind::ProjectFile;
+        case 2:
+            return SaveKind::Report;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string pathWithExtension(const std::string& path, SaveKind kind) {
+    const char* extension = kind == SaveKind::ProjectFile ? ".rol"
+                            : kind == SaveKind::Report    ? ".txt"
+                                                          : nullptr;
+    if (extension == nullptr || path.find(extension) != std::string::npos) return path;
+    return path + extension;
+}
+
+StorageResult saveProjectTo(ProjectDocument& document, const SaveTarget& target) {
+    StorageResult error;
+    switch (target.kind) {
+        case SaveKind::ProjectFile:
+            error = writeProjectFile(target.path, document.project);
+            break;
+        case SaveKind::Report:
+            error = writeResultsReport(target.path, target.title, document.project,
+                                       currentReportTime());
+            break;
+        case SaveKind::Nothing:
+            return StorageError{StorageFailure::Refused, target.path, "no file type chosen"};
+    }
+    if (error) return error;
+    // The flags change only after the write, so the file holds them as they
+    // were before this save.
+    document.filePath = target.path;
+    document.fileTitle = target.title;
+    document.project.flags.lastSaveKind = target.kind;
+    return std::nullopt;
+}
+
+void markSavedAs(Project& project) {
+    project.flags.projectStarted = true;
+    project.flags.hasFileName = true;
+}
+
+std::optional<SaveTarget> currentSaveTarget(const ProjectDocument& document) {
+    const SaveKind kind = document.project.flags.lastSaveKind;
+    // A file name without a kind cannot come from a save or an open; Save As
+    // asks where and how rather than write nothing and claim success.
+    if (!document.project.flags.hasFileName || kind == SaveKind::Nothing) return std::nullopt;
+    return SaveTarget{document.filePath, document.fileTitle, kind};
+}
+
+std::string startUpTitle() { return std::string(kProgramName) + " - Start New Project"; }
+
+std::string newProjectTitle() { return std::string(kProgramName) + " - New Project Started"; }
+
+std::string fileTitle(const ProjectDocument& document) {
+    const std::string title = document.filePath.empty() ? "no name" : document.fileTitle;
+    return std::string(kProgramName) + " - " + title + " ( " + document.filePath + " )";
+}
+
+MissingStep computePrecondition(const ProjectFlags& flags) {
+    if (!flags.projectStarted) return MissingStep::Project;
+    if (flags.customEntered) return MissingStep::Nothing;
+    if (!flags.standardChosen) return MissingStep::Profile;
+    if (!flags.setupDone) return MissingStep::Setup;
+    if (!flags.coefficientsGiven) return MissingStep::Coefficients;
+    return MissingStep::Nothing;
+}
+
+MissingStep computeProject(Project& project) {
+    const MissingStep missing = computePrecondition(project.flags);
+    if (missing != MissingStep::Nothing) return missing;
+    project.flags.computed = true;
+    computeDesign(project);
+    return MissingStep::Nothing;
+}
+
+}  // namespace rolvanta

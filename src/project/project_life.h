@@ -1,0 +1,88 @@
+#pragma once
+
+// The life of a project, for every front end: start-up, New, Open, Save and
+// Save As (the flags, the current file, its kind and the window title they
+// leave), and Compute with its precondition. Reading and writing go through
+// the storage layer; failures come back as values and change nothing.
+
+#include <optional>
+#include <string>
+
+#include "engine/project_records.h"
+#include "storage/storage_error.h"
+
+namespace rolvanta {
+
+// The program's name: the first word of every window title.
+inline constexpr const char* kProgramName = "ROLVANTA";
+
+// The project and the file it belongs to.
+struct ProjectDocument {
+    Project project{};
+    // The file as the last accepted file dialog gave it (with the extension
+    // a save appended), and its name without the folder.
+    std::string filePath;
+    std::string fileTitle;
+};
+
+// The empty project of a program that has just started: flags cleared, the
+// empty section and the default coefficients.
+void startUpProject(Project& project);
+
+// New Project: the flags and the section reset (the coefficients stay), and
+// the project started.
+void beginNewProject(Project& project);
+
+// Open Project: the project read from path and the flags that an opened
+// project always has (saved as a project file, started, ready to compute,
+// with a file name). On failure nothing changes.
+StorageResult openProjectFile(ProjectDocument& document, const std::string& path,
+                              const std::string& title);
+
+// Where and in which kind a save writes.
+struct SaveTarget {
+    std::string path;   // with its extension
+    std::string title;  // the file's name without the folder
+    SaveKind kind = SaveKind::Nothing;
+};
+
+// The kind of file of a file dialog's type index: 1 ".rol", 2 ".txt".
+std::optional<SaveKind> saveKindOfFileType(int filterIndex);
+
+// The path a save writes for the kind: ".rol" or ".txt" appended unless the
+// path already contains it anywhere.
+std::string pathWithExtension(const std::string& path, SaveKind kind);
+
+// Writes the project in the target's kind. On success the project belongs
+// to the file and lastSaveKind names the kind; the file holds the flags as
+// they were before this save. On failure nothing changes.
+StorageResult saveProjectTo(ProjectDocument& document, const SaveTarget& target);
+
+// Save As after a good write: the project is started and has a file name.
+void markSavedAs(Project& project);
+
+// The target of Save Project: the document's own file in its last kind;
+// empty when it has none (Save As asks for one).
+std::optional<SaveTarget> currentSaveTarget(const ProjectDocument& document);
+
+// Window titles.
+std::string startUpTitle();                              // "ROLVANTA - Start New Project"
+std::string newProjectTitle();                           // "ROLVANTA - New Project Started"
+std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <title> ( <path> )"
+
+// What Compute still needs, the first missing step.
+enum class MissingStep {
+    Nothing,       // Compute can run
+    Project,       // no project started
+    Profile,       // no section taken, typed or opened
+    Setup,         // a catalogue beam without a Setup
+    Coefficients,  // a catalogue beam without coefficients
+};
+
+MissingStep computePrecondition(const ProjectFlags& flags);
+
+// Compute: when nothing is missing, the hot section and the pass schedule,
+// and computed set. Returns what was missing (Nothing when it computed).
+MissingStep computeProject(Project& project);
+
+}  // namespace rolvanta
