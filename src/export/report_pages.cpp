@@ -129,32 +129,39 @@ void addHeader(Page& page, PageSize size, const std::string& beamName, const std
     b.line(kMargin, kMargin + 14.0, right, kMargin + 14.0, kRuleGrey, 0.3);
 }
 
-// Pass 1: the label, value and unit columns twice side by side. Returns
-// the y below it.
+struct ValueRow {
+    std::string label, value, unit;
+};
+
+// Pass 1 as the report lists it, the pass count before the temperature.
+std::vector<ValueRow> sectionRows(const BeamSection& s) {
+    std::vector<ValueRow> rows;
+    for (const SectionRow& row : kSectionRows) {
+        if (row.member == &BeamSection::temperature) {
+            rows.push_back({"Number Of Passes", std::to_string(s.passCount), ""});
+        }
+        rows.push_back({row.label, reportNumber(s.*row.member), row.unit});
+    }
+    return rows;
+}
+
+// Pass 1: label, value and unit, in two columns side by side. Returns the
+// y below it.
 double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
     PageBuilder b(page);
     b.text(kMargin, y, "Pass 1 (Required Dimensions Before Cooling)", PageFont::Heading);
     y += 6.0;
-    const int rows = (static_cast<int>(std::size(kSectionRows)) + 2) / 2;  // with Number Of Passes
+    const std::vector<ValueRow> rows = sectionRows(s);
+    const int perColumn = static_cast<int>(rows.size() + 1) / 2;
     const double half = (size.width - 2 * kMargin) / 2;
-    for (int i = 0; i <= static_cast<int>(std::size(kSectionRows)); ++i) {
-        const double x = kMargin + (i < rows ? 0.0 : half);
-        const double rowY = y + (i % rows) * kRow;
-        std::string label, value, unit;
-        if (i == 13) {  // the report lists the pass count before the temperature
-            label = "Number Of Passes";
-            value = std::to_string(s.passCount);
-        } else {
-            const SectionRow& row = kSectionRows[i < 13 ? i : i - 1];
-            label = row.label;
-            value = reportNumber(s.*row.member);
-            unit = row.unit;
-        }
-        b.text(x, rowY, label);
-        b.text(x + half - 22.0, rowY, value, PageFont::Body, TextAlign::Right);
-        b.text(x + half - 20.0, rowY, unit, PageFont::Small, TextAlign::Left, kGrey);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const double x = kMargin + (i < perColumn ? 0.0 : half);
+        const double rowY = y + (i % perColumn) * kRow;
+        b.text(x, rowY, rows[i].label);
+        b.text(x + half - 22.0, rowY, rows[i].value, PageFont::Body, TextAlign::Right);
+        b.text(x + half - 20.0, rowY, rows[i].unit, PageFont::Small, TextAlign::Left, kGrey);
     }
-    return y + rows * kRow + 4.0;
+    return y + perColumn * kRow + 4.0;
 }
 
 constexpr double kLabelColumn = 46.0;
