@@ -60,6 +60,14 @@ void setDisplayMode(Session& session, Shell& shell, int wanted) {
     }
 }
 
+void openStartFile(Session& session, Shell& shell, const std::string& path,
+                   const std::string& title) {
+    if (!openProjectFromPath(session, shell, path, title)) return;
+    shell.setScrollBarsEnabled(true);
+    fitPassViewCursor(session);
+    shell.repaint();
+}
+
 bool confirmClose(Session& session, Shell& shell) {
     if (!hasUnsavedChanges(session)) return true;
     const MessageAnswer answer = shell.showMessage(

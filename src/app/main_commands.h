@@ -28,6 +28,12 @@ void computeProject(Session& session, Shell& shell);
 // nothing.
 void setDisplayMode(Session& session, Shell& shell, int wanted);
 
+// Opens the project file the program was started with, as Open Project
+// would open it; a file that cannot be opened leaves the empty start as it
+// was, its reason shown.
+void openStartFile(Session& session, Shell& shell, const std::string& path,
+                   const std::string& title);
+
 // Closing the window or Exit: true when the program may end. Unsaved changes
 // are offered for saving first (Yes / No / Cancel); Cancel, or a save that
 // did not happen, keeps the program running.

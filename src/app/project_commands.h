@@ -36,6 +36,12 @@ void newProject(Session& session, Shell& shell);
 // Open Project. True when the dialog was confirmed, whatever happened next.
 bool openProject(Session& session, Shell& shell);
 
+// Opens the project file at path (title: its name without the directory) as
+// Open Project opens a file chosen with the project file type. True when the
+// project was read; otherwise the reason has been shown and nothing changed.
+bool openProjectFromPath(Session& session, Shell& shell, const std::string& path,
+                         const std::string& title);
+
 // Save Project: rewrites the project's file in its last kind, or asks for a
 // file as Save As does when the project has none.
 void saveProject(Session& session, Shell& shell);

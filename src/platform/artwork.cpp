@@ -176,15 +176,19 @@ QImage drawToolbarStrip() {
     return strip;
 }
 
-QImage drawProgramIcon() {
-    QImage icon(32, 32, QImage::Format_ARGB32);
+QImage drawProgramIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     p.setPen(Qt::NoPen);
     p.setBrush(kNavy);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 5, 5);
-    // The rolls above and below the beam.
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(0.5, 0.5, 31, 31), 5, 5);
+    p.drawPath(tile);
+    // The rolls above and below the beam, cut off at the tile's edge.
+    p.setClipPath(tile);
     p.setBrush(kSteel.lighter(130));
     p.drawEllipse(QRectF(4, -14, 24, 20));
     p.drawEllipse(QRectF(4, 26, 24, 20));

@@ -2,7 +2,8 @@
 
 // The program's own pictures, drawn here rather than stored: the toolbar
 // tiles, the program icon and the welcome picture "Bitmap.bmp" (which the
-// build writes beside the program with rolvanta-pictures). Drawing them
+// build writes beside the program with rolvanta-pictures, as it writes the
+// icon in every size of the desktop's icon theme). Drawing them
 // needs a QGuiApplication for the fonts.
 
 #include <QImage>
@@ -22,8 +23,11 @@ QPixmap drawToolbarTile(int tile);
 // The toolbar strip: every tile side by side, 176 x 15 pixels.
 QImage drawToolbarStrip();
 
-// The 32 x 32 program icon: an I-beam between a pair of rolls.
-QImage drawProgramIcon();
+// The program icon, size x size pixels: an I-beam between a pair of rolls.
+QImage drawProgramIcon(int size = 32);
+
+// The sizes the icon is installed in, for the desktop's icon theme.
+constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 // The welcome picture, kWelcomePictureWidth x kWelcomePictureHeight.
 QImage drawWelcomePicture();

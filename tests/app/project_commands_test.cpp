@@ -147,6 +147,37 @@ TEST_F(ProjectCommands, OpenReplacesTheProjectWithoutAskingAndOverridesFourFlags
     EXPECT_EQ(flags.computed, 1) << "an opened project can be computed at once";
 }
 
+// The file named on the command line opens as Open Project opens one;
+// one that cannot be opened leaves the empty start, its reason shown.
+TEST_F(ProjectCommands, StartFileOpensAsOpenProjectOrLeavesTheEmptyStart) {
+    writeFileBytes(path("short.rol"), std::string(100, 'x'));
+    const struct {
+        const char* name;
+        const char* file;
+        std::string state;
+        std::string message;
+    } cases[] = {
+        {"a project file", "beam.rol", "111 ROLVANTA - beam.rol ( " + path("beam.rol") + " )", ""},
+        {"a missing file", "missing.rol", "000 ROLVANTA - Start New Project",
+         "Error: Cannot Open File"},
+        {"a file cut short", "short.rol", "000 ROLVANTA - Start New Project",
+         "Error: short.rol Is Not A Valid ROLVANTA (.rol) File !"},
+        {"a report", "beam.txt", "000 ROLVANTA - Start New Project",
+         "Error: beam.txt Is Not A Valid ROLVANTA (.rol) File !"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        App started;
+        if (std::string(c.file) == "beam.rol") projectOnDisk(c.file);
+        openStartFile(started.session, started.shell, path(c.file), c.file);
+        EXPECT_EQ(started.fileState(), c.state);
+        std::string message;
+        for (const MessageRequest& m : started.shell.messages) message += m.caption + ": " + m.text;
+        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(started.shell.scrollBarsEnabled, c.message.empty());
+    }
+}
+
 TEST_F(ProjectCommands, AFailedSaveKeepsTheProjectForAnotherTry) {
     // A project whose file's folder has gone: Save says so, not "Saved File",
     // and New Project's Yes keeps the project.
