@@ -33,7 +33,7 @@ namespace {
 
 using namespace rolvanta;
 
-constexpr QSize kWindow(1280, 1024);
+constexpr QSize kWindow(1920, 1080);
 
 struct GlTarget {
     QOffscreenSurface surface;
@@ -69,73 +69,81 @@ PassViewCursor cursorAt(int index) {
     return cursor;
 }
 
-// Building and drawing the overview of a full 15-record pass table.
-void BM_OverviewFrameOfFifteenPasses(benchmark::State& state) {
-    if (target == nullptr) return state.SkipWithError("no OpenGL context");
-    const Project project = computedProject(15);
-    const PassColours colours = makePassColours();
-    const PassViewCursor cursor = cursorAt(0);
-    for (auto _ : state) {
-        GlLineCanvas canvas(kWindow, 1.0);
-        renderPassView(canvas, project, cursor, colours);
-        glFinish();
-    }
-}
-// The renderer works in threads of its own: wall-clock time is what counts.
-BENCHMARK(BM_OverviewFrameOfFifteenPasses)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-// A single pass with its dimension panel and caption, texts painted too.
-void BM_SinglePassFrameWithTexts(benchmark::State& state) {
-    if (target == nullptr) return state.SkipWithError("no OpenGL context");
-    const Project project = computedProject(13);
-    const PassColours colours = makePassColours();
-    const PassViewCursor cursor = cursorAt(5);
-    const PassViewFonts fonts = makePassViewFonts();
-    QOpenGLPaintDevice device(kWindow);
-    for (auto _ : state) {
-        GlLineCanvas canvas(kWindow, 1.0);
-        renderPassView(canvas, project, cursor, colours);
-        {
-            QPainter painter(&device);
-            canvas.paintTexts(painter, fonts);
-        }
-        glFinish();
-    }
-}
-BENCHMARK(BM_SinglePassFrameWithTexts)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-// The frame logic alone: outlines, colours and texts, drawn nowhere.
-class NullCanvas : public LineCanvas {
-  public:
-    void clear() override {}
-    void setViewport(int, int, int, int) override {}
-    void setLineWidth(float) override {}
-    void setColour(Rgb) override {}
-    void drawLineLoop(const OutlinePoint* points, int) override {
-        benchmark::DoNotOptimize(points);
-    }
-    void drawLine(OutlinePoint, OutlinePoint) override {}
-    void drawText(TextFont, OutlinePoint, std::string_view text) override {
-        benchmark::DoNotOptimize(text.data());
-    }
-    void pushMatrix() override {}
-    void popMatrix() override {}
-};
-
-void BM_OverviewFrameLogicOnly(benchmark::State& state) {
-    const Project project = computedProject(15);
-    const PassColours colours = makePassColours();
-    const PassViewCursor cursor = cursorAt(0);
-    NullCanvas canvas;
-    for (auto _ : state) renderPassView(canvas, project, cursor, colours);
-}
-BENCHMARK(BM_OverviewFrameLogicOnly);
-
+// Processor time of the whole process, Mesa's threads included.
 double processSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
 }
+
+const ViewGeometry kGeometry{double(kWindow.width()), double(kWindow.height()), 1.0};
+
+// Laying out and drawing the overview of a full 15-record pass table, with
+// its pass labels and legend, texts painted too.
+void BM_OverviewFrameOfFifteenPasses(benchmark::State& state) {
+    if (target == nullptr) return state.SkipWithError("no OpenGL context");
+    const Project project = computedProject(15);
+    const PassColours colours = makePassColours();
+    const PassViewCursor cursor = cursorAt(0);
+    const PassViewFonts fonts;
+    const PassViewZoom zoom;
+    QOpenGLPaintDevice device(kWindow);
+    const double before = processSeconds();
+    for (auto _ : state) {
+        GlLineCanvas canvas(kWindow, 1.0, fonts);
+        renderPassView(canvas, project, cursor, colours, zoom, kGeometry);
+        {
+            QPainter painter(&device);
+            canvas.paintTexts(painter);
+        }
+        glFinish();
+    }
+    // What the frame costs on an idle machine, whatever else runs now.
+    state.counters["process_cpu_us"] = benchmark::Counter((processSeconds() - before) * 1e6 /
+                                                          static_cast<double>(state.iterations()));
+}
+// The renderer works in threads of its own: wall-clock time is what counts.
+BENCHMARK(BM_OverviewFrameOfFifteenPasses)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A single pass with its dimension lines, panel and caption.
+void BM_SinglePassFrameWithTexts(benchmark::State& state) {
+    if (target == nullptr) return state.SkipWithError("no OpenGL context");
+    const Project project = computedProject(13);
+    const PassColours colours = makePassColours();
+    const PassViewCursor cursor = cursorAt(5);
+    const PassViewFonts fonts;
+    const PassViewZoom zoom;
+    QOpenGLPaintDevice device(kWindow);
+    const double before = processSeconds();
+    for (auto _ : state) {
+        GlLineCanvas canvas(kWindow, 1.0, fonts);
+        renderPassView(canvas, project, cursor, colours, zoom, kGeometry);
+        {
+            QPainter painter(&device);
+            canvas.paintTexts(painter);
+        }
+        glFinish();
+    }
+    // What the frame costs on an idle machine, whatever else runs now.
+    state.counters["process_cpu_us"] = benchmark::Counter((processSeconds() - before) * 1e6 /
+                                                          static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_SinglePassFrameWithTexts)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The layout alone: outlines, label places, legend, measured texts.
+void BM_OverviewLayoutOnly(benchmark::State& state) {
+    const Project project = computedProject(15);
+    const PassColours colours = makePassColours();
+    const PassViewCursor cursor = cursorAt(0);
+    const PassViewFonts fonts;
+    const PassViewZoom zoom;
+    for (auto _ : state) {
+        PassViewFrame frame;
+        layoutPassView(frame, project, cursor, colours, zoom, kGeometry, fonts);
+        benchmark::DoNotOptimize(frame.labels);
+    }
+}
+BENCHMARK(BM_OverviewLayoutOnly)->Unit(benchmark::kMicrosecond);
 
 // The main window in graphics mode after Compute, left alone: the view
 // draws when something it shows changes, so idle it takes next to nothing.

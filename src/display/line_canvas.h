@@ -1,14 +1,14 @@
 #pragma once
 
-// What the pass view needs from a 2-D line renderer. Positions are in the
-// drawing space 0..1000 on both axes, mapped onto the current viewport;
-// viewports are in window pixels from the bottom-left corner. Nothing here
+// What the pass view needs from a 2-D line renderer. Positions are in pixels
+// of the view at a device pixel ratio of 1, from its top-left corner, y
+// downwards; the renderer scales them to its device pixels. Nothing here
 // reports failure: a renderer that cannot draw simply shows nothing.
 
 #include <cstdint>
 #include <string_view>
 
-#include "display/section_outline.h"
+#include "display/view_transform.h"
 
 namespace rolvanta {
 
@@ -23,29 +23,48 @@ struct Rgb {
     friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
 };
 
-// The two text faces of the view, both "Times": the caption 32 pixels high,
-// the labels of the dimension panel 15 pixels.
+// The two text faces of the view, both the program's serif: the caption with
+// an em of 28 pixels, and the labels of the panel, the dimension lines, the
+// passes and the legend with an em of 15 pixels (at a pixel ratio of 1; the
+// renderer scales them with the ratio). Drawn without antialiasing.
 enum class TextFont { caption, label };
 
-class LineCanvas {
-  public:
-    virtual ~LineCanvas() = default;
+// The measures of a text in a face, in view pixels.
+struct TextExtent {
+    double width = 0;
+    double ascent = 0;   // above the baseline
+    double descent = 0;  // below it
 
-    // Clears the whole window to black.
+    double height() const { return ascent + descent; }
+};
+
+class TextMeasure {
+  public:
+    virtual ~TextMeasure() = default;
+    // The text is Windows-1252 bytes; an empty text gives the face's ascent
+    // and descent with no width.
+    virtual TextExtent measureText(TextFont font, std::string_view text) const = 0;
+};
+
+class LineCanvas : public TextMeasure {
+  public:
+    // Clears the whole view to black.
     virtual void clear() = 0;
-    virtual void setViewport(int x, int y, int width, int height) = 0;
-    virtual void setLineWidth(float width) = 0;
-    // The colour of the lines and texts that follow.
+    // Lines and texts that follow show only inside the rectangle; a clip
+    // with no area lifts the clip.
+    virtual void setClip(const ViewRect& rect) = 0;
+    // Width of the lines that follow in device pixels.
+    virtual void setLineWidth(float devicePixels) = 0;
+    // The colour of the lines, fills and texts that follow.
     virtual void setColour(Rgb colour) = 0;
     // One closed loop through count points.
-    virtual void drawLineLoop(const OutlinePoint* points, int count) = 0;
-    virtual void drawLine(OutlinePoint from, OutlinePoint to) = 0;
-    // Text whose first glyph starts on its baseline at the raster position,
-    // in the current colour, unscaled by the viewport. The text is
-    // Windows-1252 bytes.
-    virtual void drawText(TextFont font, OutlinePoint rasterPosition, std::string_view text) = 0;
-    virtual void pushMatrix() = 0;
-    virtual void popMatrix() = 0;
+    virtual void drawLineLoop(const ViewPoint* points, int count) = 0;
+    // count / 2 separate segments, from ends[0] to ends[1] and so on.
+    virtual void drawLines(const ViewPoint* ends, int count) = 0;
+    virtual void fillRect(const ViewRect& rect) = 0;
+    // Text whose first glyph starts on its baseline at the point, in the
+    // current colour. The text is Windows-1252 bytes.
+    virtual void drawText(TextFont font, ViewPoint baseline, std::string_view text) = 0;
 };
 
 }  // namespace rolvanta

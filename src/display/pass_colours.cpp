@@ -1,6 +1,7 @@
 #include "display/pass_colours.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace rolvanta {
@@ -40,6 +41,36 @@ PassColours makePassColours() {
 
 Rgb passColour(const PassColours& colours, int position) {
     return colours.entries[std::clamp(position, 0, kPassTableSize - 1)];
+}
+
+namespace {
+double linearChannel(std::uint8_t value) {
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(Rgb colour) {
+    return 0.2126 * linearChannel(colour.red) + 0.7152 * linearChannel(colour.green) +
+           0.0722 * linearChannel(colour.blue);
+}
+}  // namespace
+
+double contrastRatio(Rgb a, Rgb b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb lightenedToContrast(Rgb colour, Rgb background, double ratio) {
+    const auto towardsWhite = [](std::uint8_t value, int step) {
+        return static_cast<std::uint8_t>(value + (255 - value) * step / 255);
+    };
+    for (int step = 0; step < 255; ++step) {
+        const Rgb mixed{towardsWhite(colour.red, step), towardsWhite(colour.green, step),
+                        towardsWhite(colour.blue, step)};
+        if (contrastRatio(mixed, background) >= ratio) return mixed;
+    }
+    return {255, 255, 255};
 }
 
 }  // namespace rolvanta

@@ -20,4 +20,14 @@ PassColours makePassColours();
 // The colour of a position, which is bounded to the table.
 Rgb passColour(const PassColours& colours, int position);
 
+// The contrast of two colours as the web's accessibility guidelines reckon
+// it: (L1 + 0.05) / (L2 + 0.05) of their relative luminances, lighter first;
+// 1 for the same colour, 21 for white on black.
+double contrastRatio(Rgb a, Rgb b);
+
+// The colour mixed with white in the smallest step that gives at least the
+// contrast asked for against the background; the colour itself when it
+// already does.
+Rgb lightenedToContrast(Rgb colour, Rgb background, double ratio);
+
 }  // namespace rolvanta

@@ -1,152 +1,388 @@
 #include "display/pass_view.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <string_view>
 
 namespace rolvanta {
 
 namespace {
-constexpr float kLineWidth = 1.5f;
-constexpr Rgb kPanelColour{64, 128, 128};
-constexpr Rgb kSeparatorGrey{128, 128, 128};
-// Where the caption's baseline starts, in the drawing space.
-constexpr OutlinePoint kCaptionPosition{400.0f, 100.0f};
-// Overview viewports beyond this would be refused by the renderer anyway.
-constexpr double kLargestViewport = 16384.0;
+// How far the dimension lines stand off the outline, how far their
+// extension lines run past them, and the size of their arrows.
+constexpr double kDimensionOffset = 26;
+constexpr double kExtensionOvershoot = 5;
+constexpr double kArrowLength = 8;
+constexpr double kArrowHalfWidth = 3;
+constexpr double kTextGap = 5;
 
-// A label followed by a number, formatted as "%.2f" or "%d" would in the C
-// locale (the view shows "." as the decimal point whatever the user's
-// locale), in a buffer on the stack: frames allocate nothing.
-class LabelText {
-  public:
-    explicit LabelText(std::string_view label) {
-        std::memcpy(buffer_, label.data(), label.size());
-        length_ = label.size();
-    }
-    LabelText& fixed2(double value) {
-        return append(std::to_chars(buffer_ + length_, buffer_ + sizeof buffer_, value,
-                                    std::chars_format::fixed, 2));
-    }
-    LabelText& integer(int value) {
-        return append(std::to_chars(buffer_ + length_, buffer_ + sizeof buffer_, value));
-    }
-    std::string_view text() const { return {buffer_, length_}; }
+// A text cut to the frame's buffer.
+FrameText textOf(std::string_view text) {
+    FrameText out;
+    out.length = std::min(text.size(), sizeof out.chars);
+    std::memcpy(out.chars, text.data(), out.length);
+    return out;
+}
 
-  private:
-    LabelText& append(std::to_chars_result result) {
-        // A float has at most 39 integer digits, far inside the buffer.
-        if (result.ec == std::errc()) length_ = static_cast<std::size_t>(result.ptr - buffer_);
-        return *this;
-    }
+// Numbers formatted as "%.2f" or "%d" would in the C locale: the view shows
+// "." as the decimal point whatever the user's locale.
+FrameText fixed2(double value) {
+    FrameText out;
+    // A float has at most 39 integer digits, far inside the buffer.
+    const auto result =
+        std::to_chars(out.chars, out.chars + sizeof out.chars, value, std::chars_format::fixed, 2);
+    out.length = result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - out.chars) : 0;
+    return out;
+}
 
-    char buffer_[96];
-    std::size_t length_ = 0;
-};
+FrameText withNumber(std::string_view prefix, int number) {
+    FrameText out = textOf(prefix);
+    const auto result = std::to_chars(out.chars + out.length, out.chars + sizeof out.chars, number);
+    if (result.ec == std::errc()) out.length = static_cast<std::size_t>(result.ptr - out.chars);
+    return out;
+}
 
 struct PanelLine {
-    float y;
     std::string_view label;
     float PassRecord::*value;
 };
 
-constexpr PanelLine kPanelLines[] = {
-    {900, "WEB WIDTH : ", &PassRecord::passWidth},
-    {850, "WEB THICKNESS :", &PassRecord::webThickness},
-    {800, "WEB AREA : ", &PassRecord::webArea},
-    {750, "DEAD FLANGE HEIGHT : ", &PassRecord::deadFlangeHeight},
-    {700, "DEAD FLANGE THICKNESS : ", &PassRecord::deadFlangeThickness},
-    {650, "DEAD FLANGE ROOT : ", &PassRecord::deadFlangeRoot},
-    {600, "DEAD FLANGE TIP : ", &PassRecord::deadFlangeTip},
-    {550, "DEAD FLANGE AREA : ", &PassRecord::deadFlangeArea},
-    {500, "LIVE FLANGE HEIGHT : ", &PassRecord::liveFlangeHeight},
-    {450, "LIVE FLANGE THICKNESS : ", &PassRecord::liveFlangeThickness},
-    {400, "LIVE FLANGE ROOT : ", &PassRecord::liveFlangeRoot},
-    {350, "LIVE FLANGE TIP : ", &PassRecord::liveFlangeTip},
-    {300, "LIVE FLANGE AREA : ", &PassRecord::liveFlangeArea},
+// The heading first; then each dimension with its label.
+constexpr std::string_view kPanelHeading = "   ( ALL DIMENSIONS IN MM )";
+constexpr PanelLine kPanelLines[kPanelLineCount - 1] = {
+    {"WEB WIDTH :", &PassRecord::passWidth},
+    {"WEB THICKNESS :", &PassRecord::webThickness},
+    {"WEB AREA :", &PassRecord::webArea},
+    {"DEAD FLANGE HEIGHT :", &PassRecord::deadFlangeHeight},
+    {"DEAD FLANGE THICKNESS :", &PassRecord::deadFlangeThickness},
+    {"DEAD FLANGE ROOT :", &PassRecord::deadFlangeRoot},
+    {"DEAD FLANGE TIP :", &PassRecord::deadFlangeTip},
+    {"DEAD FLANGE AREA :", &PassRecord::deadFlangeArea},
+    {"LIVE FLANGE HEIGHT :", &PassRecord::liveFlangeHeight},
+    {"LIVE FLANGE THICKNESS :", &PassRecord::liveFlangeThickness},
+    {"LIVE FLANGE ROOT :", &PassRecord::liveFlangeRoot},
+    {"LIVE FLANGE TIP :", &PassRecord::liveFlangeTip},
+    {"LIVE FLANGE AREA :", &PassRecord::liveFlangeArea},
 };
-constexpr float kPanelLeft = 5.0f;
 
-void drawSinglePass(LineCanvas& canvas, const Project& project, int index,
-                    const PassColours& colours) {
-    const int position = index - 1;
-    // The cursor's own bounds keep it inside the table; a cursor that was
-    // set some other way shows nothing rather than memory past the table.
-    if (position < 0 || position >= kPassTableSize) return;
-    const PassRecord& record = project.passes.records[position];
-    const SectionOutline outline = computeSectionOutline(position, record);
-
-    canvas.setViewport(0, 0, 100, 500);
-    drawDimensionPanel(canvas, record);
-
-    canvas.setViewport(100, 0, 900, 1000);
-    drawPanelSeparator(canvas);
-
-    // The caption takes the outline's colour.
-    canvas.setColour(passColour(colours, position));
-    drawSectionOutline(canvas, outline);
-    canvas.drawText(TextFont::caption, kCaptionPosition,
-                    LabelText("PASS : ").integer(position + 2).text());
+ViewOutline toView(const SectionOutline& outline, const ViewTransform& transform) {
+    ViewOutline view;
+    for (int i = 0; i < kOutlinePointCount; ++i)
+        view.points[i] = transform.toView(outline.points[i]);
+    return view;
 }
 
-void drawOverview(LineCanvas& canvas, const Project& project, const PassColours& colours) {
+void addSegment(ViewDimension& d, ViewPoint a, ViewPoint b) {
+    if (d.lineEnds + 2 > static_cast<int>(std::size(d.lines))) return;
+    d.lines[d.lineEnds++] = a;
+    d.lines[d.lineEnds++] = b;
+}
+
+// An open arrow with its tip at `tip`, its barbs back along the unit
+// direction (ux, uy).
+void addArrow(ViewDimension& d, ViewPoint tip, double ux, double uy) {
+    const double bx = tip.x + ux * kArrowLength;
+    const double by = tip.y + uy * kArrowLength;
+    addSegment(d, tip, {bx - uy * kArrowHalfWidth, by + ux * kArrowHalfWidth});
+    addSegment(d, tip, {bx + uy * kArrowHalfWidth, by - ux * kArrowHalfWidth});
+}
+
+ViewDimension viewDimension(const DimensionLine& line, const ViewTransform& transform) {
+    ViewDimension d;
+    const ViewPoint from = transform.toView(line.from);
+    const ViewPoint to = transform.toView(line.to);
+    for (int i = 0; i < 2; ++i) {
+        addSegment(d, transform.toView(line.extensionFrom[i]),
+                   transform.toView(line.extensionTo[i]));
+    }
+    const double length = std::hypot(to.x - from.x, to.y - from.y);
+    const double ux = length > 0 ? (to.x - from.x) / length : 0;
+    const double uy = length > 0 ? (to.y - from.y) / length : 0;
+    if (length >= 2 * kArrowLength + 4) {
+        addSegment(d, from, to);
+        addArrow(d, from, ux, uy);
+        addArrow(d, to, -ux, -uy);
+    } else {
+        // Too short for arrows inside: they point in from outside.
+        const double reach = kArrowLength + 6;
+        addSegment(d, {from.x - ux * reach, from.y - uy * reach},
+                   {to.x + ux * reach, to.y + uy * reach});
+        addArrow(d, from, -ux, -uy);
+        addArrow(d, to, ux, uy);
+    }
+    char text[64];
+    dimensionText(line, text);
+    d.text = textOf(text);
+    return d;
+}
+
+void layoutSinglePass(PassViewFrame& frame, const Project& project, int position,
+                      const PassColours& colours, const PassViewZoom& zoom,
+                      const ViewGeometry& geometry, const TextMeasure& measure) {
+    const PassRecord& record = project.passes.records[position];
+    frame.drawn = true;
+    frame.outlineCount = 1;
+    frame.colours[0] = passColour(colours, position);
+
+    // The panel down the left-hand side.
+    PanelLineExtent extents[kPanelLineCount];
+    frame.panelLabels[0] = kPanelHeading;
+    frame.panelValues[0] = FrameText{};
+    for (int i = 1; i < kPanelLineCount; ++i) {
+        frame.panelLabels[i] = kPanelLines[i - 1].label;
+        frame.panelValues[i] = fixed2(record.*kPanelLines[i - 1].value);
+    }
+    for (int i = 0; i < kPanelLineCount; ++i) {
+        extents[i] = {measure.measureText(TextFont::label, frame.panelLabels[i]),
+                      measure.measureText(TextFont::label, frame.panelValues[i].view())};
+        if (frame.panelValues[i].length == 0) extents[i].value.width = 0;
+    }
+    frame.panel = layoutPanel(
+        extents, kPanelLineCount,
+        {kViewMargin, kViewMargin, geometry.width / 2, geometry.height - 2 * kViewMargin});
+    frame.separatorX = std::round(frame.panel.box.right() + kViewMargin) + 0.5;
+
+    // The caption under the drawing.
+    frame.caption = withNumber("PASS : ", position + 2);
+    const TextExtent caption = measure.measureText(TextFont::caption, frame.caption.view());
+    const double left = frame.separatorX + kViewMargin;
+    const double bottom = geometry.height - kViewMargin - caption.height() - kTextGap;
+    frame.drawingArea = {left, kViewMargin, std::max(1.0, geometry.width - kViewMargin - left),
+                         std::max(1.0, bottom - kViewMargin)};
+    frame.clip = {frame.separatorX + 1, 0, std::max(0.0, geometry.width - frame.separatorX - 1),
+                  geometry.height};
+
+    // Room beside the outline for the dimension lines and their values.
+    const SectionDimensions measured = sectionDimensions(position, record, 0, 0);
+    double textWidth = 0;
+    TextExtent label = measure.measureText(TextFont::label, "");
+    for (int i = 1; i < kDimensionLineCount; ++i) {
+        char text[64];
+        dimensionText(measured.lines[i], text);
+        textWidth = std::max(textWidth, measure.measureText(TextFont::label, text).width);
+    }
+    ViewPadding padding;
+    padding.left = kDimensionOffset + kExtensionOvershoot + kTextGap + textWidth + 2;
+    padding.bottom = kDimensionOffset + kTextGap + label.height() + 2;
+    padding.top = padding.right = 6;
+
+    const SectionOutline outline = computeSectionOutline(position, record);
+    DrawingBox box;
+    box.add(outline);
+    frame.fit = fitTransform(box, frame.drawingArea, padding);
+    frame.transform = zoomedTransform(zoom, frame.fit, frame.drawingArea);
+    frame.outlines[0] = toView(outline, frame.transform);
+
+    // The caption centred under the fitted drawing, where it stays when the
+    // drawing is zoomed or moved.
+    double middle = frame.drawingArea.centre().x;
+    if (!box.empty) {
+        middle = frame.fit.toView({toDrawingFloat((box.minX + box.maxX) / 2), 0}).x;
+    }
+    const double rightmost = geometry.width - kViewMargin - caption.width;
+    frame.captionAt = {std::max(left, std::min(rightmost, middle - caption.width / 2)),
+                       geometry.height - kViewMargin - caption.descent};
+
+    const double scale = frame.transform.scale;
+    const SectionDimensions dimensions =
+        sectionDimensions(position, record, kDimensionOffset / scale, kExtensionOvershoot / scale);
+    for (int i = 0; i < kDimensionLineCount; ++i) {
+        ViewDimension& d = frame.dimensions[i];
+        d = viewDimension(dimensions.lines[i], frame.transform);
+        const double width = measure.measureText(TextFont::label, d.text.view()).width;
+        const ViewPoint from = frame.transform.toView(dimensions.lines[i].from);
+        const ViewPoint to = frame.transform.toView(dimensions.lines[i].to);
+        if (i == 0) {
+            d.textAt = {(from.x + to.x) / 2 - width / 2, from.y + kTextGap + label.ascent};
+        } else {
+            d.textAt = {from.x - kExtensionOvershoot - kTextGap - width,
+                        (from.y + to.y) / 2 + (label.ascent - label.descent) / 2};
+        }
+    }
+    // The web's value between the two flange heights' values: keep the
+    // three a line apart (the view's y runs down, the upper legs first).
+    const double apart = label.height() + 2;
+    ViewPoint& upper = frame.dimensions[3].textAt;
+    const ViewPoint& web = frame.dimensions[2].textAt;
+    ViewPoint& lower = frame.dimensions[1].textAt;
+    upper.y = std::min(upper.y, web.y - apart);
+    lower.y = std::max(lower.y, web.y + apart);
+}
+
+void layoutOverview(PassViewFrame& frame, const Project& project, const PassColours& colours,
+                    const PassViewZoom& zoom, const ViewGeometry& geometry,
+                    const TextMeasure& measure) {
     // Every record the schedule computed, one more than the single-pass view
     // reaches: the pass that enters the first stand of the mill.
     const int count = scheduledRecordCount(project.section);
-    const int size = overviewViewportSize(project.section);
-    for (int position = 0; position < count; ++position) {
-        const SectionOutline outline =
-            computeSectionOutline(position, project.passes.records[position]);
-        canvas.setColour(passColour(colours, position));
-        canvas.setViewport(0, 0, size, size);
-        drawSectionOutline(canvas, outline);
+    frame.outlineCount = count;
+    if (count == 0) return;
+    frame.drawn = true;
+
+    SectionOutline outlines[kPassTableSize];
+    DrawingBox box;
+    TextExtent sizes[kPassTableSize];
+    TextExtent widest;
+    for (int i = 0; i < count; ++i) {
+        outlines[i] = computeSectionOutline(i, project.passes.records[i]);
+        box.add(outlines[i]);
+        frame.colours[i] = passColour(colours, i);
+        frame.labelTexts[i] = withNumber("", i + 2);
+        sizes[i] = measure.measureText(TextFont::label, frame.labelTexts[i].view());
+        if (sizes[i].width > widest.width) widest = sizes[i];
     }
+
+    const ViewRect area{kViewMargin, kViewMargin, std::max(1.0, geometry.width - 2 * kViewMargin),
+                        std::max(1.0, geometry.height - 2 * kViewMargin)};
+    const double room = labelRoom(widest);
+    const ViewPadding padding{room, room, room, room};
+    const TextExtent heading = measure.measureText(TextFont::label, "PASS");
+    // The legend across the top or down the right, whichever leaves the
+    // drawing larger.
+    double bestScale = -1;
+    for (LegendPlace place : {LegendPlace::topBand, LegendPlace::rightColumn}) {
+        const LegendLayout legend = layoutLegend(count, heading, widest, area, place);
+        const ViewRect rest = areaBesideLegend(area, legend, place);
+        const ViewTransform fit = fitTransform(box, rest, padding);
+        if (fit.scale > bestScale) {
+            bestScale = fit.scale;
+            frame.legend = legend;
+            frame.drawingArea = rest;
+            frame.fit = fit;
+        }
+    }
+    frame.transform = zoomedTransform(zoom, frame.fit, frame.drawingArea);
+    frame.clip = {0, 0, geometry.width, geometry.height};
+    for (int i = 0; i < count; ++i) frame.outlines[i] = toView(outlines[i], frame.transform);
+    placeOutlineLabels(frame.outlines, sizes, count, area, frame.legend.box, frame.labels);
 }
 }  // namespace
 
-void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCursor& cursor,
-                    const PassColours& colours) {
-    canvas.clear();
-    canvas.pushMatrix();
-    canvas.setLineWidth(kLineWidth);
+Rgb panelValueColour() { return lightenedToContrast(kPanelTealColour, kViewBackground, 4.5); }
+
+float outlineWidth(double pixelRatio) {
+    return static_cast<float>(std::max(1.0, 1.5 * pixelRatio));
+}
+
+float thinLineWidth(double pixelRatio) { return static_cast<float>(std::max(1.0, pixelRatio)); }
+
+void layoutPassView(PassViewFrame& frame, const Project& project, const PassViewCursor& cursor,
+                    const PassColours& colours, const PassViewZoom& zoom,
+                    const ViewGeometry& geometry, const TextMeasure& measure) {
+    frame.overview = cursor.overview;
+    frame.drawn = false;
+    frame.outlineCount = 0;
+    frame.legend = LegendLayout{};
+    frame.outlineWidth = outlineWidth(geometry.pixelRatio);
+    frame.thinWidth = thinLineWidth(geometry.pixelRatio);
+    frame.drawingArea = {0, 0, std::max(1.0, geometry.width), std::max(1.0, geometry.height)};
+    frame.clip = frame.drawingArea;
+    frame.fit = frame.transform = fitTransform(DrawingBox{}, frame.drawingArea, {});
     if (cursor.overview) {
-        drawOverview(canvas, project, colours);
-    } else {
-        drawSinglePass(canvas, project, cursor.index, colours);
+        layoutOverview(frame, project, colours, zoom, geometry, measure);
+        return;
     }
-    canvas.popMatrix();
+    // The cursor's own bounds keep it inside the table; a cursor that was
+    // set some other way shows nothing rather than memory past the table.
+    const int position = cursor.index - 1;
+    if (position < 0 || position >= kPassTableSize) return;
+    layoutSinglePass(frame, project, position, colours, zoom, geometry, measure);
 }
 
-void drawDimensionPanel(LineCanvas& canvas, const PassRecord& record) {
-    canvas.pushMatrix();
-    canvas.setColour(kPanelColour);
-    canvas.drawText(TextFont::label, {kPanelLeft, 950}, "   ( ALL DIMENSIONS IN MM )");
-    for (const PanelLine& line : kPanelLines) {
-        canvas.drawText(TextFont::label, {kPanelLeft, line.y},
-                        LabelText(line.label).fixed2(record.*line.value).text());
+void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
+    canvas.clear();
+    if (!frame.drawn) return;
+    if (!frame.overview) {
+        canvas.setColour(kViewTextColour);
+        for (int i = 0; i < frame.panel.count; ++i) {
+            canvas.drawText(TextFont::label, frame.panel.label[i], frame.panelLabels[i]);
+        }
+        canvas.setColour(panelValueColour());
+        for (int i = 0; i < frame.panel.count; ++i) {
+            if (frame.panelValues[i].length == 0) continue;
+            canvas.drawText(TextFont::label, frame.panel.value[i], frame.panelValues[i].view());
+        }
+        canvas.setLineWidth(frame.thinWidth);
+        canvas.setColour(kSeparatorGrey);
+        const ViewPoint separator[2] = {{frame.separatorX, 0}, {frame.separatorX, 1e5}};
+        canvas.drawLines(separator, 2);
     }
-    canvas.popMatrix();
+
+    canvas.setClip(frame.clip);
+    canvas.setLineWidth(frame.outlineWidth);
+    for (int i = 0; i < frame.outlineCount; ++i) {
+        canvas.setColour(frame.colours[i]);
+        canvas.drawLineLoop(frame.outlines[i].points, kOutlinePointCount);
+    }
+    canvas.setLineWidth(frame.thinWidth);
+    if (frame.overview) {
+        canvas.setColour(kLeaderColour);
+        for (int i = 0; i < frame.outlineCount; ++i) {
+            if (!frame.labels[i].placed) continue;
+            const ViewPoint leader[2] = {frame.labels[i].anchor, frame.labels[i].leaderEnd};
+            canvas.drawLines(leader, 2);
+        }
+        canvas.setColour(kViewTextColour);
+        for (int i = 0; i < frame.outlineCount; ++i) {
+            if (!frame.labels[i].placed) continue;
+            canvas.drawText(TextFont::label, frame.labels[i].baseline, frame.labelTexts[i].view());
+        }
+        // The legend over whatever a zoomed drawing shows beneath it.
+        const LegendLayout& legend = frame.legend;
+        canvas.setColour(kViewBackground);
+        canvas.fillRect({legend.box.left - 6, legend.box.top - 4, legend.box.width + 12,
+                         legend.box.height + 8});
+        canvas.setColour(kViewTextColour);
+        canvas.drawText(TextFont::label, legend.heading, "PASS");
+        for (int i = 0; i < legend.count; ++i) {
+            canvas.setColour(frame.colours[i]);
+            canvas.fillRect(legend.swatch[i]);
+            // A light rim keeps the darkest colours in sight.
+            const ViewRect& s = legend.swatch[i];
+            const ViewPoint rim[5] = {{s.left, s.top},
+                                      {s.right(), s.top},
+                                      {s.right(), s.bottom()},
+                                      {s.left, s.bottom()},
+                                      {s.left, s.top}};
+            canvas.setColour(kLeaderColour);
+            canvas.drawLineLoop(rim, 4);
+            canvas.setColour(kViewTextColour);
+            canvas.drawText(TextFont::label, legend.number[i], frame.labelTexts[i].view());
+        }
+        canvas.setClip({});
+        return;
+    }
+    canvas.setColour(kDimensionLineColour);
+    for (const ViewDimension& d : frame.dimensions) canvas.drawLines(d.lines, d.lineEnds);
+    canvas.setColour(kViewTextColour);
+    for (const ViewDimension& d : frame.dimensions) {
+        canvas.drawText(TextFont::label, d.textAt, d.text.view());
+    }
+    canvas.setClip({});
+    canvas.drawText(TextFont::caption, frame.captionAt, frame.caption.view());
 }
 
-void drawPanelSeparator(LineCanvas& canvas) {
-    canvas.pushMatrix();
-    canvas.setColour(kSeparatorGrey);
-    canvas.drawLine({105, 0}, {105, 2000});
-    canvas.popMatrix();
+void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCursor& cursor,
+                    const PassColours& colours, const PassViewZoom& zoom,
+                    const ViewGeometry& geometry) {
+    PassViewFrame frame;
+    layoutPassView(frame, project, cursor, colours, zoom, geometry, canvas);
+    drawPassView(canvas, frame);
 }
 
-void drawSectionOutline(LineCanvas& canvas, const SectionOutline& outline) {
-    canvas.pushMatrix();
-    canvas.drawLineLoop(outline.points, kOutlinePointCount);
-    canvas.popMatrix();
-}
-
-int overviewViewportSize(const BeamSection& section) {
-    // The web width's millimetres taken as pixels, truncated towards zero.
-    const double side = double{section.webWidth} + 100.0;
-    if (!(side > 0.0)) return 0;
-    return static_cast<int>(std::fmin(side, kLargestViewport));
+void zoomByKey(PassViewZoom& zoom, const PassViewFrame& frame, ViewZoomKey key) {
+    switch (key) {
+        case ViewZoomKey::fit:
+            zoom = PassViewZoom{};
+            return;
+        case ViewZoomKey::zoomIn:
+            zoomAbout(zoom, frame.fit, frame.drawingArea, frame.drawingArea.centre(), kZoomStep);
+            return;
+        case ViewZoomKey::zoomOut:
+            zoomAbout(zoom, frame.fit, frame.drawingArea, frame.drawingArea.centre(),
+                      1 / kZoomStep);
+            return;
+    }
 }
 
 }  // namespace rolvanta

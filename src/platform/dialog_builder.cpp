@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include <cmath>
 
 #include "engine/windows1252.h"
+#include "platform/fonts.h"
 
 namespace rolvanta {
 
@@ -111,19 +111,9 @@ QIcon paintedBeamIcon() {
 
 QFont dialogFont(const DialogTemplate& dialog) {
     // The template's face is a Windows bitmap font; its metric twin here is
-    // a sans-serif outline face of about the same average width.
-    QString family = QString::fromLatin1(dialog.fontName);
-    if (!QFontDatabase::hasFamily(family)) {
-        for (const char* substitute : {"Liberation Sans", "DejaVu Sans"}) {
-            if (QFontDatabase::hasFamily(QString::fromLatin1(substitute))) {
-                family = QString::fromLatin1(substitute);
-                break;
-            }
-        }
-    }
-    QFont font(family);
-    font.setPointSize(dialog.fontPointSize);
-    return font;
+    // a sans-serif outline face of about the same average width, the same on
+    // every machine.
+    return sansFont(dialog.fontPointSize);
 }
 
 DialogBaseUnits dialogBaseUnits(const QFont& font) {

@@ -1,6 +1,5 @@
 #include "platform/gl_line_canvas.h"
 
-#include <QFontMetricsF>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QPainter>
@@ -9,33 +8,44 @@
 #include <cmath>
 
 #include "engine/windows1252.h"
+#include "platform/fonts.h"
 
 namespace rolvanta {
 
 namespace {
-constexpr double kSpace = 1000.0;  // the drawing space runs 0..1000 on both axes
+// The faces' em sizes in pixels of the view.
+constexpr int kCaptionEm = 28;
+constexpr int kLabelEm = 15;
 
-QFont timesWithCellHeight(int cellHeight) {
-    QFont font(QStringLiteral("Times"));
-    font.setStyleHint(QFont::Times);
-    font.setPixelSize(cellHeight);
-    // A font asked for by cell height gets the em size that fits its
-    // ascent and descent into the cell.
-    const qreal height = QFontMetricsF(font).height();
-    if (height > cellHeight) {
-        font.setPixelSize(
-            std::max(1, static_cast<int>(std::lround(cellHeight * cellHeight / height))));
-    }
+QFont crisp(QFont font) {
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
+}
+
+QString fromBytes(std::string_view text) {
+    return QString::fromStdString(utf8FromWindows1252(text));
 }
 }  // namespace
 
-PassViewFonts makePassViewFonts() { return {timesWithCellHeight(32), timesWithCellHeight(15)}; }
+PassViewFonts::PassViewFonts()
+    : caption_(crisp(serifFontOfEm(kCaptionEm))),
+      label_(crisp(serifFontOfEm(kLabelEm))),
+      captionMetrics_(caption_),
+      labelMetrics_(label_) {}
 
-GlLineCanvas::GlLineCanvas(QSize windowSize, qreal pixelRatio)
-    : windowSize_(windowSize),
-      pixelRatio_(pixelRatio),
-      viewport_{0, 0, std::max(windowSize.width(), 1), std::max(windowSize.height(), 1)} {
+TextExtent PassViewFonts::measureText(TextFont font, std::string_view text) const {
+    const QFontMetricsF& metrics = font == TextFont::caption ? captionMetrics_ : labelMetrics_;
+    TextExtent extent;
+    extent.ascent = metrics.ascent();
+    extent.descent = metrics.descent();
+    if (!text.empty()) extent.width = metrics.horizontalAdvance(fromBytes(text));
+    return extent;
+}
+
+GlLineCanvas::GlLineCanvas(QSize deviceSize, qreal pixelRatio, const PassViewFonts& fonts)
+    : deviceSize_(deviceSize.expandedTo(QSize(1, 1))),
+      pixelRatio_(pixelRatio > 0 ? pixelRatio : 1.0),
+      fonts_(fonts) {
     // A painter used on the previous frame may have left its program and
     // its tests switched on; the fixed-function pipeline needs neither.
     if (QOpenGLContext* context = QOpenGLContext::currentContext()) {
@@ -50,10 +60,12 @@ GlLineCanvas::GlLineCanvas(QSize windowSize, qreal pixelRatio)
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 
-    glViewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
+    // The view's pixels, y downwards, over the whole window.
+    glViewport(0, 0, deviceSize_.width(), deviceSize_.height());
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0.0, kSpace, 0.0, kSpace, -1.0, 1.0);
+    glOrtho(0.0, deviceSize_.width() / pixelRatio_, deviceSize_.height() / pixelRatio_, 0.0, -1.0,
+            1.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -64,64 +76,77 @@ void GlLineCanvas::clear() {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void GlLineCanvas::setViewport(int x, int y, int width, int height) {
-    const auto device = [this](int pixels) {
+void GlLineCanvas::setClip(const ViewRect& rect) {
+    if (!(rect.width > 0 && rect.height > 0)) {
+        clip_ = QRectF();
+        glDisable(GL_SCISSOR_TEST);
+        return;
+    }
+    clip_ = QRectF(rect.left, rect.top, rect.width, rect.height);
+    const auto device = [this](double pixels) {
         return static_cast<int>(std::lround(pixels * pixelRatio_));
     };
-    viewport_[0] = device(x);
-    viewport_[1] = device(y);
-    viewport_[2] = device(width);
-    viewport_[3] = device(height);
-    glViewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
+    const int left = device(rect.left);
+    const int right = device(rect.right());
+    const int top = device(rect.top);
+    const int bottom = device(rect.bottom());
+    glScissor(left, deviceSize_.height() - bottom, std::max(0, right - left),
+              std::max(0, bottom - top));
+    glEnable(GL_SCISSOR_TEST);
 }
 
-void GlLineCanvas::setLineWidth(float width) {
-    glLineWidth(static_cast<GLfloat>(width * pixelRatio_));
-}
+void GlLineCanvas::setLineWidth(float devicePixels) { glLineWidth(devicePixels); }
 
 void GlLineCanvas::setColour(Rgb colour) {
     colour_ = colour;
     glColor3ub(colour.red, colour.green, colour.blue);
 }
 
-void GlLineCanvas::drawLineLoop(const OutlinePoint* points, int count) {
+void GlLineCanvas::drawLineLoop(const ViewPoint* points, int count) {
     glBegin(GL_LINE_LOOP);
-    for (int i = 0; i < count; ++i) glVertex2f(points[i].x, points[i].y);
+    for (int i = 0; i < count; ++i) glVertex2d(points[i].x, points[i].y);
     glEnd();
 }
 
-void GlLineCanvas::drawLine(OutlinePoint from, OutlinePoint to) {
+void GlLineCanvas::drawLines(const ViewPoint* ends, int count) {
     glBegin(GL_LINES);
-    glVertex2f(from.x, from.y);
-    glVertex2f(to.x, to.y);
+    for (int i = 0; i + 1 < count; i += 2) {
+        glVertex2d(ends[i].x, ends[i].y);
+        glVertex2d(ends[i + 1].x, ends[i + 1].y);
+    }
     glEnd();
 }
 
-void GlLineCanvas::drawText(TextFont font, OutlinePoint rasterPosition, std::string_view text) {
-    // As with a GL raster position, text whose origin lies outside the
-    // drawing space is not drawn at all.
-    const double x = rasterPosition.x;
-    const double y = rasterPosition.y;
-    if (!(x >= 0.0 && x <= kSpace && y >= 0.0 && y <= kSpace)) return;
-    // The raster position in window pixels from the bottom-left corner; the
-    // glyphs are not scaled by the viewport.
-    const double windowX = viewport_[0] + x / kSpace * viewport_[2];
-    const double windowY = viewport_[1] + y / kSpace * viewport_[3];
-    texts_.push_back(
-        {font, QPointF(windowX / pixelRatio_, (windowSize_.height() - windowY) / pixelRatio_),
-         QColor(colour_.red, colour_.green, colour_.blue),
-         QString::fromStdString(utf8FromWindows1252(text))});
+void GlLineCanvas::fillRect(const ViewRect& rect) {
+    glRectd(rect.left, rect.top, rect.right(), rect.bottom());
 }
 
-void GlLineCanvas::pushMatrix() { glPushMatrix(); }
+void GlLineCanvas::drawText(TextFont font, ViewPoint baseline, std::string_view text) {
+    if (text.empty()) return;
+    texts_.push_back({font, QPointF(baseline.x, baseline.y),
+                      QColor(colour_.red, colour_.green, colour_.blue), clip_, fromBytes(text)});
+}
 
-void GlLineCanvas::popMatrix() { glPopMatrix(); }
-
-void GlLineCanvas::paintTexts(QPainter& painter, const PassViewFonts& fonts) const {
+void GlLineCanvas::paintTexts(QPainter& painter) const {
+    // Crisp glyphs in the exact colour, as the old bitmap fonts drew them.
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    // The painter's state changes only where the texts' do: each change
+    // costs the GL paint engine more than a text.
+    const PlacedText* previous = nullptr;
     for (const PlacedText& text : texts_) {
-        painter.setFont(text.font == TextFont::caption ? fonts.caption : fonts.label);
-        painter.setPen(text.colour);
+        if (previous == nullptr || text.clip != previous->clip) {
+            if (text.clip.isEmpty()) {
+                painter.setClipping(false);
+            } else {
+                painter.setClipRect(text.clip);
+            }
+        }
+        if (previous == nullptr || text.font != previous->font) {
+            painter.setFont(fonts_.font(text.font));
+        }
+        if (previous == nullptr || text.colour != previous->colour) painter.setPen(text.colour);
         painter.drawText(text.baseline, text.text);
+        previous = &text;
     }
 }
 

@@ -3,12 +3,14 @@
 // The pass view's LineCanvas on the current OpenGL context, with OpenGL 1.1
 // fixed-function calls; texts are collected during the frame and drawn
 // afterwards with QPainter, which must not run between the GL calls.
-// Construct it with the context current; it sets up the 0..1000 drawing
-// space over the whole window and resets the state a painter may have left.
+// Construct it with the context current; it sets up the view's pixels over
+// the whole window and resets the state a painter may have left.
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -20,47 +22,61 @@ class QPainter;
 
 namespace rolvanta {
 
-// The two "Times" faces of the view, sized so that a character cell (ascent
-// plus descent) is 32 and 15 pixels high.
-struct PassViewFonts {
-    QFont caption;
-    QFont label;
+// The view's two faces of the program's serif, drawn without antialiasing
+// as the old bitmap fonts were, and their measures.
+class PassViewFonts : public TextMeasure {
+  public:
+    PassViewFonts();
+
+    const QFont& font(TextFont which) const {
+        return which == TextFont::caption ? caption_ : label_;
+    }
+    TextExtent measureText(TextFont font, std::string_view text) const override;
+
+  private:
+    QFont caption_;
+    QFont label_;
+    QFontMetricsF captionMetrics_;
+    QFontMetricsF labelMetrics_;
 };
-PassViewFonts makePassViewFonts();
 
 class GlLineCanvas : public LineCanvas {
   public:
-    // windowSize in device pixels; pixelRatio device pixels per pixel of the
-    // view, by which viewports are scaled.
-    GlLineCanvas(QSize windowSize, qreal pixelRatio);
+    // deviceSize: the window in device pixels; pixelRatio: device pixels
+    // per pixel of the view.
+    GlLineCanvas(QSize deviceSize, qreal pixelRatio, const PassViewFonts& fonts);
 
+    TextExtent measureText(TextFont font, std::string_view text) const override {
+        return fonts_.measureText(font, text);
+    }
     void clear() override;
-    void setViewport(int x, int y, int width, int height) override;
-    void setLineWidth(float width) override;
+    void setClip(const ViewRect& rect) override;
+    void setLineWidth(float devicePixels) override;
     void setColour(Rgb colour) override;
-    void drawLineLoop(const OutlinePoint* points, int count) override;
-    void drawLine(OutlinePoint from, OutlinePoint to) override;
-    void drawText(TextFont font, OutlinePoint rasterPosition, std::string_view text) override;
-    void pushMatrix() override;
-    void popMatrix() override;
+    void drawLineLoop(const ViewPoint* points, int count) override;
+    void drawLines(const ViewPoint* ends, int count) override;
+    void fillRect(const ViewRect& rect) override;
+    void drawText(TextFont font, ViewPoint baseline, std::string_view text) override;
 
     bool hasTexts() const { return !texts_.empty(); }
     // Draws the frame's texts with a painter opened on the same window after
     // the GL drawing.
-    void paintTexts(QPainter& painter, const PassViewFonts& fonts) const;
+    void paintTexts(QPainter& painter) const;
 
   private:
     struct PlacedText {
         TextFont font;
-        QPointF baseline;  // in the painter's coordinates, top-left origin
+        QPointF baseline;
         QColor colour;
+        QRectF clip;  // none when empty
         QString text;
     };
 
-    QSize windowSize_;
+    QSize deviceSize_;
     qreal pixelRatio_;
-    int viewport_[4];  // device pixels, bottom-left origin
+    const PassViewFonts& fonts_;
     Rgb colour_{255, 255, 255};
+    QRectF clip_;
     std::vector<PlacedText> texts_;
 };
 

@@ -30,6 +30,7 @@
 #include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
 #include "platform/pass_view_factory.h"
+#include "platform/pass_view_widget.h"
 #include "platform/text_page_widget.h"
 #include "resources/command_ids.h"
 #include "resources/main_menu.h"
@@ -400,6 +401,11 @@ void MainWindow::quit(int exitCode) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // The zoom keys of the pass view, while it is shown.
+    ViewZoomKey zoom{};
+    if (session_.graphicsMode == 1 && zoomKeyOf(event->key(), zoom)) {
+        if (auto* view = dynamic_cast<PassViewWidget*>(passView_)) view->zoomByKey(zoom);
+    }
     keyDown(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());
 }
 

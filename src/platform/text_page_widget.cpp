@@ -45,7 +45,7 @@ TextPageWidget::TextPageWidget(const Session& session, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-QFont TextPageWidget::pageFont() { return timesFont(15); }
+QFont TextPageWidget::pageFont() { return serifFont(15); }
 
 void TextPageWidget::setWelcomePicture(const QImage& picture) {
     welcomePicture_ = picture;

@@ -2,9 +2,7 @@
 
 #include <clocale>
 #include <cmath>
-#include <iomanip>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,123 +14,327 @@ namespace {
 
 using testing::computedProject;
 
-std::ostream& operator<<(std::ostream& out, OutlinePoint p) { return out << p.x << ',' << p.y; }
-std::ostream& operator<<(std::ostream& out, Rgb c) {
-    return out << +c.red << ' ' << +c.green << ' ' << +c.blue;
-}
-
-// The parts separated by blanks, floats to every digit they hold.
-template <typename... Parts>
-std::string said(const Parts&... parts) {
-    std::ostringstream out;
-    out << std::setprecision(9);
-    ((out << parts << ' '), ...);
-    const std::string text = out.str();
-    return text.substr(0, text.size() - 1);
-}
-
-std::string loopOf(const OutlinePoint* points, int count) {
-    std::string loop = "loop";
-    for (int i = 0; i < count; ++i) loop += " " + said(points[i]);
-    return loop;
-}
-
-std::string loopOf(int position, const PassRecord& record) {
-    return loopOf(computeSectionOutline(position, record).points, kOutlinePointCount);
-}
-
-// Writes down every call as a line of text.
-class RecordingCanvas : public LineCanvas {
+// Faces of fixed measures: every character half an em wide and a bit.
+class FixedMeasure : public TextMeasure {
   public:
-    std::vector<std::string> calls;
-
-    void clear() override { calls.push_back("clear"); }
-    void setViewport(int x, int y, int width, int height) override {
-        calls.push_back(said("viewport", x, y, width, height));
-    }
-    void setLineWidth(float width) override { calls.push_back(said("width", width)); }
-    void setColour(Rgb colour) override { calls.push_back(said("colour", colour)); }
-    void drawLineLoop(const OutlinePoint* points, int count) override {
-        calls.push_back(loopOf(points, count));
-    }
-    void drawLine(OutlinePoint from, OutlinePoint to) override {
-        calls.push_back(said("line", from, to));
-    }
-    void drawText(TextFont font, OutlinePoint at, std::string_view text) override {
-        calls.push_back(said(font == TextFont::label ? "label" : "caption", at, text));
-    }
-    void pushMatrix() override { calls.push_back("push"); }
-    void popMatrix() override { calls.push_back("pop"); }
-
-    std::vector<std::string> of(const std::string& kind) const {
-        std::vector<std::string> found;
-        for (const std::string& call : calls) {
-            if (call.rfind(kind, 0) == 0) found.push_back(call);
-        }
-        return found;
+    TextExtent measureText(TextFont font, std::string_view text) const override {
+        const double em = font == TextFont::caption ? 28 : 15;
+        return {0.55 * em * static_cast<double>(text.size()), 0.9 * em, 0.22 * em};
     }
 };
 
-RecordingCanvas frame(const Project& project, int cursorIndex) {
+// Writes down the texts and counts the rest.
+class RecordingCanvas : public LineCanvas {
+  public:
+    std::vector<std::string> texts;
+    int loops = 0;
+
+    TextExtent measureText(TextFont font, std::string_view text) const override {
+        return FixedMeasure().measureText(font, text);
+    }
+    void clear() override {}
+    void setClip(const ViewRect&) override {}
+    void setLineWidth(float) override {}
+    void setColour(Rgb) override {}
+    void drawLineLoop(const ViewPoint*, int) override { ++loops; }
+    void drawLines(const ViewPoint*, int) override {}
+    void fillRect(const ViewRect&) override {}
+    void drawText(TextFont, ViewPoint, std::string_view text) override { texts.emplace_back(text); }
+};
+
+PassViewCursor cursorAt(int index) {
     PassViewCursor cursor;
-    cursor.index = cursorIndex;
-    cursor.overview = cursorIndex == 0;
-    RecordingCanvas canvas;
-    renderPassView(canvas, project, cursor, makePassColours());
-    return canvas;
+    cursor.index = index;
+    cursor.overview = index == 0;
+    return cursor;
 }
 
-TEST(RenderPassView, SinglePassShowsPanelSeparatorOutlineAndCaption) {
+PassViewFrame frameOf(const Project& project, int index, double width, double height,
+                      const PassViewZoom& zoom = {}, double ratio = 1) {
+    PassViewFrame frame;
+    layoutPassView(frame, project, cursorAt(index), makePassColours(), zoom, {width, height, ratio},
+                   FixedMeasure());
+    return frame;
+}
+
+ViewRect boundsOf(const ViewPoint* points, int count) {
+    double minX = points[0].x, maxX = minX, minY = points[0].y, maxY = minY;
+    for (int i = 1; i < count; ++i) {
+        minX = std::min(minX, points[i].x);
+        maxX = std::max(maxX, points[i].x);
+        minY = std::min(minY, points[i].y);
+        maxY = std::max(maxY, points[i].y);
+    }
+    return {minX, minY, maxX - minX, maxY - minY};
+}
+
+ViewRect textBox(TextFont font, ViewPoint baseline, std::string_view text) {
+    const TextExtent e = FixedMeasure().measureText(font, text);
+    return {baseline.x, baseline.y - e.ascent, e.width, e.height()};
+}
+
+constexpr double kPixel = 1e-6;
+
+TEST(FitTransform, FillsTheAreaCentredWithItsPadding) {
+    DrawingBox box;
+    box.add(OutlinePoint{100, 200});
+    box.add(OutlinePoint{700, 500});  // 600 x 300
+    const struct {
+        const char* name;
+        ViewRect area;
+        ViewPadding padding;
+        bool widthFills;
+    } cases[] = {
+        {"wide view", {0, 0, 1920, 400}, {10, 10, 10, 10}, false},
+        {"narrow view", {50, 20, 300, 900}, {40, 0, 0, 30}, true},
+        {"tiny view", {0, 0, 24, 16}, {2, 2, 2, 2}, true},
+        {"view smaller than its padding", {5, 5, 10, 10}, {20, 20, 20, 20}, true},
+    };
+    for (const auto& c : cases) {
+        const ViewTransform t = fitTransform(box, c.area, c.padding);
+        const ViewPoint a = t.toView({100, 200});
+        const ViewPoint b = t.toView({700, 500});
+        const double innerWidth = std::max(1.0, c.area.width - c.padding.left - c.padding.right);
+        const double innerHeight = std::max(1.0, c.area.height - c.padding.top - c.padding.bottom);
+        EXPECT_NEAR(b.x - a.x, c.widthFills ? innerWidth : 2 * innerHeight, kPixel) << c.name;
+        EXPECT_NEAR(a.y - b.y, c.widthFills ? innerWidth / 2 : innerHeight, kPixel) << c.name;
+        EXPECT_NEAR((a.x + b.x) / 2, c.area.left + c.padding.left + innerWidth / 2, kPixel)
+            << c.name;
+        EXPECT_NEAR((a.y + b.y) / 2, c.area.top + c.padding.top + innerHeight / 2, kPixel)
+            << c.name;
+    }
+    // Nothing to fit, or a single point, still gives a finite transform.
+    for (const DrawingBox& flat : {DrawingBox{}, DrawingBox{437, 350, 437, 350, false}}) {
+        const ViewTransform t = fitTransform(flat, {0, 0, 640, 480}, {});
+        EXPECT_GT(t.scale, 0);
+        EXPECT_TRUE(std::isfinite(t.originX) && std::isfinite(t.originY));
+    }
+}
+
+TEST(PassViewZoom, ZoomKeepsThePointerStillPanMovesFitRestores) {
+    const ViewRect area{200, 16, 1000, 800};
+    const ViewTransform fit{1.5, 300, 900};
+    PassViewZoom zoom;
+    const ViewPoint pointer{333, 444};
+    const OutlinePoint under = fit.toDrawing(pointer);
+    for (double factor : {1.25, 1.25, 0.8, 3.0}) {
+        zoomAbout(zoom, fit, area, pointer, factor);
+        const ViewPoint now = zoomedTransform(zoom, fit, area).toView(under);
+        EXPECT_NEAR(now.x, pointer.x, 1e-3) << factor;
+        EXPECT_NEAR(now.y, pointer.y, 1e-3) << factor;
+    }
+    EXPECT_NEAR(zoomedTransform(zoom, fit, area).scale, 1.5 * 1.25 * 1.25 * 0.8 * 3, 1e-9);
+
+    const ViewPoint before = zoomedTransform(zoom, fit, area).toView({0, 0});
+    panBy(zoom, fit, area, 25, -40);
+    const ViewPoint after = zoomedTransform(zoom, fit, area).toView({0, 0});
+    EXPECT_NEAR(after.x - before.x, 25, 1e-6);
+    EXPECT_NEAR(after.y - before.y, -40, 1e-6);
+
+    // The zoom holds when the fit changes (another pass, another window).
+    const ViewTransform otherFit{0.7, 10, 20};
+    EXPECT_NEAR(zoomedTransform(zoom, otherFit, area).toView({0, 0}).x, after.x, 1e-6);
+
+    for (int i = 0; i < 100; ++i) zoomAbout(zoom, fit, area, pointer, 2);
+    EXPECT_NEAR(zoomedTransform(zoom, fit, area).scale, 1.5 * kLargestZoom, 1e-9);
+    for (int i = 0; i < 100; ++i) zoomAbout(zoom, fit, area, pointer, 0.5);
+    EXPECT_NEAR(zoomedTransform(zoom, fit, area).scale, 1.5 * kSmallestZoom, 1e-9);
+    zoomAbout(zoom, fit, area, pointer, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_TRUE(std::isfinite(zoomedTransform(zoom, fit, area).scale));
+
+    PassViewFrame frame;
+    frame.fit = fit;
+    frame.drawingArea = area;
+    zoomByKey(zoom, frame, ViewZoomKey::fit);
+    EXPECT_TRUE(zoom.fitted);
+    zoomByKey(zoom, frame, ViewZoomKey::zoomIn);
+    const ViewPoint middle = area.centre();
+    const ViewPoint stays = zoomedTransform(zoom, fit, area).toView(fit.toDrawing(middle));
+    EXPECT_NEAR(stays.x, middle.x, 1e-3);
+    EXPECT_NEAR(zoomedTransform(zoom, fit, area).scale, 1.5 * kZoomStep, 1e-9);
+}
+
+TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
+    const Project project = computedProject(13);
+    for (const ViewGeometry view : {ViewGeometry{640, 480, 1}, ViewGeometry{800, 600, 1},
+                                    ViewGeometry{1280, 1024, 2}, ViewGeometry{3840, 2160, 1}}) {
+        for (int index : {1, 2, 12}) {
+            const std::string name = std::to_string(int(view.width)) + "x" +
+                                     std::to_string(int(view.height)) + " pass index " +
+                                     std::to_string(index);
+            const PassViewFrame frame = frameOf(project, index, view.width, view.height);
+            const ViewRect whole{0, 0, view.width, view.height};
+            const ViewRect right{frame.separatorX, 0, view.width - frame.separatorX, view.height};
+            const ViewRect outline = boundsOf(frame.outlines[0].points, kOutlinePointCount);
+            EXPECT_TRUE(frame.drawingArea.containsRect(outline)) << name;
+            // The drawing fills its area along one axis, beside its dimensions.
+            EXPECT_GT(std::max(outline.width / frame.drawingArea.width,
+                               outline.height / frame.drawingArea.height),
+                      0.6)
+                << name;
+            for (const ViewDimension& d : frame.dimensions) {
+                EXPECT_TRUE(right.containsRect(textBox(TextFont::label, d.textAt, d.text.view())))
+                    << name << " " << d.text.view();
+                EXPECT_TRUE(right.containsRect(boundsOf(d.lines, d.lineEnds))) << name;
+            }
+            const ViewRect caption =
+                textBox(TextFont::caption, frame.captionAt, frame.caption.view());
+            EXPECT_TRUE(right.containsRect(caption)) << name;
+            EXPECT_FALSE(caption.intersects(outline)) << name;
+            EXPECT_EQ(frame.caption.view(), "PASS : " + std::to_string(index + 1)) << name;
+            for (int i = 0; i < frame.panel.count; ++i) {
+                const ViewRect line =
+                    textBox(TextFont::label, frame.panel.label[i], frame.panelLabels[i]);
+                EXPECT_GE(line.left, kViewMargin) << name;
+                EXPECT_TRUE(whole.containsRect(line)) << name << " line " << i;
+                EXPECT_LT(line.right(), frame.separatorX) << name;
+            }
+        }
+    }
+}
+
+TEST(PassViewFrame, OutlineWidthsAtEveryRatio) {
+    const struct {
+        double ratio;
+        float outline;
+    } cases[] = {{0.5, 1.0f}, {1, 1.5f}, {1.25, 1.875f}, {2, 3.0f}, {3, 4.5f}};
+    for (const auto& c : cases) {
+        EXPECT_FLOAT_EQ(outlineWidth(c.ratio), c.outline) << c.ratio;
+        EXPECT_GE(thinLineWidth(c.ratio), c.ratio >= 2 ? 2.0f : 1.0f) << c.ratio;
+    }
+}
+
+TEST(PassViewFrame, PanelKeepsEveryLineAtAnyHeight) {
+    std::vector<PanelLineExtent> lines(kPanelLineCount, {{180, 13.5, 3.3}, {60, 13.5, 3.3}});
+    lines[0].value.width = 0;
+    lines[0].label.width = 210;
+    double pitchAt600 = 0;
+    for (double height : {1000.0, 600.0, 480.0, 200.0}) {
+        const ViewRect area{16, 16, 500, height - 32};
+        const PanelLayout panel = layoutPanel(lines.data(), kPanelLineCount, area);
+        ASSERT_EQ(panel.count, kPanelLineCount) << height;
+        EXPECT_EQ(panel.columns, height >= 480 ? 1 : 2) << height;
+        for (int i = 0; i < kPanelLineCount; ++i) {
+            const ViewRect label{panel.label[i].x, panel.label[i].y - 13.5, lines[i].label.width,
+                                 16.8};
+            const ViewRect value{panel.value[i].x, panel.value[i].y - 13.5, lines[i].value.width,
+                                 16.8};
+            EXPECT_TRUE(panel.box.containsRect(label)) << height << " line " << i;
+            EXPECT_TRUE(area.containsRect(label)) << height << " line " << i;
+            if (i > 0) {
+                EXPECT_LE(label.right(), value.left - 10) << height << " line " << i;
+            }
+            for (int j = 0; j < i; ++j) {
+                const ViewRect other{panel.label[j].x, panel.label[j].y - 13.5, 1, 16.8};
+                EXPECT_FALSE(label.intersects(other)) << height << " lines " << j << ", " << i;
+            }
+        }
+        if (height == 600) pitchAt600 = panel.pitch;
+        if (height == 1000) {
+            EXPECT_GT(panel.pitch, 20) << "spread out";
+        }
+    }
+    EXPECT_GE(pitchAt600, 16.8 * 1.15);
+}
+
+TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
     const Project project = computedProject(15);
-    const PassColours colours = makePassColours();
-    for (int index = 1; index <= 15; ++index) {
-        const int position = index - 1;
-        const PassRecord& record = project.passes.records[position];
-        RecordingCanvas panel;
-        drawDimensionPanel(panel, record);
-        std::vector<std::string> expected = {"clear", "push", "width 1.5", "viewport 0 0 100 500"};
-        expected.insert(expected.end(), panel.calls.begin(), panel.calls.end());
-        for (const std::string& call :
-             {std::string("viewport 100 0 900 1000"), std::string("push"),
-              said("colour", Rgb{128, 128, 128}), std::string("line 105,0 105,2000"),
-              std::string("pop"), said("colour", colours.entries[position]), std::string("push"),
-              loopOf(position, record), std::string("pop"),
-              "caption 400,100 PASS : " + std::to_string(index + 1), std::string("pop")}) {
-            expected.push_back(call);
+    for (const ViewGeometry view :
+         {ViewGeometry{1280, 1024, 1}, ViewGeometry{800, 600, 1}, ViewGeometry{640, 480, 1},
+          ViewGeometry{1920, 1080, 1}, ViewGeometry{3840, 2160, 1}, ViewGeometry{700, 1400, 1}}) {
+        const std::string name =
+            std::to_string(int(view.width)) + "x" + std::to_string(int(view.height));
+        const PassViewFrame frame = frameOf(project, 0, view.width, view.height);
+        ASSERT_EQ(frame.outlineCount, 15) << name;
+        const ViewRect whole{0, 0, view.width, view.height};
+        EXPECT_TRUE(whole.containsRect(frame.legend.box)) << name;
+        EXPECT_EQ(frame.legend.count, 15) << name;
+        double top = view.height;
+        double bottom = 0;
+        for (int i = 0; i < 15; ++i) {
+            const ViewOutline& outline = frame.outlines[i];
+            const ViewRect bounds = boundsOf(outline.points, kOutlinePointCount);
+            top = std::min(top, bounds.top);
+            bottom = std::max(bottom, bounds.bottom());
+            EXPECT_TRUE(whole.containsRect(bounds)) << name << " outline " << i;
+            EXPECT_FALSE(bounds.intersects(frame.legend.box)) << name << " outline " << i;
+            const PlacedLabel& label = frame.labels[i];
+            ASSERT_TRUE(label.placed) << name << " pass " << i + 2;
+            EXPECT_EQ(frame.labelTexts[i].view(), std::to_string(i + 2));
+            for (int k = 0; k + 1 < kOutlinePointCount; ++k) {
+                EXPECT_FALSE(segmentMeetsRect(outline.points[k], outline.points[k + 1], label.box))
+                    << name << " label of pass " << i + 2 << " on its outline";
+            }
+            EXPECT_LT(
+                std::hypot(label.anchor.x - label.leaderEnd.x, label.anchor.y - label.leaderEnd.y),
+                4 * kLabelDistance + 2)
+                << name << " pass " << i + 2 << " label beside its outline";
+            EXPECT_TRUE(whole.containsRect(label.box)) << name;
+            EXPECT_FALSE(label.box.intersects(frame.legend.box)) << name << " pass " << i + 2;
+            for (int j = 0; j < i; ++j) {
+                EXPECT_FALSE(label.box.intersects(frame.labels[j].box))
+                    << name << " passes " << j + 2 << " and " << i + 2;
+            }
         }
-        EXPECT_EQ(frame(project, index).calls, expected) << "index " << index;
+        EXPECT_GE(bottom - top, 0.4 * view.height) << name;
     }
 }
 
-TEST(RenderPassView, OverviewDrawsEveryComputedRecordInItsColour) {
-    const PassColours colours = makePassColours();
-    for (int passCount : {5, 13, 15}) {
-        const Project project = computedProject(passCount);
-        const std::string side = std::to_string(int(project.section.webWidth + 100.0));
-        std::vector<std::string> expected = {"clear", "push", "width 1.5"};
-        for (int i = 0; i < passCount; ++i) {
-            expected.push_back(said("colour", colours.entries[i]));
-            expected.push_back("viewport 0 0 " + side + " " + side);
-            expected.push_back("push");
-            expected.push_back(loopOf(i, project.passes.records[i]));
-            expected.push_back("pop");
-        }
-        expected.push_back("pop");
-        EXPECT_EQ(frame(project, 0).calls, expected) << passCount << " passes";
+TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
+    EXPECT_EQ(panelValueColour(), kPanelTealColour) << "the teal reads well enough as it is";
+    for (Rgb text : {kViewTextColour, panelValueColour()}) {
+        EXPECT_GE(contrastRatio(text, kViewBackground), 4.5);
     }
+    // Each pass's colour, lightened, where it would not read.
+    const PassColours colours = makePassColours();
+    for (Rgb colour : colours.entries) {
+        const Rgb light = lightenedToContrast(colour, kViewBackground, 4.5);
+        EXPECT_GE(contrastRatio(light, kViewBackground), 4.5);
+        if (contrastRatio(colour, kViewBackground) >= 4.5) {
+            EXPECT_EQ(light, colour);
+        }
+    }
+    EXPECT_NEAR(contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio({64, 128, 128}, {0, 0, 0}), 4.62, 0.01);
 }
 
-TEST(RenderPassView, FramesStayInsideThePassTable) {
+TEST(PassViewFrame, DrawsThePanelValuesInTheViewsOwnFormat) {
+    Project project = computedProject(5);
+    PassRecord& record = project.passes.records[0];
+    record.passWidth = 100.188f;
+    record.webThickness = 2.675f;         // just below 2.675 in single precision
+    record.deadFlangeTip = 99.995f;       // just above 99.995
+    record.liveFlangeThickness = 6.375f;  // a tie, exact in binary: to even
+    record.liveFlangeArea = 3.4e38f;
+    // The user's decimal comma must not reach the view.
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
+    RecordingCanvas canvas;
+    renderPassView(canvas, project, cursorAt(1), makePassColours(), {}, {800, 600, 1});
+    std::setlocale(LC_ALL, "C");
+    const std::vector<std::string>& t = canvas.texts;
+    ASSERT_EQ(t.size(), 2u * 13 + 1 + 4 + 1);
+    EXPECT_EQ(t[0], "   ( ALL DIMENSIONS IN MM )");
+    EXPECT_EQ(t[1], "WEB WIDTH :");
+    EXPECT_EQ(t[14], "100.19");
+    EXPECT_EQ(t[15], "2.67");
+    EXPECT_EQ(t[20], "100.00");
+    EXPECT_EQ(t[23], "6.38");
+    EXPECT_EQ(t[26], "339999995214436424907732413799364296704.00");
+    EXPECT_EQ(t[27], "WIDTH 100.19");
+    EXPECT_EQ(t[29], "WEB 2.67");
+    EXPECT_EQ(t.back(), "PASS : 2");
+}
+
+TEST(PassViewFrame, FramesStayInsideThePassTable) {
     const struct {
         const char* name;
         int passCount;
         int index;
-        std::size_t loops;
+        int loops;
     } cases[] = {
         {"no computed project", 0, 0, 0},
         {"negative pass count", -3, 0, 0},
-        {"pass count beyond the table", 1000, 0, 15},
-        {"largest pass count", 2147483647, 0, 15},
+        {"pass count beyond the table", 1000, 0, 15 + 15},
         {"cursor on the last record", 15, 15, 1},
         {"cursor set past the table", 15, 16, 0},
         {"single-pass face with a negative index", 8, -4, 0},
@@ -140,76 +342,63 @@ TEST(RenderPassView, FramesStayInsideThePassTable) {
     Project project = computedProject(15);
     for (const auto& c : cases) {
         project.section.passCount = c.passCount;
-        const RecordingCanvas canvas = frame(project, c.index);
-        EXPECT_EQ(canvas.of("loop").size(), c.loops) << c.name;
-        EXPECT_EQ(canvas.of("push").size(), canvas.of("pop").size()) << c.name;
-        EXPECT_EQ(canvas.calls.front(), "clear") << c.name;
+        RecordingCanvas canvas;
+        renderPassView(canvas, project, cursorAt(c.index), makePassColours(), {}, {800, 600, 1});
+        EXPECT_EQ(canvas.loops, c.loops) << c.name;  // the overview's swatches have rims
+    }
+    // Dimensions that are not numbers draw, and lay out, without harm.
+    project.section.passCount = 5;
+    project.passes.records[0].passWidth = std::numeric_limits<float>::quiet_NaN();
+    project.passes.records[1].liveFlangeHeight = std::numeric_limits<float>::infinity();
+    for (int index : {0, 1, 2}) {
+        RecordingCanvas canvas;
+        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
     }
 }
 
-TEST(DrawDimensionPanel, LinesPositionsAndDecimals) {
+TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {
     PassRecord record{};
-    record.passWidth = 100.188f;
-    record.webThickness = 2.675f;  // just below 2.675 in single precision
-    record.webArea = 1234.5f;
-    record.deadFlangeHeight = 0.005f;  // just below 0.005
-    record.deadFlangeThickness = -3.14159f;
-    record.deadFlangeRoot = 0;
-    record.deadFlangeTip = 99.995f;  // just above 99.995
-    record.deadFlangeArea = 263.268f;
-    record.liveFlangeHeight = 42.5f;
-    record.liveFlangeThickness = 6.375f;  // a tie, exact in binary: to even
-    record.liveFlangeRoot = 8.584f;
-    record.liveFlangeTip = 4.166f;
-    record.liveFlangeArea = 3.4e38f;
-    // The user's decimal comma must not reach the view.
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
-    RecordingCanvas canvas;
-    drawDimensionPanel(canvas, record);
-    std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(canvas.of("label"), (std::vector<std::string>{
-                                      "label 5,950    ( ALL DIMENSIONS IN MM )",
-                                      "label 5,900 WEB WIDTH : 100.19",
-                                      "label 5,850 WEB THICKNESS :2.67",
-                                      "label 5,800 WEB AREA : 1234.50",
-                                      "label 5,750 DEAD FLANGE HEIGHT : 0.00",
-                                      "label 5,700 DEAD FLANGE THICKNESS : -3.14",
-                                      "label 5,650 DEAD FLANGE ROOT : 0.00",
-                                      "label 5,600 DEAD FLANGE TIP : 100.00",
-                                      "label 5,550 DEAD FLANGE AREA : 263.27",
-                                      "label 5,500 LIVE FLANGE HEIGHT : 42.50",
-                                      "label 5,450 LIVE FLANGE THICKNESS : 6.38",
-                                      "label 5,400 LIVE FLANGE ROOT : 8.58",
-                                      "label 5,350 LIVE FLANGE TIP : 4.17",
-                                      "label 5,300 LIVE FLANGE AREA : "
-                                      "339999995214436424907732413799364296704.00",
-                                  }));
-}
-
-TEST(OverviewViewportSize, WebWidthInPixelsTruncated) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
+    record.passWidth = 300;
+    record.webThickness = 10;
+    record.deadFlangeHeight = 60;
+    record.deadFlangeTip = 8;
+    record.deadFlangeRoot = 14;
+    record.liveFlangeHeight = 50;
+    record.liveFlangeTip = 9;
+    record.liveFlangeRoot = 15;
+    // Position 1: dead flange below, the web from 345 to 355 (see the outline).
+    const SectionDimensions d = sectionDimensions(1, record, 20, 3);
+    const auto same = [](OutlinePoint a, OutlinePoint b) { return a.x == b.x && a.y == b.y; };
+    const DimensionLine& width = d.lines[0];
+    EXPECT_TRUE(same(width.from, {287, 265}) && same(width.to, {587, 265}));
+    EXPECT_TRUE(same(width.extensionFrom[1], {587, 285}) && same(width.extensionTo[1], {587, 262}));
     const struct {
-        const char* name;
-        float webWidth;
-        int side;
-    } cases[] = {
-        {"300 mm", 300.0f, 400},
-        {"just below 300 mm", std::nextafter(300.0f, 0.0f), 399},
-        {"just below 200 mm", std::nextafter(200.0f, 0.0f), 299},
-        {"no section", 0.0f, 100},
-        {"negative width", -40.5f, 59},
-        {"width cancelling the margin", -100.0f, 0},
-        {"below the margin", -250.0f, 0},
-        {"not a number", nan, 0},
-        {"infinite", inf, 16384},
-        {"huge", 3e38f, 16384},
+        SectionDimension what;
+        bool live;
+        double value;
+        float from;
+        float to;
+        const char* text;
+    } chain[] = {
+        {SectionDimension::lowerFlangeHeight, false, 60, 285, 345, "DEAD 60.00"},
+        {SectionDimension::webThickness, false, 10, 345, 355, "WEB 10.00"},
+        {SectionDimension::upperFlangeHeight, true, 50, 355, 405, "LIVE 50.00"},
     };
-    for (const auto& c : cases) {
-        BeamSection section{};
-        section.webWidth = c.webWidth;
-        EXPECT_EQ(overviewViewportSize(section), c.side) << c.name;
+    for (int i = 1; i < kDimensionLineCount; ++i) {
+        const DimensionLine& line = d.lines[i];
+        const auto& c = chain[i - 1];
+        char text[64];
+        dimensionText(line, text);
+        EXPECT_EQ(line.what, c.what);
+        EXPECT_EQ(std::string(text), c.text);
+        EXPECT_TRUE(same(line.from, {267, c.from}) && same(line.to, {267, c.to})) << c.text;
+        EXPECT_TRUE(same(line.extensionFrom[0], {287, c.from})) << c.text;
+        EXPECT_TRUE(same(line.extensionTo[1], {264, c.to})) << c.text;
     }
+    // At an even position the live flange is below.
+    char text[64];
+    dimensionText(sectionDimensions(0, record, 20, 3).lines[1], text);
+    EXPECT_EQ(std::string(text), "LIVE 50.00");
 }
 
 }  // namespace

@@ -14,9 +14,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 #include <functional>
 
+#include "display/pass_view.h"
 #include "platform/dialog_builder.h"
 #include "platform/main_window.h"
 #include "platform/pass_view_widget.h"
@@ -140,14 +142,32 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     ASSERT_EQ(session.graphicsMode, 1);
     const Rgb* colours = session.passColours.entries;
     const QImage overview = shown("overview");
-    EXPECT_GT(pixelsOfColour(overview, colours[8]), 200);
-    EXPECT_GT(pixelsOfColour(overview, colours[5]), 20);
+    constexpr int kTolerance = 24;
+    EXPECT_GT(pixelsOfColour(overview, colours[8], QRect(), kTolerance), 200);
+    EXPECT_GT(pixelsOfColour(overview, colours[5], QRect(), kTolerance), 20);
     QTest::keyClick(&window, Qt::Key_Right);
     QTest::keyClick(&window, Qt::Key_Right);
     const QImage single = shown("single-pass");
-    EXPECT_GT(pixelsOfColour(single, colours[1]), 1000) << "pass 3 alone";
+    EXPECT_GT(pixelsOfColour(single, colours[1], QRect(), kTolerance), 1000) << "pass 3 alone";
     EXPECT_EQ(pixelsOfColour(single, colours[8]), 0);
-    EXPECT_GT(pixelsOfColour(single, {64, 128, 128}), 200) << "its panel";
+    EXPECT_GT(pixelsOfColour(single, panelValueColour(), QRect(), kTolerance), 200) << "its panel";
+
+    // The zoom keys and the wheel reach the view; 0 fits it again.
+    const auto outlinePixels = [&](const char* name) {
+        return pixelsOfColour(shown(name), colours[1], QRect(), kTolerance);
+    };
+    const int fitted = pixelsOfColour(single, colours[1], QRect(), kTolerance);
+    QTest::keyClick(&window, Qt::Key_Minus);
+    EXPECT_LT(outlinePixels("single-pass-zoomed-out"), fitted * 0.9);
+    QTest::keyClick(&window, Qt::Key_0);
+    EXPECT_NEAR(outlinePixels("single-pass-fitted"), fitted, fitted * 0.02);
+    QWidget* view = window.passView();
+    const QPointF middle(view->width() / 2.0, view->height() / 2.0);
+    QWheelEvent wheel(middle, view->mapToGlobal(middle), QPoint(), QPoint(0, -240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view, &wheel);
+    EXPECT_LT(outlinePixels("single-pass-wheel"), fitted * 0.9);
+    QTest::keyClick(&window, Qt::Key_Home);
 
     // Another beam taken from the pass view brings back the text pages.
     whenOpen<TemplateDialog>([](TemplateDialog& dialog) {

@@ -1,7 +1,8 @@
 // The pass view on a real OpenGL context (xvfb-run, Mesa): the grabbed
-// framebuffer must show each pass's colour along its outline, and the panel,
-// separator and caption where the frame puts them. The frames are saved
-// beside the dialog screenshots for a person to look at.
+// framebuffer must show each pass's colour along its outline, and the
+// labels, legend, panel, dimensions and caption where the frame puts them,
+// whole, in windows of common sizes. The frames are saved beside the dialog
+// screenshots for a person to look at.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "display/pass_view.h"
@@ -24,8 +26,10 @@ namespace {
 
 using testing::pixelsOfColour;
 
-// A medium-weight beam of catalogue size, 600 x 210, large enough for its
-// passes to lie apart from one another in the overview.
+// Colours are compared with this much room in each channel.
+constexpr int kTolerance = 24;
+
+// A medium-weight beam of catalogue size, 600 x 210.
 Project computedBeam(int passCount) {
     Project project = testing::exampleProject(passCount);
     BeamSection& s = project.section;
@@ -42,32 +46,34 @@ Project computedBeam(int passCount) {
     return project;
 }
 
-// The frame the widget shows at 1000 x 1000 pixels, saved for a look.
-QImage shownFrame(const Project& project, int index, const char* name) {
+struct Shown {
+    QImage image;
+    PassViewFrame frame;
+};
+
+// The frame the widget shows at the size, saved for a look, with the
+// layout it was drawn from.
+Shown shownFrame(const Project& project, int index, QSize size, const std::string& name) {
     PassViewCursor cursor;
     cursor.index = index;
     cursor.overview = index == 0;
     const PassColours colours = makePassColours();
     PassViewWidget widget(project, cursor, colours);
-    widget.resize(1000, 1000);
+    widget.resize(size);
     widget.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget));
     EXPECT_TRUE(widget.hasOpenGl());
-    const QImage image = widget.grabFramebuffer();
+    Shown shown{widget.grabFramebuffer(), {}};
+    widget.layOut(shown.frame);
     QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
-    EXPECT_TRUE(image.save(QString(ROLVANTA_SCREENSHOT_DIR "/%1.png").arg(name)));
-    return image;
+    EXPECT_TRUE(shown.image.save(
+        QString(ROLVANTA_SCREENSHOT_DIR "/%1.png").arg(QString::fromStdString(name))));
+    return shown;
 }
 
-// The outline of record `position` in image pixels (top-left origin), for a
-// viewport at (left, 0) of the given size.
-QPainterPath outlineInImage(const Project& project, int position, int left, int width, int height) {
-    const SectionOutline outline =
-        computeSectionOutline(position, project.passes.records[position]);
+QPainterPath pathOf(const ViewOutline& outline) {
     QPolygonF polygon;
-    for (const OutlinePoint& p : outline.points) {
-        polygon << QPointF(left + p.x / 1000.0 * width, 1000 - p.y / 1000.0 * height);
-    }
+    for (const ViewPoint& p : outline.points) polygon << QPointF(p.x, p.y);
     QPainterPath path;
     path.addPolygon(polygon);
     return path;
@@ -84,55 +90,123 @@ std::vector<QPointF> samples(const QPainterPath& path) {
 // Whether the colour lies within a pixel of p.
 bool colourNear(const QImage& image, QPointF p, Rgb colour) {
     const QPoint centre = p.toPoint();
-    return pixelsOfColour(image, colour, QRect(centre - QPoint(1, 1), QSize(3, 3))) > 0;
+    return pixelsOfColour(image, colour, QRect(centre - QPoint(1, 1), QSize(3, 3)), kTolerance) > 0;
 }
 
-TEST(PassViewGl, FramebufferShowsEachPassWhereItsOutlineLies) {
+QRect boxOf(TextFont font, ViewPoint baseline, std::string_view text, const TextMeasure& fonts) {
+    const TextExtent e = fonts.measureText(font, text);
+    return QRectF(baseline.x, baseline.y - e.ascent, e.width, e.height()).toAlignedRect();
+}
+
+TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
     ASSERT_TRUE(openGlAvailable());
     const Project project = computedBeam(13);
     const PassColours colours = makePassColours();
+    const PassViewFonts fonts;
+    const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-overview");
+    const QImage& image = shown.image;
+    const PassViewFrame& frame = shown.frame;
+    ASSERT_EQ(image.size(), QSize(1280, 1024));
 
-    const QImage overview = shownFrame(project, 0, "pass-view-overview");
-    ASSERT_EQ(overview.size(), QSize(1000, 1000));
-    const int side = overviewViewportSize(project.section);
     // Later passes are drawn over earlier ones: check each pass where no
-    // later outline passes within a few pixels. Position 0 lies entirely
-    // under position 2, a few millimetres apart and turned the same way; the
-    // single-pass face shows it.
+    // later outline passes within a few pixels.
     QPainterPathStroker stroker;
     stroker.setWidth(5);
     QPainterPath later;
-    for (int position = 12; position >= 1; --position) {
-        const QPainterPath outline = outlineInImage(project, position, 0, side, side);
+    int top = image.height();
+    int bottom = 0;
+    for (int position = 12; position >= 0; --position) {
+        const QPainterPath outline = pathOf(frame.outlines[position]);
         int checked = 0;
         int found = 0;
         for (QPointF p : samples(outline)) {
             if (later.contains(p)) continue;
             ++checked;
-            found += colourNear(overview, p, colours.entries[position]);
+            if (colourNear(image, p, colours.entries[position])) {
+                ++found;
+                top = std::min(top, int(p.y()));
+                bottom = std::max(bottom, int(p.y()));
+            }
         }
-        EXPECT_GT(checked, 10) << "position " << position;
         EXPECT_EQ(found, checked) << "position " << position;
         later = later.united(stroker.createStroke(outline));
-    }
-    // Away from every outline the background stays black.
-    EXPECT_EQ(overview.pixel(900, 100) & 0xFFFFFF, 0u);
-    EXPECT_EQ(overview.pixel(side + 50, 1000 - side / 2) & 0xFFFFFF, 0u);
 
+        // Its number beside it, and in the legend with a swatch of its colour.
+        const std::string number = std::to_string(position + 2);
+        ASSERT_TRUE(frame.labels[position].placed) << number;
+        EXPECT_GT(
+            pixelsOfColour(image, kViewTextColour,
+                           boxOf(TextFont::label, frame.labels[position].baseline, number, fonts),
+                           kTolerance),
+            8)
+            << "label " << number;
+        EXPECT_GT(
+            pixelsOfColour(image, kViewTextColour,
+                           boxOf(TextFont::label, frame.legend.number[position], number, fonts),
+                           kTolerance),
+            8)
+            << "legend " << number;
+        const QRect swatch =
+            QRectF(frame.legend.swatch[position].left, frame.legend.swatch[position].top,
+                   frame.legend.swatch[position].width, frame.legend.swatch[position].height)
+                .toAlignedRect()
+                .adjusted(2, 2, -2, -2);
+        EXPECT_GE(pixelsOfColour(image, colours.entries[position], swatch, kTolerance),
+                  swatch.width() * swatch.height() * 3 / 4)
+            << "swatch " << number;
+    }
+    EXPECT_GE(bottom - top, 0.4 * image.height()) << "the drawing spans the window";
+    // Away from every outline and text the background stays black.
+    EXPECT_EQ(pixelsOfColour(image, {0, 0, 0}, QRect(0, image.height() - 8, 1280, 8)), 8 * 1280);
+}
+
+TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {
+    ASSERT_TRUE(openGlAvailable());
+    const Project project = computedBeam(13);
+    const PassColours colours = makePassColours();
+    const PassViewFonts fonts;
     for (int index : {1, 2}) {
-        const QImage image = shownFrame(project, index, "pass-view-single-pass");
+        const Shown shown = shownFrame(project, index, QSize(800, 600),
+                                       "pass-view-single-pass-" + std::to_string(index));
+        const QImage& image = shown.image;
+        const PassViewFrame& frame = shown.frame;
+        ASSERT_EQ(image.size(), QSize(800, 600));
         const Rgb colour = colours.entries[index - 1];
-        const auto points = samples(outlineInImage(project, index - 1, 100, 900, 1000));
+        const QRect window = image.rect();
+
+        const QPainterPath outline = pathOf(frame.outlines[0]);
+        EXPECT_TRUE(window.contains(outline.boundingRect().toAlignedRect())) << index;
+        const auto points = samples(outline);
         const auto missing = std::count_if(
             points.begin(), points.end(), [&](QPointF p) { return !colourNear(image, p, colour); });
         EXPECT_EQ(missing, 0) << "index " << index << ": of " << points.size() << " points";
-        // The separator: x = 105 of the 900-pixel viewport at 100.
-        EXPECT_GT(pixelsOfColour(image, {128, 128, 128}, QRect(192, 0, 5, 1000)), 900) << index;
-        // The caption "PASS : n" on its baseline at (460, 100) from the bottom.
-        EXPECT_GT(pixelsOfColour(image, colour, QRect(455, 1000 - 100 - 32, 200, 40)), 30) << index;
-        // The first panel line on its baseline at (0.5, 475) from the bottom.
-        EXPECT_GT(pixelsOfColour(image, {64, 128, 128}, QRect(0, 1000 - 475 - 15, 250, 20)), 20)
-            << index;
+
+        const QRect caption =
+            boxOf(TextFont::caption, frame.captionAt, frame.caption.view(), fonts);
+        EXPECT_TRUE(window.contains(caption)) << index;
+        EXPECT_GT(pixelsOfColour(image, kViewTextColour, caption, kTolerance), 60) << index;
+
+        // Every panel line, its label and its value.
+        for (int i = 0; i < frame.panel.count; ++i) {
+            const QRect label =
+                boxOf(TextFont::label, frame.panel.label[i], frame.panelLabels[i], fonts);
+            EXPECT_TRUE(window.contains(label)) << "line " << i;
+            EXPECT_GT(pixelsOfColour(image, kViewTextColour, label, kTolerance), 20)
+                << "line " << i;
+            if (frame.panelValues[i].length == 0) continue;
+            const QRect value =
+                boxOf(TextFont::label, frame.panel.value[i], frame.panelValues[i].view(), fonts);
+            EXPECT_TRUE(window.contains(value)) << "line " << i;
+            EXPECT_GT(pixelsOfColour(image, panelValueColour(), value, kTolerance), 10)
+                << "line " << i;
+        }
+        EXPECT_EQ(frame.panel.count, 14);
+        for (const ViewDimension& d : frame.dimensions) {
+            const QRect text = boxOf(TextFont::label, d.textAt, d.text.view(), fonts);
+            EXPECT_TRUE(window.contains(text)) << d.text.view();
+            EXPECT_GT(pixelsOfColour(image, kViewTextColour, text, kTolerance), 10)
+                << d.text.view();
+        }
     }
 }
 

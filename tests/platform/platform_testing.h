@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QImage>
 
+#include <cstdlib>
+
 #include "display/line_canvas.h"
 #include "platform/main_window.h"
 
@@ -20,14 +22,19 @@ inline QAction* actionFor(const MainWindow& window, int command) {
     return nullptr;
 }
 
-// The number of pixels of exactly this colour in the area.
-inline int pixelsOfColour(const QImage& image, Rgb colour, QRect area = QRect()) {
+// The number of pixels of this colour in the area, each channel within the
+// tolerance.
+inline int pixelsOfColour(const QImage& image, Rgb colour, QRect area = QRect(),
+                          int tolerance = 0) {
     if (area.isNull()) area = image.rect();
-    const QRgb wanted = qRgb(colour.red, colour.green, colour.blue) & 0xFFFFFF;
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.valid(x, y) && (image.pixel(x, y) & 0xFFFFFF) == wanted) ++count;
+            if (!image.valid(x, y)) continue;
+            const QRgb pixel = image.pixel(x, y);
+            count += std::abs(qRed(pixel) - colour.red) <= tolerance &&
+                     std::abs(qGreen(pixel) - colour.green) <= tolerance &&
+                     std::abs(qBlue(pixel) - colour.blue) <= tolerance;
         }
     }
     return count;
