@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "display/pass_colours.h"
+#include "display/section_dimensions.h"
 #include "engine/windows1252.h"
 #include "export/dxf_drawing.h"
 
@@ -81,14 +82,6 @@ std::string reportNumber(float value) {
     const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
                                    std::chars_format::general, 6)
                          .ptr;
-    return {digits, end};
-}
-
-// A dimension on the drawing: two decimals, as the pass view's panel.
-std::string dimension(double value) {
-    char digits[32];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr;
     return {digits, end};
 }
 
@@ -228,28 +221,38 @@ Box boxOf(const std::vector<DrawingPoint>& outline) {
 }
 
 // Room in a cell around the outline: the number above, the width's
-// dimension line and the other dimensions below, the height's at the right.
+// dimension line and value below, the chain of the flange heights and the
+// web thickness with their values at the left.
 constexpr double kCellTop = 7.0;
-constexpr double kCellBottom = 16.0;
-constexpr double kCellRight = 18.0;
-constexpr double kCellLeft = 2.0;
+constexpr double kCellBottom = 10.0;
+constexpr double kCellRight = 3.0;
+constexpr double kCellLeft = 22.0;
 constexpr int kCellColumns = 3;
 constexpr int kCellRows = 4;
+// Dimension lines as the pass view draws them: how far they stand off the
+// outline and the extension lines run past them, on the page.
+constexpr double kDimensionOffset = 4.0;
+constexpr double kExtensionOvershoot = 1.0;
+constexpr double kTextGap = 1.0;
+constexpr double kSmallTextHeight = 2.0;  // the digits of 7.5 pt, near enough
 
-void arrowHead(PageBuilder& b, PagePoint tip, double dx, double dy) {
-    // dx, dy: unit direction from the tip into the dimension line.
-    const double length = 1.6, spread = 0.5;
-    b.line(tip.x, tip.y, tip.x + dx * length - dy * spread, tip.y + dy * length + dx * spread,
-           kGrey, 0.15);
-    b.line(tip.x, tip.y, tip.x + dx * length + dy * spread, tip.y + dy * length - dx * spread,
-           kGrey, 0.15);
+void arrowHead(PageBuilder& b, PagePoint tip, PagePoint towards) {
+    const double dx = towards.x - tip.x, dy = towards.y - tip.y;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0.0)) return;
+    const double ux = dx / length, uy = dy / length;
+    const double along = std::min(1.6, length / 2), spread = 0.5;
+    b.line(tip.x, tip.y, tip.x + ux * along - uy * spread, tip.y + uy * along + ux * spread, kGrey,
+           0.15);
+    b.line(tip.x, tip.y, tip.x + ux * along + uy * spread, tip.y + uy * along - ux * spread, kGrey,
+           0.15);
 }
 
 void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colour, double scale,
                     double cellX, double cellY, double cellW, double cellH) {
     PageBuilder b(page);
-    b.text(cellX + kCellLeft, cellY + 4.5, "PASS " + std::to_string(position + 2),
-           PageFont::Heading, TextAlign::Left, colour);
+    b.text(cellX + 2.0, cellY + 4.5, "PASS " + std::to_string(position + 2), PageFont::Heading,
+           TextAlign::Left, colour);
     const std::vector<DrawingPoint> outline = drawingOutline(position, record);
     if (!finite(outline)) return;
     const Box box = boxOf(outline);
@@ -266,31 +269,46 @@ void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colo
     }
     page.outlines.push_back(std::move(drawn));
 
-    const PagePoint bottomLeft = place(box.minX, box.minY);
-    const PagePoint topRight = place(box.maxX, box.maxY);
-    // The width below the outline.
-    const double widthY = bottomLeft.y + 5.0;
-    b.line(bottomLeft.x, bottomLeft.y + 1.0, bottomLeft.x, widthY + 1.0, kGrey, 0.15);
-    b.line(topRight.x, bottomLeft.y + 1.0, topRight.x, widthY + 1.0, kGrey, 0.15);
-    b.line(bottomLeft.x, widthY, topRight.x, widthY, kGrey, 0.15);
-    arrowHead(b, {bottomLeft.x, widthY}, 1.0, 0.0);
-    arrowHead(b, {topRight.x, widthY}, -1.0, 0.0);
-    b.text((bottomLeft.x + topRight.x) / 2, widthY - 0.8, dimension(record.passWidth),
-           PageFont::Small, TextAlign::Centre);
-    // The height at the right.
-    const double heightX = topRight.x + 4.0;
-    b.line(topRight.x + 1.0, topRight.y, heightX + 1.0, topRight.y, kGrey, 0.15);
-    b.line(topRight.x + 1.0, bottomLeft.y, heightX + 1.0, bottomLeft.y, kGrey, 0.15);
-    b.line(heightX, topRight.y, heightX, bottomLeft.y, kGrey, 0.15);
-    arrowHead(b, {heightX, topRight.y}, 0.0, 1.0);
-    arrowHead(b, {heightX, bottomLeft.y}, 0.0, -1.0);
-    b.text(heightX + 1.0, (topRight.y + bottomLeft.y) / 2 + 1.2, dimension(box.height()),
-           PageFont::Small);
-    // The web and the flanges in words beneath.
-    b.text(cellX + kCellLeft, cellY + cellH - 3.0,
-           "web " + dimension(record.webThickness) + "  live " +
-               dimension(record.liveFlangeHeight) + "  dead " + dimension(record.deadFlangeHeight),
-           PageFont::Small, TextAlign::Left, kGrey);
+    // The pass view's dimension lines, in the outline's own drawing space
+    // (the view's, whose reference point the drawing moves to the origin).
+    const OutlinePoint origin = computeSectionOutline(position, record).points[0];
+    const auto onPage = [&](OutlinePoint p) {
+        return place(static_cast<double>(p.x) - origin.x + outline[0].x,
+                     static_cast<double>(p.y) - origin.y + outline[0].y);
+    };
+    const SectionDimensions dimensions =
+        sectionDimensions(position, record, kDimensionOffset / scale, kExtensionOvershoot / scale);
+    double textY[kDimensionLineCount] = {};
+    for (int i = 0; i < kDimensionLineCount; ++i) {
+        const DimensionLine& line = dimensions.lines[i];
+        const PagePoint from = onPage(line.from), to = onPage(line.to);
+        for (int e = 0; e < 2; ++e) {
+            const PagePoint a = onPage(line.extensionFrom[e]), z = onPage(line.extensionTo[e]);
+            b.line(a.x, a.y, z.x, z.y, kGrey, 0.15);
+        }
+        b.line(from.x, from.y, to.x, to.y, kGrey, 0.15);
+        arrowHead(b, from, to);
+        arrowHead(b, to, from);
+        textY[i] = i == 0 ? from.y + kTextGap + kSmallTextHeight
+                          : (from.y + to.y) / 2 + kSmallTextHeight / 2;
+    }
+    // The web's value between the two flange heights' values, a line apart
+    // (the page's y runs down: the upper legs first).
+    const double apart = kSmallTextHeight + 1.2;
+    textY[3] = std::min(textY[3], textY[2] - apart);
+    textY[1] = std::max(textY[1], textY[2] + apart);
+    for (int i = 0; i < kDimensionLineCount; ++i) {
+        const DimensionLine& line = dimensions.lines[i];
+        char text[64];
+        dimensionText(line, text);
+        const PagePoint from = onPage(line.from), to = onPage(line.to);
+        if (i == 0) {
+            b.text((from.x + to.x) / 2, textY[i], text, PageFont::Small, TextAlign::Centre);
+        } else {
+            b.text(from.x - kExtensionOvershoot - kTextGap, textY[i], text, PageFont::Small,
+                   TextAlign::Right);
+        }
+    }
 }
 
 // The largest standard scale at which every drawable outline fits its cell.

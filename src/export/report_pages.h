@@ -9,8 +9,9 @@
 //   labels and units, as tables of up to six passes, fields down and passes
 //   across, continued on further pages when they do not fit;
 // - then the drawing: every pass outline at one scale stated on the page,
-//   in its pass colour, with its number, its width and height on dimension
-//   lines and its web thickness and flange heights beneath.
+//   in its pass colour, with its number and the pass view's dimension
+//   lines: the width below it, the flange heights and the web thickness
+//   in a chain at its left.
 // Lengths are millimetres from the page's top-left corner, y downwards;
 // texts are UTF-8; numbers have "." as decimal point in any locale.
 
