@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "engine/pass_fields.h"
 #include "storage/project_file.h"
 #include "storage/record_fields.h"
 
@@ -31,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!std::isfinite(s.*field.member)) std::abort();
     }
     for (int i = 0; i < kPassTableSize; ++i) {
-        for (const auto& field : kPassFloatFields) {
+        for (const auto& field : kPassFields) {
             if (!std::isfinite(project.passes.records[i].*field.member)) std::abort();
         }
     }

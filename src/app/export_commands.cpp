@@ -3,9 +3,11 @@
 #include <cctype>
 
 #include "app/main_commands.h"
+#include "engine/pass_fields.h"
 #include "export/dxf_drawing.h"
 #include "resources/command_ids.h"
 #include "storage/file_io.h"
+#include "storage/schedule_export.h"
 
 namespace rolvanta {
 namespace {
@@ -36,7 +38,7 @@ std::string passFilePath(const std::string& path, int position) {
 
 StorageResult writePassDrawings(const ExportChoice& choice, const Project& project) {
     if (!choice.onePerPass) return replaceFile(choice.path, formatPassDrawingsDxf(project));
-    for (int position = 0; position < drawnPassCount(project.section); ++position) {
+    for (int position = 0; position < shownPassRecordCount(project.section); ++position) {
         if (StorageResult error = replaceFile(passFilePath(choice.path, position),
                                               formatPassDrawingDxf(project, position))) {
             return error;
@@ -77,6 +79,8 @@ bool isExportCommand(int command) {
         case kMenuExportReportPdf:
         case kMenuPrint:
         case kMenuExportViewPicture:
+        case kMenuExportScheduleCsv:
+        case kMenuExportScheduleJson:
             return true;
         default:
             return false;
@@ -114,7 +118,10 @@ void runExportCommand(Session& session, Shell& shell, ExportShell& exports, int 
             failed = writeMade(choice.path, exports.grabViewPicture(), "picture");
             break;
         case ExportKind::ScheduleCsv:
+            failed = writeScheduleCsv(choice.path, project);
+            break;
         case ExportKind::ScheduleJson:
+            failed = writeScheduleJson(choice.path, project);
             break;
     }
     if (failed) showFailure(shell, *failed);

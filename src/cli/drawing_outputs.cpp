@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "engine/pass_fields.h"
 #include "export/dxf_drawing.h"
 #include "storage/file_io.h"
 
@@ -55,7 +56,7 @@ StorageResult writePassDrawingFolder(const std::string& folder, const Project& p
     if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
         return StorageError{StorageFailure::CannotWrite, folder, std::strerror(errno)};
     }
-    for (int position = 0; position < drawnPassCount(project.section); ++position) {
+    for (int position = 0; position < shownPassRecordCount(project.section); ++position) {
         const std::string path = folder + "/" + passLayerName(position) + ".dxf";
         if (StorageResult error = replaceFile(path, formatPassDrawingDxf(project, position))) {
             return error;

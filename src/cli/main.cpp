@@ -14,7 +14,6 @@
 #include <string>
 
 #include "cli/catalogue_table.h"
-#include "cli/design_exports.h"
 #include "cli/design_inputs.h"
 #include "cli/drawing_outputs.h"
 #include "engine/windows1252.h"
@@ -24,6 +23,7 @@
 #include "storage/profile_catalogue.h"
 #include "storage/project_file.h"
 #include "storage/results_report.h"
+#include "storage/schedule_export.h"
 
 #ifdef ROLVANTA_CLI_PDF
 #include "cli/pdf_output.h"
@@ -221,8 +221,8 @@ int compute(const ComputeOptions& o) {
     if (!o.report.empty() || !anyOutput) {
         write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
-    if (!o.csv.empty()) write(writeOutput(o.csv, formatPassesCsv(project)));
-    if (!o.json.empty()) write(writeOutput(o.json, formatDesignJson(project)));
+    if (!o.csv.empty()) write(writeOutput(o.csv, formatScheduleCsv(project)));
+    if (!o.json.empty()) write(writeOutput(o.json, formatScheduleJson(project)));
     // The PDF's header names the file as the text report's does: its own.
     write(writeDrawings(o.drawings, project, fileNameOf(o.drawings.pdf)));
     return written ? kSucceeded : kFailed;
@@ -328,9 +328,11 @@ int run(int argc, char** argv) {
         ->add_option("--report", o.report, "Write the results report (- for standard output)")
         ->option_text("FILE");
     computeCommand->add_option("--save", o.save, "Write the project file")->option_text("FILE.rol");
-    computeCommand->add_option("--csv", o.csv, "Write every pass with every field as CSV")
+    computeCommand
+        ->add_option("--csv", o.csv, "Write the passes the report shows, every field, as CSV")
         ->option_text("FILE");
-    computeCommand->add_option("--json", o.json, "Write the section and every pass as JSON")
+    computeCommand
+        ->add_option("--json", o.json, "Write the section and the passes the report shows as JSON")
         ->option_text("FILE");
     addDrawingOptions(*computeCommand, o.drawings, kPdfWriter);
 

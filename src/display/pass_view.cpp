@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/pass_fields.h"
+
 namespace rolvanta {
 
 namespace {
@@ -42,27 +44,23 @@ FrameText withNumber(std::string_view prefix, int number) {
     return out;
 }
 
-struct PanelLine {
-    std::string_view label;
-    float PassRecord::*value;
-};
-
-// The heading first; then each dimension with its label.
+// The heading first; then the dimensions top down, each captioned with its
+// field's panel label.
 constexpr std::string_view kPanelHeading = "   ( ALL DIMENSIONS IN MM )";
-constexpr PanelLine kPanelLines[kPanelLineCount - 1] = {
-    {"WEB WIDTH :", &PassRecord::passWidth},
-    {"WEB THICKNESS :", &PassRecord::webThickness},
-    {"WEB AREA :", &PassRecord::webArea},
-    {"DEAD FLANGE HEIGHT :", &PassRecord::deadFlangeHeight},
-    {"DEAD FLANGE THICKNESS :", &PassRecord::deadFlangeThickness},
-    {"DEAD FLANGE ROOT :", &PassRecord::deadFlangeRoot},
-    {"DEAD FLANGE TIP :", &PassRecord::deadFlangeTip},
-    {"DEAD FLANGE AREA :", &PassRecord::deadFlangeArea},
-    {"LIVE FLANGE HEIGHT :", &PassRecord::liveFlangeHeight},
-    {"LIVE FLANGE THICKNESS :", &PassRecord::liveFlangeThickness},
-    {"LIVE FLANGE ROOT :", &PassRecord::liveFlangeRoot},
-    {"LIVE FLANGE TIP :", &PassRecord::liveFlangeTip},
-    {"LIVE FLANGE AREA :", &PassRecord::liveFlangeArea},
+constexpr float PassRecord::*kPanelLines[kPanelLineCount - 1] = {
+    &PassRecord::passWidth,
+    &PassRecord::webThickness,
+    &PassRecord::webArea,
+    &PassRecord::deadFlangeHeight,
+    &PassRecord::deadFlangeThickness,
+    &PassRecord::deadFlangeRoot,
+    &PassRecord::deadFlangeTip,
+    &PassRecord::deadFlangeArea,
+    &PassRecord::liveFlangeHeight,
+    &PassRecord::liveFlangeThickness,
+    &PassRecord::liveFlangeRoot,
+    &PassRecord::liveFlangeTip,
+    &PassRecord::liveFlangeArea,
 };
 
 ViewOutline toView(const SectionOutline& outline, const ViewTransform& transform) {
@@ -129,8 +127,8 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     frame.panelLabels[0] = kPanelHeading;
     frame.panelValues[0] = FrameText{};
     for (int i = 1; i < kPanelLineCount; ++i) {
-        frame.panelLabels[i] = kPanelLines[i - 1].label;
-        frame.panelValues[i] = fixed2(record.*kPanelLines[i - 1].value);
+        frame.panelLabels[i] = passField(kPanelLines[i - 1]).panelLabel;
+        frame.panelValues[i] = fixed2(record.*kPanelLines[i - 1]);
     }
     for (int i = 0; i < kPanelLineCount; ++i) {
         extents[i] = {measure.measureText(TextFont::label, frame.panelLabels[i]),

@@ -1,8 +1,11 @@
 #include "display/text_page.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string>
+
+#include "engine/pass_fields.h"
 
 namespace rolvanta {
 namespace {
@@ -65,8 +68,7 @@ void paintInputSummary(const Project& project, PagePen& pen) {
     pen.line(1, kTextBlue, "Flange Thickness    =     " + mm(s.flangeThickness));
     pen.line(1, kTextBlue, "Root Radius           =     " + mm(s.rootRadius));
     pen.line(1, kTextBlue, "Tip Radius             =     " + mm(s.tipRadius));
-    // The slope is in degrees; the page has always labelled it mm.
-    pen.line(1, kTextBlue, "Flange Slope           =     " + mm(s.flangeSlope));
+    pen.line(1, kTextBlue, "Flange Slope           =     " + fixed(s.flangeSlope, 3) + " \xB0");
     pen.line(1, kTextBlue, "Mass Of Beam       =     " + fixed(s.mass, 3) + " Kg");
     pen.line(1, kTextBlue, "Length Of Beam     =     " + mm(s.length));
     pen.line(1, kTextBlue, "C / S Area Of Beam     =     " + squareMm(s.area));
@@ -75,32 +77,26 @@ void paintInputSummary(const Project& project, PagePen& pen) {
         pen.line(0, kTextDarkRed, "SETUP");
         pen.line(1, kTextBlue, "Number Of Passes Chosen = " + std::to_string(s.passCount));
         pen.line(1, kTextBlue,
-                 "Temperarure    = " + fixed(s.temperature, 0) +
+                 "Temperature    = " + fixed(s.temperature, 0) +
                      " \xBA"
                      "C");
         pen.advance(2);
     }
 }
 
+// Blanks between each field's label and its "=" on the results page, in
+// record order: they line the signs up roughly in the page's proportional font.
+constexpr int kBlanksAfterPassLabel[kPassFieldCount] = {31, 29, 23, 19, 16, 10, 3,
+                                                        1,  20, 17, 11, 4,  2,  14};
+
 void paintPassBlock(int passNumber, const PassRecord& r, PagePen& pen) {
     pen.line(0, kTextBlue, "Pass " + std::to_string(passNumber));
-    pen.line(1, kTextBlack, "Web Area                               =     " + squareMm(r.webArea));
-    pen.line(1, kTextBlack, "Pass Width                             =     " + mm(r.passWidth));
-    pen.line(1, kTextBlack, "Web Thickness                       =     " + mm(r.webThickness));
-    pen.line(1, kTextBlack,
-             "Dead Flange Area                   =     " + squareMm(r.deadFlangeArea));
-    pen.line(1, kTextBlack, "Dead Flange Height                =     " + mm(r.deadFlangeHeight));
-    pen.line(1, kTextBlack, "Dead Flange Thickness          =     " + mm(r.deadFlangeThickness));
-    pen.line(1, kTextBlack, "Dead Flange Tip Thickness   =     " + mm(r.deadFlangeTip));
-    pen.line(1, kTextBlack, "Dead Flange Root Thickness =     " + mm(r.deadFlangeRoot));
-    pen.line(1, kTextBlack,
-             "Live Flange Area                    =     " + squareMm(r.liveFlangeArea));
-    pen.line(1, kTextBlack, "Live Flange Height                 =     " + mm(r.liveFlangeHeight));
-    pen.line(1, kTextBlack, "Live Flange Thickness           =     " + mm(r.liveFlangeThickness));
-    pen.line(1, kTextBlack, "Live Flange Tip Thickness    =     " + mm(r.liveFlangeTip));
-    pen.line(1, kTextBlack, "Live Flange Root Thickness  =     " + mm(r.liveFlangeRoot));
-    pen.line(1, kTextBlack,
-             "Cross Sectional Area              =     " + squareMm(r.crossSectionArea));
+    for (int f = 0; f < kPassFieldCount; ++f) {
+        const PassField& field = kPassFields[f];
+        pen.line(1, kTextBlack,
+                 std::string(field.label) + std::string(kBlanksAfterPassLabel[f], ' ') + "=     " +
+                     fixed(r.*field.member, 3) + " " + unitSymbol(field.unit));
+    }
     pen.advance(2);
 }
 
@@ -131,10 +127,10 @@ void paintResults(const Project& project, PagePen& pen) {
                  " \xB0"
                  "C");
     pen.advance(2);
-    // Record i is pass i + 2; the last record the schedule computes is not
-    // listed. The table bounds a pass count read from a damaged file.
-    const int blocks = std::min(s.passCount - 1, kPassTableSize);
-    for (int i = 0; i < blocks; ++i) paintPassBlock(i + 2, project.passes.records[i], pen);
+    // Record i is pass i + 2.
+    for (int i = 0; i < shownPassRecordCount(s); ++i) {
+        paintPassBlock(i + 2, project.passes.records[i], pen);
+    }
 }
 
 }  // namespace
@@ -170,6 +166,24 @@ TextPage paintTextPage(const Project& project, int graphicsMode, const TextLayou
             break;
     }
     return page;
+}
+
+PixelSize textPageSize(const Project& project, int graphicsMode, const TextLayout& layout) {
+    // Where the lines fall, found by drawing them nowhere.
+    class Bounds : public TextSurface {
+      public:
+        void drawText(int x, int y, TextColour, std::string_view) override {
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+            drawn = true;
+        }
+        int right = 0;
+        int bottom = 0;
+        bool drawn = false;
+    } bounds;
+    paintTextPage(project, graphicsMode, layout, {}, bounds);
+    if (!bounds.drawn) return {};
+    return {bounds.right + layout.maxWidth, bounds.bottom + layout.lineHeight};
 }
 
 }  // namespace rolvanta

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "display/text_layout.h"
+#include "display/text_scroll.h"
 #include "engine/project_records.h"
 
 namespace rolvanta {
@@ -53,5 +54,10 @@ struct TextOffset {
 // Draws the page the state calls for; returns which one it was.
 TextPage paintTextPage(const Project& project, int graphicsMode, const TextLayout& layout,
                        TextOffset offset, TextSurface& surface);
+
+// The size of the page the state calls for, unscrolled: down to the bottom of
+// its last line, and across to its margin plus the widest line the layout
+// allows for. Nothing when no page is shown.
+PixelSize textPageSize(const Project& project, int graphicsMode, const TextLayout& layout);
 
 }  // namespace rolvanta

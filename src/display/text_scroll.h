@@ -1,9 +1,10 @@
 #pragma once
 
 // The two scroll bars of the text pages: the vertical one counts whole lines,
-// the horizontal one average characters. Their positions are read by every
-// paint; a scroll request moves a position and tells by how many pixels the
-// page's pixels have to move.
+// the horizontal one average characters. Their ranges end where the page's
+// last line and its widest line come into view, and a page step is what the
+// window shows. Their positions are read by every paint; a scroll request
+// moves a position and tells by how many pixels the page's pixels move.
 
 #include "display/text_layout.h"
 
@@ -33,15 +34,21 @@ struct TextScroll {
     ScrollBarState horizontal;  // average characters
 };
 
-// The last vertical position: high enough to bring the last line of a
-// 13-pass results page into view, whatever the page's length.
-constexpr int kVerticalScrollMaximum = 199;
+// Sizes in pixels.
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
 
-// Sets both ranges from the layout, page sizes 0, positions clamped into them.
-void updateScrollRanges(TextScroll& scroll, const TextLayout& layout);
+// Fits both bars to a page of the given size (at scroll position 0, margins
+// included) shown in a client area of the given size: a page step is the
+// number of whole lines (characters) the client area shows, the last
+// position the one that brings the page's end into view. Positions are
+// clamped into the new ranges.
+void updateScrollRanges(TextScroll& scroll, const TextLayout& layout, PixelSize page,
+                        PixelSize client);
 
-// The position a request asks for, clamped into the bar's range. With a page
-// size of 0 a page request leaves the position where it is.
+// The position a request asks for, clamped into the bar's range.
 int requestedScrollPosition(const ScrollBarState& bar, int request, int trackingPosition);
 
 // Moves the vertical position; the result is the distance in pixels the page
@@ -52,5 +59,18 @@ int scrollTextVertically(TextScroll& scroll, const TextLayout& layout, int reque
 // The same for the horizontal position, in average characters (charWidth).
 int scrollTextHorizontally(TextScroll& scroll, const TextLayout& layout, int request,
                            int trackingPosition);
+
+// The keys that scroll the text pages.
+enum class TextScrollKey { up, down, left, right, pageUp, pageDown, home, end };
+
+// How far a page moved, in pixels: right and down are positive.
+struct PixelShift {
+    int x = 0;
+    int y = 0;
+};
+
+// Scrolls as the key asks: the arrows by a line or a character, PgUp and PgDn
+// by a page, Home and End to the page's top and end.
+PixelShift scrollTextByKey(TextScroll& scroll, const TextLayout& layout, TextScrollKey key);
 
 }  // namespace rolvanta

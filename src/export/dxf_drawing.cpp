@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "display/pass_colours.h"
+#include "engine/pass_fields.h"
 
 namespace rolvanta {
 namespace {
@@ -218,11 +219,6 @@ std::string formatDrawing(const Project& project, int first, int last) {
 
 }  // namespace
 
-int drawnPassCount(const BeamSection& section) {
-    // As the report: the last scheduled record is computed but not a pass.
-    return std::max(0, scheduledRecordCount(section) - 1);
-}
-
 std::vector<DrawingPoint> drawingOutline(int position, const PassRecord& record) {
     const SectionOutline outline = computeSectionOutline(position, record);
     std::vector<DrawingPoint> points;
@@ -257,7 +253,7 @@ int nearestIndexedColour(Rgb colour) {
 }
 
 std::string formatPassDrawingsDxf(const Project& project) {
-    return formatDrawing(project, 0, drawnPassCount(project.section));
+    return formatDrawing(project, 0, shownPassRecordCount(project.section));
 }
 
 std::string formatPassDrawingDxf(const Project& project, int position) {

@@ -26,10 +26,6 @@ struct DrawingPoint {
     double y;
 };
 
-// The number of passes drawn, as the report lists them: passCount - 1,
-// bounded to the pass table.
-int drawnPassCount(const BeamSection& section);
-
 // The outline of the record at position in drawing millimetres.
 std::vector<DrawingPoint> drawingOutline(int position, const PassRecord& record);
 

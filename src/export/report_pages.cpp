@@ -8,6 +8,7 @@
 
 #include "display/pass_colours.h"
 #include "display/section_dimensions.h"
+#include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "export/dxf_drawing.h"
 
@@ -25,7 +26,6 @@ constexpr Rgb kRuleGrey{170, 170, 170};
 
 // The report's units line, "( All Dimensions in mm,Kg,°,°C )", spelt out per value.
 constexpr const char* kMm = "mm";
-constexpr const char* kMm2 = "mm\u00B2";
 
 struct SectionRow {
     const char* label;
@@ -51,28 +51,23 @@ constexpr SectionRow kSectionRows[] = {
     {"Temperature", "\u00B0C", &BeamSection::temperature},
 };
 
-struct PassRow {
-    const char* label;
-    const char* unit;
-    float PassRecord::*member;
-};
-
-// A pass with the report's labels, in the report's order (root before tip).
-constexpr PassRow kPassRows[] = {
-    {"Web Area", kMm2, &PassRecord::webArea},
-    {"Pass Width", kMm, &PassRecord::passWidth},
-    {"Web Thickness", kMm, &PassRecord::webThickness},
-    {"Dead Flange Area", kMm2, &PassRecord::deadFlangeArea},
-    {"Dead Flange Height", kMm, &PassRecord::deadFlangeHeight},
-    {"Dead Flange Thickness", kMm, &PassRecord::deadFlangeThickness},
-    {"Dead Flange Root", kMm, &PassRecord::deadFlangeRoot},
-    {"Dead Flange Tip", kMm, &PassRecord::deadFlangeTip},
-    {"Live Flange Area", kMm2, &PassRecord::liveFlangeArea},
-    {"Live Flange Height", kMm, &PassRecord::liveFlangeHeight},
-    {"Live Flange Thickness", kMm, &PassRecord::liveFlangeThickness},
-    {"Live Flange Root", kMm, &PassRecord::liveFlangeRoot},
-    {"Live Flange Tip", kMm, &PassRecord::liveFlangeTip},
-    {"Cross Sectional Area", kMm2, &PassRecord::crossSectionArea},
+// A pass in the report's order (root before tip); the labels and units are
+// the report's, from the one list of the pass-record fields.
+constexpr float PassRecord::*kPassRows[] = {
+    &PassRecord::webArea,
+    &PassRecord::passWidth,
+    &PassRecord::webThickness,
+    &PassRecord::deadFlangeArea,
+    &PassRecord::deadFlangeHeight,
+    &PassRecord::deadFlangeThickness,
+    &PassRecord::deadFlangeRoot,
+    &PassRecord::deadFlangeTip,
+    &PassRecord::liveFlangeArea,
+    &PassRecord::liveFlangeHeight,
+    &PassRecord::liveFlangeThickness,
+    &PassRecord::liveFlangeRoot,
+    &PassRecord::liveFlangeTip,
+    &PassRecord::crossSectionArea,
 };
 
 // A value as the text report writes it: six significant digits, no
@@ -181,12 +176,14 @@ double addPassTable(Page& page, PageSize size, const Project& project, int first
     }
     b.line(left, y + 2.4, size.width - kMargin, y + 2.4, kRuleGrey, 0.2);
     y += kRow + 1.5;
-    for (const PassRow& row : kPassRows) {
-        b.text(left, y, row.label);
-        b.text(left + kLabelColumn, y, row.unit, PageFont::Small, TextAlign::Left, kGrey);
+    for (const auto member : kPassRows) {
+        const PassField& field = passField(member);
+        b.text(left, y, utf8FromWindows1252(field.shortLabel));
+        b.text(left + kLabelColumn, y, utf8FromWindows1252(unitSymbol(field.unit)), PageFont::Small,
+               TextAlign::Left, kGrey);
         for (int i = 0; i < count; ++i) {
             b.text(valuesLeft + (i + 1) * column - 1.5, y,
-                   reportNumber(project.passes.records[first + i].*row.member), PageFont::Body,
+                   reportNumber(project.passes.records[first + i].*member), PageFont::Body,
                    TextAlign::Right);
         }
         y += kRow;
@@ -314,7 +311,7 @@ void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colo
 // The largest standard scale at which every drawable outline fits its cell.
 double drawingScaleFor(const Project& project, double areaW, double areaH) {
     double widest = 0.0, tallest = 0.0;
-    for (int position = 0; position < drawnPassCount(project.section); ++position) {
+    for (int position = 0; position < shownPassRecordCount(project.section); ++position) {
         const std::vector<DrawingPoint> outline =
             drawingOutline(position, project.passes.records[position]);
         if (!finite(outline)) continue;
@@ -357,7 +354,7 @@ ReportPages layOutReportPages(const Project& project, const std::string& fileTit
     // The tables.
     report.pages.emplace_back();
     double y = addSection(report.pages.back(), size, s, top);
-    const int passes = drawnPassCount(s);
+    const int passes = shownPassRecordCount(s);
     for (int first = 0; first < passes; first += kPassesPerTable) {
         if (y + passTableHeight() > bottom) {
             report.pages.emplace_back();

@@ -16,14 +16,12 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QToolBar>
-#include <QWheelEvent>
 
 #include "app/export_commands.h"
 #include "app/key_input.h"
 #include "app/main_commands.h"
 #include "app/project_commands.h"
 #include "app/start_up.h"
-#include "display/text_scroll.h"
 #include "engine/windows1252.h"
 #include "platform/artwork.h"
 #include "platform/dialog_registration.h"
@@ -45,28 +43,6 @@ QString fromWindows1252(const char* text) {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-// The scroll request a scroll bar action stands for.
-int scrollRequestOf(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            return kScrollLineUp;
-        case QAbstractSlider::SliderSingleStepAdd:
-            return kScrollLineDown;
-        case QAbstractSlider::SliderPageStepSub:
-            return kScrollPageUp;
-        case QAbstractSlider::SliderPageStepAdd:
-            return kScrollPageDown;
-        case QAbstractSlider::SliderToMinimum:
-            return kScrollTop;
-        case QAbstractSlider::SliderToMaximum:
-            return kScrollBottom;
-        case QAbstractSlider::SliderMove:
-            return kScrollThumbTrack;
-        default:
-            return kScrollThumbReleased;
-    }
-}
-
 QStringList nameFilters() {
     QStringList filters;
     for (const FileType& type : fileTypeFilter()) filters << QString::fromUtf8(type.description);
@@ -83,28 +59,6 @@ FileDialogChoice choiceOf(const QFileDialog& dialog) {
     choice.filterIndex = static_cast<int>(nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
     return choice;
 }
-
-// Passes wheel turns over the text page on to the scroll bars.
-class WheelForwarder : public QObject {
-  public:
-    WheelForwarder(QScrollBar* vertical, QScrollBar* horizontal, QObject* parent)
-        : QObject(parent), vertical_(vertical), horizontal_(horizontal) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Wheel) return QObject::eventFilter(watched, event);
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        const bool sideways = wheel->angleDelta().x() != 0 ||
-                              (wheel->modifiers() & Qt::ShiftModifier) != Qt::NoModifier;
-        QScrollBar* bar = sideways ? horizontal_ : vertical_;
-        if (bar->isEnabled()) QCoreApplication::sendEvent(bar, event);
-        return true;
-    }
-
-  private:
-    QScrollBar* vertical_;
-    QScrollBar* horizontal_;
-};
 
 }  // namespace
 
@@ -156,10 +110,7 @@ MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWid
     const int pageFontHeight = QFontMetrics(TextPageWidget::pageFont()).height();
     startUp(session_, shell_,
             {defaultFontMeasures(), pageFontHeight, {0, 0, screen.width(), screen.height()}});
-    verticalBar_->setRange(session_.textScroll.vertical.minimum,
-                           session_.textScroll.vertical.maximum);
-    horizontalBar_->setRange(session_.textScroll.horizontal.minimum,
-                             session_.textScroll.horizontal.maximum);
+    textPage_->fitScrollBars();
     textPage_->setWelcomePicture(QImage(welcomePicturePath));
 }
 
@@ -240,19 +191,10 @@ void MainWindow::buildShortcuts() {
 QWidget* MainWindow::buildClientArea() {
     auto* client = new QWidget(this);
     pages_ = new QStackedWidget(client);
-    textPage_ = new TextPageWidget(session_, pages_);
-    pages_->addWidget(textPage_);
-
     verticalBar_ = new QScrollBar(Qt::Vertical, client);
     horizontalBar_ = new QScrollBar(Qt::Horizontal, client);
-    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->setSingleStep(1);
-        bar->setPageStep(0);
-    }
-    connect(verticalBar_, &QScrollBar::actionTriggered, this, &MainWindow::scrollVertically);
-    connect(horizontalBar_, &QScrollBar::actionTriggered, this, &MainWindow::scrollHorizontally);
-    textPage_->installEventFilter(new WheelForwarder(verticalBar_, horizontalBar_, this));
+    textPage_ = new TextPageWidget(session_, verticalBar_, horizontalBar_, pages_);
+    pages_->addWidget(textPage_);
 
     auto* layout = new QGridLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -261,22 +203,6 @@ QWidget* MainWindow::buildClientArea() {
     layout->addWidget(verticalBar_, 0, 1);
     layout->addWidget(horizontalBar_, 1, 0);
     return client;
-}
-
-void MainWindow::scrollVertically(int action) {
-    const int moved = scrollTextVertically(session_.textScroll, session_.textLayout,
-                                           scrollRequestOf(action), verticalBar_->sliderPosition());
-    // Qt applies the action after this slot: give it the position decided.
-    verticalBar_->setSliderPosition(session_.textScroll.vertical.position);
-    if (moved != 0) textPage_->scroll(0, moved);
-}
-
-void MainWindow::scrollHorizontally(int action) {
-    const int moved =
-        scrollTextHorizontally(session_.textScroll, session_.textLayout, scrollRequestOf(action),
-                               horizontalBar_->sliderPosition());
-    horizontalBar_->setSliderPosition(session_.textScroll.horizontal.position);
-    if (moved != 0) textPage_->scroll(moved, 0);
 }
 
 void MainWindow::runCommand(int command) {
@@ -355,11 +281,13 @@ FileDialogChoice MainWindow::showSaveDialog() {
 
 void MainWindow::repaintClientArea() {
     textPage_->hideWelcomePicture();
+    textPage_->fitScrollBars();
     pages_->currentWidget()->update();
 }
 
 void MainWindow::repaintRect(const PixelRect& rect) {
     textPage_->hideWelcomePicture();
+    textPage_->fitScrollBars();
     pages_->currentWidget()->update(QRect(rect.x, rect.y, rect.width, rect.height));
 }
 
@@ -386,6 +314,7 @@ void MainWindow::showDisplayMode(int graphicsMode) {
         }
     }
     pages_->setCurrentWidget(graphicsMode == 1 ? passView_ : static_cast<QWidget*>(textPage_));
+    textPage_->fitScrollBars();
     pages_->currentWidget()->update();
 }
 
@@ -401,6 +330,9 @@ void MainWindow::quit(int exitCode) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // In text mode the arrows scroll the page; in graphics mode they step
+    // through the passes.
+    if (session_.graphicsMode == 0 && textPage_->scrollByKey(event->key())) return;
     // The zoom keys of the pass view, while it is shown.
     ViewZoomKey zoom{};
     if (session_.graphicsMode == 1 && zoomKeyOf(event->key(), zoom)) {

@@ -71,8 +71,6 @@ class MainWindow : public QMainWindow {
     void buildToolbar();
     void buildShortcuts();
     QWidget* buildClientArea();
-    void scrollVertically(int action);
-    void scrollHorizontally(int action);
 
     Session& session_;
     QtShell shell_{*this};

@@ -1,10 +1,16 @@
 #include "platform/text_page_widget.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <optional>
 
 #include "display/text_page.h"
+#include "display/text_scroll.h"
 #include "engine/windows1252.h"
 #include "platform/artwork.h"
 #include "platform/fonts.h"
@@ -34,15 +40,139 @@ class PainterSurface : public TextSurface {
     QRect dirty_;
 };
 
+// The scroll request a scroll bar action stands for.
+int scrollRequestOf(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return kScrollLineUp;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return kScrollLineDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return kScrollPageUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return kScrollPageDown;
+        case QAbstractSlider::SliderToMinimum:
+            return kScrollTop;
+        case QAbstractSlider::SliderToMaximum:
+            return kScrollBottom;
+        case QAbstractSlider::SliderMove:
+            return kScrollThumbTrack;
+        default:
+            return kScrollThumbReleased;
+    }
+}
+
+std::optional<TextScrollKey> scrollKeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Up:
+            return TextScrollKey::up;
+        case Qt::Key_Down:
+            return TextScrollKey::down;
+        case Qt::Key_Left:
+            return TextScrollKey::left;
+        case Qt::Key_Right:
+            return TextScrollKey::right;
+        case Qt::Key_PageUp:
+            return TextScrollKey::pageUp;
+        case Qt::Key_PageDown:
+            return TextScrollKey::pageDown;
+        case Qt::Key_Home:
+            return TextScrollKey::home;
+        case Qt::Key_End:
+            return TextScrollKey::end;
+        default:
+            return std::nullopt;
+    }
+}
+
+void setBar(QScrollBar* bar, const ScrollBarState& state) {
+    const QSignalBlocker quiet(bar);
+    bar->setRange(state.minimum, state.maximum);
+    bar->setPageStep(state.pageSize);
+    bar->setValue(state.position);
+}
+
 }  // namespace
 
-TextPageWidget::TextPageWidget(const Session& session, QWidget* parent)
-    : QWidget(parent), session_(session), font_(pageFont()) {
+TextPageWidget::TextPageWidget(Session& session, QScrollBar* vertical, QScrollBar* horizontal,
+                               QWidget* parent)
+    : QWidget(parent),
+      session_(session),
+      vertical_(vertical),
+      horizontal_(horizontal),
+      font_(pageFont()) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+    for (QScrollBar* bar : {vertical_, horizontal_}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(1);
+    }
+    connect(vertical_, &QScrollBar::actionTriggered, this, &TextPageWidget::scrollVertically);
+    connect(horizontal_, &QScrollBar::actionTriggered, this, &TextPageWidget::scrollHorizontally);
+    showScrollPositions();
+}
+
+void TextPageWidget::fitScrollBars() {
+    // The pass view covers the page in graphics mode; the bars keep the
+    // text page's ranges for when it comes back.
+    if (session_.graphicsMode != 0) return;
+    const TextOffset before{session_.textScroll.vertical.position,
+                            session_.textScroll.horizontal.position};
+    updateScrollRanges(session_.textScroll, session_.textLayout,
+                       textPageSize(session_.project, 0, session_.textLayout), {width(), height()});
+    showScrollPositions();
+    if (before.vertical != session_.textScroll.vertical.position ||
+        before.horizontal != session_.textScroll.horizontal.position) {
+        update();
+    }
+}
+
+void TextPageWidget::showScrollPositions() {
+    setBar(vertical_, session_.textScroll.vertical);
+    setBar(horizontal_, session_.textScroll.horizontal);
+}
+
+bool TextPageWidget::scrollByKey(int qtKey) {
+    const std::optional<TextScrollKey> key = scrollKeyOf(qtKey);
+    if (!key) return false;
+    if (!vertical_->isEnabled()) return true;  // nothing to scroll before a project starts
+    const PixelShift moved = scrollTextByKey(session_.textScroll, session_.textLayout, *key);
+    showScrollPositions();
+    if (moved.x != 0 || moved.y != 0) scroll(moved.x, moved.y);
+    return true;
+}
+
+void TextPageWidget::scrollVertically(int action) {
+    const int moved = scrollTextVertically(session_.textScroll, session_.textLayout,
+                                           scrollRequestOf(action), vertical_->sliderPosition());
+    // Qt applies the action after this slot: give it the position decided.
+    vertical_->setSliderPosition(session_.textScroll.vertical.position);
+    if (moved != 0) scroll(0, moved);
+}
+
+void TextPageWidget::scrollHorizontally(int action) {
+    const int moved =
+        scrollTextHorizontally(session_.textScroll, session_.textLayout, scrollRequestOf(action),
+                               horizontal_->sliderPosition());
+    horizontal_->setSliderPosition(session_.textScroll.horizontal.position);
+    if (moved != 0) scroll(moved, 0);
+}
+
+void TextPageWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitScrollBars();
+}
+
+// The wheel turns the bars: sideways, or with Shift, the horizontal one.
+void TextPageWidget::wheelEvent(QWheelEvent* event) {
+    const bool sideways =
+        event->angleDelta().x() != 0 || (event->modifiers() & Qt::ShiftModifier) != Qt::NoModifier;
+    QScrollBar* bar = sideways ? horizontal_ : vertical_;
+    if (bar->isEnabled()) QCoreApplication::sendEvent(bar, event);
+    event->accept();
 }
 
 QFont TextPageWidget::pageFont() { return serifFont(15); }

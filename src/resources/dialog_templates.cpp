@@ -32,7 +32,7 @@ constexpr ControlTemplate kStandardControls[] = {
     {kNoControlId, kText, "LB   - Indian Standard Light Weight Beams", {125, 30, 150, 8}, kPlain},
     {kNoControlId, kText, "MB - Indian Standard Medium Weight Beams", {125, 40, 150, 8}, kPlain},
     {kNoControlId, kText, "WB - Indian Standard Wide Flange Beams", {125, 50, 150, 8}, kPlain},
-    {kNoControlId, kText, "( All dimentions in mm )", {10, 70, 75, 8}, kPlain},
+    {kNoControlId, kText, "( All dimensions in mm )", {10, 70, 75, 8}, kPlain},
     {kNoControlId, kText, "Beam Name = ", {10, 80, 70, 8}, kPlain},
     {kNoControlId, kText, "Web Width = ", {10, 95, 70, 8}, kPlain},
     {kNoControlId, kText, "Web Thickness = ", {10, 110, 70, 8}, kPlain},
@@ -96,7 +96,7 @@ constexpr ControlTemplate kSetupControls[] = {
     // \260 is the degree sign, 0xB0, written in octal where a hex digit follows.
     {kNoControlId, kText, "Temperature ( \260C )", {5, 30, 145, 8}, kPlain},
     {kNoControlId, kText, "[ 5 To 13 ]", {100, 10, 145, 8}, kPlain},
-    {kNoControlId, kText, "[ 800 To 1000 ]", {100, 30, 145, 8}, kPlain},
+    {kNoControlId, kText, "[ 800 To 1200 ]", {100, 30, 145, 8}, kPlain},
     {setup_dialog::kPassCount, kEdit, "", {70, 10, 20, 10}, kFittingEdit},
     {setup_dialog::kTemperature, kEdit, "", {70, 30, 20, 10}, kFittingEdit},
 };

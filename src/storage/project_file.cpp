@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "engine/pass_fields.h"
 #include "storage/file_io.h"
 #include "storage/record_bytes.h"
 #include "storage/record_fields.h"
@@ -101,7 +102,7 @@ bool decodeProjectFile(std::string_view bytes, Project& project) {
     PassRecord records[kPassTableSize];
     for (int i = 0; i < section.passCount; ++i) {
         records[i] = record_bytes::recordAt<PassRecord>(bytes.data() + fileSizeFor(i), 0);
-        for (const auto& field : kPassFloatFields)
+        for (const PassField& field : kPassFields)
             record_bytes::tidyNumber(records[i].*field.member);
     }
 

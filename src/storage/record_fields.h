@@ -1,8 +1,8 @@
 #pragma once
 
-// The number fields of the section and pass records by name, with their
-// units: for checking every stored number and for exporting the records
-// under the names they carry.
+// The number fields of the section by name, with their units: for checking
+// every stored number and for exporting the section under the names it
+// carries. The pass record's fields are in engine/pass_fields.h.
 
 #include "engine/project_records.h"
 
@@ -38,25 +38,6 @@ inline constexpr FloatField<BeamSection> kSectionFloatFields[] = {
     {"temperature", "degC", &BeamSection::temperature},
 };
 
-// Every float of a pass record, in record order.
-inline constexpr FloatField<PassRecord> kPassFloatFields[] = {
-    {"webArea", "mm2", &PassRecord::webArea},
-    {"passWidth", "mm", &PassRecord::passWidth},
-    {"webThickness", "mm", &PassRecord::webThickness},
-    {"deadFlangeArea", "mm2", &PassRecord::deadFlangeArea},
-    {"deadFlangeHeight", "mm", &PassRecord::deadFlangeHeight},
-    {"deadFlangeThickness", "mm", &PassRecord::deadFlangeThickness},
-    {"deadFlangeTip", "mm", &PassRecord::deadFlangeTip},
-    {"deadFlangeRoot", "mm", &PassRecord::deadFlangeRoot},
-    {"liveFlangeArea", "mm2", &PassRecord::liveFlangeArea},
-    {"liveFlangeHeight", "mm", &PassRecord::liveFlangeHeight},
-    {"liveFlangeThickness", "mm", &PassRecord::liveFlangeThickness},
-    {"liveFlangeTip", "mm", &PassRecord::liveFlangeTip},
-    {"liveFlangeRoot", "mm", &PassRecord::liveFlangeRoot},
-    {"crossSectionArea", "mm2", &PassRecord::crossSectionArea},
-};
-
 static_assert(sizeof kSectionFloatFields / sizeof kSectionFloatFields[0] == 18);
-static_assert(sizeof kPassFloatFields / sizeof kPassFloatFields[0] == 14);
 
 }  // namespace rolvanta

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string_view>
 
+#include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
 
@@ -80,24 +81,38 @@ void writeHeader(ReportText& report, const BeamSection& s, const std::string& ti
     report.line();
 }
 
-// One pass as the user numbers it: record k is pass k + 2. Root comes
-// before tip here, though the record holds tip first.
+// The report's own order: root before tip, though the record holds tip first.
+constexpr float PassRecord::*kReportOrder[kPassFieldCount] = {
+    &PassRecord::webArea,
+    &PassRecord::passWidth,
+    &PassRecord::webThickness,
+    &PassRecord::deadFlangeArea,
+    &PassRecord::deadFlangeHeight,
+    &PassRecord::deadFlangeThickness,
+    &PassRecord::deadFlangeRoot,
+    &PassRecord::deadFlangeTip,
+    &PassRecord::liveFlangeArea,
+    &PassRecord::liveFlangeHeight,
+    &PassRecord::liveFlangeThickness,
+    &PassRecord::liveFlangeRoot,
+    &PassRecord::liveFlangeTip,
+    &PassRecord::crossSectionArea,
+};
+
+// "Web Area\t\t= ": the label and tabs to the fourth tab stop (column 24).
+std::string reportLabel(std::string_view label) {
+    std::string text(label);
+    for (std::size_t column = label.size(); column < 24; column = (column / 8 + 1) * 8)
+        text += '\t';
+    return text + "= ";
+}
+
+// One pass as the user numbers it: record k is pass k + 2.
 void writePass(ReportText& report, const PassRecord& p, int record) {
     report.value("Pass - ", long{record + 2});
-    report.value("Web Area\t\t= ", p.webArea);
-    report.value("Pass Width\t\t= ", p.passWidth);
-    report.value("Web Thickness\t\t= ", p.webThickness);
-    report.value("Dead Flange Area\t= ", p.deadFlangeArea);
-    report.value("Dead Flange Height\t= ", p.deadFlangeHeight);
-    report.value("Dead Flange Thickness\t= ", p.deadFlangeThickness);
-    report.value("Dead Flange Root\t= ", p.deadFlangeRoot);
-    report.value("Dead Flange Tip\t\t= ", p.deadFlangeTip);
-    report.value("Live Flange Area\t= ", p.liveFlangeArea);
-    report.value("Live Flange Height\t= ", p.liveFlangeHeight);
-    report.value("Live Flange Thickness\t= ", p.liveFlangeThickness);
-    report.value("Live Flange Root\t= ", p.liveFlangeRoot);
-    report.value("Live Flange Tip\t\t= ", p.liveFlangeTip);
-    report.value("Cross Sectional Area\t= ", p.crossSectionArea);
+    for (const auto member : kReportOrder) {
+        report.value(reportLabel(passField(member).shortLabel), p.*member);
+    }
     report.line();
     report.line();
 }
@@ -113,10 +128,9 @@ std::string formatResultsReport(const Project& project, const std::string& title
                                 const ReportTime& time) {
     ReportText report;
     writeHeader(report, project.section, title, time);
-    // The last computed record is drawn in the pass view but not reported:
-    // with Pass 1 the report shows passCount passes.
-    const int records = scheduledRecordCount(project.section);
-    for (int i = 0; i + 1 < records; ++i) writePass(report, project.passes.records[i], i);
+    for (int i = 0; i < shownPassRecordCount(project.section); ++i) {
+        writePass(report, project.passes.records[i], i);
+    }
     return report.take();
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/export_commands.h"
 #include "app_fixture.h"
+#include "storage/schedule_export.h"
 #include "support/child_process.h"
 
 namespace rolvanta {
@@ -42,8 +43,8 @@ class ExportCommands : public testing::AppTest {
     FakeExportShell exports;
 };
 
-const int kExports[] = {kMenuExportPassDrawings, kMenuExportReportPdf, kMenuPrint,
-                        kMenuExportViewPicture};
+const int kExports[] = {kMenuExportPassDrawings, kMenuExportReportPdf,   kMenuPrint,
+                        kMenuExportViewPicture,  kMenuExportScheduleCsv, kMenuExportScheduleJson};
 
 TEST_F(ExportCommands, WriteNothingBeforeAProjectIsStartedAndComputed) {
     for (const int command : kExports) {
@@ -52,11 +53,12 @@ TEST_F(ExportCommands, WriteNothingBeforeAProjectIsStartedAndComputed) {
         export_(command);
         session = Session{};
     }
-    EXPECT_EQ(shell.messageTexts(),
-              (std::vector<std::string>{"Please Start New Project !", "Compute the design first",
-                                        "Please Start New Project !", "Compute the design first",
-                                        "Please Start New Project !", "Compute the design first",
-                                        "Please Start New Project !", "Compute the design first"}));
+    std::vector<std::string> refused;
+    for (std::size_t i = 0; i < std::size(kExports); ++i) {
+        refused.push_back("Please Start New Project !");
+        refused.push_back("Compute the design first");
+    }
+    EXPECT_EQ(shell.messageTexts(), refused);
     EXPECT_TRUE(exports.dialogs.empty());
     EXPECT_TRUE(exports.printed.empty());
     EXPECT_EQ(folder.listing(), "");
@@ -78,14 +80,22 @@ TEST_F(ExportCommands, WriteTheChosenFileOnceComputed) {
     export_(kMenuExportPassDrawings);
     chooseExport(folder / "each.dxf", true);
     export_(kMenuExportPassDrawings);
+    chooseExport(folder / "passes.csv");
+    export_(kMenuExportScheduleCsv);
+    chooseExport(folder / "beam.json");
+    export_(kMenuExportScheduleJson);
     export_(kMenuPrint);
 
     EXPECT_EQ(exports.printed, std::vector<std::string>{"beam.rol"});
     EXPECT_EQ(folder.listing(),
-              "beam.pdf\neach-PASS_02.dxf\neach-PASS_03.dxf\neach-PASS_04.dxf\neach-PASS_05.dxf\n"
-              "each-PASS_06.dxf\npasses.dxf\nview.png\n");
+              "beam.json\nbeam.pdf\neach-PASS_02.dxf\neach-PASS_03.dxf\neach-PASS_04.dxf\neach-"
+              "PASS_05.dxf\n"
+              "each-PASS_06.dxf\npasses.csv\npasses.dxf\nview.png\n");
     EXPECT_NE(readFileBytes(folder / "passes.dxf").find("  0\nSECTION\n  2\nHEADER\n"),
               std::string::npos);
+    // The same tables as the command-line tool writes.
+    EXPECT_EQ(readFileBytes(folder / "passes.csv"), formatScheduleCsv(session.project));
+    EXPECT_EQ(readFileBytes(folder / "beam.json"), formatScheduleJson(session.project));
     EXPECT_TRUE(shell.messages.empty());
     EXPECT_TRUE(testing::sameBytes(session.project, before));
 

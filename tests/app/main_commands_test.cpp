@@ -21,8 +21,8 @@ TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
     EXPECT_EQ(session.project.section.length, 1000.0f);
     EXPECT_EQ(session.project.coefficients.webElongation[1], 1.04f) << "the default table";
     EXPECT_EQ(session.textLayout.lineHeight, 16);
-    EXPECT_EQ(session.textScroll.vertical.maximum, 199);
-    EXPECT_EQ(session.textScroll.horizontal.maximum, 500 / 7 + 2);
+    EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
+    EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
     EXPECT_FALSE(hasUnsavedChanges(session));
 }
 

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/design_exports.h"
 #include "cli/design_inputs.h"
 #include "project/project_life.h"
 #include "support/temporary_folder.h"
@@ -88,16 +87,6 @@ TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
             EXPECT_NE(error->message.find(c.names), std::string::npos) << error->message;
         }
     }
-}
-
-TEST(DesignJson, NamesAreEscaped) {
-    Project project;
-    startUpProject(project);
-    CustomSectionFields fields;
-    ASSERT_FALSE(readSectionOption("Say \"\\\",100,4,75,7.2,9,4.5,98,11.5,1000", fields));
-    takeCustomSection(project, fields);
-    const std::string json = formatDesignJson(project);
-    EXPECT_NE(json.find(R"("name": "Say \"\\\"",)"), std::string::npos) << json.substr(0, 60);
 }
 
 }  // namespace

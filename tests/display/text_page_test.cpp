@@ -81,7 +81,7 @@ TEST(TextPage, InputSummaryWithAndWithoutSetup) {
     EXPECT_EQ(painted(project).page(), summary +
                                            "32 233 darkred \"SETUP\"\n"
                                            "32 249 blue \"Number Of Passes Chosen = 9\"\n"
-                                           "32 265 blue \"Temperarure    = 1000 ºC\"\n");
+                                           "32 265 blue \"Temperature    = 1000 ºC\"\n");
     EXPECT_EQ(summary, R"(32 41 darkred "FINAL DIMENSIONS OF BEAM  :  MB 100"
 32 57 blue "Web Width             =     100.000 mm"
 32 73 blue "Web Thickness       =     4.000 mm"
@@ -89,7 +89,7 @@ TEST(TextPage, InputSummaryWithAndWithoutSetup) {
 32 105 blue "Flange Thickness    =     7.200 mm"
 32 121 blue "Root Radius           =     9.000 mm"
 32 137 blue "Tip Radius             =     4.500 mm"
-32 153 blue "Flange Slope           =     98.000 mm"
+32 153 blue "Flange Slope           =     98.000 °"
 32 169 blue "Mass Of Beam       =     11.500 Kg"
 32 185 blue "Length Of Beam     =     1000.000 mm"
 32 201 blue "C / S Area Of Beam     =     1460.000 mm²"
@@ -164,6 +164,30 @@ TEST(TextPage, ResultsListEveryPassButTheLastRecordAndScroll) {
                 EXPECT_NE(surface.lines[34 + 15 * k].find(area), std::string::npos) << k;
             }
         }
+    }
+}
+
+// Down to the last line's bottom, across to the margin and the widest line
+// allowed for (500 pixels).
+TEST(TextPage, SizeEndsAtTheLastLine) {
+    const struct {
+        const char* name;
+        Project project;
+        int graphicsMode;
+        PixelSize size;
+    } cases[] = {
+        {"welcome", Project{}, 0, {267 + 500, 66 + 16}},
+        {"summary without setup", withFlags(exampleProject(), 1, 0, 0), 0, {532, 201 + 16}},
+        {"13 passes, last value on line 213",
+         withFlags(computedProject(13), 0, 1, 1),
+         0,
+         {532, 41 + 16 * 213 + 16}},
+        {"graphics mode", withFlags(computedProject(13), 0, 1, 1), 1, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        const PixelSize size = textPageSize(c.project, c.graphicsMode, kLayout);
+        EXPECT_EQ(size.width, c.size.width) << c.name;
+        EXPECT_EQ(size.height, c.size.height) << c.name;
     }
 }
 

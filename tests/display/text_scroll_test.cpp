@@ -11,14 +11,14 @@ TEST(TextLayout, MeasuresFromTheDefaultFont) {
         const char* name;
         FontMeasures font;
         int pageFontHeight;
-        int lineHeight, capsWidth, maxWidth, horizontalMaximum;
+        int lineHeight, capsWidth, maxWidth;
     } cases[] = {
-        {"variable pitch", {16, 0, 7, true}, 0, 16, 10, 40 * 7 + 22 * 10, 500 / 7 + 2},
-        {"fixed pitch", {16, 0, 8, false}, 0, 16, 8, 40 * 8 + 22 * 8, 62 + 2},
-        {"odd width rounds down", {13, 2, 5, true}, 0, 15, 7, 40 * 5 + 22 * 7, 354 / 5 + 2},
-        {"nothing measured", {0, 0, 0, true}, 0, 0, 0, 0, 0},
-        {"lines no closer than the page font", {14, 0, 6, true}, 15, 15, 9, 438, 438 / 6 + 2},
-        {"a larger default font", {16, 1, 7, true}, 15, 17, 10, 500, 500 / 7 + 2},
+        {"variable pitch", {16, 0, 7, true}, 0, 16, 10, 40 * 7 + 22 * 10},
+        {"fixed pitch", {16, 0, 8, false}, 0, 16, 8, 40 * 8 + 22 * 8},
+        {"odd width rounds down", {13, 2, 5, true}, 0, 15, 7, 40 * 5 + 22 * 7},
+        {"nothing measured", {0, 0, 0, true}, 0, 0, 0, 0},
+        {"lines no closer than the page font", {14, 0, 6, true}, 15, 15, 9, 438},
+        {"a larger default font", {16, 1, 7, true}, 15, 17, 10, 500},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -27,54 +27,126 @@ TEST(TextLayout, MeasuresFromTheDefaultFont) {
         EXPECT_EQ(layout.charWidth, c.font.averageCharWidth);
         EXPECT_EQ(layout.capsWidth, c.capsWidth);
         EXPECT_EQ(layout.maxWidth, c.maxWidth);
-        TextScroll scroll;
-        updateScrollRanges(scroll, layout);
-        EXPECT_EQ(scroll.vertical.maximum, 199);
-        EXPECT_EQ(scroll.vertical.pageSize, 0);
-        EXPECT_EQ(scroll.horizontal.maximum, c.horizontalMaximum);
     }
 }
 
-TEST(TextScroll, RequestsMoveByWholeLinesAndCharacters) {
-    const TextLayout layout = measureTextMetrics({16, 0, 7, true});
+// Lines of 16 pixels, characters of 7.
+const TextLayout kLayout = measureTextMetrics({16, 0, 7, true});
+
+// The ranges end where the page's end comes into view; a page step is what
+// the window shows whole.
+TEST(TextScroll, RangesFollowThePageAndTheWindow) {
     const struct {
         const char* name;
-        int from;
-        int request;
-        int tracking;
-        int to;
+        TextLayout layout;
+        PixelSize page, client;
+        int position;  // before
+        ScrollBarState vertical, horizontal;
     } cases[] = {
-        {"line down", 10, kScrollLineDown, 0, 11},
-        {"line up", 10, kScrollLineUp, 0, 9},
-        {"line up at the top", 0, kScrollLineUp, 0, 0},
-        {"line down at the bottom", 199, kScrollLineDown, 0, 199},
-        {"page down does nothing", 10, kScrollPageDown, 0, 10},
-        {"page up does nothing", 10, kScrollPageUp, 0, 10},
-        {"thumb dragged", 10, kScrollThumbTrack, 120, 120},
-        {"thumb dragged past the end", 10, kScrollThumbTrack, 500, 199},
-        {"thumb released", 10, kScrollThumbReleased, 120, 10},
-        {"top", 50, kScrollTop, 0, 0},
-        {"bottom", 50, kScrollBottom, 0, 199},
-        {"unknown request", 50, 8, 0, 50},
+        {"page inside the window",
+         kLayout,
+         {532, 300},
+         {800, 600},
+         0,
+         {0, 0, 37, 0},
+         {0, 0, 114, 0}},
+        {"longer page", kLayout, {532, 1000}, {800, 600}, 3, {0, 25, 37, 3}, {0, 0, 114, 0}},
+        {"a part line still scrolls",
+         kLayout,
+         {532, 617},
+         {800, 600},
+         0,
+         {0, 2, 37, 0},
+         {0, 0, 114, 0}},
+        {"narrow window", kLayout, {532, 300}, {300, 600}, 0, {0, 0, 37, 0}, {0, 34, 42, 0}},
+        {"window lower than a line",
+         kLayout,
+         {532, 1000},
+         {800, 10},
+         0,
+         {0, 62, 1, 0},
+         {0, 0, 114, 0}},
+        {"position past the new end",
+         kLayout,
+         {532, 1000},
+         {800, 600},
+         90,
+         {0, 25, 37, 25},
+         {0, 0, 114, 0}},
+        {"no page", kLayout, {0, 0}, {800, 600}, 9, {0, 0, 37, 0}, {0, 0, 114, 0}},
+        {"not measured", TextLayout{}, {532, 1000}, {800, 600}, 9, {0, 0, 0, 0}, {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TextScroll scroll;
-        updateScrollRanges(scroll, layout);
+        scroll.vertical.position = c.position;
+        updateScrollRanges(scroll, c.layout, c.page, c.client);
+        for (const auto& [bar, expected] :
+             {std::pair{scroll.vertical, c.vertical}, std::pair{scroll.horizontal, c.horizontal}}) {
+            EXPECT_EQ(bar.minimum, expected.minimum);
+            EXPECT_EQ(bar.maximum, expected.maximum);
+            EXPECT_EQ(bar.pageSize, expected.pageSize);
+            EXPECT_EQ(bar.position, expected.position);
+        }
+    }
+}
+
+TEST(TextScroll, RequestsAndKeysMoveByLinesAndPages) {
+    // 100 lines to scroll through, 10 at a time; 20 characters, 30 at a time.
+    const ScrollBarState vertical{0, 100, 10, 50};
+    const ScrollBarState horizontal{0, 20, 30, 5};
+    const struct {
+        const char* name;
+        int from, request, tracking, to;
+    } requests[] = {
+        {"line down", 50, kScrollLineDown, 0, 51},
+        {"line up", 50, kScrollLineUp, 0, 49},
+        {"line up at the top", 0, kScrollLineUp, 0, 0},
+        {"line down at the end", 100, kScrollLineDown, 0, 100},
+        {"page down", 50, kScrollPageDown, 0, 60},
+        {"page up", 50, kScrollPageUp, 0, 40},
+        {"page up near the top", 4, kScrollPageUp, 0, 0},
+        {"page down near the end", 95, kScrollPageDown, 0, 100},
+        {"thumb dragged", 50, kScrollThumbTrack, 70, 70},
+        {"thumb dragged past the end", 50, kScrollThumbTrack, 500, 100},
+        {"thumb released", 50, kScrollThumbReleased, 70, 50},
+        {"top", 50, kScrollTop, 0, 0},
+        {"end", 50, kScrollBottom, 0, 100},
+        {"unknown request", 50, 8, 0, 50},
+    };
+    for (const auto& c : requests) {
+        TextScroll scroll{vertical, horizontal};
         scroll.vertical.position = c.from;
-        const int moved = scrollTextVertically(scroll, layout, c.request, c.tracking);
-        EXPECT_EQ(scroll.vertical.position, c.to);
-        EXPECT_EQ(moved, (c.from - c.to) * layout.lineHeight);
+        EXPECT_EQ(scrollTextVertically(scroll, kLayout, c.request, c.tracking),
+                  (c.from - c.to) * 16)
+            << c.name;
+        EXPECT_EQ(scroll.vertical.position, c.to) << c.name;
+        EXPECT_EQ(scroll.horizontal.position, 5) << c.name;
     }
 
-    TextScroll scroll;
-    updateScrollRanges(scroll, layout);
-    EXPECT_EQ(scrollTextHorizontally(scroll, layout, kScrollLineDown, 0), -7);
-    EXPECT_EQ(scroll.horizontal.position, 1);
-    EXPECT_EQ(scrollTextHorizontally(scroll, layout, kScrollBottom, 0), -7 * 72);
-    EXPECT_EQ(scroll.horizontal.position, 73);
-    EXPECT_EQ(scrollTextHorizontally(scroll, layout, kScrollLineDown, 0), 0);
-    EXPECT_EQ(scroll.vertical.position, 0) << "the vertical position stays";
+    const struct {
+        const char* name;
+        TextScrollKey key;
+        int vertical, horizontal;
+        PixelShift moved;
+    } keys[] = {
+        {"up", TextScrollKey::up, 49, 5, {0, 16}},
+        {"down", TextScrollKey::down, 51, 5, {0, -16}},
+        {"left", TextScrollKey::left, 50, 4, {7, 0}},
+        {"right", TextScrollKey::right, 50, 6, {-7, 0}},
+        {"PgUp", TextScrollKey::pageUp, 40, 5, {0, 160}},
+        {"PgDn", TextScrollKey::pageDown, 60, 5, {0, -160}},
+        {"Home", TextScrollKey::home, 0, 5, {0, 800}},
+        {"End", TextScrollKey::end, 100, 5, {0, -800}},
+    };
+    for (const auto& c : keys) {
+        TextScroll scroll{vertical, horizontal};
+        const PixelShift moved = scrollTextByKey(scroll, kLayout, c.key);
+        EXPECT_EQ(scroll.vertical.position, c.vertical) << c.name;
+        EXPECT_EQ(scroll.horizontal.position, c.horizontal) << c.name;
+        EXPECT_EQ(moved.x, c.moved.x) << c.name;
+        EXPECT_EQ(moved.y, c.moved.y) << c.name;
+    }
 }
 
 }  // namespace

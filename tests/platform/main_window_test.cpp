@@ -6,15 +6,19 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 
+#include "display/text_page.h"
 #include "engine/windows1252.h"
 #include "platform/help_window.h"
 #include "platform/main_window.h"
+#include "platform/text_page_widget.h"
 #include "platform_testing.h"
 #include "resources/command_ids.h"
 #include "resources/main_menu.h"
+#include "support/example_section.h"
 
 namespace rolvanta {
 namespace {
@@ -103,15 +107,37 @@ TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {
     testing::actionFor(window, kButtonNewFile)->trigger();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ROLVANTA - New Project Started"));
     EXPECT_TRUE(window.verticalBar()->isEnabled());
-    window.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    window.verticalBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    window.verticalBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(session.textScroll.vertical.position, 2) << "a page step does nothing";
-    EXPECT_EQ(window.verticalBar()->value(), 2);
-    EXPECT_EQ(window.verticalBar()->maximum(), 199);
+
+    // A 13-pass results page in a window of 40 lines: the bar ends where
+    // the last line comes into view, a page is what the window shows.
+    session.project = testing::computedProject(13);
+    session.project.flags.computed = true;
+    window.textPage()->resize(300, 40 * session.textLayout.lineHeight);
+    window.repaintClientArea();
+    QScrollBar* bar = window.verticalBar();
+    const PixelSize page = textPageSize(session.project, 0, session.textLayout);
+    EXPECT_EQ(bar->maximum(), page.height / session.textLayout.lineHeight - 40 +
+                                  (page.height % session.textLayout.lineHeight != 0));
+    EXPECT_EQ(bar->pageStep(), 40);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(session.textScroll.vertical.position, 41);
+    EXPECT_EQ(bar->value(), 41);
+    const struct {
+        Qt::Key key;
+        int position;
+    } keys[] = {
+        {Qt::Key_PageUp, 1}, {Qt::Key_Down, 2}, {Qt::Key_End, bar->maximum()}, {Qt::Key_Home, 0}};
+    for (const auto& k : keys) {
+        QTest::keyClick(&window, k.key);
+        EXPECT_EQ(session.textScroll.vertical.position, k.position) << k.key;
+        EXPECT_EQ(bar->value(), k.position) << k.key;
+    }
+    EXPECT_EQ(session.passViewCursor.index, 0) << "in text mode the arrows scroll only";
     window.horizontalBar()->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(session.textScroll.horizontal.position, session.textScroll.horizontal.maximum);
     EXPECT_EQ(window.horizontalBar()->value(), session.textScroll.horizontal.maximum);
+    EXPECT_GT(window.horizontalBar()->value(), 0);
 
     testing::actionFor(window, kButtonGraphicsMode)->trigger();
     EXPECT_TRUE(window.toolbar()->isHidden());

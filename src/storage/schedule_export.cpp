@@ -1,14 +1,16 @@
-#include "cli/design_exports.h"
+#include "storage/schedule_export.h"
 
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "engine/pass_fields.h"
 #include "engine/windows1252.h"
+#include "storage/file_io.h"
 #include "storage/record_fields.h"
 
-namespace rolvanta::cli {
+namespace rolvanta {
 
 namespace {
 
@@ -50,15 +52,21 @@ bool exported(const FloatField<BeamSection>& field) {
 
 }  // namespace
 
-std::string formatPassesCsv(const Project& project) {
+std::string formatScheduleCsv(const Project& project) {
     std::string csv = "pass";
-    for (const auto& field : kPassFloatFields) {
-        csv += std::string(",") + field.name + " [" + field.unit + "]";
+    for (const PassField& field : kPassFields) {
+        csv += std::string(",") + field.name + " [" + unitKey(field.unit) + "]";
+    }
+    csv += "\n1";
+    for (const PassField& field : kPassFields) {
+        csv += ",";
+        if (field.hotSectionMember != nullptr)
+            csv += number(project.section.*field.hotSectionMember);
     }
     csv += "\n";
-    for (int k = 0; k < scheduledRecordCount(project.section); ++k) {
+    for (int k = 0; k < shownPassRecordCount(project.section); ++k) {
         csv += std::to_string(k + 2);
-        for (const auto& field : kPassFloatFields) {
+        for (const PassField& field : kPassFields) {
             csv += "," + number(project.passes.records[k].*field.member);
         }
         csv += "\n";
@@ -66,7 +74,7 @@ std::string formatPassesCsv(const Project& project) {
     return csv;
 }
 
-std::string formatDesignJson(const Project& project) {
+std::string formatScheduleJson(const Project& project) {
     const BeamSection& s = project.section;
     const std::string name(s.name, strnlen(s.name, kNameFieldSize));
     std::string json =
@@ -76,10 +84,10 @@ std::string formatDesignJson(const Project& project) {
         json += ",\n    \"" + keyOf(field.name, field.unit) + "\": " + number(s.*field.member);
     }
     json += ",\n    \"passCount\": " + std::to_string(s.passCount) + "\n  },\n  \"passes\": [";
-    for (int k = 0; k < scheduledRecordCount(s); ++k) {
+    for (int k = 0; k < shownPassRecordCount(s); ++k) {
         json += std::string(k == 0 ? "" : ",") + "\n    {\"pass\": " + std::to_string(k + 2);
-        for (const auto& field : kPassFloatFields) {
-            json += ", \"" + keyOf(field.name, field.unit) +
+        for (const PassField& field : kPassFields) {
+            json += ", \"" + keyOf(field.name, unitKey(field.unit)) +
                     "\": " + number(project.passes.records[k].*field.member);
         }
         json += "}";
@@ -88,4 +96,12 @@ std::string formatDesignJson(const Project& project) {
     return json;
 }
 
-}  // namespace rolvanta::cli
+StorageResult writeScheduleCsv(const std::string& path, const Project& project) {
+    return replaceFile(path, formatScheduleCsv(project));
+}
+
+StorageResult writeScheduleJson(const std::string& path, const Project& project) {
+    return replaceFile(path, formatScheduleJson(project));
+}
+
+}  // namespace rolvanta

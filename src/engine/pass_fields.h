@@ -1,0 +1,80 @@
+#pragma once
+
+// The fourteen dimensions of a pass record, each with its names and unit:
+// the one list the results page, the report, the pass view and the exported
+// tables take their fields from. Texts are Windows-1252.
+
+#include "engine/project_records.h"
+
+namespace rolvanta {
+
+enum class PassFieldUnit { millimetre, squareMillimetre };
+
+struct PassField {
+    float PassRecord::*member;
+    const char* name;        // the record's own name: the key in exported files
+    const char* label;       // the results page's name
+    const char* shortLabel;  // the report's name: root and tip without "Thickness"
+    // The pass view's caption in capitals; nullptr where the view leaves the
+    // field out.
+    const char* panelLabel;
+    PassFieldUnit unit;
+    // The same dimension of the hot section ("Pass 1"); nullptr where the
+    // section holds none (its areas are not computed).
+    float BeamSection::*hotSectionMember;
+};
+
+constexpr int kPassFieldCount = 14;
+
+// In record order. A flange thickness of a pass is its leg's mean thickness,
+// area over height: what the section's flange thickness is at mid-leg.
+inline constexpr PassField kPassFields[kPassFieldCount] = {
+    {&PassRecord::webArea, "webArea", "Web Area", "Web Area",
+     "WEB AREA :", PassFieldUnit::squareMillimetre, nullptr},
+    {&PassRecord::passWidth, "passWidth", "Pass Width", "Pass Width",
+     "WEB WIDTH :", PassFieldUnit::millimetre, &BeamSection::webWidth},
+    {&PassRecord::webThickness, "webThickness", "Web Thickness", "Web Thickness",
+     "WEB THICKNESS :", PassFieldUnit::millimetre, &BeamSection::webThickness},
+    {&PassRecord::deadFlangeArea, "deadFlangeArea", "Dead Flange Area", "Dead Flange Area",
+     "DEAD FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
+    {&PassRecord::deadFlangeHeight, "deadFlangeHeight", "Dead Flange Height", "Dead Flange Height",
+     "DEAD FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::deadFlangeHeight},
+    {&PassRecord::deadFlangeThickness, "deadFlangeThickness", "Dead Flange Thickness",
+     "Dead Flange Thickness", "DEAD FLANGE THICKNESS :", PassFieldUnit::millimetre,
+     &BeamSection::flangeThickness},
+    {&PassRecord::deadFlangeTip, "deadFlangeTip", "Dead Flange Tip Thickness", "Dead Flange Tip",
+     "DEAD FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+    {&PassRecord::deadFlangeRoot, "deadFlangeRoot", "Dead Flange Root Thickness",
+     "Dead Flange Root", "DEAD FLANGE ROOT :", PassFieldUnit::millimetre,
+     &BeamSection::rootThickness},
+    {&PassRecord::liveFlangeArea, "liveFlangeArea", "Live Flange Area", "Live Flange Area",
+     "LIVE FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
+    {&PassRecord::liveFlangeHeight, "liveFlangeHeight", "Live Flange Height", "Live Flange Height",
+     "LIVE FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::liveFlangeHeight},
+    {&PassRecord::liveFlangeThickness, "liveFlangeThickness", "Live Flange Thickness",
+     "Live Flange Thickness", "LIVE FLANGE THICKNESS :", PassFieldUnit::millimetre,
+     &BeamSection::flangeThickness},
+    {&PassRecord::liveFlangeTip, "liveFlangeTip", "Live Flange Tip Thickness", "Live Flange Tip",
+     "LIVE FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+    {&PassRecord::liveFlangeRoot, "liveFlangeRoot", "Live Flange Root Thickness",
+     "Live Flange Root", "LIVE FLANGE ROOT :", PassFieldUnit::millimetre,
+     &BeamSection::rootThickness},
+    {&PassRecord::crossSectionArea, "crossSectionArea", "Cross Sectional Area",
+     "Cross Sectional Area", nullptr, PassFieldUnit::squareMillimetre, nullptr},
+};
+
+// The field that reads member. Every member of a pass record has one.
+const PassField& passField(float PassRecord::*member);
+
+// "mm" or "mm²" (0xB2) as the pages show it; "mm" or "mm2" in plain ASCII
+// as exported files carry it.
+const char* unitSymbol(PassFieldUnit unit);
+const char* unitKey(PassFieldUnit unit);
+
+// The number of pass records the pages, the report and the exported tables
+// show: records 0 to passCount - 2, passes 2 to passCount. With Pass 1 they
+// show passCount passes; the last record the schedule computes is drawn only
+// in the pass view's overview.
+int shownPassRecordCount(const BeamSection& section);
+
+}  // namespace rolvanta
