@@ -4,7 +4,6 @@
 
 #include "app/main_commands.h"
 #include "app_fixture.h"
-#include "storage/project_file.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -17,8 +16,6 @@ TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_EQ(session.graphicsMode, 0);
     EXPECT_STREQ(session.project.section.name, "no name");
-    EXPECT_EQ(session.project.section.mass, 10.0f);
-    EXPECT_EQ(session.project.section.length, 1000.0f);
     EXPECT_EQ(session.project.coefficients.webElongation[1], 1.04f) << "the default table";
     EXPECT_EQ(session.textLayout.lineHeight, 16);
     EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
@@ -174,19 +171,6 @@ TEST(MainCommand, ExitAsksFirstOnlyWhenSomethingChanged) {
         EXPECT_EQ(app.shell.quitCode, c.quits ? 0 : -1);
         EXPECT_EQ(readFileBytes(app.folder / "exit.rol").empty(), !c.saveDialogConfirmed);
     }
-}
-
-TEST_F(MainCommands, CloseSavesAnOpenedProjectToItsOwnFile) {
-    startWithCustomSection();
-    choose(folder / "beam.rol");
-    run(kMenuSaveAs);
-    run(kMenuCompute);
-    shell.answers = {MessageAnswer::Yes};
-    EXPECT_TRUE(confirmClose(session, shell));
-    EXPECT_EQ(shell.messageTexts().back(), "Saved File " + folder / "beam.rol");
-    Project reread{};
-    ASSERT_FALSE(readProjectFile(folder / "beam.rol", reread));
-    EXPECT_EQ(reread.flags.computed, 1) << "the computed schedule was saved";
 }
 
 }  // namespace

@@ -13,10 +13,7 @@ TEST(PassColours, TableFromTheRuntimeSequence) {
     };
     const PassColours colours = makePassColours();
     for (int position = 0; position < kPassTableSize; ++position) {
-        const Rgb got = colours.entries[position];
-        EXPECT_EQ(got.red, expected[position].red) << "position " << position;
-        EXPECT_EQ(got.green, expected[position].green) << "position " << position;
-        EXPECT_EQ(got.blue, expected[position].blue) << "position " << position;
+        EXPECT_EQ(colours.entries[position], expected[position]) << "position " << position;
     }
 }
 

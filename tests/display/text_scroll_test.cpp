@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "display/text_layout.h"
 #include "display/text_scroll.h"
 
@@ -11,27 +13,37 @@ TEST(TextLayout, MeasuresFromTheDefaultFont) {
         const char* name;
         FontMeasures font;
         int pageFontHeight;
-        int lineHeight, capsWidth, maxWidth;
+        const char* layout;  // lineHeight charWidth capsWidth maxWidth
     } cases[] = {
-        {"variable pitch", {16, 0, 7, true}, 0, 16, 10, 40 * 7 + 22 * 10},
-        {"fixed pitch", {16, 0, 8, false}, 0, 16, 8, 40 * 8 + 22 * 8},
-        {"odd width rounds down", {13, 2, 5, true}, 0, 15, 7, 40 * 5 + 22 * 7},
-        {"nothing measured", {0, 0, 0, true}, 0, 0, 0, 0},
-        {"lines no closer than the page font", {14, 0, 6, true}, 15, 15, 9, 438},
-        {"a larger default font", {16, 1, 7, true}, 15, 17, 10, 500},
+        {"variable pitch", {16, 0, 7, true}, 0, "16 7 10 500"},
+        {"fixed pitch", {16, 0, 8, false}, 0, "16 8 8 496"},
+        {"odd width rounds down", {13, 2, 5, true}, 0, "15 5 7 354"},
+        {"nothing measured", {0, 0, 0, true}, 0, "0 0 0 0"},
+        {"lines no closer than the page font", {14, 0, 6, true}, 15, "15 6 9 438"},
+        {"a larger default font", {16, 1, 7, true}, 15, "17 7 10 500"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const TextLayout layout = measureTextMetrics(c.font, c.pageFontHeight);
-        EXPECT_EQ(layout.lineHeight, c.lineHeight);
-        EXPECT_EQ(layout.charWidth, c.font.averageCharWidth);
-        EXPECT_EQ(layout.capsWidth, c.capsWidth);
-        EXPECT_EQ(layout.maxWidth, c.maxWidth);
+        const TextLayout l = measureTextMetrics(c.font, c.pageFontHeight);
+        EXPECT_EQ(std::to_string(l.lineHeight) + " " + std::to_string(l.charWidth) + " " +
+                      std::to_string(l.capsWidth) + " " + std::to_string(l.maxWidth),
+                  c.layout)
+            << c.name;
     }
 }
 
 // Lines of 16 pixels, characters of 7.
 const TextLayout kLayout = measureTextMetrics({16, 0, 7, true});
+
+// "minimum maximum pageSize position", vertical bar | horizontal bar.
+std::string barsOf(const TextScroll& s) {
+    std::string text;
+    for (const ScrollBarState& bar : {s.vertical, s.horizontal}) {
+        text += (text.empty() ? "" : " | ") + std::to_string(bar.minimum) + " " +
+                std::to_string(bar.maximum) + " " + std::to_string(bar.pageSize) + " " +
+                std::to_string(bar.position);
+    }
+    return text;
+}
 
 // The ranges end where the page's end comes into view; a page step is what
 // the window shows whole.
@@ -41,53 +53,22 @@ TEST(TextScroll, RangesFollowThePageAndTheWindow) {
         TextLayout layout;
         PixelSize page, client;
         int position;  // before
-        ScrollBarState vertical, horizontal;
+        const char* bars;
     } cases[] = {
-        {"page inside the window",
-         kLayout,
-         {532, 300},
-         {800, 600},
-         0,
-         {0, 0, 37, 0},
-         {0, 0, 114, 0}},
-        {"longer page", kLayout, {532, 1000}, {800, 600}, 3, {0, 25, 37, 3}, {0, 0, 114, 0}},
-        {"a part line still scrolls",
-         kLayout,
-         {532, 617},
-         {800, 600},
-         0,
-         {0, 2, 37, 0},
-         {0, 0, 114, 0}},
-        {"narrow window", kLayout, {532, 300}, {300, 600}, 0, {0, 0, 37, 0}, {0, 34, 42, 0}},
-        {"window lower than a line",
-         kLayout,
-         {532, 1000},
-         {800, 10},
-         0,
-         {0, 62, 1, 0},
-         {0, 0, 114, 0}},
-        {"position past the new end",
-         kLayout,
-         {532, 1000},
-         {800, 600},
-         90,
-         {0, 25, 37, 25},
-         {0, 0, 114, 0}},
-        {"no page", kLayout, {0, 0}, {800, 600}, 9, {0, 0, 37, 0}, {0, 0, 114, 0}},
-        {"not measured", TextLayout{}, {532, 1000}, {800, 600}, 9, {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {"page inside the window", kLayout, {532, 300}, {800, 600}, 0, "0 0 37 0 | 0 0 114 0"},
+        {"longer page", kLayout, {532, 1000}, {800, 600}, 3, "0 25 37 3 | 0 0 114 0"},
+        {"a part line still scrolls", kLayout, {532, 617}, {800, 600}, 0, "0 2 37 0 | 0 0 114 0"},
+        {"narrow window", kLayout, {532, 300}, {300, 600}, 0, "0 0 37 0 | 0 34 42 0"},
+        {"window lower than a line", kLayout, {532, 1000}, {800, 10}, 0, "0 62 1 0 | 0 0 114 0"},
+        {"past the new end", kLayout, {532, 1000}, {800, 600}, 90, "0 25 37 25 | 0 0 114 0"},
+        {"no page", kLayout, {0, 0}, {800, 600}, 9, "0 0 37 0 | 0 0 114 0"},
+        {"not measured", TextLayout{}, {532, 1000}, {800, 600}, 9, "0 0 0 0 | 0 0 0 0"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         TextScroll scroll;
         scroll.vertical.position = c.position;
         updateScrollRanges(scroll, c.layout, c.page, c.client);
-        for (const auto& [bar, expected] :
-             {std::pair{scroll.vertical, c.vertical}, std::pair{scroll.horizontal, c.horizontal}}) {
-            EXPECT_EQ(bar.minimum, expected.minimum);
-            EXPECT_EQ(bar.maximum, expected.maximum);
-            EXPECT_EQ(bar.pageSize, expected.pageSize);
-            EXPECT_EQ(bar.position, expected.position);
-        }
+        EXPECT_EQ(barsOf(scroll), c.bars) << c.name;
     }
 }
 
@@ -124,28 +105,24 @@ TEST(TextScroll, RequestsAndKeysMoveByLinesAndPages) {
         EXPECT_EQ(scroll.horizontal.position, 5) << c.name;
     }
 
+    // Where the bars end up, and how far the page moved (x, y pixels).
     const struct {
-        const char* name;
         TextScrollKey key;
-        int vertical, horizontal;
-        PixelShift moved;
+        const char* result;
     } keys[] = {
-        {"up", TextScrollKey::up, 49, 5, {0, 16}},
-        {"down", TextScrollKey::down, 51, 5, {0, -16}},
-        {"left", TextScrollKey::left, 50, 4, {7, 0}},
-        {"right", TextScrollKey::right, 50, 6, {-7, 0}},
-        {"PgUp", TextScrollKey::pageUp, 40, 5, {0, 160}},
-        {"PgDn", TextScrollKey::pageDown, 60, 5, {0, -160}},
-        {"Home", TextScrollKey::home, 0, 5, {0, 800}},
-        {"End", TextScrollKey::end, 100, 5, {0, -800}},
+        {TextScrollKey::up, "49 5 0 16"},      {TextScrollKey::down, "51 5 0 -16"},
+        {TextScrollKey::left, "50 4 7 0"},     {TextScrollKey::right, "50 6 -7 0"},
+        {TextScrollKey::pageUp, "40 5 0 160"}, {TextScrollKey::pageDown, "60 5 0 -160"},
+        {TextScrollKey::home, "0 5 0 800"},    {TextScrollKey::end, "100 5 0 -800"},
     };
     for (const auto& c : keys) {
         TextScroll scroll{vertical, horizontal};
         const PixelShift moved = scrollTextByKey(scroll, kLayout, c.key);
-        EXPECT_EQ(scroll.vertical.position, c.vertical) << c.name;
-        EXPECT_EQ(scroll.horizontal.position, c.horizontal) << c.name;
-        EXPECT_EQ(moved.x, c.moved.x) << c.name;
-        EXPECT_EQ(moved.y, c.moved.y) << c.name;
+        EXPECT_EQ(std::to_string(scroll.vertical.position) + " " +
+                      std::to_string(scroll.horizontal.position) + " " + std::to_string(moved.x) +
+                      " " + std::to_string(moved.y),
+                  c.result)
+            << static_cast<int>(c.key);
     }
 }
 

@@ -10,24 +10,8 @@ namespace {
 
 using testing::exampleSection;
 
-TEST(ComputeHotDimensions, WorkedExample) {
-    BeamSection section = exampleSection();
-    computeHotDimensions(section);
-    const struct {
-        const char* name;
-        float BeamSection::*field;
-        double expected;
-        double tolerance;  // half a unit in the last printed decimal
-    } cases[] = {
-        {"hot web width", &BeamSection::webWidth, 101.2, 5e-5},
-        {"live flange height", &BeamSection::liveFlangeHeight, 35.5, 5e-7},
-        {"dead flange height", &BeamSection::deadFlangeHeight, 35.5, 5e-7},
-        {"slope angle", &BeamSection::slopeAngle, 0.1396263, 5e-8},
-        {"root thickness", &BeamSection::rootThickness, 9.6946, 5e-5},
-        {"tip thickness", &BeamSection::tipThickness, 4.7054, 5e-5},
-    };
-    for (const auto& c : cases) EXPECT_NEAR(section.*c.field, c.expected, c.tolerance) << c.name;
-}
+// The worked example's hot section is pinned by the golden worked-example
+// files (their Pass 1 line).
 
 // Compute always expands the finished web width, kept aside in `reserved`,
 // so that it can run again; a section from an older file keeps none there.

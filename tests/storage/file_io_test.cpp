@@ -8,6 +8,8 @@
 #include <string>
 
 #include "storage/file_io.h"
+#include "storage/project_file.h"
+#include "storage/results_report.h"
 #include "support/child_process.h"
 #include "support/temporary_folder.h"
 
@@ -83,6 +85,11 @@ TEST(ReplaceFile, FailsWithoutHarmWhereItCannotWrite) {
         EXPECT_FALSE(error->reason.empty()) << "the system's reason";
     }
     EXPECT_EQ(folder.listing(), "sub\n");
+    EXPECT_EQ(describeStorageError(*replaceFile(folder / "none/beam.txt", "")),
+              "cannot write " + folder / "none/beam.txt" + ": No such file or directory");
+    // The project file and the report are written through it.
+    EXPECT_TRUE(writeProjectFile("/dev/full", Project{}));
+    EXPECT_TRUE(writeResultsReport("/dev/full", "full", Project{}, {}));
 }
 
 // Each failure leaves the old file as it was and no temporary file behind.
