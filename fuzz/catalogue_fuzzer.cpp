@@ -1,5 +1,6 @@
 // Any bytes as a catalogue file: every whole record is loaded, in name order
-// (a later equal name first), with terminated names and no NaN or infinity.
+// (a later equal name first), with terminated names and no NaN or infinity;
+// one the damage check finds sound keeps its names.
 
 #include <cmath>
 #include <cstdint>
@@ -30,5 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProfileList decoded;
     decoded.assignFromFileOrder(decodeProfileRecords(bytes));
     if (encodeProfileRecords(decoded) != encodeProfileRecords(list)) std::abort();
+
+    // A file found sound reads back as it was written: names and numbers kept.
+    if (!checkCatalogueBytes("fuzz", bytes) && size % sizeof(ProfileRecord) == 0) {
+        const auto records = decodeProfileRecords(bytes);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (std::strncmp(records[i].name, bytes.data() + i * sizeof(ProfileRecord),
+                             kNameFieldSize) != 0) {
+                std::abort();
+            }
+        }
+    }
     return 0;
 }

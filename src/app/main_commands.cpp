@@ -22,6 +22,8 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     shell.repaint();
 }
 
+bool runOneCommand(Session& session, Shell& shell, int command);
+
 }  // namespace
 
 bool passProjectGate(const Session& session, Shell& shell) {
@@ -39,8 +41,16 @@ void computeProject(Session& session, Shell& shell) {
             passProjectGate(session, shell);
             return;
         case MissingStep::Profile:
+            shell.showMessage({"Choose a profile first (Inputs › Profile Dimensions)", "Note"});
+            return;
         case MissingStep::Setup:
+            shell.showMessage({"Run Setup first (Inputs › Setup)", "Note"});
+            return;
         case MissingStep::Coefficients:
+            shell.showMessage(
+                {"Give the coefficients first (Inputs › Coefficients; Default takes "
+                 "the standard set)",
+                 "Note"});
             return;
     }
     shell.setScrollBarsEnabled(true);
@@ -68,17 +78,18 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
     shell.repaint();
 }
 
-bool confirmClose(Session& session, Shell& shell) {
-    if (!hasUnsavedChanges(session)) return true;
-    const MessageAnswer answer = shell.showMessage(
-        {"Do You Want To Save Current Project ?", "Confirm", MessageButtons::YesNoCancel,
-         MessageIcon::Question, MessageOwner::MainWindow});
-    if (answer == MessageAnswer::Cancel) return false;
-    if (answer == MessageAnswer::Yes) return saveBeforeLeaving(session, shell);
-    return true;
-}
+bool confirmClose(Session& session, Shell& shell) { return offerToSave(session, shell); }
 
 bool runCommand(Session& session, Shell& shell, int command) {
+    const bool known = runOneCommand(session, shell, command);
+    // Whatever the command changed, the title says whether it is saved.
+    if (known) showWindowTitle(session, shell);
+    return known;
+}
+
+namespace {
+
+bool runOneCommand(Session& session, Shell& shell, int command) {
     switch (command) {
         case kMenuNewProject:
         case kButtonNewFile:
@@ -150,5 +161,7 @@ bool runCommand(Session& session, Shell& shell, int command) {
             return false;
     }
 }
+
+}  // namespace
 
 }  // namespace rolvanta

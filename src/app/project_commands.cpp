@@ -50,24 +50,31 @@ std::string pathWithExtension(const std::string& path, int filterIndex) {
     return kind ? pathWithExtension(path, *kind) : path;
 }
 
+bool offerToSave(Session& session, Shell& shell) {
+    if (!hasUnsavedChanges(session)) return true;
+    const MessageAnswer answer = shell.showMessage(
+        {"Do You Want To Save Current Project ?", "Confirm", MessageButtons::YesNoCancel,
+         MessageIcon::Question, MessageOwner::MainWindow});
+    if (answer == MessageAnswer::Cancel) return false;
+    if (answer == MessageAnswer::Yes) return saveBeforeLeaving(session, shell);
+    return true;
+}
+
 void newProject(Session& session, Shell& shell) {
     if (session.project.flags.projectStarted) {
-        const MessageAnswer answer = shell.showMessage(
-            {"Do You Want To Save Current Project ?", "Confirm", MessageButtons::YesNoCancel,
-             MessageIcon::Question, MessageOwner::MainWindow});
-        if (answer == MessageAnswer::Cancel) return;
-        if (answer == MessageAnswer::Yes && !saveBeforeLeaving(session, shell)) return;
+        if (!offerToSave(session, shell)) return;
         shell.repaint();
     } else {
         // The first New: the records still hold what start-up put there.
         shell.setScrollBarsEnabled(true);
     }
     beginNewProject(session.project);
-    shell.setWindowTitle(newProjectTitle());
     markProjectUnchanged(session);
+    showWindowTitle(session, shell);
 }
 
 bool openProject(Session& session, Shell& shell) {
+    if (!offerToSave(session, shell)) return false;
     const FileDialogChoice choice = shell.showOpenDialog();
     if (!choice.accepted) return false;
     if (choice.filterIndex == kFileTypeReport) {
@@ -93,8 +100,8 @@ bool openProjectFromPath(Session& session, Shell& shell, const std::string& path
         showStorageError(shell, *error);
         return false;
     }
-    shell.setWindowTitle(fileTitle(session));
     markProjectUnchanged(session);
+    showWindowTitle(session, shell);
     return true;
 }
 
@@ -110,14 +117,18 @@ bool runSaveDialog(Session& session, Shell& shell) {
 bool saveProjectAs(Session& session, Shell& shell) {
     if (!runSaveDialog(session, shell)) return false;
     markSavedAs(session.project);
-    shell.setWindowTitle(fileTitle(session));
     markProjectUnchanged(session);
+    showWindowTitle(session, shell);
     return true;
 }
 
 void saveProject(Session& session, Shell& shell) {
     const ProjectFlags& flags = session.project.flags;
-    if (flags.projectStarted && flags.hasFileName) {
+    if (!flags.projectStarted) {
+        // Nothing to save yet: the same note as the input commands give.
+        shell.showMessage({"Please Start New Project !", "Note", MessageButtons::Ok,
+                           MessageIcon::None, MessageOwner::None});
+    } else if (flags.hasFileName) {
         saveToCurrentFile(session, shell);
     } else {
         saveProjectAs(session, shell);
@@ -125,9 +136,20 @@ void saveProject(Session& session, Shell& shell) {
 }
 
 bool saveBeforeLeaving(Session& session, Shell& shell) {
-    if (session.project.flags.hasFileName) return saveToCurrentFile(session, shell);
-    if (!runSaveDialog(session, shell)) return false;
+    const ProjectFlags& flags = session.project.flags;
+    if (flags.hasFileName && flags.lastSaveKind == SaveKind::ProjectFile) {
+        return saveToCurrentFile(session, shell);
+    }
+    // A report cannot be opened again: what is left is kept in a project
+    // file, under a name asked for when there is no project file yet.
+    const FileDialogChoice choice = shell.showProjectSaveDialog();
+    if (!choice.accepted) return false;
+    const SaveTarget target{pathWithExtension(choice.path, SaveKind::ProjectFile), choice.title,
+                            SaveKind::ProjectFile};
+    if (!writeProject(session, shell, target)) return false;
+    markSavedAs(session.project);
     markProjectUnchanged(session);
+    showWindowTitle(session, shell);
     return true;
 }
 

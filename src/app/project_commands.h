@@ -29,11 +29,16 @@ const std::array<FileType, 2>& fileTypeFilter();
 // appended unless the path already contains it anywhere.
 std::string pathWithExtension(const std::string& path, int filterIndex);
 
-// New Project. The first asks nothing; later ones ask whether to save the
-// current project and reset it unless the user cancels or the save fails.
+// When the project has unsaved changes, asks "Do You Want To Save Current
+// Project ?": true when it may be left (No, or Yes and it was saved).
+bool offerToSave(Session& session, Shell& shell);
+
+// New Project. Unsaved changes are offered for saving first; the project is
+// reset (coefficients too) unless the user cancels or the save fails.
 void newProject(Session& session, Shell& shell);
 
-// Open Project. True when the dialog was confirmed, whatever happened next.
+// Open Project, after offering unsaved changes for saving. True when the
+// open dialog was confirmed, whatever happened next.
 bool openProject(Session& session, Shell& shell);
 
 // Opens the project file at path (title: its name without the directory) as
@@ -43,7 +48,8 @@ bool openProjectFromPath(Session& session, Shell& shell, const std::string& path
                          const std::string& title);
 
 // Save Project: rewrites the project's file in its last kind, or asks for a
-// file as Save As does when the project has none.
+// file as Save As does when the project has none. Before a project is
+// started it says "Please Start New Project !".
 void saveProject(Session& session, Shell& shell);
 
 // Save As. True when the file was written; the project then belongs to it.
@@ -53,8 +59,10 @@ bool saveProjectAs(Session& session, Shell& shell);
 // written; then the current file and lastSaveKind name it.
 bool runSaveDialog(Session& session, Shell& shell);
 
-// Saves the project before it is left (New Project, closing): to its own
-// file with "Saved File %s", or through the save dialog. True when saved.
+// Saves the project before it is left (New Project, Open, closing), always
+// as a project file: to its own ".rol" file with "Saved File %s", else (no
+// file, or last saved as a report) to a ".rol" file the save dialog asks
+// for. True when saved.
 bool saveBeforeLeaving(Session& session, Shell& shell);
 
 // Shows a storage failure as the desktop program words it: "Cannot Open

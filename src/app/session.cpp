@@ -9,4 +9,8 @@ bool hasUnsavedChanges(const Session& session) {
 
 void markProjectUnchanged(Session& session) { session.unchangedProject = session.project; }
 
+void showWindowTitle(const Session& session, Shell& shell) {
+    shell.setWindowTitle(windowTitle(session, hasUnsavedChanges(session)));
+}
+
 }  // namespace rolvanta

@@ -49,4 +49,8 @@ bool hasUnsavedChanges(const Session& session);
 // Takes the project as it stands now as its unchanged state.
 void markProjectUnchanged(Session& session);
 
+// Sets the window title the project's state calls for, ending in " *"
+// while there are unsaved changes (project/project_life.h).
+void showWindowTitle(const Session& session, Shell& shell);
+
 }  // namespace rolvanta

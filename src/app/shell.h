@@ -37,6 +37,9 @@ class Shell : public MessageShell {
     // The save dialog asks before replacing the file the user picked.
     virtual FileDialogChoice showOpenDialog() = 0;
     virtual FileDialogChoice showSaveDialog() = 0;
+    // The save dialog with the project file type alone (filterIndex 1): for
+    // the project saved before it is left, which a report cannot hold.
+    virtual FileDialogChoice showProjectSaveDialog() = 0;
 
     virtual void setWindowTitle(const std::string& title) = 0;
 

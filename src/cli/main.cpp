@@ -108,6 +108,22 @@ CatalogueFiles catalogueFiles(const std::string& catalogue) {
     return files;
 }
 
+// Loads the catalogue; a damaged or empty working file is told, and the
+// installed catalogue is used in its place when there is one.
+bool loadCatalogue(ProfileList& list, const CatalogueFiles& files) {
+    std::optional<StorageError> passedOver;
+    const StorageResult error = loadProfileCatalogue(list, files, &passedOver);
+    if (error && error->what == StorageFailure::NotValid) {
+        fail(describeDamagedCatalogue(*error));
+        return false;
+    }
+    if (passedOver) {
+        std::cerr << "rolvanta-cli: " << describeDamagedCatalogue(*passedOver)
+                  << "; the catalogue installed with the program is used instead\n";
+    }
+    return told(error);
+}
+
 struct ComputeOptions {
     std::string profile, section, project, catalogue;
     std::string passes, temperature;  // empty: not given
@@ -125,28 +141,29 @@ struct ComputeOptions {
 std::optional<UsageError> readCoefficientOptions(const ComputeOptions& o,
                                                  CoefficientFields& fields) {
     const struct {
-        const char* option;
+        InputField field;
         const std::string& text;
         std::string& list;
-    } lists[] = {{"--web-coefficients", o.webList, fields.webList},
-                 {"--live-coefficients", o.liveList, fields.liveList},
-                 {"--dead-coefficients", o.deadList, fields.deadList}};
+    } lists[] = {{InputField::WebList, o.webList, fields.webList},
+                 {InputField::LiveList, o.liveList, fields.liveList},
+                 {InputField::DeadList, o.deadList, fields.deadList}};
     for (const auto& l : lists) {
-        if (auto error = readCoefficientList(l.option, l.text, l.list)) return error;
+        if (auto error = readCoefficientList(l.field, l.text, l.list)) return error;
     }
-    CoefficientLimits& limits = fields.limits;
+    if (o.webLimits.empty()) return std::nullopt;  // the three come together or not at all
+    CoefficientLimits limits;
     const struct {
-        const char* option;
+        InputField field;
         const std::string& text;
         float& from;
         float& to;
-    } pairs[] = {{"--web-limits", o.webLimits, limits.webFrom, limits.webTo},
-                 {"--live-limits", o.liveLimits, limits.liveFrom, limits.liveTo},
-                 {"--dead-limits", o.deadLimits, limits.deadFrom, limits.deadTo}};
+    } pairs[] = {{InputField::WebFrom, o.webLimits, limits.webFrom, limits.webTo},
+                 {InputField::LiveFrom, o.liveLimits, limits.liveFrom, limits.liveTo},
+                 {InputField::DeadFrom, o.deadLimits, limits.deadFrom, limits.deadTo}};
     for (const auto& p : pairs) {
-        if (p.text.empty()) continue;  // the three come together or not at all
-        if (auto error = readLimitPair(p.option, p.text, p.from, p.to)) return error;
+        if (auto error = readLimitPair(p.field, p.text, p.from, p.to)) return error;
     }
+    fields.limits = limits;
     return std::nullopt;
 }
 
@@ -170,7 +187,7 @@ int compute(const ComputeOptions& o) {
     if (!o.profile.empty()) {
         const CatalogueFiles files = catalogueFiles(o.catalogue);
         ProfileList catalogue;
-        if (!told(loadProfileCatalogue(catalogue, files))) return kFailed;
+        if (!loadCatalogue(catalogue, files)) return kFailed;
         const std::string name = windows1252FromUtf8(o.profile);
         const ProfileRecord* found = nullptr;
         for (const ProfileRecord& record : catalogue) {
@@ -184,10 +201,17 @@ int compute(const ComputeOptions& o) {
                         "catalogue list shows them)");
         }
         // The beam as the standard profile dialog shows it and reads it back.
-        takeStandardSection(project, shownFieldsOfProfile(*found));
+        if (InputResult r = takeStandardSection(project, shownFieldsOfProfile(*found));
+            !r.accepted()) {
+            return fail("the catalogue beam \"" + o.profile +
+                        "\" is not accepted: " + fieldLabel(r.problem->field) + " " +
+                        r.problem->value + ", accepted: " + r.problem->accepted);
+        }
         standardOutputTitle = o.profile;
     } else if (!o.section.empty()) {
-        takeCustomSection(project, typed);
+        if (InputResult r = takeCustomSection(project, typed); !r.accepted()) {
+            return usage(usageError(*r.problem));
+        }
         standardOutputTitle = o.section.substr(0, o.section.find(','));
     } else {
         if (!told(openProjectFile(document, o.project, fileNameOf(o.project)))) return kFailed;
@@ -201,12 +225,16 @@ int compute(const ComputeOptions& o) {
                 setup.passes = static_cast<unsigned long>(project.section.passCount);
             if (o.temperature.empty()) setup.temperature = project.section.temperature;
         }
-        applySetup(project, setup);
+        if (InputResult r = applySetup(project, setup); !r.accepted()) {
+            return usage(usageError(*r.problem));
+        }
     }
     if (o.coefficientsGiven()) {
-        applyCoefficients(project, coefficients);
+        if (InputResult r = applyCoefficients(project, coefficients); !r.accepted()) {
+            return usage(usageError(*r.problem));
+        }
     } else if (o.project.empty()) {
-        acceptDefaultCoefficients(project);
+        restoreDefaultCoefficients(project);
     }
     if (computeProject(project) != MissingStep::Nothing) return fail("the design is incomplete");
 
@@ -245,7 +273,7 @@ int report(const std::string& projectPath, const std::string& output,
 
 int listCatalogue(const std::string& catalogue) {
     ProfileList list;
-    if (!told(loadProfileCatalogue(list, catalogueFiles(catalogue)))) return kFailed;
+    if (!loadCatalogue(list, catalogueFiles(catalogue))) return kFailed;
     return writeOutput(kStandardOutput, formatCatalogueListing(list)) ? kSucceeded : kFailed;
 }
 

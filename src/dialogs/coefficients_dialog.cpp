@@ -7,27 +7,41 @@ namespace rolvanta {
 
 namespace ids = coefficients_dialog;
 
-CoefficientFields readCoefficientsDialog(const DialogHost& host) {
-    CoefficientFields fields;
-    fields.webList = host.itemText(ids::kWebList, kCoefficientListLength);
-    fields.liveList = host.itemText(ids::kLiveList, kCoefficientListLength);
-    fields.deadList = host.itemText(ids::kDeadList, kCoefficientListLength);
-    CoefficientLimits& l = fields.limits;
-    l.webFrom = readNumberField(host, ids::kWebFrom);
-    l.webTo = readNumberField(host, ids::kWebTo);
-    l.liveFrom = readNumberField(host, ids::kLiveFrom);
-    l.liveTo = readNumberField(host, ids::kLiveTo);
-    l.deadFrom = readNumberField(host, ids::kDeadFrom);
-    l.deadTo = readNumberField(host, ids::kDeadTo);
-    return fields;
+CoefficientTexts readCoefficientsDialog(const DialogHost& host) {
+    CoefficientTexts texts;
+    texts.webList = host.typedText(ids::kWebList);
+    texts.liveList = host.typedText(ids::kLiveList);
+    texts.deadList = host.typedText(ids::kDeadList);
+    texts.webFrom = host.typedText(ids::kWebFrom);
+    texts.webTo = host.typedText(ids::kWebTo);
+    texts.liveFrom = host.typedText(ids::kLiveFrom);
+    texts.liveTo = host.typedText(ids::kLiveTo);
+    texts.deadFrom = host.typedText(ids::kDeadFrom);
+    texts.deadTo = host.typedText(ids::kDeadTo);
+    return texts;
 }
 
 void CoefficientsDialog::command(DialogHost& host, int id, Notification) {
     if (id == ids::kOk) {
-        if (!applyCoefficients(project_, readCoefficientsDialog(host)).accepted()) return;
+        CoefficientFields fields;
+        InputResult result = readCoefficients(readCoefficientsDialog(host), fields);
+        if (result.accepted()) result = applyCoefficients(project_, fields);
+        if (!result.accepted()) {
+            refuseField(host, *result.problem,
+                        {{InputField::WebList, ids::kWebList},
+                         {InputField::LiveList, ids::kLiveList},
+                         {InputField::DeadList, ids::kDeadList},
+                         {InputField::WebFrom, ids::kWebFrom},
+                         {InputField::WebTo, ids::kWebTo},
+                         {InputField::LiveFrom, ids::kLiveFrom},
+                         {InputField::LiveTo, ids::kLiveTo},
+                         {InputField::DeadFrom, ids::kDeadFrom},
+                         {InputField::DeadTo, ids::kDeadTo}});
+            return;
+        }
         host.endDialog(DialogResult::Accepted);
     } else if (id == ids::kDefault) {
-        acceptDefaultCoefficients(project_);
+        restoreDefaultCoefficients(project_);
         host.endDialog(DialogResult::Accepted);
     } else if (id == ids::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);

@@ -9,13 +9,12 @@
 
 namespace rolvanta {
 
-// What the fields hold: the three lists (at most 99 characters each) and
-// the six limits (0 for one left empty).
-CoefficientFields readCoefficientsDialog(const DialogHost& host);
+// What the fields hold, as typed: the three lists and the six limits.
+CoefficientTexts readCoefficientsDialog(const DialogHost& host);
 
-// OK reads the dialog; Default accepts the table as it stands (it does not
-// reload the defaults). Both set coefficientsGiven and end Accepted; Cancel
-// changes nothing.
+// OK reads the dialog (a field refused keeps it open with the cursor in
+// it); Default restores the default coefficients. Both set coefficientsGiven
+// and end Accepted; Cancel changes nothing.
 class CoefficientsDialog final : public DialogProcedure {
   public:
     explicit CoefficientsDialog(Project& project) : project_(project) {}

@@ -1,6 +1,7 @@
 #include "dialogs/custom_profile_dialog.h"
 
 #include "dialogs/dialog_fields.h"
+#include "engine/windows1252.h"
 #include "resources/dialog_ids.h"
 #include "storage/file_io.h"
 
@@ -22,22 +23,36 @@ void showCustomProfile(DialogHost& host, const BeamSection& section) {
     showNumberField(host, ids::kLength, fields.length);
 }
 
-CustomSectionFields readCustomProfile(const DialogHost& host) {
-    CustomSectionFields fields;
-    fields.name = host.itemText(ids::kName, kTypedFieldLength);
-    fields.webWidth = readNumberField(host, ids::kWebWidth);
-    fields.webThickness = readNumberField(host, ids::kWebThickness);
-    fields.flangeHeight = readNumberField(host, ids::kFlangeHeight);
-    fields.mass = readNumberField(host, ids::kMass);
-    fields.flangeThickness = readNumberField(host, ids::kFlangeThickness);
-    fields.rootRadius = readNumberField(host, ids::kRootRadius);
-    fields.tipRadius = readNumberField(host, ids::kTipRadius);
-    fields.flangeSlope = readNumberField(host, ids::kFlangeSlope);
-    fields.length = readNumberField(host, ids::kLength);
-    return fields;
+CustomSectionTexts readCustomProfile(const DialogHost& host) {
+    CustomSectionTexts texts;
+    texts.name = host.typedText(ids::kName);
+    texts.webWidth = host.typedText(ids::kWebWidth);
+    texts.webThickness = host.typedText(ids::kWebThickness);
+    texts.flangeHeight = host.typedText(ids::kFlangeHeight);
+    texts.mass = host.typedText(ids::kMass);
+    texts.flangeThickness = host.typedText(ids::kFlangeThickness);
+    texts.rootRadius = host.typedText(ids::kRootRadius);
+    texts.tipRadius = host.typedText(ids::kTipRadius);
+    texts.flangeSlope = host.typedText(ids::kFlangeSlope);
+    texts.length = host.typedText(ids::kLength);
+    return texts;
 }
 
 namespace {
+
+void refuseCustomField(DialogHost& host, const FieldProblem& problem) {
+    refuseField(host, problem,
+                {{InputField::Name, ids::kName},
+                 {InputField::WebWidth, ids::kWebWidth},
+                 {InputField::WebThickness, ids::kWebThickness},
+                 {InputField::FlangeHeight, ids::kFlangeHeight},
+                 {InputField::Mass, ids::kMass},
+                 {InputField::FlangeThickness, ids::kFlangeThickness},
+                 {InputField::RootRadius, ids::kRootRadius},
+                 {InputField::TipRadius, ids::kTipRadius},
+                 {InputField::FlangeSlope, ids::kFlangeSlope},
+                 {InputField::Length, ids::kLength}});
+}
 
 // The words of the message boxes for a profile that could not be added.
 std::string catalogueFailureText(const StorageError& error) {
@@ -48,8 +63,11 @@ std::string catalogueFailureText(const StorageError& error) {
                    "profile was not added";
         case StorageFailure::CannotWrite:
             return "Cannot open file " + file;
-        case StorageFailure::TooLarge:
         case StorageFailure::NotValid:
+            return describeDamagedCatalogue(error) +
+                   "\nThe profile was not added; the file is "
+                   "left as it was.";
+        case StorageFailure::TooLarge:
         case StorageFailure::Missing:
         case StorageFailure::CannotRead:
             break;
@@ -58,6 +76,15 @@ std::string catalogueFailureText(const StorageError& error) {
 }
 
 }  // namespace
+
+bool CustomProfileDialog::catalogueHolds(const std::string& name) const {
+    ProfileList offered;
+    std::optional<StorageError> damaged;
+    // A damaged working file refuses the addition anyway: nothing to ask.
+    if (loadProfileCatalogue(offered, files_, &damaged)) return false;
+    if (damaged && !isEmptyCatalogueError(*damaged)) return false;
+    return offered.hasName(name);
+}
 
 CustomProfileDialog::CustomProfileDialog(Project& project, ProfileList& catalogue,
                                          const CatalogueFiles& files)
@@ -69,9 +96,31 @@ void CustomProfileDialog::initialise(DialogHost& host) {
 
 void CustomProfileDialog::command(DialogHost& host, int id, Notification) {
     if (id == ids::kOk) {
-        if (!takeCustomSection(project_, readCustomProfile(host)).accepted()) return;
-        if (host.isChecked(ids::kAddToCatalogue)) {
-            if (StorageResult error = appendCustomProfile(catalogue_, project_.section, files_)) {
+        // Taken on a copy first: the question below may still be cancelled.
+        Project taken = project_;
+        CustomSectionFields fields;
+        InputResult result = readCustomSection(readCustomProfile(host), fields);
+        if (result.accepted()) result = takeCustomSection(taken, fields);
+        if (!result.accepted()) {
+            refuseCustomField(host, *result.problem);
+            return;
+        }
+        bool add = host.isChecked(ids::kAddToCatalogue);
+        SameName sameName = SameName::Keep;
+        if (add && catalogueHolds(fields.name)) {
+            const MessageAnswer answer =
+                host.showMessage({"A profile named " + utf8FromWindows1252(fields.name) +
+                                      " is already in the catalogue.\nDo You Want To Replace It ?",
+                                  "Confirm", MessageButtons::YesNoCancel, MessageIcon::Question,
+                                  MessageOwner::Dialog});
+            if (answer == MessageAnswer::Cancel) return;
+            add = answer == MessageAnswer::Yes;
+            sameName = SameName::Replace;
+        }
+        project_ = taken;
+        if (add) {
+            if (StorageResult error =
+                    appendCustomProfile(catalogue_, project_.section, files_, sameName)) {
                 host.showMessage({catalogueFailureText(*error), "Error", MessageButtons::Ok,
                                   MessageIcon::None, MessageOwner::None});
             } else {

@@ -13,12 +13,15 @@ namespace rolvanta {
 // with three decimals.
 void showCustomProfile(DialogHost& host, const BeamSection& section);
 
-// What the ten fields hold, each read from its first nine characters.
-CustomSectionFields readCustomProfile(const DialogHost& host);
+// What the ten fields hold, as typed.
+CustomSectionTexts readCustomProfile(const DialogHost& host);
 
-// OK takes the section (takeCustomSection), adds it to the catalogue when the box is checked
-// ("Saved Custom Profile" only once it really is) and ends the dialog
-// Accepted.
+// OK takes the section (takeCustomSection), adds it to the catalogue when
+// the box is checked ("Saved Custom Profile" only once it really is) and
+// ends the dialog Accepted. A field refused keeps the dialog open with the
+// cursor in it. A name the catalogue already holds asks first: Yes replaces
+// that beam, No takes the section without adding it, Cancel keeps the
+// dialog open and changes nothing.
 class CustomProfileDialog final : public DialogProcedure {
   public:
     CustomProfileDialog(Project& project, ProfileList& catalogue, const CatalogueFiles& files);
@@ -27,6 +30,9 @@ class CustomProfileDialog final : public DialogProcedure {
     void command(DialogHost& host, int id, Notification notification) override;
 
   private:
+    // True when the catalogue an addition would extend has a beam of this name.
+    bool catalogueHolds(const std::string& name) const;
+
     Project& project_;
     ProfileList& catalogue_;
     const CatalogueFiles& files_;

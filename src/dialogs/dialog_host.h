@@ -22,6 +22,11 @@ class DialogHost : public MessageShell {
     // The item's text cut to at most maxLength characters; "" for an unknown id.
     virtual std::string itemText(int id, std::size_t maxLength) const = 0;
     virtual void setItemText(int id, std::string_view text) = 0;
+    // The item's whole text as typed, UTF-8: what the input checks read, so
+    // that a character Windows-1252 cannot hold is seen, not read as "?".
+    virtual std::string typedText(int id) const = 0;
+    // Puts the keyboard focus (the text cursor) into the item, its text selected.
+    virtual void focusItem(int id) = 0;
 
     virtual void clearList(int id) = 0;
     virtual void addListItem(int id, std::string_view text) = 0;

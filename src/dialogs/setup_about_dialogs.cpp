@@ -1,19 +1,25 @@
 #include "dialogs/setup_about_dialogs.h"
 
 #include "dialogs/dialog_fields.h"
-#include "engine/number_reader.h"
 #include "resources/dialog_ids.h"
 
 namespace rolvanta {
 
-SetupFields readSetupDialog(const DialogHost& host) {
-    return {readUnsignedNumber(host.itemText(setup_dialog::kPassCount, kUnlimitedLength)),
-            readNumberField(host, setup_dialog::kTemperature)};
+SetupTexts readSetupDialog(const DialogHost& host) {
+    return {host.typedText(setup_dialog::kPassCount), host.typedText(setup_dialog::kTemperature)};
 }
 
 void SetupDialog::command(DialogHost& host, int id, Notification) {
     if (id == setup_dialog::kOk) {
-        if (!applySetup(project_, readSetupDialog(host)).accepted()) return;
+        SetupFields fields;
+        InputResult result = readSetup(readSetupDialog(host), fields);
+        if (result.accepted()) result = applySetup(project_, fields);
+        if (!result.accepted()) {
+            refuseField(host, *result.problem,
+                        {{InputField::Passes, setup_dialog::kPassCount},
+                         {InputField::Temperature, setup_dialog::kTemperature}});
+            return;
+        }
         host.endDialog(DialogResult::Accepted);
     } else if (id == setup_dialog::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);

@@ -8,11 +8,11 @@
 
 namespace rolvanta {
 
-// What the two fields hold: the pass count as an unsigned number, the
-// temperature from its first nine characters.
-SetupFields readSetupDialog(const DialogHost& host);
+// What the two fields hold, as typed.
+SetupTexts readSetupDialog(const DialogHost& host);
 
-// The fields start empty; OK applies them (applySetup) and ends Accepted.
+// The fields start empty; OK applies them (applySetup) and ends Accepted. A
+// field refused keeps the dialog open with the cursor in it.
 class SetupDialog final : public DialogProcedure {
   public:
     explicit SetupDialog(Project& project) : project_(project) {}

@@ -36,19 +36,33 @@ void showProfileValues(DialogHost& host, const ProfileRecord& record) {
     host.setItemText(ids::kMassPerLength, formatMassPerLength(fields.massPerLength));
 }
 
-StandardSectionFields readStandardProfile(const DialogHost& host) {
-    StandardSectionFields fields;
-    fields.name = host.itemText(ids::kName, kTypedFieldLength);
-    fields.webWidth = readNumberField(host, ids::kWebWidth);
-    fields.webThickness = readNumberField(host, ids::kWebThickness);
-    fields.flangeHeight = readNumberField(host, ids::kFlangeHeight);
-    fields.flangeThickness = readNumberField(host, ids::kFlangeThickness);
-    fields.rootRadius = readNumberField(host, ids::kRootRadius);
-    fields.tipRadius = readNumberField(host, ids::kTipRadius);
-    fields.flangeSlope = readNumberField(host, ids::kFlangeSlope);
-    fields.area = readNumberField(host, ids::kArea);
-    fields.massPerLength = readNumberField(host, ids::kMassPerLength);
-    return fields;
+StandardSectionTexts readStandardProfile(const DialogHost& host) {
+    StandardSectionTexts texts;
+    texts.name = host.typedText(ids::kName);
+    texts.webWidth = host.typedText(ids::kWebWidth);
+    texts.webThickness = host.typedText(ids::kWebThickness);
+    texts.flangeHeight = host.typedText(ids::kFlangeHeight);
+    texts.flangeThickness = host.typedText(ids::kFlangeThickness);
+    texts.rootRadius = host.typedText(ids::kRootRadius);
+    texts.tipRadius = host.typedText(ids::kTipRadius);
+    texts.flangeSlope = host.typedText(ids::kFlangeSlope);
+    texts.area = host.typedText(ids::kArea);
+    texts.massPerLength = host.typedText(ids::kMassPerLength);
+    return texts;
+}
+
+void refuseStandardField(DialogHost& host, const FieldProblem& problem) {
+    refuseField(host, problem,
+                {{InputField::Name, ids::kName},
+                 {InputField::WebWidth, ids::kWebWidth},
+                 {InputField::WebThickness, ids::kWebThickness},
+                 {InputField::FlangeHeight, ids::kFlangeHeight},
+                 {InputField::FlangeThickness, ids::kFlangeThickness},
+                 {InputField::RootRadius, ids::kRootRadius},
+                 {InputField::TipRadius, ids::kTipRadius},
+                 {InputField::FlangeSlope, ids::kFlangeSlope},
+                 {InputField::Area, ids::kArea},
+                 {InputField::MassPerLength, ids::kMassPerLength}});
 }
 
 StandardProfileDialog::StandardProfileDialog(Project& project, ProfileList& catalogue,
@@ -67,7 +81,12 @@ void StandardProfileDialog::initialise(DialogHost& host) {
 }
 
 void StandardProfileDialog::command(DialogHost& host, int id, Notification notification) {
-    if (id == ids::kProfileList && notification == Notification::DoubleClicked) {
+    if (id == ids::kProfileList && notification == Notification::SelectionChanged) {
+        // The fields follow the highlighted beam, however it was moved to
+        // (a click, the arrow keys, typing its name): OK designs what is shown.
+        const int position = reloadCatalogue(host);
+        if (position >= 0) showProfileValues(host, catalogue_.at(position));
+    } else if (id == ids::kProfileList && notification == Notification::DoubleClicked) {
         const int position = reloadCatalogue(host);
         if (position < 0) {
             host.showMessage({"ListBox Error", "Error", MessageButtons::Ok, MessageIcon::None,
@@ -82,7 +101,13 @@ void StandardProfileDialog::command(DialogHost& host, int id, Notification notif
             return;
         }
         // The fields as they stand, typed over or not, are what the designer chose.
-        if (!takeStandardSection(project_, readStandardProfile(host)).accepted()) return;
+        StandardSectionFields fields;
+        InputResult result = readStandardSection(readStandardProfile(host), fields);
+        if (result.accepted()) result = takeStandardSection(project_, fields);
+        if (!result.accepted()) {
+            refuseStandardField(host, *result.problem);
+            return;
+        }
         host.endDialog(DialogResult::Accepted);
     } else if (id == ids::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);
@@ -90,14 +115,25 @@ void StandardProfileDialog::command(DialogHost& host, int id, Notification notif
 }
 
 // Reads the catalogue afresh. A catalogue that cannot be read leaves the
-// list as it was; one too large to be a catalogue is said so.
+// list as it was; one too large to be a catalogue is said so, and so is a
+// damaged or empty working file, in place of which the installed catalogue
+// is used. Each is said once while the dialog is open.
 void StandardProfileDialog::loadCatalogue(DialogHost& host) {
-    const StorageResult error = loadProfileCatalogue(catalogue_, files_);
+    std::optional<StorageError> passedOver;
+    const StorageResult error = loadProfileCatalogue(catalogue_, files_, &passedOver);
+    std::string text;
     if (error && error->what == StorageFailure::TooLarge) {
-        host.showMessage({fileNameOf(error->path) + " is too large for a catalogue (more than " +
-                              std::to_string(kLargestCatalogue >> 20) + " MiB)",
-                          "Error", MessageButtons::Ok, MessageIcon::Error, MessageOwner::None});
+        text = fileNameOf(error->path) + " is too large for a catalogue (more than " +
+               std::to_string(kLargestCatalogue >> 20) + " MiB)";
+    } else if (error && error->what == StorageFailure::NotValid) {
+        text = describeDamagedCatalogue(*error) + "\nNo other catalogue was found.";
+    } else if (passedOver) {
+        text = describeDamagedCatalogue(*passedOver) +
+               "\nThe catalogue installed with the program is used instead.";
     }
+    if (text.empty() || text == told_) return;
+    told_ = text;
+    host.showMessage({text, "Error", MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
 }
 
 // Reads the catalogue file afresh and returns the catalogue position of the

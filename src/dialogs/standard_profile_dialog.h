@@ -3,7 +3,7 @@
 // The standard profile dialog: the designer picks a catalogue beam, its values
 // appear in editable fields, and OK takes the fields into the section. List
 // position k stands for catalogue record k; the catalogue is read afresh when
-// the dialog opens, on a double-click and on OK.
+// the dialog opens, when the selection moves, on a double-click and on OK.
 
 #include <string>
 #include <vector>
@@ -18,11 +18,12 @@ namespace rolvanta {
 // with three decimals.
 void showProfileValues(DialogHost& host, const ProfileRecord& record);
 
-// What the ten fields hold: the name and every number from their first nine
-// characters.
-StandardSectionFields readStandardProfile(const DialogHost& host);
+// What the ten fields hold, as typed.
+StandardSectionTexts readStandardProfile(const DialogHost& host);
 
-// OK takes the section (takeStandardSection) and ends the dialog Accepted.
+// The fields follow the beam highlighted in the list. OK takes the section
+// (takeStandardSection) and ends the dialog Accepted; a field refused keeps
+// the dialog open with the cursor in it.
 class StandardProfileDialog final : public DialogProcedure {
   public:
     StandardProfileDialog(Project& project, ProfileList& catalogue, const CatalogueFiles& files);
@@ -39,6 +40,7 @@ class StandardProfileDialog final : public DialogProcedure {
     ProfileList& catalogue_;
     const CatalogueFiles& files_;
     std::vector<std::string> offered_;  // the names in the list box
+    std::string told_;                  // the catalogue's trouble last told
 };
 
 }  // namespace rolvanta

@@ -276,6 +276,7 @@ void layoutPassView(PassViewFrame& frame, const Project& project, const PassView
     frame.drawingArea = {0, 0, std::max(1.0, geometry.width), std::max(1.0, geometry.height)};
     frame.clip = frame.drawingArea;
     frame.fit = frame.transform = fitTransform(DrawingBox{}, frame.drawingArea, {});
+    if (passViewHint(project) != nullptr) return;
     if (cursor.overview) {
         layoutOverview(frame, project, colours, zoom, geometry, measure);
         return;
@@ -285,6 +286,12 @@ void layoutPassView(PassViewFrame& frame, const Project& project, const PassView
     const int position = cursor.index - 1;
     if (position < 0 || position >= kPassTableSize) return;
     layoutSinglePass(frame, project, position, colours, zoom, geometry, measure);
+}
+
+const char* passViewHint(const Project& project) {
+    if (project.flags.computed) return nullptr;
+    return "Nothing computed yet: choose a profile, then Solve \u203A Compute draws its passes "
+           "here";
 }
 
 void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {

@@ -103,7 +103,8 @@ struct PassViewFrame {
     FrameText caption;
 };
 
-// Lays out the frame for the cursor's face, the zoom and the window.
+// Lays out the frame for the cursor's face, the zoom and the window. While
+// nothing is computed nothing is drawn: the view shows passViewHint instead.
 void layoutPassView(PassViewFrame& frame, const Project& project, const PassViewCursor& cursor,
                     const PassColours& colours, const PassViewZoom& zoom,
                     const ViewGeometry& geometry, const TextMeasure& measure);
@@ -115,6 +116,10 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame);
 void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCursor& cursor,
                     const PassColours& colours, const PassViewZoom& zoom,
                     const ViewGeometry& geometry);
+
+// The line the view shows, centred, in place of passes it does not have
+// (UTF-8); null once a schedule has been computed.
+const char* passViewHint(const Project& project);
 
 // What the user asks of the view's zoom with the keyboard.
 enum class ViewZoomKey { zoomIn, zoomOut, fit };

@@ -13,6 +13,10 @@ namespace rolvanta {
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the C1 controls of the same value.
 std::string utf8FromWindows1252(std::string_view text);
 
+// True for a byte that stands for a visible character or the blank: not a
+// control, not one of the five bytes the code page leaves undefined.
+bool isPrintableWindows1252(unsigned char byte);
+
 // UTF-8 text as Windows-1252 bytes; a character the code page cannot hold,
 // and a byte that is not valid UTF-8, becomes "?".
 std::string windows1252FromUtf8(std::string_view text);

@@ -258,11 +258,11 @@ FileDialogChoice MainWindow::showOpenDialog() {
     return choiceOf(dialog);
 }
 
-FileDialogChoice MainWindow::showSaveDialog() {
+FileDialogChoice MainWindow::showSaveDialog(bool projectOnly) {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(nameFilters());
+    dialog.setNameFilters(projectOnly ? nameFilters().mid(0, 1) : nameFilters());
     // The extension is appended after the dialog closes, so the question
     // about replacing a file is asked of the name that will be written.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

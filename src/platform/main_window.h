@@ -52,7 +52,8 @@ class MainWindow : public QMainWindow {
     // What the shell asks of the window.
     MessageAnswer showMessage(const MessageRequest& request);
     FileDialogChoice showOpenDialog();
-    FileDialogChoice showSaveDialog();
+    // projectOnly: the project file type alone.
+    FileDialogChoice showSaveDialog(bool projectOnly = false);
     void repaintClientArea();
     void repaintRect(const PixelRect& rect);
     void setScrollBarsEnabled(bool enabled);

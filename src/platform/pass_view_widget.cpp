@@ -86,7 +86,12 @@ void PassViewWidget::paintGL() {
     const qreal ratio = devicePixelRatioF();
     GlLineCanvas canvas(QSize(qRound(width() * ratio), qRound(height() * ratio)), ratio, fonts_);
     drawPassView(canvas, frame);
-    if (canvas.hasTexts()) {
+    if (const char* hint = passViewHint(project_)) {
+        QPainter painter(this);
+        painter.setPen(QColor(kViewTextColour.red, kViewTextColour.green, kViewTextColour.blue));
+        painter.setFont(fonts_.font(TextFont::label));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(hint));
+    } else if (canvas.hasTexts()) {
         QPainter painter(this);
         canvas.paintTexts(painter);
     }

@@ -54,6 +54,18 @@ void QtDialogHost::setItemText(int id, std::string_view text) {
     }
 }
 
+std::string QtDialogHost::typedText(int id) const {
+    if (auto* edit = qobject_cast<QLineEdit*>(dialog_.item(id))) return edit->text().toStdString();
+    return utf8FromWindows1252(itemText(id, std::string::npos));
+}
+
+void QtDialogHost::focusItem(int id) {
+    QWidget* item = dialog_.item(id);
+    if (item == nullptr) return;
+    item->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(item)) edit->selectAll();
+}
+
 // A procedure's own changes to the list are not the user's: no notification.
 void QtDialogHost::clearList(int id) {
     if (auto* list = qobject_cast<QListWidget*>(dialog_.item(id))) {

@@ -21,6 +21,8 @@ class QtDialogHost final : public DialogHost {
 
     std::string itemText(int id, std::size_t maxLength) const override;
     void setItemText(int id, std::string_view text) override;
+    std::string typedText(int id) const override;
+    void focusItem(int id) override;
     void clearList(int id) override;
     void addListItem(int id, std::string_view text) override;
     void selectListItem(int id, int position) override;

@@ -9,6 +9,7 @@ MessageAnswer QtShell::showMessage(const MessageRequest& request) {
 }
 FileDialogChoice QtShell::showOpenDialog() { return window_.showOpenDialog(); }
 FileDialogChoice QtShell::showSaveDialog() { return window_.showSaveDialog(); }
+FileDialogChoice QtShell::showProjectSaveDialog() { return window_.showSaveDialog(true); }
 void QtShell::setWindowTitle(const std::string& title) {
     window_.setWindowTitle(QString::fromStdString(title));
 }

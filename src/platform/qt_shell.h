@@ -17,6 +17,7 @@ class QtShell final : public Shell {
     MessageAnswer showMessage(const MessageRequest& request) override;
     FileDialogChoice showOpenDialog() override;
     FileDialogChoice showSaveDialog() override;
+    FileDialogChoice showProjectSaveDialog() override;
     void setWindowTitle(const std::string& title) override;
     void repaint() override;
     void repaintRect(const PixelRect& rect) override;

@@ -1,10 +1,13 @@
 #include "project/design_inputs.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/coefficient_rules.h"
+#include "engine/pass_schedule.h"
 #include "engine/stored_value.h"
 #include "project/field_text.h"
+#include "project/project_life.h"
 
 namespace rolvanta {
 
@@ -21,12 +24,66 @@ void takeCommonFields(BeamSection& section, const SectionFields& fields) {
     section.flangeSlope = fields.flangeSlope;
 }
 
-std::string numberText(double value) {
-    std::string text = std::to_string(value);
-    // to_string gives six decimals; the user typed fewer.
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
+// A change of the inputs, made on a copy: refused, it leaves the project as
+// it was; accepted, a computed design is computed again from the new inputs
+// (the schedule never mixes two designs), and the copy replaces the project
+// unless it came out the same.
+template <typename Change>
+InputResult changeInputs(Project& project, Change change) {
+    Project changed = project;
+    if (InputResult result = change(changed); !result.accepted()) return result;
+    if (changed.flags.computed) {
+        if (computePrecondition(changed.flags) == MissingStep::Nothing) {
+            computeDesign(changed);
+        } else {
+            changed.flags.computed = false;  // no schedule for these inputs
+        }
+    }
+    if (!sameProject(changed, project)) project = changed;
+    return {};
+}
+
+struct NumberText {
+    InputField field;
+    const std::string* text;
+    float* value;
+};
+
+template <std::size_t N>
+InputResult readNumbers(const NumberText (&numbers)[N]) {
+    for (const NumberText& n : numbers) {
+        if (InputResult r = readNumberField(n.field, *n.text, *n.value); !r.accepted()) return r;
+    }
+    return {};
+}
+
+// The checks every section passes, whichever way it is given.
+InputResult checkSection(const Project& project, const SectionFields& f) {
+    if (InputResult r = checkName(f.name); !r.accepted()) return r;
+    const std::pair<InputField, float> numbers[] = {
+        {InputField::WebWidth, f.webWidth},
+        {InputField::WebThickness, f.webThickness},
+        {InputField::FlangeHeight, f.flangeHeight},
+        {InputField::FlangeThickness, f.flangeThickness},
+        {InputField::RootRadius, f.rootRadius},
+        {InputField::TipRadius, f.tipRadius},
+        {InputField::FlangeSlope, f.flangeSlope},
+    };
+    for (const auto& [field, value] : numbers) {
+        if (InputResult r = checkNumberField(field, value); !r.accepted()) return r;
+    }
+    const SectionShape shape{f.webWidth, f.webThickness, f.flangeHeight, f.flangeThickness,
+                             f.flangeSlope};
+    if (InputResult r = checkSectionShape(shape); !r.accepted()) return r;
+    const BeamSection& s = project.section;
+    if (!passWidthsStayPositive(f.webWidth, s.temperature, s.passCount)) {
+        return {FieldProblem{InputField::WebWidth, numberText(f.webWidth),
+                             "a web wide enough for the " + std::to_string(s.passCount) +
+                                 " passes of the Setup: each pass takes 1 % of the web width "
+                                 "plus 1 mm more than the pass before (or fewer passes in "
+                                 "Inputs › Setup)"}};
+    }
+    return {};
 }
 
 }  // namespace
@@ -72,86 +129,234 @@ CustomSectionFields fieldsOfSection(const BeamSection& section) {
     return fields;
 }
 
-InputResult takeStandardSection(Project& project, const StandardSectionFields& fields) {
-    BeamSection& section = project.section;
-    takeCommonFields(section, fields);
-    section.area = fields.area;
-    section.massPerLength = fields.massPerLength;
-    section.length = kCatalogueBeamLength;
-    section.mass = section.massPerLength * section.length;
-    project.flags.standardChosen = true;
+InputResult readStandardSection(const StandardSectionTexts& t, StandardSectionFields& fields) {
+    StandardSectionFields read;
+    if (InputResult r = readNameField(t.name, read.name); !r.accepted()) return r;
+    const NumberText numbers[] = {
+        {InputField::WebWidth, &t.webWidth, &read.webWidth},
+        {InputField::WebThickness, &t.webThickness, &read.webThickness},
+        {InputField::FlangeHeight, &t.flangeHeight, &read.flangeHeight},
+        {InputField::FlangeThickness, &t.flangeThickness, &read.flangeThickness},
+        {InputField::RootRadius, &t.rootRadius, &read.rootRadius},
+        {InputField::TipRadius, &t.tipRadius, &read.tipRadius},
+        {InputField::FlangeSlope, &t.flangeSlope, &read.flangeSlope},
+        {InputField::Area, &t.area, &read.area},
+        {InputField::MassPerLength, &t.massPerLength, &read.massPerLength},
+    };
+    if (InputResult r = readNumbers(numbers); !r.accepted()) return r;
+    fields = read;
     return {};
 }
 
+InputResult readCustomSection(const CustomSectionTexts& t, CustomSectionFields& fields) {
+    CustomSectionFields read;
+    if (InputResult r = readNameField(t.name, read.name); !r.accepted()) return r;
+    // In the order of the dialog's fields: the left column, then the right.
+    const NumberText numbers[] = {
+        {InputField::WebWidth, &t.webWidth, &read.webWidth},
+        {InputField::WebThickness, &t.webThickness, &read.webThickness},
+        {InputField::FlangeHeight, &t.flangeHeight, &read.flangeHeight},
+        {InputField::Mass, &t.mass, &read.mass},
+        {InputField::FlangeThickness, &t.flangeThickness, &read.flangeThickness},
+        {InputField::RootRadius, &t.rootRadius, &read.rootRadius},
+        {InputField::TipRadius, &t.tipRadius, &read.tipRadius},
+        {InputField::FlangeSlope, &t.flangeSlope, &read.flangeSlope},
+        {InputField::Length, &t.length, &read.length},
+    };
+    if (InputResult r = readNumbers(numbers); !r.accepted()) return r;
+    fields = read;
+    return {};
+}
+
+InputResult takeStandardSection(Project& project, const StandardSectionFields& fields) {
+    if (InputResult r = checkSection(project, fields); !r.accepted()) return r;
+    for (const auto& [field, value] :
+         {std::pair{InputField::Area, fields.area},
+          std::pair{InputField::MassPerLength, fields.massPerLength}}) {
+        if (InputResult r = checkNumberField(field, value); !r.accepted()) return r;
+    }
+    return changeInputs(project, [&](Project& p) {
+        BeamSection& section = p.section;
+        takeCommonFields(section, fields);
+        section.area = fields.area;
+        section.massPerLength = fields.massPerLength;
+        section.length = kCatalogueBeamLength;
+        section.mass = section.massPerLength * section.length;
+        p.flags.standardChosen = true;
+        return InputResult{};
+    });
+}
+
 InputResult takeCustomSection(Project& project, const CustomSectionFields& fields) {
-    BeamSection& section = project.section;
-    takeCommonFields(section, fields);
-    section.mass = fields.mass;
-    section.length = fields.length;
-    const double web = double{section.webWidth} * section.webThickness;
-    const double flanges =
-        (double{section.flangeHeight} - section.webThickness) * section.flangeThickness * 2.0;
-    section.area = storedValue(web + flanges);
-    project.flags.customEntered = true;
+    if (InputResult r = checkSection(project, fields); !r.accepted()) return r;
+    for (const auto& [field, value] :
+         {std::pair{InputField::Mass, fields.mass}, std::pair{InputField::Length, fields.length}}) {
+        if (InputResult r = checkNumberField(field, value); !r.accepted()) return r;
+    }
+    return changeInputs(project, [&](Project& p) {
+        BeamSection& section = p.section;
+        takeCommonFields(section, fields);
+        section.mass = fields.mass;
+        section.length = fields.length;
+        const double web = double{section.webWidth} * section.webThickness;
+        const double flanges =
+            (double{section.flangeHeight} - section.webThickness) * section.flangeThickness * 2.0;
+        section.area = storedValue(web + flanges);
+        p.flags.customEntered = true;
+        return InputResult{};
+    });
+}
+
+InputResult readPasses(std::string_view text, unsigned long& passes) {
+    const std::optional<double> count = strictNumber(text);
+    if (!count || *count != std::floor(*count) || *count < kFewestPasses || *count > kMostPasses) {
+        return {FieldProblem{InputField::Passes, std::string(text),
+                             "a whole number from " + std::to_string(kFewestPasses) + " to " +
+                                 std::to_string(kMostPasses)}};
+    }
+    passes = static_cast<unsigned long>(*count);
+    return {};
+}
+
+InputResult readTemperature(std::string_view text, float& temperature) {
+    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+        temperature = kUsualTemperature;
+        return {};
+    }
+    return readNumberField(InputField::Temperature, text, temperature);
+}
+
+InputResult readSetup(const SetupTexts& texts, SetupFields& fields) {
+    SetupFields read;
+    if (InputResult r = readPasses(texts.passes, read.passes); !r.accepted()) return r;
+    if (InputResult r = readTemperature(texts.temperature, read.temperature); !r.accepted()) {
+        return r;
+    }
+    fields = read;
     return {};
 }
 
 InputResult applySetup(Project& project, const SetupFields& fields) {
-    BeamSection& section = project.section;
-    // The count is bounded as an unsigned number, so no entry, however long,
-    // can wrap round to a small one.
-    section.passCount = static_cast<std::int32_t>(
-        std::clamp<unsigned long>(fields.passes, kFewestPasses, kMostPasses));
-    section.temperature =
-        fields.temperature >= kLowestTemperature && fields.temperature <= kHighestTemperature
-            ? fields.temperature
-            : kUsualTemperature;
-    project.flags.setupDone = true;
-    return {};
-}
-
-InputResult checkSetup(const SetupFields& fields, const std::string& passesName,
-                       const std::string& temperatureName) {
     if (fields.passes < kFewestPasses || fields.passes > kMostPasses) {
-        return {FieldProblem{passesName, std::to_string(fields.passes),
+        return {FieldProblem{InputField::Passes, std::to_string(fields.passes),
                              "a whole number from " + std::to_string(kFewestPasses) + " to " +
                                  std::to_string(kMostPasses)}};
     }
-    if (!(fields.temperature >= kLowestTemperature && fields.temperature <= kHighestTemperature)) {
-        return {FieldProblem{temperatureName, numberText(fields.temperature),
-                             "a number from " + numberText(kLowestTemperature) + " to " +
-                                 numberText(kHighestTemperature) + " (degrees Celsius)"}};
+    if (InputResult r = checkNumberField(InputField::Temperature, fields.temperature);
+        !r.accepted()) {
+        return r;
     }
-    return {};
+    const int passes = static_cast<int>(fields.passes);
+    const bool sectionTaken = project.flags.standardChosen || project.flags.customEntered;
+    const float web = finishedWebWidth(project.section);
+    if (sectionTaken && !passWidthsStayPositive(web, fields.temperature, passes)) {
+        const int most = mostPassesForWeb(web, fields.temperature);
+        return {FieldProblem{
+            InputField::Passes, std::to_string(passes),
+            most == 0 ? "none: the web of " + numberText(web) +
+                            " mm is too narrow for even 5 passes (choose a wider section)"
+                      : "a whole number from 5 to " + std::to_string(most) +
+                            ": each pass takes "
+                            "1 % of the web width plus 1 mm more than the pass before, and the "
+                            "web of " +
+                            numberText(web) + " mm allows no more"}};
+    }
+    return changeInputs(project, [&](Project& p) {
+        p.section.passCount = passes;
+        p.section.temperature = fields.temperature;
+        p.flags.setupDone = true;
+        return InputResult{};
+    });
 }
 
-bool CoefficientLimits::complete() const {
-    for (float limit : {webFrom, webTo, liveFrom, liveTo, deadFrom, deadTo}) {
-        if (limit == 0.0f) return false;
+InputResult readCoefficients(const CoefficientTexts& t, CoefficientFields& fields) {
+    CoefficientFields read;
+    const std::pair<InputField, const std::string*> lists[] = {
+        {InputField::WebList, &t.webList},
+        {InputField::LiveList, &t.liveList},
+        {InputField::DeadList, &t.deadList},
+    };
+    for (const auto& [field, text] : lists) {
+        if (InputResult r = checkCoefficientList(field, *text); !r.accepted()) return r;
     }
-    return true;
+    read.webList = t.webList;
+    read.liveList = t.liveList;
+    read.deadList = t.deadList;
+
+    CoefficientLimits limits;
+    // In the dialog's order: each row's lower limit, then its upper one.
+    const NumberText numbers[] = {
+        {InputField::WebFrom, &t.webFrom, &limits.webFrom},
+        {InputField::WebTo, &t.webTo, &limits.webTo},
+        {InputField::LiveFrom, &t.liveFrom, &limits.liveFrom},
+        {InputField::LiveTo, &t.liveTo, &limits.liveTo},
+        {InputField::DeadFrom, &t.deadFrom, &limits.deadFrom},
+        {InputField::DeadTo, &t.deadTo, &limits.deadTo},
+    };
+    auto empty = [](const std::string& text) {
+        return text.find_first_not_of(" \t") == std::string::npos;
+    };
+    int filled = 0;
+    for (const NumberText& n : numbers) filled += empty(*n.text) ? 0 : 1;
+    if (filled != 0) {
+        for (const NumberText& n : numbers) {
+            if (empty(*n.text)) {
+                return {FieldProblem{n.field, *n.text, "all six limits filled, or none"}};
+            }
+        }
+        if (InputResult r = readNumbers(numbers); !r.accepted()) return r;
+        read.limits = limits;
+    }
+    fields = read;
+    return {};
 }
 
 InputResult applyCoefficients(Project& project, const CoefficientFields& fields) {
-    auto cut = [](const std::string& list) {
-        return std::string_view(list).substr(0, kCoefficientListLength);
+    const std::pair<InputField, const std::string*> lists[] = {
+        {InputField::WebList, &fields.webList},
+        {InputField::LiveList, &fields.liveList},
+        {InputField::DeadList, &fields.deadList},
     };
-    project.flags.coefficientListsEntered = true;
-    parseCoefficientLists(project.coefficients, project.section, cut(fields.webList),
-                          cut(fields.liveList), cut(fields.deadList));
-    const CoefficientLimits& l = fields.limits;
-    if (l.complete()) {
-        applyCoefficientLimits(project.coefficients, project.section, l.webFrom, l.webTo,
-                               l.liveFrom, l.liveTo, l.deadFrom, l.deadTo);
-        adjustHeightSteps(project.coefficients, project.section);
+    for (const auto& [field, text] : lists) {
+        if (InputResult r = checkCoefficientList(field, *text); !r.accepted()) return r;
     }
-    project.flags.coefficientsGiven = true;
-    return {};
+    if (const std::optional<CoefficientLimits>& l = fields.limits) {
+        const std::pair<InputField, float> numbers[] = {
+            {InputField::WebFrom, l->webFrom},   {InputField::WebTo, l->webTo},
+            {InputField::LiveFrom, l->liveFrom}, {InputField::LiveTo, l->liveTo},
+            {InputField::DeadFrom, l->deadFrom}, {InputField::DeadTo, l->deadTo},
+        };
+        for (const auto& [field, value] : numbers) {
+            if (InputResult r = checkNumberField(field, value); !r.accepted()) return r;
+        }
+        // The limits are spread over the passes: without a Setup there are none.
+        if (scheduledRecordCount(project.section) == 0) {
+            return {FieldProblem{InputField::WebFrom, numberText(l->webFrom),
+                                 "limits once the number of passes is known: run Setup first "
+                                 "(Inputs › Setup)"}};
+        }
+    }
+    return changeInputs(project, [&](Project& p) {
+        p.flags.coefficientListsEntered = true;
+        parseCoefficientLists(p.coefficients, p.section, fields.webList, fields.liveList,
+                              fields.deadList);
+        if (const std::optional<CoefficientLimits>& l = fields.limits) {
+            applyCoefficientLimits(p.coefficients, p.section, l->webFrom, l->webTo, l->liveFrom,
+                                   l->liveTo, l->deadFrom, l->deadTo);
+            adjustHeightSteps(p.coefficients, p.section);
+        }
+        p.flags.coefficientsGiven = true;
+        return InputResult{};
+    });
 }
 
-void acceptDefaultCoefficients(Project& project) {
-    project.flags.defaultCoefficients = true;
-    project.flags.coefficientsGiven = true;
+InputResult restoreDefaultCoefficients(Project& project) {
+    return changeInputs(project, [](Project& p) {
+        loadDefaultCoefficients(p.coefficients);
+        p.flags.defaultCoefficients = true;
+        p.flags.coefficientsGiven = true;
+        return InputResult{};
+    });
 }
 
 }  // namespace rolvanta

@@ -5,28 +5,22 @@
 // elongation coefficients. The front ends turn their texts into these field
 // values and hand them here; the rules and the flags each input sets live
 // here only. Each input returns an InputResult: accepted, or the field that
-// was refused with its value and what is accepted.
+// was refused with its value and what is accepted (project/field_checks.h);
+// a refused input changes nothing.
+//
+// One design at a time: once a design has been computed, an input that
+// changes the section, the Setup or the coefficients computes it again at
+// once, so the schedule always belongs to the inputs shown. An input that
+// changes nothing leaves the project exactly as it was.
 
 #include <optional>
 #include <string>
 
 #include "engine/project_records.h"
+#include "project/field_checks.h"
 #include "storage/profile_catalogue.h"
 
 namespace rolvanta {
-
-// A refused field: which one (as the user knows it), the value given and
-// what would have been accepted.
-struct FieldProblem {
-    std::string field;
-    std::string value;
-    std::string accepted;
-};
-
-struct InputResult {
-    std::optional<FieldProblem> problem;  // empty: taken
-    bool accepted() const { return !problem.has_value(); }
-};
 
 // What the section fields hold, whatever the dialog. Lengths in mm, the
 // slope in degrees; the name is Windows-1252.
@@ -53,6 +47,24 @@ struct CustomSectionFields : SectionFields {
     float length = 0;
 };
 
+// The same fields as typed (UTF-8), before they are read.
+struct SectionTexts {
+    std::string name, webWidth, webThickness, flangeHeight, flangeThickness, rootRadius, tipRadius,
+        flangeSlope;
+};
+struct StandardSectionTexts : SectionTexts {
+    std::string area, massPerLength;
+};
+struct CustomSectionTexts : SectionTexts {
+    std::string mass, length;
+};
+
+// Reads the texts strictly, in the order the dialog shows the fields, and
+// checks each field's range (field_checks.h); fields is set only when all
+// are accepted.
+InputResult readStandardSection(const StandardSectionTexts& texts, StandardSectionFields& fields);
+InputResult readCustomSection(const CustomSectionTexts& texts, CustomSectionFields& fields);
+
 // One metre: a catalogue beam is always taken as a one-metre piece.
 constexpr float kCatalogueBeamLength = 1000.0f;
 
@@ -67,14 +79,15 @@ StandardSectionFields shownFieldsOfProfile(const ProfileRecord& record);
 // Compute the web width is the finished one, not the hot one.
 CustomSectionFields fieldsOfSection(const BeamSection& section);
 
-// Takes a catalogue beam: its name cut to nine characters, its dimensions as
-// the finished section, length one metre, mass = mass per length x length.
-// Sets standardChosen.
+// Takes a catalogue beam: its name, its dimensions as the finished section,
+// length one metre, mass = mass per length x length. Sets standardChosen.
+// Refused: a field out of its range, a section that is not a real I-beam
+// (checkSectionShape), or a web too narrow for the passes of the Setup.
 InputResult takeStandardSection(Project& project, const StandardSectionFields& fields);
 
 // Takes a typed section; the area is computed from the web across the whole
 // width and both flanges, two legs each, outside the web (radii and slope do
-// not enter). Sets customEntered.
+// not enter). Sets customEntered. Refused as takeStandardSection.
 InputResult takeCustomSection(Project& project, const CustomSectionFields& fields);
 
 // The Setup's limits.
@@ -85,46 +98,57 @@ constexpr float kHighestTemperature = 1200.0f;  // °C
 constexpr float kUsualTemperature = 1000.0f;    // °C
 
 struct SetupFields {
-    unsigned long passes = 0;  // as typed: an unsigned number, 0 for none
-    float temperature = 0;     // °C; 0 for none
+    unsigned long passes = 0;
+    float temperature = 0;  // °C
 };
 
-// The Setup dialog's OK: the pass count kept within 5 to 13, the temperature
-// 1000 °C unless it lies within 800 to 1200 °C. Sets setupDone.
+struct SetupTexts {
+    std::string passes, temperature;
+};
+
+// The number of passes: a whole number from 5 to 13.
+InputResult readPasses(std::string_view text, unsigned long& passes);
+
+// The rolling temperature: a number from 800 to 1200 °C; nothing takes 1000.
+InputResult readTemperature(std::string_view text, float& temperature);
+
+InputResult readSetup(const SetupTexts& texts, SetupFields& fields);
+
+// The Setup dialog's OK: passes 5 to 13, temperature 800 to 1200 °C, and a
+// section already taken must keep a positive width through every pass.
+// Sets setupDone.
 InputResult applySetup(Project& project, const SetupFields& fields);
 
-// The Setup's limits as a strict check, for a front end where no one sees a
-// value kept in bounds (the command line): passes 5 to 13, temperature 800
-// to 1200 °C. passesText and temperatureText name the fields in the problem.
-InputResult checkSetup(const SetupFields& fields, const std::string& passesName,
-                       const std::string& temperatureName);
-
-// The limits a coefficients dialog reads: all six numbers other than 0, or
-// none (a limit left empty reads as 0).
+// The limits to interpolate the three elongation rows between.
 struct CoefficientLimits {
     float webFrom = 0, webTo = 0;
     float liveFrom = 0, liveTo = 0;
     float deadFrom = 0, deadTo = 0;
-
-    bool complete() const;
 };
-
-// The longest coefficient list a field holds, in characters.
-constexpr std::size_t kCoefficientListLength = 99;
 
 struct CoefficientFields {
     std::string webList, liveList, deadList;  // numbers separated by spaces
-    CoefficientLimits limits;
+    std::optional<CoefficientLimits> limits;  // empty: none given
 };
 
+struct CoefficientTexts {
+    std::string webList, liveList, deadList;
+    std::string webFrom, webTo, liveFrom, liveTo, deadFrom, deadTo;
+};
+
+// Reads the lists (checkCoefficientList) and the limits: all six or none,
+// each a number above 0.
+InputResult readCoefficients(const CoefficientTexts& texts, CoefficientFields& fields);
+
 // The Coefficients dialog's OK: the three lists into the elongation rows
-// (coefficientListsEntered), then, when the limits are complete, the rows
-// interpolated between them and the height steps that go with limits. Sets
-// coefficientsGiven.
+// (coefficientListsEntered), then the rows interpolated between the limits
+// and the height steps that go with limits. Limits need the number of
+// passes, so they are refused before the Setup. Sets coefficientsGiven.
 InputResult applyCoefficients(Project& project, const CoefficientFields& fields);
 
-// The Coefficients dialog's Default: the table is accepted as it stands.
-// Sets defaultCoefficients and coefficientsGiven.
-void acceptDefaultCoefficients(Project& project);
+// The Coefficients dialog's Default: the default coefficients and height
+// steps again, whatever lists or limits were given before. Sets
+// defaultCoefficients and coefficientsGiven.
+InputResult restoreDefaultCoefficients(Project& project);
 
 }  // namespace rolvanta

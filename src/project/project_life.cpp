@@ -15,6 +15,9 @@ void startUpProject(Project& project) {
 void beginNewProject(Project& project) {
     resetProjectFlags(project.flags);
     resetBeamSection(project.section);
+    // A new design starts from the standard coefficients, not from lists or
+    // limits typed for the one before.
+    loadDefaultCoefficients(project.coefficients);
     project.flags.projectStarted = true;
 }
 
@@ -94,6 +97,14 @@ std::string newProjectTitle() { return std::string(kProgramName) + " - New Proje
 std::string fileTitle(const ProjectDocument& document) {
     const std::string title = document.filePath.empty() ? "no name" : document.fileTitle;
     return std::string(kProgramName) + " - " + title + " ( " + document.filePath + " )";
+}
+
+std::string windowTitle(const ProjectDocument& document, bool unsavedChanges) {
+    const ProjectFlags& flags = document.project.flags;
+    const std::string title = !flags.projectStarted ? startUpTitle()
+                              : flags.hasFileName   ? fileTitle(document)
+                                                    : newProjectTitle();
+    return unsavedChanges ? title + " *" : title;
 }
 
 MissingStep computePrecondition(const ProjectFlags& flags) {

@@ -29,8 +29,8 @@ struct ProjectDocument {
 // empty section and the default coefficients.
 void startUpProject(Project& project);
 
-// New Project: the flags and the section reset (the coefficients stay), and
-// the project started.
+// New Project: the flags, the section and the coefficients reset, and the
+// project started.
 void beginNewProject(Project& project);
 
 // Open Project: the project read from path and the flags that an opened
@@ -69,6 +69,11 @@ std::optional<SaveTarget> currentSaveTarget(const ProjectDocument& document);
 std::string startUpTitle();                              // "ROLVANTA - Start New Project"
 std::string newProjectTitle();                           // "ROLVANTA - New Project Started"
 std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <title> ( <path> )"
+
+// The title the document's state calls for: the start-up title before a
+// project is started, the file title once it has a file, else the new
+// project title; " *" at the end while there are unsaved changes.
+std::string windowTitle(const ProjectDocument& document, bool unsavedChanges);
 
 // What Compute still needs, the first missing step.
 enum class MissingStep {

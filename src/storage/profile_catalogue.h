@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,12 @@ class ProfileList {
     // greater than or equal to its own.
     void insertSorted(const ProfileRecord& record);
 
+    // True when a record has exactly this name.
+    bool hasName(std::string_view name) const;
+
+    // Takes out every record of exactly this name.
+    void removeName(std::string_view name);
+
     // Replaces the list with records in file order, sorted as if each had
     // been inserted in turn (a later equal name before the earlier ones).
     void assignFromFileOrder(std::vector<ProfileRecord> records);
@@ -95,10 +102,28 @@ std::vector<ProfileRecord> decodeProfileRecords(std::string_view bytes);
 // and the name bytes after the terminator written as zeros.
 std::string encodeProfileRecords(const ProfileList& list);
 
+// Whether the bytes are a sound catalogue: a whole number of records, each
+// name printable Windows-1252 text ending in a NUL within its field, every
+// number finite and not negative. NotValid names the first damaged record
+// and what is wrong with it ("record 3: the web width is negative"); an empty
+// file is NotValid too ("it is empty").
+StorageResult checkCatalogueBytes(const std::string& path, std::string_view bytes);
+
+// True for the NotValid error of an empty catalogue file, which an addition
+// may extend (from the installed catalogue), unlike a damaged one.
+bool isEmptyCatalogueError(const StorageError& error);
+
+// "profile.dat in /home/ann is damaged (record 3): the web width is
+// negative", or "profile.dat in /home/ann is empty": a NotValid catalogue
+// error in the words of both front ends.
+std::string describeDamagedCatalogue(const StorageError& error);
+
 // Replaces the list with the catalogue read from files: the working file, or
-// the installed one when there is no working file. On failure the list
-// stays as it was.
-StorageResult loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files);
+// the installed one when there is no working file or it is empty or damaged;
+// then passedOver (when given) receives what was wrong with the working
+// file. On failure the list stays as it was.
+StorageResult loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files,
+                                   std::optional<StorageError>* passedOver = nullptr);
 
 // Puts one record into the list at its place in name order.
 void insertProfileSorted(ProfileList& list, const ProfileRecord& record);
@@ -107,13 +132,17 @@ void insertProfileSorted(ProfileList& list, const ProfileRecord& record);
 // finished web width), mass per unit length from mass / length.
 ProfileRecord profileFromSection(const BeamSection& section);
 
-// Adds the section to the catalogue: reloads the list from files, inserts the
-// section's record and rewrites the working file without destroying the old
-// one. Refused: a section of length 0 (its mass per unit length is
-// undefined), and a working file that exists but cannot be read (rewriting
-// it would lose the catalogue). After a failed write the record stays in the
-// list.
+// What an addition does with a beam of the same name already listed.
+enum class SameName { Keep, Replace };
+
+// Adds the section to the catalogue: reloads the list from files (the
+// installed catalogue in place of a missing or empty working file), inserts
+// the section's record, with Replace in place of those of the same name,
+// and rewrites the whole working file atomically. Refused: a section of
+// length 0 (its mass per unit length is undefined), and a working file that
+// is damaged or cannot be read (rewriting it would lose the catalogue); the
+// file is then as it was. After a failed write the record stays in the list.
 StorageResult appendCustomProfile(ProfileList& list, const BeamSection& section,
-                                  const CatalogueFiles& files);
+                                  const CatalogueFiles& files, SameName sameName = SameName::Keep);
 
 }  // namespace rolvanta

@@ -116,24 +116,25 @@ TEST_F(ProjectCommands, SaveAsAppendsTheExtensionUnlessThePathHoldsIt) {
     }
 }
 
-TEST_F(ProjectCommands, SaveBeforeNewProjectIsSaveAsAndStartsTheProject) {
+TEST_F(ProjectCommands, SaveBeforeNewProjectSaysSo) {
     choose(path("first"));
     run(kMenuSaveProject);
-    EXPECT_EQ(fileState(), "111 ROLVANTA - first ( " + path("first.rol") + " )");
-    Project reread{};
-    ASSERT_FALSE(readProjectFile(path("first.rol"), reread));
-    EXPECT_EQ(reread.flags.projectStarted, 0) << "the file holds the flags from before the save";
+    EXPECT_EQ(shown(), "Note: Please Start New Project !");
+    EXPECT_EQ(fileState(), "000 ROLVANTA - Start New Project");
+    EXPECT_TRUE(shell.fileDialogs.empty());
 }
 
-TEST_F(ProjectCommands, OpenReplacesTheProjectWithoutAskingAndOverridesFourFlags) {
+TEST_F(ProjectCommands, OpenOffersUnsavedChangesForSavingAndOverridesFourFlags) {
     startWithCustomSection(9);
     run(kMenuCompute);
+    EXPECT_EQ(shell.title, "ROLVANTA - New Project Started *");
     choose(projectOnDisk("beam.rol", 5));
     const int repaints = shell.repaints;
+    shell.answers = {MessageAnswer::No};
 
     run(kButtonOpenFile);
 
-    EXPECT_TRUE(shell.messages.empty()) << "the current project is not offered for saving";
+    EXPECT_EQ(shown(), "Confirm: Do You Want To Save Current Project ?");
     EXPECT_EQ(shell.repaints, repaints + 2);
     EXPECT_EQ(session.project.section.passCount, 5);
     const ProjectFlags& flags = session.project.flags;
@@ -145,6 +146,49 @@ TEST_F(ProjectCommands, OpenReplacesTheProjectWithoutAskingAndOverridesFourFlags
 
     run(kMenuCompute);
     EXPECT_EQ(flags.computed, 1) << "an opened project can be computed at once";
+}
+
+// Saved as a project file, then as a report, then changed: the question's
+// Yes keeps the change in a project file, for a report cannot be opened.
+TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
+    startWithCustomSection(6);
+    run(kMenuCompute);
+    choose(path("hz"), kFileTypeProject);
+    run(kMenuSaveAs);
+    choose(path("hz"), kFileTypeReport);
+    run(kMenuSaveAs);
+    const std::string report = readFileBytes(path("hz.txt"));
+    shell.dialogActions[DialogId::Setup] = [this] {
+        session.project.section.passCount = 7;
+        return true;
+    };
+    run(kMenuSetup);
+    EXPECT_EQ(fileState(), "112 ROLVANTA - hz ( " + path("hz.txt") + " ) *");
+    const struct {
+        const char* name;
+        int command;
+        MessageAnswer cancelFirst;  // Cancel of the question, or of the name asked for
+    } cases[] = {{"Open", kMenuOpenProject, MessageAnswer::Cancel},
+                 {"Exit", kMenuExit, MessageAnswer::Yes}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        shell.fileDialogs.clear();
+        shell.answers = {c.cancelFirst};  // a Yes whose name is not given saves nothing
+        run(c.command);
+        EXPECT_EQ(shell.quitCode, -1);
+        EXPECT_TRUE(hasUnsavedChanges(session));
+    }
+    shell.fileDialogs.clear();
+    shell.answers = {MessageAnswer::Yes};
+    choose(path("hz2"), kFileTypeProject);
+    run(kMenuExit);
+    EXPECT_EQ(shell.fileDialogs, std::vector<std::string>{"save project"});
+    EXPECT_EQ(shell.quitCode, 0);
+    Project saved{};
+    ASSERT_FALSE(readProjectFile(path("hz2.rol"), saved));
+    EXPECT_EQ(saved.section.passCount, 7);
+    EXPECT_EQ(readFileBytes(path("hz.txt")), report) << "the report is left as it was";
+    EXPECT_EQ(fileState(), "111 ROLVANTA - hz2 ( " + path("hz2.rol") + " )");
 }
 
 // The file named on the command line opens as Open Project opens one;
@@ -225,6 +269,7 @@ TEST(ProjectCommand, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
         if (c.hasFile) {
             app.choose(file);
             ASSERT_TRUE(saveProjectAs(app.session, app.shell));
+            app.session.project.section.temperature = 1100.0f;  // a change since
         }
         if (c.saveDialogConfirmed) app.choose(file);
         const Project before = app.session.project;
@@ -244,11 +289,14 @@ TEST(ProjectCommand, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
         EXPECT_EQ(app.session.project.flags.customEntered, c.resets ? 0 : 1);
         if (c.resets) {
             EXPECT_EQ(app.fileState(), "100 ROLVANTA - New Project Started");
-            // The file name, coefficients and passes stay.
+            // The file name and passes stay; the coefficients are the defaults.
             EXPECT_EQ(app.session.filePath,
                       c.hasFile || c.saveDialogConfirmed ? file + ".rol" : "");
-            EXPECT_TRUE(sameBytes(app.session.project.coefficients, before.coefficients));
             EXPECT_TRUE(sameBytes(app.session.project.passes, before.passes));
+            // Nothing changed since: the next New asks nothing.
+            app.shell.messages.clear();
+            app.run(kButtonNewFile);
+            EXPECT_TRUE(app.shell.messages.empty());
         }
     }
 }

@@ -72,6 +72,9 @@ TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
         {"X,100,4,75,7.2,-1,4.5,98,11.5,1000", "ROOT_RADIUS"},
         {"X,100,4,75,7.2,9,4.5,80,11.5,1000", "FLANGE_SLOPE"},
         {"X,100,4,75,7.2,9,4.5,98,11.5,1e39", "LENGTH"},
+        {"X,1e30,4,75,7.2,9,4.5,98,11.5,1000",
+         "WEB_WIDTH: \"1e30\" is not accepted: a number above 0 and at most 1000 (mm)"},
+        {"X,100,4,75,7.2,9,4.5,98,11.5,1000x", "LENGTH"},
         {"Too long a name,100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
         {",100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
         {"\xE2\x82\xAC\xE2\x88\x9E,100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
@@ -87,6 +90,28 @@ TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
             EXPECT_NE(error->message.find(c.names), std::string::npos) << error->message;
         }
     }
+}
+
+TEST(CommandLine, ChecksShapeAndPassesAsTheDesktopDoesAndToldOfADamagedCatalogue) {
+    const ToolRun notAnIBeam = runTool("compute --section \"X,100,74,75,7.2,9,4.5,98,11.5,1000\"");
+    EXPECT_EQ(notAnIBeam.exitCode, 2);
+    EXPECT_NE(notAnIBeam.errors.find("--section WEB_THICKNESS: \"74\""), std::string::npos)
+        << notAnIBeam.errors;
+    const ToolRun narrow =
+        runTool("compute --section \"X,75,3,50,4,5,1.5,91.5,5,1000\" --passes 13");
+    EXPECT_EQ(narrow.exitCode, 2);
+    EXPECT_NE(narrow.errors.find("--passes: \"13\" is not accepted: a whole number from 5 to 12"),
+              std::string::npos)
+        << narrow.errors;
+
+    testing::TemporaryFolder folder;
+    const std::string damaged = folder / "profile.dat";
+    testing::writeFileBytes(damaged, std::string(100, 'x'));
+    const ToolRun listed = runTool("catalogue list --catalogue " + damaged);
+    EXPECT_EQ(listed.exitCode, 1);
+    EXPECT_NE(listed.errors.find("profile.dat in " + folder.path() + " is damaged (record 1): "),
+              std::string::npos)
+        << listed.errors;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "dialogs/custom_profile_dialog.h"
 #include "engine/hot_section.h"
@@ -57,9 +59,7 @@ TEST_F(CustomProfileDialogTest, AreaFromWebAndFlanges) {
     } cases[] = {
         {"the example beam", {"100", "4", "75", "7.2"}, 1422.4f},
         {"a 200 mm beam", {"200", "5.7", "100", "10.8"}, 3176.88f},
-        {"no flange outside the web", {"150", "6", "6", "9"}, 900.0f},
-        {"only nine characters count", {"200.00001", "5.7", "100", "10.8"}, 3176.88f},
-        {"nothing typed", {"", "", "", ""}, 0.0f},
+        {"every character counts", {"200.00001", "5.7", "100", "10.8"}, 3176.88f},
     };
     for (const auto& c : cases) {
         open();
@@ -80,7 +80,6 @@ TEST_F(CustomProfileDialogTest, SavedOnlyWhenTheCatalogueTookIt) {
     } cases[] = {
         {"box not checked", false, "1000", false, nullptr, false},
         {"box checked", true, "1000", false, "Saved Custom Profile", true},
-        {"a beam without length", true, "0", false, nullptr, false},
         {"an unwritable catalogue", true, "1000", true, "Cannot open file profile.dat", false},
     };
     for (const auto& c : cases) {
@@ -88,7 +87,7 @@ TEST_F(CustomProfileDialogTest, SavedOnlyWhenTheCatalogueTookIt) {
         const std::string working = files.working;
         if (c.unwritable) files.working = folder / "missing/profile.dat";
         open();
-        host.items[ids::kName] = "MB 250 NEW";
+        host.items[ids::kName] = "MB 250 N";
         type("250", "6.9", "125", "12.5");
         host.items[ids::kLength] = c.length;
         host.items[ids::kMass] = "37.3";
@@ -104,12 +103,56 @@ TEST_F(CustomProfileDialogTest, SavedOnlyWhenTheCatalogueTookIt) {
             std::count_if(host.messages.begin(), host.messages.end(),
                           [](auto& m) { return m.text == "Saved Custom Profile"; });
         EXPECT_EQ(savedNotes, c.saved ? 1 : 0) << c.name;
-        EXPECT_EQ(testing::namesOf(readCatalogue()).back(),
-                  c.saved ? "MB 250 NE#250" : "JB 150#150")
+        EXPECT_EQ(testing::namesOf(readCatalogue()).back(), c.saved ? "MB 250 N#250" : "JB 150#150")
             << c.name;
-        EXPECT_STREQ(project.section.name, "MB 250 NE") << c.name;
+        EXPECT_STREQ(project.section.name, "MB 250 N") << c.name;
         EXPECT_EQ(project.flags.customEntered, 1) << c.name;
     }
+}
+
+TEST_F(CustomProfileDialogTest, ANameInTheCatalogueAsksBeforeReplacingIt) {
+    const struct {
+        MessageAnswer answer;
+        std::vector<std::string> catalogue;  // afterwards
+        bool ended;
+    } cases[] = {
+        {MessageAnswer::Yes, {"JB 150#150", "MB 100#100"}, true},
+        {MessageAnswer::No, {"JB 150#150", "MB 100#200"}, true},
+        {MessageAnswer::Cancel, {"JB 150#150", "MB 100#200"}, false},
+    };
+    for (const auto& c : cases) {
+        writeCatalogue({testing::profile("JB 150", 150.0f), testing::profile("MB 100", 200.0f)});
+        project = testing::exampleProject();
+        const Project before = project;
+        open();
+        host.checks[ids::kAddToCatalogue] = true;
+        host.answers = {c.answer};
+        host.click(dialog, ids::kOk);
+        ASSERT_FALSE(host.messages.empty());
+        EXPECT_EQ(host.messages[0].text,
+                  "A profile named MB 100 is already in the catalogue.\nDo You Want To Replace "
+                  "It ?");
+        EXPECT_EQ(testing::namesOf(readCatalogue()), c.catalogue);
+        EXPECT_EQ(host.ended, c.ended);
+        EXPECT_EQ(project.flags.customEntered, c.ended) << "Cancel takes nothing";
+        if (!c.ended) {
+            EXPECT_TRUE(testing::sameBytes(project, before));
+        }
+    }
+}
+
+TEST_F(CustomProfileDialogTest, ADamagedCatalogueIsNotAddedToNorAsked) {
+    testing::writeFileBytes(files.installed,
+                            testing::catalogueBytes({testing::profile("MB 100", 1.0f)}));
+    testing::writeFileBytes(files.working, "damaged");
+    open();
+    host.checks[ids::kAddToCatalogue] = true;
+    host.click(dialog, ids::kOk);
+    ASSERT_EQ(host.messages.size(), 1u) << "no question about MB 100";
+    EXPECT_NE(host.messages[0].text.find("is damaged (record 1)"), std::string::npos);
+    EXPECT_NE(host.messages[0].text.find("The profile was not added"), std::string::npos);
+    EXPECT_EQ(testing::readFileBytes(files.working), "damaged");
+    EXPECT_TRUE(host.ended) << "the section is taken all the same";
 }
 
 TEST_F(CustomProfileDialogTest, CancelChangesNothingEvenWithTheBoxChecked) {

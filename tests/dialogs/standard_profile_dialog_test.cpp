@@ -44,8 +44,8 @@ TEST_F(StandardProfileDialogTest, WhatEachActTakes) {
     } cases[] = {
         {"OK right after opening takes the first beam", -1, -1, "P 100"},
         {"a double-click shows the beam, OK takes it", 2, -1, "R 300"},
-        {"a single click changes no field", -1, 1, "P 100"},
-        {"a click after a double-click keeps the shown beam", 1, 0, "Q 200"},
+        {"the fields follow a single click", -1, 1, "Q 200"},
+        {"and a click after a double-click", 1, 0, "P 100"},
     };
     for (const auto& c : cases) {
         open();
@@ -71,18 +71,18 @@ TEST_F(StandardProfileDialogTest, OkTakesTheFieldsAsTyped) {
     EXPECT_EQ(host.items[ids::kWebWidth], "100.000");
     EXPECT_EQ(host.items[ids::kMassPerLength], "0.0115000");
     project.section.reserved = 555.0f;  // a section computed before
-    host.items[ids::kName] = "ISMB 100 LONG";
-    host.items[ids::kWebWidth] = "1234.5678901";  // only "1234.5678" counts
+    host.items[ids::kName] = "ISMB 100";
+    host.items[ids::kWebWidth] = " 123.45678901";
     host.items[ids::kMassPerLength] = "0.023";
-    host.items[ids::kArea] = "abc";
+    host.items[ids::kArea] = "1500";
     host.click(dialog, ids::kOk);
     const BeamSection& s = project.section;
-    EXPECT_EQ(std::string(s.name, sizeof s.name), "ISMB 100 " + std::string(43, '\0'));
-    EXPECT_FLOAT_EQ(s.webWidth, 1234.5678f);
+    EXPECT_EQ(std::string(s.name, sizeof s.name), "ISMB 100" + std::string(44, '\0'));
+    EXPECT_FLOAT_EQ(s.webWidth, 123.45678901f) << "every character counts";
     EXPECT_EQ(finishedWebWidth(s), s.webWidth);
     EXPECT_NEAR(s.mass, 23.0f, 1e-4f);
     EXPECT_EQ(s.length, 1000.0f);
-    EXPECT_EQ(s.area, 0.0f);
+    EXPECT_EQ(s.area, 1500.0f);
     EXPECT_FLOAT_EQ(s.webThickness, 4.0f);  // P 100's, as shown
 }
 
@@ -107,7 +107,7 @@ TEST_F(StandardProfileDialogTest, ActsOnTheFileAsItIsNow) {
     EXPECT_EQ(host.listSelection(ids::kProfileList), 2) << "the picked beam stays picked";
     EXPECT_EQ(host.items[ids::kWebWidth], "210.000");
 
-    writeCatalogue({});  // every beam gone: nothing left to pick
+    writeCatalogue({profile("Z 100", 100.0f)});  // the picked beam gone
     host.doubleClickList(dialog, ids::kProfileList, 2);
     host.click(dialog, ids::kOk);
     ASSERT_EQ(host.messages.size(), 2u);
@@ -117,6 +117,25 @@ TEST_F(StandardProfileDialogTest, ActsOnTheFileAsItIsNow) {
     EXPECT_EQ(host.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(host.messages[1].owner, MessageOwner::MainWindow);
     EXPECT_FALSE(host.ended) << "the dialog stays open";
+}
+
+TEST_F(StandardProfileDialogTest, ADamagedCatalogueIsToldOnceAndTheInstalledOneOffered) {
+    testing::writeFileBytes(files.installed, testing::catalogueBytes({profile("JB 150", 150.0f)}));
+    testing::writeFileBytes(files.working, "not a catalogue");
+    open();
+    host.selectListItem(ids::kProfileList, 0);
+    dialog.command(host, ids::kProfileList, Notification::SelectionChanged);
+    host.click(dialog, ids::kOk);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("profile.dat in "), std::string::npos);
+    EXPECT_NE(host.messages[0].text.find(" is damaged (record 1): the file ends within it"),
+              std::string::npos)
+        << host.messages[0].text;
+    EXPECT_NE(host.messages[0].text.find("The catalogue installed with the program is used"),
+              std::string::npos);
+    EXPECT_EQ(host.lists[ids::kProfileList], std::vector<std::string>{"JB 150"});
+    EXPECT_STREQ(project.section.name, "JB 150");
+    EXPECT_EQ(testing::readFileBytes(files.working), "not a catalogue");
 }
 
 }  // namespace

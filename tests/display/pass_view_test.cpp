@@ -354,6 +354,17 @@ TEST(PassViewFrame, FramesStayInsideThePassTable) {
         RecordingCanvas canvas;
         renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
     }
+    EXPECT_EQ(passViewHint(project), nullptr);
+    // Nothing computed: a black view, with the hint for the widget to show.
+    project.flags.computed = false;
+    for (int index : {0, 1}) {
+        RecordingCanvas canvas;
+        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
+        EXPECT_EQ(canvas.loops, 0);
+        EXPECT_TRUE(canvas.texts.empty());
+    }
+    ASSERT_NE(passViewHint(project), nullptr);
+    EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
 }
 
 TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/pass_fields.h"
 #include "engine/pass_schedule.h"
 #include "support/example_section.h"
 
@@ -14,14 +15,9 @@ using testing::computedProject;
 using testing::exampleProject;
 using testing::sameBytes;
 
-constexpr int kFieldCount = 14;  // the floats of a PassRecord, webArea first
-
-float* fieldsOf(PassRecord& record) { return &record.webArea; }
-const float* fieldsOf(const PassRecord& record) { return &record.webArea; }
-
 PassRecord filledRecord(float value) {
     PassRecord record;
-    for (int i = 0; i < kFieldCount; ++i) fieldsOf(record)[i] = value;
+    for (const PassField& field : kPassFields) record.*field.member = value;
     return record;
 }
 
@@ -95,9 +91,9 @@ TEST(ComputePassSchedule, ZeroDivisorsStoreZero) {
         c.change(project);
         computeDesign(project);
         for (int k = 0; k < 13; ++k) {
-            for (int i = 0; i < kFieldCount; ++i) {
-                EXPECT_TRUE(std::isfinite(fieldsOf(project.passes.records[k])[i]))
-                    << c.name << ", record " << k << ", field " << i;
+            for (const PassField& field : kPassFields) {
+                EXPECT_TRUE(std::isfinite(project.passes.records[k].*field.member))
+                    << c.name << ", record " << k << ", " << field.name;
             }
         }
     }

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "display/pass_view.h"
+#include "display/text_page.h"
 #include "platform/dialog_builder.h"
 #include "platform/main_window.h"
 #include "platform/pass_view_widget.h"
@@ -183,12 +184,80 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     EXPECT_EQ(pixelsOfColour(shown("text-after-graphics"), colours[1]), 0);
 }
 
+// What the text page shows, line by line.
+struct PageLines : TextSurface {
+    std::string all;
+    void drawText(int, int, TextColour, std::string_view text) override {
+        all.append(text).append("\n");
+    }
+};
+
+TEST_F(DesignerWorkflow, TheBeamPickedWithTheKeysIsTheBeamDesigned) {
+    click(kButtonNewFile);
+    // Two presses of Down from the first beam highlight the third, JB 200:
+    // its values are what OK takes.
+    whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
+        auto* list = qobject_cast<QListWidget*>(dialog.item(standard_dialog::kProfileList));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->currentItem()->text(), "JB 200");
+        EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.item(standard_dialog::kName))->text(), "JB 200");
+        saveScreenshot(dialog, "standard-down-down");
+        press(dialog, standard_dialog::kOk);
+    });
+    click(kMenuStandardProfiles);
+    whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
+        type(dialog, setup_dialog::kPassCount, "7");
+        press(dialog, setup_dialog::kOk);
+    });
+    click(kButtonSetup);
+    whenOpen<TemplateDialog>(
+        [](TemplateDialog& dialog) { press(dialog, coefficients_dialog::kDefault); });
+    click(kButtonCoefficients);
+    click(kButtonCompute);
+    ASSERT_TRUE(session.project.flags.computed);
+    shown("results-jb200");
+
+    PageLines page;
+    EXPECT_EQ(paintTextPage(session.project, session.graphicsMode, session.textLayout, {}, page),
+              TextPage::Results);
+    EXPECT_NE(page.all.find("JB 200"), std::string::npos) << page.all.substr(0, 400);
+    EXPECT_EQ(page.all.find("JB 150"), std::string::npos);
+}
+
+TEST_F(DesignerWorkflow, ABadFieldKeepsTheDialogOpenWithTheCursorInIt) {
+    click(kButtonNewFile);
+    QString told;
+    bool focused = false;
+    whenOpen<TemplateDialog>([&](TemplateDialog& dialog) {
+        type(dialog, setup_dialog::kPassCount, "1,5");
+        whenOpen<QMessageBox>([&](QMessageBox& box) {
+            told = box.text();
+            box.accept();
+        });
+        press(dialog, setup_dialog::kOk);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
+        focused = QApplication::focusWidget() == dialog.item(setup_dialog::kPassCount);
+        saveScreenshot(dialog, "setup-refused");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    click(kButtonSetup);
+    EXPECT_EQ(told,
+              "Number Of Passes: \"1,5\" is not accepted.\nAccepted: a whole number from 5 "
+              "to 13.");
+    EXPECT_TRUE(focused) << "the cursor is in the field refused";
+    EXPECT_FALSE(session.project.flags.setupDone);
+}
+
 TEST_F(DesignerWorkflow, ATypedSectionJoinsTheCatalogue) {
     window.runCommand(kMenuNewProject);
     QString note;
     whenOpen<TemplateDialog>([&note](TemplateDialog& dialog) {
         for (int id : {custom_dialog::kName, custom_dialog::kWebWidth, custom_dialog::kWebThickness,
-                       custom_dialog::kFlangeHeight, custom_dialog::kFlangeThickness}) {
+                       custom_dialog::kFlangeHeight, custom_dialog::kFlangeThickness,
+                       custom_dialog::kFlangeSlope}) {
             qobject_cast<QLineEdit*>(dialog.item(id))->clear();
         }
         type(dialog, custom_dialog::kName, "XB 180");
@@ -196,6 +265,7 @@ TEST_F(DesignerWorkflow, ATypedSectionJoinsTheCatalogue) {
         type(dialog, custom_dialog::kWebThickness, "5.5");
         type(dialog, custom_dialog::kFlangeHeight, "90");
         type(dialog, custom_dialog::kFlangeThickness, "8.5");
+        type(dialog, custom_dialog::kFlangeSlope, "98");
         press(dialog, custom_dialog::kAddToCatalogue);
         saveScreenshot(dialog, "custom");
         whenOpen<QMessageBox>([&note, &dialog](QMessageBox& box) {

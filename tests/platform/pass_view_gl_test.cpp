@@ -43,6 +43,7 @@ Project computedBeam(int passCount) {
     s.mass = 122.6f;
     s.area = 15621.0f;
     computeDesign(project);
+    project.flags.computed = true;
     return project;
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "project/design_inputs.h"
 #include "project/field_text.h"
 #include "project/project_life.h"
@@ -8,41 +11,93 @@
 namespace rolvanta {
 namespace {
 
-TEST(ApplySetup, KeepsPassesWithinFiveToThirteenAndTemperatureWithin800To1200) {
+// The worked example's section as the custom profile dialog shows it.
+CustomSectionTexts exampleTexts() {
+    CustomSectionTexts t;
+    t.name = "MB 100";
+    t.webWidth = "100.000";
+    t.webThickness = "4.000";
+    t.flangeHeight = "75.000";
+    t.flangeThickness = "7.200";
+    t.rootRadius = "9.000";
+    t.tipRadius = "4.500";
+    t.flangeSlope = "98.000";
+    t.mass = "11.500";
+    t.length = "1000.000";
+    return t;
+}
+
+// Reads and takes the texts into project; the problem, if any.
+std::optional<FieldProblem> takeTexts(Project& project, const CustomSectionTexts& texts) {
+    CustomSectionFields fields;
+    InputResult result = readCustomSection(texts, fields);
+    if (result.accepted()) result = takeCustomSection(project, fields);
+    return result.problem;
+}
+
+TEST(TakeSection, EveryRefusalNamesTheFieldAndChangesNothing) {
     const struct {
         const char* name;
-        unsigned long passes;
-        float temperature;
-        int expectedPasses;
-        float expectedTemperature;
+        std::string CustomSectionTexts::*text;
+        const char* typed;
+        InputField field;
+        const char* accepted;  // a piece of what is accepted
     } cases[] = {
-        {"within both", 9, 1100.0f, 9, 1100.0f},
-        {"below the fewest, the highest", 4, 1200.0f, 5, 1200.0f},
-        {"above the most, just above", 14, 1200.5f, 13, 1000.0f},
-        {"none given", 0, 0.0f, 5, 1000.0f},
-        {"beyond 32 bits, a negative", 2147483648ul, -900.0f, 13, 1000.0f},
+        {"a decimal comma", &CustomSectionTexts::webWidth, "1,5", InputField::WebWidth,
+         "above 0 and at most 1000"},
+        {"text after the number", &CustomSectionTexts::webThickness, "12abc",
+         InputField::WebThickness, "above 0"},
+        {"not a number", &CustomSectionTexts::flangeHeight, "abc", InputField::FlangeHeight,
+         "above 0"},
+        {"empty", &CustomSectionTexts::mass, "", InputField::Mass, "above 0"},
+        {"not finite", &CustomSectionTexts::flangeThickness, "inf", InputField::FlangeThickness,
+         "above 0"},
+        {"beyond float", &CustomSectionTexts::length, "1e39", InputField::Length, "100000"},
+        {"zero width", &CustomSectionTexts::webWidth, "0", InputField::WebWidth, "above 0"},
+        {"beyond the view", &CustomSectionTexts::webWidth, "1e30", InputField::WebWidth,
+         "at most 1000"},
+        {"a negative radius", &CustomSectionTexts::rootRadius, "-1", InputField::RootRadius,
+         "from 0 to 1000"},
+        {"a slope below parallel", &CustomSectionTexts::flangeSlope, "89.9",
+         InputField::FlangeSlope, "from 90 to 120"},
+        {"a slope too steep", &CustomSectionTexts::flangeSlope, "200", InputField::FlangeSlope,
+         "from 90 to 120"},
+        {"a name of ten", &CustomSectionTexts::name, "ISMB 1000X", InputField::Name,
+         "1 to 9 characters"},
+        {"no name", &CustomSectionTexts::name, "", InputField::Name, "1 to 9 characters"},
+        {"blanks only", &CustomSectionTexts::name, "   ", InputField::Name, "not all blanks"},
+        {"outside Windows-1252", &CustomSectionTexts::name, "MB \xCE\xA9", InputField::Name,
+         "Windows-1252"},
+        {"a control character", &CustomSectionTexts::name, "MB\t100", InputField::Name,
+         "Windows-1252"},
+        {"web as thick as the flange is high", &CustomSectionTexts::webThickness, "75",
+         InputField::WebThickness, "less than the flange height less 3 mm (72)"},
+        {"legs of 1.5 mm", &CustomSectionTexts::webThickness, "72", InputField::WebThickness,
+         "more than 1.5 mm"},
+        {"flanges meeting across the web", &CustomSectionTexts::flangeThickness, "50",
+         InputField::FlangeThickness, "less than half the web width (50)"},
+        {"a taper thicker than the flange", &CustomSectionTexts::flangeSlope, "120",
+         InputField::FlangeThickness, "more than 10.248"},
     };
     for (const auto& c : cases) {
         Project project = testing::exampleProject();
-        EXPECT_TRUE(applySetup(project, {c.passes, c.temperature}).accepted());
-        EXPECT_EQ(project.section.passCount, c.expectedPasses) << c.name;
-        EXPECT_FLOAT_EQ(project.section.temperature, c.expectedTemperature) << c.name;
-        EXPECT_TRUE(project.flags.setupDone) << c.name;
+        project.flags.projectStarted = true;
+        const Project before = project;
+        CustomSectionTexts texts = exampleTexts();
+        texts.*c.text = c.typed;
+        const std::optional<FieldProblem> problem = takeTexts(project, texts);
+        ASSERT_TRUE(problem) << c.name;
+        EXPECT_EQ(problem->field, c.field) << c.name;
+        EXPECT_NE(problem->accepted.find(c.accepted), std::string::npos)
+            << c.name << ": " << problem->accepted;
+        EXPECT_TRUE(testing::sameBytes(project, before)) << c.name;
     }
-}
-
-TEST(CheckSetup, NamesTheFieldTheValueAndTheRange) {
-    EXPECT_TRUE(checkSetup({5, 800.0f}, "passes", "temperature").accepted());
-    EXPECT_TRUE(checkSetup({13, 1200.0f}, "passes", "temperature").accepted());
-    const InputResult passes = checkSetup({99, 1000.0f}, "passes", "temperature");
-    ASSERT_TRUE(passes.problem);
-    EXPECT_EQ(passes.problem->field, "passes");
-    EXPECT_EQ(passes.problem->value, "99");
-    EXPECT_EQ(passes.problem->accepted, "a whole number from 5 to 13");
-    const InputResult hot = checkSetup({7, 99999.0f}, "passes", "temperature");
-    ASSERT_TRUE(hot.problem);
-    EXPECT_EQ(hot.problem->field, "temperature");
-    EXPECT_EQ(hot.problem->value, "99999");
+    Project project = testing::exampleProject();
+    CustomSectionTexts texts = exampleTexts();
+    texts.name = "Tr\xC3\xA4ger 1";  // ä is in Windows-1252
+    texts.webWidth = "  100 ";
+    EXPECT_FALSE(takeTexts(project, texts));
+    EXPECT_STREQ(project.section.name, "Tr\xE4ger 1");
 }
 
 TEST(TakeSection, CatalogueBeamIsOneMetreTypedSectionGetsItsArea) {
@@ -51,44 +106,197 @@ TEST(TakeSection, CatalogueBeamIsOneMetreTypedSectionGetsItsArea) {
     ProfileRecord record{};
     storeName(record.name, "JB 150");
     record.webWidth = 150.0f;
+    record.webThickness = 5.0f;
+    record.flangeHeight = 75.0f;
+    record.flangeThickness = 7.0f;
+    record.flangeSlope = 98.0f;
     record.massPerLength = 0.0071f;
     record.area = 901.0f;
-    takeStandardSection(project, shownFieldsOfProfile(record));
+    ASSERT_TRUE(takeStandardSection(project, shownFieldsOfProfile(record)).accepted());
     EXPECT_STREQ(project.section.name, "JB 150");
     EXPECT_EQ(project.section.length, 1000.0f);
     EXPECT_FLOAT_EQ(project.section.mass, 7.1f) << "the mass per length to every digit shown";
     EXPECT_EQ(finishedWebWidth(project.section), 150.0f);
     EXPECT_TRUE(project.flags.standardChosen);
 
-    CustomSectionFields typed = fieldsOfSection(testing::exampleSection());
-    typed.name = "A name far too long";
-    takeCustomSection(project, typed);
-    EXPECT_STREQ(project.section.name, "A name fa") << "the field holds nine characters";
+    ASSERT_FALSE(takeTexts(project, exampleTexts()));
     // 100 x 4 web, (75 - 4) x 7.2 x 2 flanges.
     EXPECT_NEAR(project.section.area, 400.0f + 1022.4f, 0.01f);
     EXPECT_TRUE(project.flags.customEntered);
 }
 
-TEST(ApplyCoefficients, LimitsOnlyWhenAllSixAreGiven) {
+TEST(Setup, PassesAndTemperatureWithinTheirRanges) {
     const struct {
-        const char* name;
-        float deadTo;
-        float web3;  // 1.0 from the list, 1.3 from the limits
-    } cases[] = {{"all six", 1.5f, 1.3f}, {"one missing", 0.0f, 1.0f}};
+        const char* passes;
+        const char* temperature;
+        int expectedPasses;  // 0: refused
+        float expectedTemperature;
+        InputField refused;
+    } cases[] = {
+        {"9", "1100", 9, 1100.0f, {}},
+        {"5", "800", 5, 800.0f, {}},
+        {"13", "1200", 13, 1200.0f, {}},
+        {" 7 ", "", 7, 1000.0f, {}},
+        {"4", "1000", 0, 0, InputField::Passes},
+        {"14", "1000", 0, 0, InputField::Passes},
+        {"7.5", "1000", 0, 0, InputField::Passes},
+        {"", "1000", 0, 0, InputField::Passes},
+        {"abc", "1000", 0, 0, InputField::Passes},
+        {"9", "799.9", 0, 0, InputField::Temperature},
+        {"9", "1200.5", 0, 0, InputField::Temperature},
+        {"9", "1,5", 0, 0, InputField::Temperature},
+        {"9", "900x", 0, 0, InputField::Temperature},
+    };
     for (const auto& c : cases) {
         Project project = testing::exampleProject();
-        CoefficientFields fields;
-        fields.webList = "1.2 1.1 1";
-        fields.limits = {1.0f, 1.5f, 1.0f, 1.5f, 1.0f, c.deadTo};
-        EXPECT_TRUE(applyCoefficients(project, fields).accepted());
-        EXPECT_NEAR(project.coefficients.webElongation[3], c.web3, 1e-5) << c.name;
-        EXPECT_TRUE(project.flags.coefficientsGiven && project.flags.coefficientListsEntered);
+        const Project before = project;
+        SetupFields fields;
+        InputResult result = readSetup({c.passes, c.temperature}, fields);
+        if (result.accepted()) result = applySetup(project, fields);
+        const std::string name = std::string(c.passes) + " / " + c.temperature;
+        if (c.expectedPasses == 0) {
+            ASSERT_FALSE(result.accepted()) << name;
+            EXPECT_EQ(result.problem->field, c.refused) << name;
+            EXPECT_TRUE(testing::sameBytes(project, before)) << name;
+        } else {
+            ASSERT_TRUE(result.accepted()) << name;
+            EXPECT_EQ(project.section.passCount, c.expectedPasses) << name;
+            EXPECT_EQ(project.section.temperature, c.expectedTemperature) << name;
+            EXPECT_TRUE(project.flags.setupDone) << name;
+        }
     }
+}
+
+TEST(Setup, AWebTooNarrowForThePassesIsRefusedEitherWay) {
+    // Each pass takes 1 % of the web plus 1 mm more than the one before: a
+    // 75 mm web keeps a width through 12 passes at 1000 °C, not through 13.
+    EXPECT_EQ(mostPassesForWeb(75.0f, 1000.0f), 12);
+    EXPECT_EQ(mostPassesForWeb(100.0f, 800.0f), 13);
+    Project project = testing::exampleProject(12);
+    project.flags.customEntered = true;
+    setFinishedWebWidth(project.section, 75.0f);
+    const InputResult setup = applySetup(project, {13, 1000.0f});
+    ASSERT_FALSE(setup.accepted());
+    EXPECT_EQ(setup.problem->field, InputField::Passes);
+    EXPECT_NE(setup.problem->accepted.find("from 5 to 12"), std::string::npos);
+
+    CustomSectionTexts narrow = exampleTexts();
+    narrow.webWidth = "75";
+    Project thirteen = testing::exampleProject(13);
+    thirteen.flags.setupDone = true;
+    const std::optional<FieldProblem> problem = takeTexts(thirteen, narrow);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, InputField::WebWidth);
+}
+
+TEST(Coefficients, ListsAndLimitsAreReadStrictly) {
+    const struct {
+        const char* name;
+        CoefficientTexts texts;
+        int passCount;
+        std::optional<InputField> refused;
+    } cases[] = {
+        {"lists", {"1.2 1.1 1", "  1.05  ", "", "", "", "", "", "", ""}, 5, {}},
+        {"all six limits", {"", "", "", "1", "1.5", "1", "1.5", "1", "1.5"}, 5, {}},
+        {"a word in a list", {"1.1 x", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
+        {"a decimal comma", {"", "1,5", "", "", "", "", "", "", ""}, 5, InputField::LiveList},
+        {"a negative", {"", "", "1.1 -1", "", "", "", "", "", ""}, 5, InputField::DeadList},
+        {"zero", {"0", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
+        {"sixteen numbers",
+         {"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "", "", "", "", "", "", "", ""},
+         5,
+         InputField::WebList},
+        {"web limits alone", {"", "", "", "1", "1.5", "", "", "", ""}, 5, InputField::LiveFrom},
+        {"one limit left out",
+         {"", "", "", "1", "1.5", "1", "1.5", "1", ""},
+         5,
+         InputField::DeadTo},
+        {"a limit of 0", {"", "", "", "0", "1.5", "1", "1.5", "1", "1.5"}, 5, InputField::WebFrom},
+        {"a limit not finite",
+         {"", "", "", "1", "1.5", "1", "1e99", "1", "1.5"},
+         5,
+         InputField::LiveTo},
+        {"limits before Setup",
+         {"", "", "", "1", "1.5", "1", "1.5", "1", "1.5"},
+         0,
+         InputField::WebFrom},
+    };
+    for (const auto& c : cases) {
+        Project project = testing::exampleProject(c.passCount);
+        const Project before = project;
+        CoefficientFields fields;
+        InputResult result = readCoefficients(c.texts, fields);
+        if (result.accepted()) result = applyCoefficients(project, fields);
+        if (c.refused) {
+            ASSERT_FALSE(result.accepted()) << c.name;
+            EXPECT_EQ(result.problem->field, *c.refused) << c.name;
+            EXPECT_TRUE(testing::sameBytes(project, before)) << c.name;
+        } else {
+            EXPECT_TRUE(result.accepted()) << c.name;
+            EXPECT_TRUE(project.flags.coefficientsGiven && project.flags.coefficientListsEntered);
+        }
+    }
+}
+
+TEST(Coefficients, DefaultRestoresTheDefaultsAfterLimits) {
     Project project = testing::exampleProject();
-    const CoefficientSet before = project.coefficients;
-    acceptDefaultCoefficients(project);
+    const CoefficientSet defaults = project.coefficients;
+    CoefficientFields limits;
+    limits.limits = CoefficientLimits{1.0f, 1.5f, 1.0f, 1.5f, 1.0f, 1.5f};
+    ASSERT_TRUE(applyCoefficients(project, limits).accepted());
+    ASSERT_FALSE(testing::sameBytes(project.coefficients, defaults));
+    ASSERT_TRUE(restoreDefaultCoefficients(project).accepted());
+    EXPECT_TRUE(testing::sameBytes(project.coefficients, defaults));
     EXPECT_TRUE(project.flags.defaultCoefficients && project.flags.coefficientsGiven);
-    EXPECT_EQ(project.coefficients.webElongation[3], before.webElongation[3]);
+
+    ASSERT_TRUE(applyCoefficients(project, limits).accepted());
+    beginNewProject(project);
+    EXPECT_TRUE(testing::sameBytes(project.coefficients, defaults)) << "New Project resets them";
+}
+
+TEST(ChangedInputs, RecomputeAComputedDesignUnchangedOnesChangeNothing) {
+    Project project = testing::exampleProject();
+    project.flags.projectStarted = project.flags.setupDone = true;
+    ASSERT_FALSE(takeTexts(project, exampleTexts()));
+    ASSERT_EQ(computeProject(project), MissingStep::Nothing);
+    const Project computed = project;
+
+    // The same section again, as the dialog shows it: nothing changes.
+    ASSERT_FALSE(takeTexts(project, exampleTexts()));
+    EXPECT_TRUE(testing::sameBytes(project, computed));
+    ASSERT_TRUE(applySetup(project, {5, 1000.0f}).accepted());
+    EXPECT_TRUE(testing::sameBytes(project, computed)) << "the Setup it already had";
+
+    // Each change gives the design of the new inputs, every pass of it.
+    const struct {
+        const char* name;
+        std::function<void(Project&)> change;
+    } cases[] = {
+        {"a wider web",
+         [](Project& p) {
+             CustomSectionTexts t = exampleTexts();
+             t.webWidth = "120";
+             ASSERT_FALSE(takeTexts(p, t));
+         }},
+        {"more passes",
+         [](Project& p) {
+             ASSERT_TRUE(applySetup(p, {7, 1000.0f}).accepted());
+         }},
+        {"other coefficients",
+         [](Project& p) {
+             CoefficientFields f;
+             f.webList = "1.3";
+             ASSERT_TRUE(applyCoefficients(p, f).accepted());
+         }},
+    };
+    for (const auto& c : cases) {
+        project = computed;
+        c.change(project);
+        Project expected = project;
+        computeDesign(expected);
+        EXPECT_TRUE(testing::sameBytes(project, expected)) << c.name;
+        EXPECT_FALSE(testing::sameBytes(project.passes, computed.passes)) << c.name;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <list>
@@ -110,10 +112,6 @@ TEST_F(CatalogueFolder, LoadTakesTheWorkingFileElseTheInstalledOne) {
     EXPECT_FALSE(loadProfileCatalogue(list, files));
     EXPECT_EQ(namesOf(list), Names{"LB 200#1"});
 
-    writeCatalogue({});
-    EXPECT_FALSE(loadProfileCatalogue(list, files));
-    EXPECT_TRUE(list.empty()) << "an empty working file is an empty catalogue";
-
     std::filesystem::remove(files.working);
     EXPECT_FALSE(loadProfileCatalogue(list, files));
     EXPECT_EQ(namesOf(list), Names{"MB 100#2"});
@@ -188,6 +186,77 @@ TEST_F(CatalogueFolder, AppendRefusalsLeaveTheFileAsItWas) {
     EXPECT_EQ(unreadable->what, StorageFailure::CannotRead);
     EXPECT_TRUE(std::filesystem::is_directory(files.working));
     EXPECT_TRUE(list.empty());
+}
+
+TEST_F(CatalogueFolder, ADamagedOrEmptyWorkingFileIsToldAndTheInstalledOneUsed) {
+    const std::string installed = catalogueBytes({profile("JB 150", 1)});
+    writeFileBytes(files.installed, installed);
+    const std::string good = catalogueBytes({profile("MB 100", 1), profile("MB 200", 2)});
+    auto withFloat = [&](std::size_t offset, float value) {
+        std::string bytes = good;
+        std::memcpy(&bytes[96 + offset], &value, sizeof value);
+        return bytes;
+    };
+    std::string unterminated = good;
+    unterminated.replace(96, kNameFieldSize, std::string(kNameFieldSize, 'M'));
+    std::string control = good;
+    control[96 + 2] = '\x07';
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* told;
+    } cases[] = {
+        {"empty", "", "profile.dat in FOLDER is empty"},
+        {"a piece of a record at the end", good + std::string(40, 'x'),
+         "profile.dat in FOLDER is damaged (record 3): the file ends within it"},
+        {"a name without its end", unterminated,
+         "profile.dat in FOLDER is damaged (record 2): the name does not end within its 52 bytes"},
+        {"a control byte in a name", control,
+         "profile.dat in FOLDER is damaged (record 2): the name is not printable text"},
+        {"a number that is not one", withFloat(offsetof(ProfileRecord, area), NAN),
+         "profile.dat in FOLDER is damaged (record 2): the area is not a number"},
+        {"a negative number", withFloat(offsetof(ProfileRecord, webThickness), -4.0f),
+         "profile.dat in FOLDER is damaged (record 2): the web thickness is negative"},
+    };
+    const std::string folderName = std::filesystem::absolute(folder.path()).string();
+    for (const auto& c : cases) {
+        writeFileBytes(files.working, c.bytes);
+        std::optional<StorageError> passedOver;
+        EXPECT_FALSE(loadProfileCatalogue(list, files, &passedOver)) << c.name;
+        EXPECT_EQ(namesOf(list), Names{"JB 150#1"}) << c.name;
+        ASSERT_TRUE(passedOver) << c.name;
+        std::string told = describeDamagedCatalogue(*passedOver);
+        told.replace(told.find(folderName), folderName.size(), "FOLDER");
+        EXPECT_EQ(told.substr(0, std::string(c.told).size()), c.told) << c.name;
+
+        // An addition never builds on a damaged file.
+        const StorageResult refused = appendCustomProfile(list, testing::exampleSection(), files);
+        if (c.bytes.empty()) {
+            EXPECT_FALSE(refused) << c.name;
+            EXPECT_EQ(namesOf(readCatalogue()), (Names{"JB 150#1", "MB 100#100"}))
+                << "an empty file is extended from the catalogue offered";
+        } else {
+            ASSERT_TRUE(refused) << c.name;
+            EXPECT_EQ(refused->what, StorageFailure::NotValid) << c.name;
+            EXPECT_EQ(readFileBytes(files.working), c.bytes) << c.name;
+        }
+    }
+    // Nothing installed: the damage is the error, and the list stays.
+    std::filesystem::remove(files.installed);
+    writeFileBytes(files.working, good + "x");
+    const StorageResult error = loadProfileCatalogue(list, files);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->what, StorageFailure::NotValid);
+    EXPECT_EQ(namesOf(list), Names{"JB 150#1"});
+    EXPECT_TRUE(checkCatalogueBytes("x", good) == std::nullopt);
+}
+
+TEST_F(CatalogueFolder, ASameNameIsReplacedOnlyWhenAsked) {
+    writeCatalogue({profile("MB 100", 1), profile("MB 200", 2)});
+    ASSERT_FALSE(appendCustomProfile(list, testing::exampleSection(), files, SameName::Replace));
+    EXPECT_EQ(namesOf(readCatalogue()), (Names{"MB 100#100", "MB 200#2"}));
+    EXPECT_TRUE(list.hasName("MB 100"));
+    EXPECT_FALSE(list.hasName("MB 10"));
 }
 
 TEST_F(CatalogueFolder, AFileOverTheSizeLimitIsRefused) {

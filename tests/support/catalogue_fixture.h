@@ -23,7 +23,7 @@ inline ProfileRecord profile(const std::string& name, float webWidth) {
     record.webWidth = webWidth;
     record.webThickness = webWidth / 25.0f;
     record.flangeHeight = webWidth * 0.75f;
-    record.flangeThickness = 7.2f;
+    record.flangeThickness = webWidth * 0.072f;
     record.flangeSlope = 98.0f;
     record.massPerLength = 0.0115f;
     record.area = webWidth * 14.6f;

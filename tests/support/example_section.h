@@ -38,6 +38,7 @@ inline Project exampleProject(int passCount = 5) {
 inline Project computedProject(int passCount = 5) {
     Project project = exampleProject(passCount);
     computeDesign(project);
+    project.flags.computed = true;
     return project;
 }
 

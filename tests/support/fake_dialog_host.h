@@ -11,12 +11,15 @@
 #include <vector>
 
 #include "dialogs/dialog_host.h"
+#include "engine/windows1252.h"
 
 namespace rolvanta::testing {
 
 class FakeDialogHost : public DialogHost {
   public:
     std::map<int, std::string> items;
+    std::map<int, std::string> unicodeItems;
+    int focused = 0;  // 0: the procedure put the focus nowhere
     std::map<int, std::vector<std::string>> lists;
     std::map<int, int> selections;
     std::map<int, bool> checks;
@@ -30,6 +33,13 @@ class FakeDialogHost : public DialogHost {
         return found == items.end() ? std::string() : found->second.substr(0, maxLength);
     }
     void setItemText(int id, std::string_view text) override { items[id] = std::string(text); }
+    // A text typed in UTF-8 (one Windows-1252 cannot hold) goes in unicodeItems.
+    std::string typedText(int id) const override {
+        const auto typed = unicodeItems.find(id);
+        if (typed != unicodeItems.end()) return typed->second;
+        return utf8FromWindows1252(itemText(id, std::string::npos));
+    }
+    void focusItem(int id) override { focused = id; }
 
     void clearList(int id) override {
         lists[id].clear();

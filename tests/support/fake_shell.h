@@ -31,6 +31,7 @@ class FakeShell : public Shell {
 
     FileDialogChoice showOpenDialog() override { return nextChoice("open"); }
     FileDialogChoice showSaveDialog() override { return nextChoice("save"); }
+    FileDialogChoice showProjectSaveDialog() override { return nextChoice("save project"); }
 
     void setWindowTitle(const std::string& text) override { title = text; }
     void repaint() override { ++repaints; }
@@ -62,7 +63,7 @@ class FakeShell : public Shell {
 
     // What was asked.
     std::vector<MessageRequest> messages;
-    std::vector<std::string> fileDialogs;  // "open" or "save", in order
+    std::vector<std::string> fileDialogs;  // "open", "save" or "save project", in order
     std::vector<DialogId> dialogsRun;
     std::string title;
     int repaints = 0;
