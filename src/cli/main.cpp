@@ -16,6 +16,7 @@
 
 #include "cli/catalogue_table.h"
 #include "cli/design_inputs.h"
+#include "cli/drawing_outputs.h"
 #include "engine/windows1252.h"
 #include "project/design_checks.h"
 #include "project/design_inputs.h"
@@ -26,6 +27,10 @@
 #include "storage/project_file.h"
 #include "storage/results_report.h"
 #include "storage/schedule_export.h"
+
+#ifdef ROLVANTA_CLI_PDF
+#include "cli/pdf_output.h"
+#endif
 
 namespace rolvanta::cli {
 namespace {
@@ -85,6 +90,21 @@ bool writeReport(const std::string& path, const std::string& standardOutputTitle
     return writeOutput(path, report);
 }
 
+// The PDF report needs Qt; a tool built without it has no --pdf.
+#ifdef ROLVANTA_CLI_PDF
+constexpr PdfWriter kPdfWriter = writeReportPdf;
+#else
+constexpr PdfWriter kPdfWriter = nullptr;
+#endif
+
+// The drawings asked for; false when one could not be written.
+bool writeDrawings(const DrawingOutputs& o, const Project& project, const std::string& title) {
+    const std::vector<StorageError> failures =
+        writeDrawings(o, project, title, reportTime(), kPdfWriter);
+    for (const StorageError& failure : failures) fail(describeStorageError(failure));
+    return failures.empty();
+}
+
 CatalogueFiles catalogueFiles(const std::string& catalogue) {
     if (catalogue.empty()) return defaultCatalogueFiles(programDirectory());
     CatalogueFiles files;
@@ -114,6 +134,7 @@ struct ComputeOptions {
     std::string webList, liveList, deadList;
     std::string webLimits, liveLimits, deadLimits;  // empty: not given
     std::string report, save, csv, json;
+    DrawingOutputs drawings;
     bool strict = false;
 
     bool coefficientsGiven() const {
@@ -227,8 +248,8 @@ int compute(const ComputeOptions& o) {
         warnings.push_back(warning.text);
     }
 
-    const bool anyOutput =
-        !o.report.empty() || !o.save.empty() || !o.csv.empty() || !o.json.empty();
+    const bool anyOutput = !o.report.empty() || !o.save.empty() || !o.csv.empty() ||
+                           !o.json.empty() || o.drawings.any();
     bool written = true;
     auto write = [&](bool ok) { written = ok && written; };
     if (!o.save.empty()) {
@@ -247,18 +268,28 @@ int compute(const ComputeOptions& o) {
     }
     if (!o.csv.empty()) write(writeOutput(o.csv, formatScheduleCsv(project)));
     if (!o.json.empty()) write(writeOutput(o.json, formatScheduleJson(project, warnings)));
+    // The PDF's header names the file as the text report's does: its own.
+    write(writeDrawings(o.drawings, project, fileNameOf(o.drawings.pdf)));
     if (!written) return kFailed;
     return o.strict && !warnings.empty() ? kWarned : kSucceeded;
 }
 
-int report(const std::string& projectPath, const std::string& output) {
+// Without --output or a drawing, the report goes to standard output.
+int report(const std::string& projectPath, const std::string& output,
+           const DrawingOutputs& drawings) {
     ProjectDocument document;
     startUpProject(document.project);
     const StorageResult read = openedKindOf(projectPath) == SaveKind::Design
                                    ? readDesignFile(projectPath, document.project)
                                    : readProjectFile(projectPath, document.project);
     if (!told(read)) return kFailed;
-    return writeReport(output, fileNameOf(projectPath), document.project) ? kSucceeded : kFailed;
+    const std::string title = fileNameOf(projectPath);
+    bool written = true;
+    if (!output.empty() || !drawings.any()) {
+        written = writeReport(output.empty() ? kStandardOutput : output, title, document.project);
+    }
+    written = writeDrawings(drawings, document.project, title) && written;
+    return written ? kSucceeded : kFailed;
 }
 
 int listCatalogue(const std::string& catalogue) {
@@ -361,19 +392,24 @@ int run(int argc, char** argv) {
             "--json", o.json,
             "Write the section, the passes the report shows and the design's warnings as JSON")
         ->option_text("FILE");
+    addDrawingOptions(*computeCommand, o.drawings, kPdfWriter);
     computeCommand->add_flag("--strict", o.strict,
                              "Exit with status 3 when the design has warnings (they are told on "
                              "standard error in any case)");
 
-    std::string projectPath, reportOutput = kStandardOutput;
+    std::string projectPath, reportOutput;
+    DrawingOutputs reportDrawings;
     CLI::App* reportCommand =
         app.add_subcommand("report", "Write the report of a saved project, without recomputing");
     reportCommand->add_option("project", projectPath, "The project file or design")
         ->required()
         ->option_text("FILE.rol|FILE.rolx");
     reportCommand
-        ->add_option("--output", reportOutput, "Where to write it (default: standard output)")
+        ->add_option("--output", reportOutput,
+                     "Where to write it (- for standard output, the default when no drawing "
+                     "is asked for)")
         ->option_text("FILE");
+    addDrawingOptions(*reportCommand, reportDrawings, kPdfWriter);
 
     CLI::App* catalogueCommand = app.add_subcommand("catalogue", "List or build the catalogue");
     catalogueCommand->require_subcommand(1);
@@ -401,7 +437,7 @@ int run(int argc, char** argv) {
     }
 
     if (*computeCommand) return compute(o);
-    if (*reportCommand) return report(projectPath, reportOutput);
+    if (*reportCommand) return report(projectPath, reportOutput, reportDrawings);
     if (*listCommand) return listCatalogue(listedCatalogue);
     return buildCatalogue(tablePath, builtCatalogue);
 }

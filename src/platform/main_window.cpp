@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/export_commands.h"
 #include "app/key_input.h"
 #include "app/main_commands.h"
 #include "app/project_commands.h"
@@ -26,6 +27,7 @@
 #include "engine/windows1252.h"
 #include "platform/artwork.h"
 #include "platform/dialog_registration.h"
+#include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
 #include "platform/pass_view_factory.h"
 #include "platform/pass_view_widget.h"
@@ -96,6 +98,7 @@ int virtualKeyOf(int qtKey) {
 
 MainWindow::MainWindow(Session& session, const QString& welcomePicturePath, QWidget* parent)
     : QMainWindow(parent), session_(session) {
+    exports_ = std::make_unique<QtExportShell>(this, [this] { return pages_->currentWidget(); });
     setWindowIcon(QPixmap::fromImage(drawProgramIcon()));
     // The toolbar comes and goes with the display mode only.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -175,6 +178,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
         {QKeySequence(Qt::CTRL | Qt::Key_T), kMenuScheduleTable},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), kMenuPrint},
     };
     // Shortcuts of their own rather than on the menu actions: the menu
     // texts already name them.
@@ -211,7 +215,13 @@ QWidget* MainWindow::buildClientArea() {
     return client;
 }
 
-void MainWindow::runCommand(int command) { ::rolvanta::runCommand(session_, shell_, command); }
+void MainWindow::runCommand(int command) {
+    if (isExportCommand(command)) {
+        runExportCommand(session_, shell_, *exports_, command);
+        return;
+    }
+    ::rolvanta::runCommand(session_, shell_, command);
+}
 
 MessageAnswer MainWindow::showMessage(const MessageRequest& request) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -24,6 +24,7 @@ class QToolBar;
 namespace rolvanta {
 
 class HelpWindow;
+class QtExportShell;
 class ScheduleTableWidget;
 class TextPageWidget;
 
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow {
     QScrollBar* verticalBar_ = nullptr;
     QScrollBar* horizontalBar_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
+    std::unique_ptr<QtExportShell> exports_;
     bool quitting_ = false;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The command identifiers of the main window: menu items (1000 to 4100) and
-// toolbar buttons (105 to 117). A click on either arrives as the same kind of
+// toolbar buttons (105 to 117). The Export items lie between Save As and
+// Exit, on numbers no other command uses. A click on either arrives as the same kind of
 // command; a button and its menu item do the same thing.
 
 namespace rolvanta {
@@ -24,6 +25,14 @@ enum CommandId : int {
     kMenuAbout = 4100,
     // The Schedule Table, the third display, on numbers no other command uses.
     kMenuScheduleTable = 3300,
+
+    // Popup Export of the File menu. No toolbar button.
+    kMenuExportPassDrawings = 1310,
+    kMenuExportReportPdf = 1320,
+    kMenuPrint = 1330,
+    kMenuExportViewPicture = 1340,
+    kMenuExportScheduleCsv = 1350,
+    kMenuExportScheduleJson = 1360,
 
     // Toolbar buttons. Save As and About have none.
     kButtonNewFile = 105,

@@ -104,8 +104,9 @@ StorageResult writeScheduleCsv(const std::string& path, const Project& project) 
     return replaceFile(path, formatScheduleCsv(project));
 }
 
-StorageResult writeScheduleJson(const std::string& path, const Project& project) {
-    return replaceFile(path, formatScheduleJson(project));
+StorageResult writeScheduleJson(const std::string& path, const Project& project,
+                                const std::vector<std::string>& warnings) {
+    return replaceFile(path, formatScheduleJson(project, warnings));
 }
 
 }  // namespace rolvanta

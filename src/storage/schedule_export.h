@@ -29,6 +29,7 @@ std::string formatScheduleJson(const Project& project,
 // device such as /dev/stdout is written in place). On failure the error
 // names the path and the system's reason, and the old file is as it was.
 StorageResult writeScheduleCsv(const std::string& path, const Project& project);
-StorageResult writeScheduleJson(const std::string& path, const Project& project);
+StorageResult writeScheduleJson(const std::string& path, const Project& project,
+                                const std::vector<std::string>& warnings = {});
 
 }  // namespace rolvanta

@@ -1,0 +1,17 @@
+#pragma once
+
+// The printed report as PDF from the command line, on Qt's offscreen
+// platform so that no display is needed. Built only with Qt.
+
+#include <string>
+
+#include "engine/project_records.h"
+#include "storage/results_report.h"
+#include "storage/storage_error.h"
+
+namespace rolvanta::cli {
+
+StorageResult writeReportPdf(const std::string& path, const Project& project,
+                             const std::string& fileTitle, const ReportTime& time);
+
+}  // namespace rolvanta::cli

@@ -1,0 +1,104 @@
+#pragma once
+
+// The printed report, laid out once for the PDF export and for printing and
+// painted by the Qt side through a PageCanvas. The pages:
+// - every page: a header with the program, the beam name, the file name and
+//   the date, and "Page i of n" at its foot;
+// - first: the section required at rolling temperature ("Pass 1") and the
+//   passes the report lists (passes 2 to passCount), with the report's
+//   labels and units, as tables of up to six passes, fields down and passes
+//   across, continued on further pages when they do not fit;
+// - then the drawing: every pass outline at one scale stated on the page,
+//   in its pass colour, with its number and the pass view's dimension
+//   lines: the width below it, the flange heights and the web thickness
+//   in a chain at its left.
+// Lengths are millimetres from the page's top-left corner, y downwards;
+// texts are UTF-8; numbers have "." as decimal point in any locale.
+
+#include <string>
+#include <vector>
+
+#include "display/line_canvas.h"
+#include "engine/project_records.h"
+#include "storage/results_report.h"
+
+namespace rolvanta {
+
+struct PagePoint {
+    double x;
+    double y;
+};
+
+struct PageSize {
+    double width;
+    double height;
+};
+
+inline constexpr PageSize kA4Portrait{210.0, 297.0};
+inline constexpr PageSize kLetterPortrait{215.9, 279.4};
+
+// Sans-serif faces: Title 14 pt bold, Heading 10.5 pt bold, Body 9 pt,
+// Small 7.5 pt.
+enum class PageFont { Title, Heading, Body, Small };
+enum class TextAlign { Left, Centre, Right };
+
+// A text on its baseline; at is its left end, centre or right end.
+struct PageText {
+    PagePoint at;
+    PageFont font = PageFont::Body;
+    TextAlign align = TextAlign::Left;
+    Rgb colour{0, 0, 0};
+    std::string text;
+};
+
+struct PageLine {
+    PagePoint from;
+    PagePoint to;
+    Rgb colour{0, 0, 0};
+    double width = 0.2;  // millimetres
+};
+
+// A closed outline through its points.
+struct PageOutline {
+    std::vector<PagePoint> points;
+    Rgb colour{0, 0, 0};
+    double width = 0.5;
+};
+
+// What one page shows, drawn in this order: lines, outlines, texts.
+struct Page {
+    std::vector<PageLine> lines;
+    std::vector<PageOutline> outlines;
+    std::vector<PageText> texts;
+};
+
+struct ReportPages {
+    PageSize size{kA4Portrait};
+    std::vector<Page> pages;
+    // The drawing's scale: page millimetres per millimetre of the section.
+    double drawingScale = 1.0;
+};
+
+ReportPages layOutReportPages(const Project& project, const std::string& fileTitle,
+                              const ReportTime& time, PageSize size = kA4Portrait);
+
+// What the report pages need from a painter.
+class PageCanvas {
+  public:
+    virtual ~PageCanvas() = default;
+
+    // Ends the page drawn so far and starts the next; false when no further
+    // page can be started. Not called before the first page.
+    virtual bool nextPage() = 0;
+    virtual void drawLine(const PageLine& line) = 0;
+    virtual void drawOutline(const PageOutline& outline) = 0;
+    virtual void drawText(const PageText& text) = 0;
+};
+
+// Draws every page in order; false when the canvas could not start a page.
+bool paintReportPages(const ReportPages& pages, PageCanvas& canvas);
+
+// "1:2.5" or "2:1" for a drawing scale.
+std::string scaleText(double scale);
+
+}  // namespace rolvanta

@@ -1,0 +1,92 @@
+// The tool's pass drawings and PDF report: written where asked, the same
+// from compute and from report, and failures named with path and reason.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "engine/pass_schedule.h"
+#include "export/dxf_drawing.h"
+#include "storage/project_file.h"
+#include "support/temporary_folder.h"
+
+namespace rolvanta {
+namespace {
+
+using testing::readFileBytes;
+using testing::TemporaryFolder;
+
+const std::string kTool = ROLVANTA_CLI;
+
+struct ToolRun {
+    int status;
+    std::string standardOutput;
+    std::string standardError;
+};
+
+ToolRun tool(const std::string& arguments) {
+    TemporaryFolder streams;
+    const std::string command = "ROLVANTA_REPORT_TIME='2002-03-05 09:07:03' '" + kTool + "' " +
+                                arguments + " > '" + streams / "out" + "' 2> '" + streams / "err" +
+                                "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFileBytes(streams / "out"),
+            readFileBytes(streams / "err")};
+}
+
+TEST(ToolDrawings, ComeFromComputeAndFromReportAlike) {
+    TemporaryFolder out;
+    const std::string section = "--section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 7";
+    ASSERT_EQ(tool("compute " + section + " --save " + out / "beam.rol" + " --dxf " +
+                   out / "all.dxf" + " --dxf-dir " + out / "passes")
+                  .status,
+              0);
+    Project project{};
+    ASSERT_FALSE(readProjectFile(out / "beam.rol", project));
+    EXPECT_EQ(readFileBytes(out / "all.dxf"), formatPassDrawingsDxf(project));
+    for (int position = 0; position < 6; ++position) {
+        EXPECT_EQ(readFileBytes(out / "passes" + "/" + passLayerName(position) + ".dxf"),
+                  formatPassDrawingDxf(project, position))
+            << position;
+    }
+
+    ASSERT_EQ(tool("report " + out / "beam.rol" + " --dxf " + out / "again.dxf").status, 0);
+    EXPECT_EQ(readFileBytes(out / "again.dxf"), readFileBytes(out / "all.dxf"));
+    EXPECT_EQ(out.listing(), "again.dxf\nall.dxf\nbeam.rol\npasses\n");
+}
+
+TEST(ToolDrawings, NameThePathAndTheReasonOfAFailure) {
+    TemporaryFolder out;
+    const std::string missing = out / "no/such.dxf";
+    const ToolRun run =
+        tool("compute --section 'B,100,4,75,7.2,9,4.5,98,11.5,1000' --dxf " + missing);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.standardError,
+              "rolvanta-cli: cannot write " + missing + ": No such file or directory\n");
+    EXPECT_EQ(out.listing(), "");
+}
+
+#ifdef ROLVANTA_CLI_PDF
+TEST(ToolDrawings, WriteThePdfReportWithoutADisplay) {
+    TemporaryFolder out;
+    ASSERT_EQ(tool("compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 13 --pdf " +
+                   out / "beam.pdf")
+                  .status,
+              0);
+    EXPECT_EQ(readFileBytes(out / "beam.pdf").rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(out.listing(), "beam.pdf\n");
+}
+#else
+TEST(ToolDrawings, SayWhyThereIsNoPdfWithoutQt) {
+    const ToolRun run = tool("compute --help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.standardOutput.find("--pdf FILE"), std::string::npos);
+    EXPECT_NE(run.standardOutput.find("has no --pdf"), std::string::npos);
+}
+#endif
+
+}  // namespace
+}  // namespace rolvanta

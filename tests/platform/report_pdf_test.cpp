@@ -1,0 +1,153 @@
+// The printed report as PDF and on a printer, read back with poppler's
+// tools as a reader of the file would see it.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPrinter>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "display/pass_colours.h"
+#include "pdf/report_pdf.h"
+#include "platform/report_printing.h"
+#include "support/example_section.h"
+#include "support/temporary_folder.h"
+
+namespace rolvanta {
+namespace {
+
+using testing::TemporaryFolder;
+
+const ReportTime kTime{5, 3, 2002, 9, 7, 3};
+
+std::string commandOutput(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return output;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, got);
+    }
+    ::pclose(pipe);
+    return output;
+}
+
+std::string textOf(const std::string& pdf) {
+    return commandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
+}
+
+// The lines of text, sorted: what a page says, whatever order a reader
+// finds it in at another resolution.
+std::vector<std::string> linesOf(const std::string& pdf) {
+    std::vector<std::string> lines;
+    std::istringstream text(textOf(pdf));
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line != "\f") lines.push_back(line);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+int pageCountOf(const std::string& pdf) {
+    const std::string info = commandOutput("pdfinfo '" + pdf + "'");
+    const std::size_t at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+std::string reportNumber(float value) {
+    char digits[32];
+    return {digits, std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
+                                  std::chars_format::general, 6)
+                        .ptr};
+}
+
+// Pixels within a small distance of colour: the outlines' inner pixels keep
+// their colour, whatever antialiasing does at their edges.
+int pixelsNear(const QImage& image, Rgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - colour.red) + std::abs(qGreen(p) - colour.green) +
+                    std::abs(qBlue(p) - colour.blue) <=
+                30) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+class ReportPdf : public ::testing::Test {
+  protected:
+    TemporaryFolder folder;
+    const Project project = testing::computedProject(13);
+    const std::string pdf = folder / "report.pdf";
+
+    void SetUp() override {
+        testing::writeFileBytes(pdf, renderReportPdf(project, "mb100.rol", kTime));
+    }
+};
+
+TEST_F(ReportPdf, HoldsTheTablesAndTheDrawingAsText) {
+    EXPECT_EQ(pageCountOf(pdf), 2);
+    const std::string text = textOf(pdf);
+    for (const std::string& expected :
+         {std::string("ROLVANTA"), std::string("Beam Name: MB 100"),
+          std::string("Results Of Project - mb100.rol"), std::string("Created 05/03/2002 09:07"),
+          std::string("Cross Sectional Area"), std::string("Page 1 of 2"),
+          std::string("Page 2 of 2"), std::string("Pass Drawings"),
+          reportNumber(project.passes.records[0].crossSectionArea),
+          reportNumber(project.passes.records[11].webArea),
+          reportNumber(project.section.webWidth)}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+    for (int pass = 2; pass <= 13; ++pass) {
+        EXPECT_NE(text.find("PASS " + std::to_string(pass)), std::string::npos) << pass;
+    }
+    EXPECT_EQ(text.find("PASS 14"), std::string::npos);
+}
+
+TEST_F(ReportPdf, DrawsEveryPassInItsColour) {
+    const std::string prefix = folder / "page";
+    ASSERT_EQ(
+        std::system(("pdftoppm -r 150 -f 2 -l 2 -png '" + pdf + "' '" + prefix + "'").c_str()), 0);
+    QImage page;
+    for (const char* name : {"-2.png", "-02.png"}) {
+        if (page.load(QString::fromStdString(prefix + name))) break;
+    }
+    ASSERT_FALSE(page.isNull());
+    const PassColours colours = makePassColours();
+    for (int position = 0; position < 12; ++position) {
+        EXPECT_GT(pixelsNear(page, passColour(colours, position)), 100) << "pass " << position + 2;
+    }
+}
+
+TEST_F(ReportPdf, PrintsAsItExports) {
+    const std::string printed = folder / "printed.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printed));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(printReportPages(printer, project, "mb100.rol", kTime));
+    EXPECT_EQ(pageCountOf(printed), pageCountOf(pdf));
+    EXPECT_EQ(linesOf(printed), linesOf(pdf));
+
+    // Letter paper from the print dialog: the same pages, laid out for it.
+    const std::string letter = folder / "letter.pdf";
+    printer.setOutputFileName(QString::fromStdString(letter));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    ASSERT_TRUE(printReportPages(printer, project, "mb100.rol", kTime));
+    EXPECT_EQ(pageCountOf(letter), 2);
+    EXPECT_NE(commandOutput("pdfinfo '" + letter + "'").find("612 x 792"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rolvanta
