@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dialogs/coefficients_dialog.h"
 #include "dialogs/custom_profile_dialog.h"
@@ -19,56 +20,130 @@
 namespace rolvanta {
 namespace {
 
-TEST(FormatFieldNumber, ThreeDecimalsInFixedNotationWhateverTheLocale) {
+TEST(FieldFormats, FixedNotationWhateverTheLocaleMassPerLengthToEveryDigitReadBack) {
     const struct {
         const char* name;
+        std::string (*format)(float);
         float value;
         const char* expected;
     } cases[] = {
-        {"a whole number", 150.0f, "150.000"},
-        {"three decimals kept", 1234.567f, "1234.567"},
-        {"rounded to three decimals", 0.0115f, "0.012"},
-        {"negative", -1.5f, "-1.500"},
-        {"large, never in exponent form", 3e10f, "30000001024.000"},
+        {"a whole number", formatFieldNumber, 150.0f, "150.000"},
+        {"three decimals kept", formatFieldNumber, 1234.567f, "1234.567"},
+        {"rounded to three decimals", formatFieldNumber, 0.0115f, "0.012"},
+        {"negative", formatFieldNumber, -1.5f, "-1.500"},
+        {"large, never in exponent form", formatFieldNumber, 3e10f, "30000001024.000"},
+        {"junior beam, 7.1 kg/m", formatMassPerLength, 0.0071f, "0.0071000"},
+        {"wide flange beam, 145 kg/m", formatMassPerLength, 0.145f, "0.1450000"},
+        {"above ten kg/mm", formatMassPerLength, 12.5f, "12.500000"},
+        {"never fewer than three decimals", formatMassPerLength, 123456.0f, "123456.000"},
     };
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
         if (std::setlocale(LC_ALL, name)) break;  // a decimal-comma locale, where there is one
     }
-    for (const auto& c : cases) EXPECT_EQ(formatFieldNumber(c.value), c.expected) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(c.format(c.value), c.expected) << c.name;
     std::setlocale(LC_ALL, "C");
-}
-
-TEST(FormatMassPerLength, KeepsAsManyDecimalsAsTheFieldReadsBack) {
-    const struct {
-        const char* name;
-        float value;
-        const char* expected;
-    } cases[] = {
-        {"junior beam, 7.1 kg/m", 0.0071f, "0.0071000"},
-        {"wide flange beam, 145 kg/m", 0.145f, "0.1450000"},
-        {"above ten kg/mm", 12.5f, "12.500000"},
-        {"never fewer than three decimals", 123456.0f, "123456.000"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(formatMassPerLength(c.value), c.expected) << c.name;
 }
 
 enum class Dialog { Standard, Custom, Setup, Coefficients };
 
-int okOf(Dialog which) {
+struct Buttons {
+    int ok, cancel;
+};
+
+Buttons buttonsOf(Dialog which) {
     switch (which) {
         case Dialog::Standard:
-            return standard_dialog::kOk;
+            return {standard_dialog::kOk, standard_dialog::kCancel};
         case Dialog::Custom:
-            return custom_dialog::kOk;
+            return {custom_dialog::kOk, custom_dialog::kCancel};
         case Dialog::Setup:
-            return setup_dialog::kOk;
+            return {setup_dialog::kOk, setup_dialog::kCancel};
         case Dialog::Coefficients:
-            return coefficients_dialog::kOk;
+            return {coefficients_dialog::kOk, coefficients_dialog::kCancel};
     }
-    return 0;
+    return {};
 }
 
-class FieldRefusal : public testing::CatalogueFixture {
+using Texts = std::vector<std::string>;
+
+Texts sectionTexts(const SectionTexts& t) {
+    return {t.name,       t.webWidth,  t.webThickness, t.flangeHeight, t.flangeThickness,
+            t.rootRadius, t.tipRadius, t.flangeSlope};
+}
+
+Texts standardTexts(const DialogHost& host) {
+    const StandardSectionTexts t = readStandardProfile(host);
+    Texts texts = sectionTexts(t);
+    texts.insert(texts.end(), {t.area, t.massPerLength});
+    return texts;
+}
+
+Texts customTexts(const DialogHost& host) {
+    const CustomSectionTexts t = readCustomProfile(host);
+    Texts texts = sectionTexts(t);
+    texts.insert(texts.end(), {t.mass, t.length});
+    return texts;
+}
+
+// Every item is read into its own field: each gets a text of its own.
+TEST(InputDialogs, ReadEachFieldFromItsOwnItem) {
+    namespace sd = standard_dialog;
+    namespace cd = custom_dialog;
+    namespace co = coefficients_dialog;
+    const struct {
+        const char* name;
+        std::vector<int> ids;  // in the order read gives the texts
+        std::function<Texts(const DialogHost&)> read;
+    } cases[] = {
+        {"standard",
+         {sd::kName, sd::kWebWidth, sd::kWebThickness, sd::kFlangeHeight, sd::kFlangeThickness,
+          sd::kRootRadius, sd::kTipRadius, sd::kFlangeSlope, sd::kArea, sd::kMassPerLength},
+         standardTexts},
+        {"custom",
+         {cd::kName, cd::kWebWidth, cd::kWebThickness, cd::kFlangeHeight, cd::kFlangeThickness,
+          cd::kRootRadius, cd::kTipRadius, cd::kFlangeSlope, cd::kMass, cd::kLength},
+         customTexts},
+        {"setup",
+         {setup_dialog::kPassCount, setup_dialog::kTemperature},
+         [](const DialogHost& host) {
+             const SetupTexts t = readSetupDialog(host);
+             return Texts{t.passes, t.temperature};
+         }},
+        {"coefficients",
+         {co::kWebList, co::kLiveList, co::kDeadList, co::kWebFrom, co::kWebTo, co::kLiveFrom,
+          co::kLiveTo, co::kDeadFrom, co::kDeadTo},
+         [](const DialogHost& host) {
+             const CoefficientTexts t = readCoefficientsDialog(host);
+             return Texts{t.webList,  t.liveList, t.deadList, t.webFrom, t.webTo,
+                          t.liveFrom, t.liveTo,   t.deadFrom, t.deadTo};
+         }},
+    };
+    for (const auto& c : cases) {
+        testing::FakeDialogHost host;
+        Texts typed;
+        for (int id : c.ids) host.items[id] = typed.emplace_back("item " + std::to_string(id));
+        EXPECT_EQ(c.read(host), typed) << c.name;
+    }
+}
+
+// A beam shown reads back as the same beam: every value in its own item.
+TEST(InputDialogs, ShowABeamInTheItemsTheyReadItFrom) {
+    testing::FakeDialogHost custom;
+    showCustomProfile(custom, testing::exampleSection());
+    EXPECT_EQ(customTexts(custom), (Texts{"MB 100", "100.000", "4.000", "75.000", "7.200", "9.000",
+                                          "4.500", "98.000", "11.500", "1000.000"}));
+
+    ProfileRecord record = testing::profile("JB 150", 150.0f);
+    record.rootRadius = 9.0f;
+    record.tipRadius = 4.5f;
+    testing::FakeDialogHost standard;
+    showProfileValues(standard, record);
+    EXPECT_EQ(standardTexts(standard),
+              (Texts{"JB 150", "150.000", "6.000", "112.500", "10.800", "9.000", "4.500", "98.000",
+                     "2190.000", "0.0115000"}));
+}
+
+class InputDialogTest : public testing::CatalogueFixture {
   protected:
     std::unique_ptr<DialogProcedure> make(Dialog which) {
         switch (which) {
@@ -88,9 +163,51 @@ class FieldRefusal : public testing::CatalogueFixture {
     ProfileList catalogue;
 };
 
+// Cancel and Esc leave everything as it was, whatever was typed, picked or
+// checked.
+TEST_F(InputDialogTest, CancelAndEscChangeNothing) {
+    writeCatalogue({testing::profile("MB 100", 100.0f), testing::profile("MB 200", 200.0f)});
+    const std::string catalogueBefore = testing::readFileBytes(files.working);
+    for (Dialog which : {Dialog::Standard, Dialog::Custom, Dialog::Setup, Dialog::Coefficients}) {
+        for (int cancel : {buttonsOf(which).cancel, kDialogCancelCommand}) {
+            project = testing::exampleProject();
+            const Project before = project;
+            const std::unique_ptr<DialogProcedure> dialog = make(which);
+            testing::FakeDialogHost host;
+            dialog->initialise(host);
+            if (which == Dialog::Standard) {
+                host.doubleClickList(*dialog, standard_dialog::kProfileList, 1);
+            }
+            for (int id :
+                 {custom_dialog::kName, setup_dialog::kPassCount, coefficients_dialog::kWebList}) {
+                host.items[id] = "7";
+            }
+            host.checks[custom_dialog::kAddToCatalogue] = true;
+            host.click(*dialog, cancel);
+            EXPECT_EQ(host.result, DialogResult::Cancelled) << cancel;
+            EXPECT_TRUE(testing::sameBytes(project, before)) << cancel;
+        }
+    }
+    EXPECT_EQ(testing::readFileBytes(files.working), catalogueBefore);
+}
+
+TEST_F(InputDialogTest, CoefficientsDefaultRestoresTheDefaultsWhateverWasTyped) {
+    project = testing::exampleProject();
+    const CoefficientSet defaults = project.coefficients;
+    for (int button : {coefficients_dialog::kOk, coefficients_dialog::kDefault}) {
+        CoefficientsDialog dialog(project);
+        testing::FakeDialogHost host;
+        host.items[coefficients_dialog::kWebList] = "1.5";
+        host.click(dialog, button);
+        EXPECT_EQ(host.result, DialogResult::Accepted);
+    }
+    EXPECT_TRUE(testing::sameBytes(project.coefficients, defaults));
+    EXPECT_TRUE(project.flags.defaultCoefficients && project.flags.coefficientsGiven);
+}
+
 // Each dialog keeps itself open on a bad field, says which field, what was
 // typed and what is accepted, puts the cursor there and changes nothing.
-TEST_F(FieldRefusal, MessageFocusAndNothingChanged) {
+TEST_F(InputDialogTest, RefuseABadFieldWithMessageFocusAndNothingChanged) {
     writeCatalogue({testing::profile("MB 100", 100.0f), testing::profile("MB 200", 200.0f)});
     const struct {
         Dialog dialog;
@@ -143,7 +260,7 @@ TEST_F(FieldRefusal, MessageFocusAndNothingChanged) {
         dialog->initialise(host);
         if (c.fill) c.fill(host);
         host.items[c.id] = c.typed;
-        host.click(*dialog, okOf(c.dialog));
+        host.click(*dialog, buttonsOf(c.dialog).ok);
         ASSERT_FALSE(host.messages.empty()) << c.typed;
         const MessageRequest& shown = host.messages.back();
         EXPECT_EQ(shown.text.substr(0, std::string(c.message).size()), c.message) << shown.text;

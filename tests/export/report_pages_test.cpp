@@ -90,12 +90,11 @@ TEST(ReportPages, DrawEachPassInItsColourWithItsNumberAndValues) {
     }
     // The report's label, unit and value of a field, as the text report
     // writes the value.
-    EXPECT_TRUE(holds(tables, "Cross Sectional Area"));
-    EXPECT_TRUE(holds(tables, "mm\u00B2"));
-    EXPECT_TRUE(holds(tables, "Pass 1 (Required Dimensions Before Cooling)"));
-    EXPECT_TRUE(holds(tables, "Temperature"));
-    EXPECT_TRUE(holds(tables, "1000"));
-    EXPECT_TRUE(holds(tables, "Created 05/03/2002 09:07"));
+    for (const char* text :
+         {"Cross Sectional Area", "mm\u00B2", "Temperature", "1000",
+          "Pass 1 (Required Dimensions Before Cooling)", "Created 05/03/2002 09:07"}) {
+        EXPECT_TRUE(holds(tables, text)) << text;
+    }
 }
 
 TEST(ReportPages, StateTheirScaleAsADrawingDoes) {

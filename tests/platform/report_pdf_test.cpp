@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QPrinter>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "display/pass_colours.h"
 #include "pdf/report_pdf.h"
 #include "platform/report_printing.h"
+#include "platform_testing.h"
 #include "support/example_section.h"
 #include "support/temporary_folder.h"
 
@@ -68,23 +68,6 @@ std::string reportNumber(float value) {
                         .ptr};
 }
 
-// Pixels within a small distance of colour: the outlines' inner pixels keep
-// their colour, whatever antialiasing does at their edges.
-int pixelsNear(const QImage& image, Rgb colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (std::abs(qRed(p) - colour.red) + std::abs(qGreen(p) - colour.green) +
-                    std::abs(qBlue(p) - colour.blue) <=
-                30) {
-                ++count;
-            }
-        }
-    }
-    return count;
-}
-
 class ReportPdf : public ::testing::Test {
   protected:
     TemporaryFolder folder;
@@ -126,7 +109,10 @@ TEST_F(ReportPdf, DrawsEveryPassInItsColour) {
     ASSERT_FALSE(page.isNull());
     const PassColours colours = makePassColours();
     for (int position = 0; position < 12; ++position) {
-        EXPECT_GT(pixelsNear(page, passColour(colours, position)), 100) << "pass " << position + 2;
+        // The outlines' inner pixels keep their colour, whatever antialiasing
+        // does at their edges.
+        EXPECT_GT(testing::pixelsOfColour(page, passColour(colours, position), QRect(), 10), 100)
+            << "pass " << position + 2;
     }
 }
 
