@@ -102,10 +102,10 @@ CommandLine parseCommandLine(const QStringList& arguments, QString* helpText) {
         QStringLiteral("Show the program's version and end."));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
-    parser.addPositionalArgument(QStringLiteral("FILE.rol"),
-                                 QStringLiteral("A project file to open, as Open Project opens "
-                                                "one."),
-                                 QStringLiteral("[FILE.rol]"));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A project (.rol) or design (.rolx) file to "
+                                                "open, as Open Project opens one."),
+                                 QStringLiteral("[FILE]"));
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
@@ -132,7 +132,7 @@ CommandLine parseCommandLine(const QStringList& arguments, QString* helpText) {
 // line on standard error; nothing when the program is to start.
 std::optional<int> answerCommandLine(const CommandLine& line, const QString& helpText) {
     if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "rolvanta: %s\nUsage: rolvanta [--help] [--version] [FILE.rol]\n",
+        std::fprintf(stderr, "rolvanta: %s\nUsage: rolvanta [--help] [--version] [FILE]\n",
                      qPrintable(line.error));
         return kUsageError;
     }

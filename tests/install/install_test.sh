@@ -35,13 +35,15 @@ done
 desktop-file-validate "$prefix/share/applications/rolvanta.desktop" || fail "desktop entry"
 grep -qx 'Exec=rolvanta %f' "$prefix/share/applications/rolvanta.desktop" ||
   fail "the desktop entry does not hand the program its file"
-grep -qx 'MimeType=application/x-rolvanta-project;' "$prefix/share/applications/rolvanta.desktop" ||
+grep -qx 'MimeType=application/x-rolvanta-project;application/x-rolvanta-design;' "$prefix/share/applications/rolvanta.desktop" ||
   fail "the desktop entry does not name the project file type"
 appstreamcli validate --no-net "$prefix/share/metainfo/rolvanta.metainfo.xml" >/dev/null ||
   fail "metainfo: $(appstreamcli validate --no-net "$prefix/share/metainfo/rolvanta.metainfo.xml")"
 xmllint --noout "$prefix/share/mime/packages/rolvanta.xml" || fail "MIME XML"
-grep -q '<glob pattern="\*.rol"/>' "$prefix/share/mime/packages/rolvanta.xml" ||
-  fail "the MIME XML has no glob for *.rol"
+for glob in rol rolx; do
+  grep -q "<glob pattern=\"\\*.$glob\"/>" "$prefix/share/mime/packages/rolvanta.xml" ||
+    fail "the MIME XML has no glob for *.$glob"
+done
 
 for size in 16 24 32 48 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/rolvanta.png
@@ -57,7 +59,7 @@ done
 
 # --help and --version answer on standard output with no display at all.
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/rolvanta" --help) || fail "--help fails"
-echo "$help" | grep -q "^Usage: rolvanta \[options\] \[FILE.rol\]" ||
+echo "$help" | grep -q "^Usage: rolvanta \[options\] \[FILE\]" ||
   fail "--help does not tell of the project file: $help"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/rolvanta" --version) || fail "--version fails"
 [ "$version" = "rolvanta $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
