@@ -3,34 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
 
 #include "cli/design_inputs.h"
 #include "project/project_life.h"
-#include "support/temporary_folder.h"
+#include "tool_run.h"
 
 namespace rolvanta::cli {
 namespace {
 
+using testing::runTool;
+using testing::ToolRun;
+
 const char* const kGoodSection = "MB 100,100,4,75,7.2,9,4.5,98,11.5,1000";
-
-struct ToolRun {
-    int exitCode = -1;
-    std::string errors;
-};
-
-// Runs the tool with the arguments (shell words), standard output dropped.
-ToolRun runTool(const std::string& arguments) {
-    testing::TemporaryFolder folder;
-    const std::string errors = folder / "stderr";
-    const std::string command =
-        std::string(ROLVANTA_CLI) + " " + arguments + " >/dev/null 2>" + errors;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::readFileBytes(errors)};
-}
 
 TEST(CommandLine, EveryBadNumberIsAUsageErrorNamingTheOption) {
     const struct {

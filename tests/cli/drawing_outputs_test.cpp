@@ -3,46 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
 
 #include "engine/pass_schedule.h"
 #include "export/dxf_drawing.h"
 #include "storage/project_file.h"
-#include "support/temporary_folder.h"
+#include "tool_run.h"
 
 namespace rolvanta {
 namespace {
 
 using testing::readFileBytes;
+using testing::runTool;
 using testing::TemporaryFolder;
-
-const std::string kTool = ROLVANTA_CLI;
-
-struct ToolRun {
-    int status;
-    std::string standardOutput;
-    std::string standardError;
-};
-
-ToolRun tool(const std::string& arguments) {
-    TemporaryFolder streams;
-    const std::string command = "ROLVANTA_REPORT_TIME='2002-03-05 09:07:03' '" + kTool + "' " +
-                                arguments + " > '" + streams / "out" + "' 2> '" + streams / "err" +
-                                "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFileBytes(streams / "out"),
-            readFileBytes(streams / "err")};
-}
-
+using testing::ToolRun;
 TEST(ToolDrawings, ComeFromComputeAndFromReportAlike) {
     TemporaryFolder out;
     const std::string section = "--section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 7";
-    ASSERT_EQ(tool("compute " + section + " --save " + out / "beam.rol" + " --dxf " +
-                   out / "all.dxf" + " --dxf-dir " + out / "passes")
-                  .status,
+    ASSERT_EQ(runTool("compute " + section + " --save " + out / "beam.rol" + " --dxf " +
+                      out / "all.dxf" + " --dxf-dir " + out / "passes")
+                  .exitCode,
               0);
     Project project{};
     ASSERT_FALSE(readProjectFile(out / "beam.rol", project));
@@ -53,7 +33,7 @@ TEST(ToolDrawings, ComeFromComputeAndFromReportAlike) {
             << position;
     }
 
-    ASSERT_EQ(tool("report " + out / "beam.rol" + " --dxf " + out / "again.dxf").status, 0);
+    ASSERT_EQ(runTool("report " + out / "beam.rol" + " --dxf " + out / "again.dxf").exitCode, 0);
     EXPECT_EQ(readFileBytes(out / "again.dxf"), readFileBytes(out / "all.dxf"));
     EXPECT_EQ(out.listing(), "again.dxf\nall.dxf\nbeam.rol\npasses\n");
 }
@@ -62,9 +42,9 @@ TEST(ToolDrawings, NameThePathAndTheReasonOfAFailure) {
     TemporaryFolder out;
     const std::string missing = out / "no/such.dxf";
     const ToolRun run =
-        tool("compute --section 'B,100,4,75,7.2,9,4.5,98,11.5,1000' --dxf " + missing);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.standardError,
+        runTool("compute --section 'B,100,4,75,7.2,9,4.5,98,11.5,1000' --dxf " + missing);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errors,
               "rolvanta-cli: cannot write " + missing + ": No such file or directory\n");
     EXPECT_EQ(out.listing(), "");
 }
@@ -72,19 +52,20 @@ TEST(ToolDrawings, NameThePathAndTheReasonOfAFailure) {
 #ifdef ROLVANTA_CLI_PDF
 TEST(ToolDrawings, WriteThePdfReportWithoutADisplay) {
     TemporaryFolder out;
-    ASSERT_EQ(tool("compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 13 --pdf " +
-                   out / "beam.pdf")
-                  .status,
-              0);
+    ASSERT_EQ(
+        runTool("compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 13 --pdf " +
+                out / "beam.pdf")
+            .exitCode,
+        0);
     EXPECT_EQ(readFileBytes(out / "beam.pdf").rfind("%PDF-", 0), 0u);
     EXPECT_EQ(out.listing(), "beam.pdf\n");
 }
 #else
 TEST(ToolDrawings, SayWhyThereIsNoPdfWithoutQt) {
-    const ToolRun run = tool("compute --help");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.standardOutput.find("--pdf FILE"), std::string::npos);
-    EXPECT_NE(run.standardOutput.find("has no --pdf"), std::string::npos);
+    const ToolRun run = runTool("compute --help");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output.find("--pdf FILE"), std::string::npos);
+    EXPECT_NE(run.output.find("has no --pdf"), std::string::npos);
 }
 #endif
 
