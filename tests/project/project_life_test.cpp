@@ -90,10 +90,21 @@ TEST(ProjectLife, FailuresComeBackAsValuesAndChangeNothing) {
 }
 
 TEST(PathWithExtension, AppendsTheKindsExtensionUnlessThePathHoldsIt) {
-    EXPECT_EQ(pathWithExtension("/w/beam", SaveKind::ProjectFile), "/w/beam.rol");
-    EXPECT_EQ(pathWithExtension("/w/beam.rol.bak", SaveKind::ProjectFile), "/w/beam.rol.bak");
-    EXPECT_EQ(pathWithExtension("/w/beam", SaveKind::Report), "/w/beam.txt");
-    EXPECT_EQ(pathWithExtension("/w/beam", SaveKind::Design), "/w/beam.rolx");
+    const struct {
+        const char* typed;
+        SaveKind kind;
+        const char* written;
+    } cases[] = {
+        {"/w/beam", SaveKind::ProjectFile, "/w/beam.rol"},
+        {"/w/beam.rol", SaveKind::ProjectFile, "/w/beam.rol"},
+        {"/w/beam.rol.bak", SaveKind::ProjectFile, "/w/beam.rol.bak"},
+        {"/w/beam.txt", SaveKind::ProjectFile, "/w/beam.txt.rol"},
+        {"/w/beam", SaveKind::Report, "/w/beam.txt"},
+        {"/w/beam.txt.old", SaveKind::Report, "/w/beam.txt.old"},
+        {"/w/beam.rol", SaveKind::Report, "/w/beam.rol.txt"},
+        {"/w/beam", SaveKind::Design, "/w/beam.rolx"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pathWithExtension(c.typed, c.kind), c.written) << c.typed;
     EXPECT_EQ(saveKindOfFileType(3), SaveKind::Design);
     EXPECT_FALSE(saveKindOfFileType(4));
     EXPECT_EQ(openedKindOf("/w/beam.ROLX"), SaveKind::Design);

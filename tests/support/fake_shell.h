@@ -57,6 +57,16 @@ class FakeShell : public Shell {
         return texts;
     }
 
+    // The messages shown since the last call, as "caption: text" lines.
+    std::string takeShown() {
+        std::string texts;
+        for (const MessageRequest& m : messages) {
+            texts += (texts.empty() ? "" : "\n") + m.caption + ": " + m.text;
+        }
+        messages.clear();
+        return texts;
+    }
+
     // Scripts.
     std::deque<MessageAnswer> answers;
     std::deque<FileDialogChoice> fileChoices;
