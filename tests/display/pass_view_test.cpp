@@ -307,7 +307,6 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
 }
 
 TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
-    EXPECT_EQ(panelValueColour(), kPanelTealColour) << "the teal reads well enough as it is";
     for (Rgb text : {kViewTextColour, panelValueColour()}) {
         EXPECT_GE(contrastRatio(text, kViewBackground), 4.5);
     }
