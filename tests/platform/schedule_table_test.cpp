@@ -14,8 +14,8 @@
 #include "platform/main_window.h"
 #include "platform/schedule_table_widget.h"
 #include "platform_testing.h"
-#include "project/design_inputs.h"
 #include "resources/command_ids.h"
+#include "support/medium_beam_200.h"
 
 namespace rolvanta {
 namespace {
@@ -37,20 +37,7 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
 
     // MB 200 in 13 passes: pass 13's dead flange roots overlap.
     window.runCommand(kMenuNewProject);
-    StandardSectionFields beam;
-    beam.name = "MB 200";
-    beam.webWidth = 200;
-    beam.webThickness = 5.7f;
-    beam.flangeHeight = 100;
-    beam.flangeThickness = 10;
-    beam.rootRadius = 11;
-    beam.tipRadius = 5.5f;
-    beam.flangeSlope = 98;
-    beam.area = 3080;
-    beam.massPerLength = 0.0242f;
-    ASSERT_TRUE(takeStandardSection(session.project, beam).accepted());
-    ASSERT_TRUE(applySetup(session.project, {13, 1000}).accepted());
-    ASSERT_TRUE(restoreDefaultCoefficients(session.project).accepted());
+    ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(session.project));
     testing::actionFor(window, kButtonCompute)->trigger();
     EXPECT_EQ(window.note(), QStringLiteral("1 warning: see the Schedule Table"));
 

@@ -11,6 +11,7 @@
 #include "project/schedule_rows.h"
 #include "project/schedule_table.h"
 #include "support/example_section.h"
+#include "support/medium_beam_200.h"
 
 namespace rolvanta {
 namespace {
@@ -112,20 +113,7 @@ TEST(DesignChecks, MediumBeam200InThirteenPasses) {
     Project project;
     startUpProject(project);
     beginNewProject(project);
-    StandardSectionFields beam;
-    beam.name = "MB 200";
-    beam.webWidth = 200;
-    beam.webThickness = 5.7f;
-    beam.flangeHeight = 100;
-    beam.flangeThickness = 10;
-    beam.rootRadius = 11;
-    beam.tipRadius = 5.5f;
-    beam.flangeSlope = 98;
-    beam.area = 3080;
-    beam.massPerLength = 0.0242f;
-    ASSERT_TRUE(takeStandardSection(project, beam).accepted());
-    ASSERT_TRUE(applySetup(project, {13, 1000}).accepted());
-    ASSERT_TRUE(restoreDefaultCoefficients(project).accepted());
+    ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(project));
     ASSERT_EQ(computeProject(project), MissingStep::Nothing);
 
     std::vector<std::string> texts;
