@@ -392,6 +392,22 @@ TEST(PassViewFrame, FramesStayInsideThePassTable) {
     EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
 }
 
+// Each line as "what text: from -> to | extensions from a b, to c d".
+std::string describe(const SectionDimensions& d) {
+    std::string all;
+    const auto at = [](OutlinePoint p) {
+        return std::to_string(int(p.x)) + "," + std::to_string(int(p.y));
+    };
+    for (const DimensionLine& line : d.lines) {
+        char text[64];
+        dimensionText(line, text);
+        all += std::to_string(int(line.what)) + " " + text + ": " + at(line.from) + " -> " +
+               at(line.to) + " | " + at(line.extensionFrom[0]) + " " + at(line.extensionFrom[1]) +
+               ", " + at(line.extensionTo[0]) + " " + at(line.extensionTo[1]) + "\n";
+    }
+    return all;
+}
+
 TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {
     PassRecord record{};
     record.passWidth = 300;
@@ -403,38 +419,17 @@ TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {
     record.liveFlangeTip = 9;
     record.liveFlangeRoot = 15;
     // Position 1: dead flange below, the web from 345 to 355 (see the outline).
-    const SectionDimensions d = sectionDimensions(1, record, 20, 3);
-    const auto same = [](OutlinePoint a, OutlinePoint b) { return a.x == b.x && a.y == b.y; };
-    const DimensionLine& width = d.lines[0];
-    EXPECT_TRUE(same(width.from, {287, 265}) && same(width.to, {587, 265}));
-    EXPECT_TRUE(same(width.extensionFrom[1], {587, 285}) && same(width.extensionTo[1], {587, 262}));
-    const struct {
-        SectionDimension what;
-        bool live;
-        double value;
-        float from;
-        float to;
-        const char* text;
-    } chain[] = {
-        {SectionDimension::lowerFlangeHeight, false, 60, 285, 345, "DEAD 60.00"},
-        {SectionDimension::webThickness, false, 10, 345, 355, "WEB 10.00"},
-        {SectionDimension::upperFlangeHeight, true, 50, 355, 405, "LIVE 50.00"},
-    };
-    for (int i = 1; i < kDimensionLineCount; ++i) {
-        const DimensionLine& line = d.lines[i];
-        const auto& c = chain[i - 1];
-        char text[64];
-        dimensionText(line, text);
-        EXPECT_EQ(line.what, c.what);
-        EXPECT_EQ(std::string(text), c.text);
-        EXPECT_TRUE(same(line.from, {267, c.from}) && same(line.to, {267, c.to})) << c.text;
-        EXPECT_TRUE(same(line.extensionFrom[0], {287, c.from})) << c.text;
-        EXPECT_TRUE(same(line.extensionTo[1], {264, c.to})) << c.text;
-    }
+    EXPECT_EQ(describe(sectionDimensions(1, record, 20, 3)),
+              "0 WIDTH 300.00: 287,265 -> 587,265 | 287,285 587,285, 287,262 587,262\n"
+              "1 DEAD 60.00: 267,285 -> 267,345 | 287,285 287,345, 264,285 264,345\n"
+              "2 WEB 10.00: 267,345 -> 267,355 | 287,345 287,355, 264,345 264,355\n"
+              "3 LIVE 50.00: 267,355 -> 267,405 | 287,355 287,405, 264,355 264,405\n");
     // At an even position the live flange is below.
-    char text[64];
-    dimensionText(sectionDimensions(0, record, 20, 3).lines[1], text);
-    EXPECT_EQ(std::string(text), "LIVE 50.00");
+    EXPECT_EQ(describe(sectionDimensions(0, record, 20, 3)),
+              "0 WIDTH 300.00: 287,265 -> 587,265 | 287,285 587,285, 287,262 587,262\n"
+              "1 LIVE 50.00: 267,285 -> 267,335 | 287,285 287,335, 264,285 264,335\n"
+              "2 WEB 10.00: 267,335 -> 267,345 | 287,335 287,345, 264,335 264,345\n"
+              "3 DEAD 60.00: 267,345 -> 267,405 | 287,345 287,405, 264,345 264,405\n");
 }
 
 }  // namespace
