@@ -12,18 +12,10 @@ namespace {
 void parseList(float (&row)[kPassTableSize], int n, std::string_view text) {
     int count = 0;
     float last = 0.0f;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (text[at] == ' ') {
-            ++at;
-            continue;
-        }
-        std::size_t end = text.find(' ', at);
-        if (end == std::string_view::npos) end = text.size();
-        last = readFloatNumber(text.substr(at, end - at));
+    for (const std::string_view token : coefficientListTokens(text)) {
+        last = readFloatNumber(token);
         if (count < kPassTableSize) row[count] = last;
         ++count;
-        at = end;
     }
     if (count == 0) return;  // nothing to repeat: the row stays as it was
     for (int k = count; k < n; ++k) row[k] = last;
@@ -37,6 +29,22 @@ void interpolateRow(float (&row)[kPassTableSize], int entries, int n, float from
 
 }  // namespace
 
+std::vector<std::string_view> coefficientListTokens(std::string_view text) {
+    std::vector<std::string_view> tokens;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] == ' ') {
+            ++at;
+            continue;
+        }
+        std::size_t end = text.find(' ', at);
+        if (end == std::string_view::npos) end = text.size();
+        tokens.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return tokens;
+}
+
 void parseCoefficientLists(CoefficientSet& coefficients, const BeamSection& section,
                            std::string_view webText, std::string_view liveText,
                            std::string_view deadText) {
@@ -46,9 +54,9 @@ void parseCoefficientLists(CoefficientSet& coefficients, const BeamSection& sect
     parseList(coefficients.deadFlangeElongation, n, deadText);
 }
 
-void applyCoefficientLimits(CoefficientSet& coefficients, const BeamSection& section,
-                            float webFrom, float webTo, float liveFrom, float liveTo,
-                            float deadFrom, float deadTo) {
+void applyCoefficientLimits(CoefficientSet& coefficients, const BeamSection& section, float webFrom,
+                            float webTo, float liveFrom, float liveTo, float deadFrom,
+                            float deadTo) {
     const int n = scheduledRecordCount(section);
     if (n == 0) return;  // no pass count to divide the range by
 

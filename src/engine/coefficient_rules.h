@@ -4,10 +4,15 @@
 // coefficients and the height steps. n below is the section's passCount.
 
 #include <string_view>
+#include <vector>
 
 #include "engine/project_records.h"
 
 namespace rolvanta {
+
+// The numbers of a coefficient list: the texts between blanks, in
+// order, empty ones skipped.
+std::vector<std::string_view> coefficientListTokens(std::string_view text);
 
 // Fills webElongation, liveFlangeElongation and deadFlangeElongation from
 // three lists of numbers separated by spaces (a comma or any other character
@@ -24,9 +29,9 @@ void parseCoefficientLists(CoefficientSet& coefficients, const BeamSection& sect
 // entry. The flange rows fill entries 0 to n - 1 and zero entries n to 10;
 // the web row fills entries 0 to 10, or to n - 1 when n is larger. Nothing
 // is applied while n is 0.
-void applyCoefficientLimits(CoefficientSet& coefficients, const BeamSection& section,
-                            float webFrom, float webTo, float liveFrom, float liveTo,
-                            float deadFrom, float deadTo);
+void applyCoefficientLimits(CoefficientSet& coefficients, const BeamSection& section, float webFrom,
+                            float webTo, float liveFrom, float liveTo, float deadFrom,
+                            float deadTo);
 
 // The height steps that go with limits: -1.5 mm for the dead flange in
 // entries 0 to n - 2, 8 mm for the live flange in entries 0 to n - 3, and no

@@ -63,6 +63,25 @@ inline constexpr PassField kPassFields[kPassFieldCount] = {
      "Cross Sectional Area", nullptr, PassFieldUnit::squareMillimetre, nullptr},
 };
 
+// A pass as the report and the printed report list it: root before tip,
+// though the record holds tip first.
+inline constexpr float PassRecord::*kReportFieldOrder[kPassFieldCount] = {
+    &PassRecord::webArea,
+    &PassRecord::passWidth,
+    &PassRecord::webThickness,
+    &PassRecord::deadFlangeArea,
+    &PassRecord::deadFlangeHeight,
+    &PassRecord::deadFlangeThickness,
+    &PassRecord::deadFlangeRoot,
+    &PassRecord::deadFlangeTip,
+    &PassRecord::liveFlangeArea,
+    &PassRecord::liveFlangeHeight,
+    &PassRecord::liveFlangeThickness,
+    &PassRecord::liveFlangeRoot,
+    &PassRecord::liveFlangeTip,
+    &PassRecord::crossSectionArea,
+};
+
 // The field that reads member. Every member of a pass record has one.
 const PassField& passField(float PassRecord::*member);
 

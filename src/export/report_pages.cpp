@@ -51,25 +51,6 @@ constexpr SectionRow kSectionRows[] = {
     {"Temperature", "\u00B0C", &BeamSection::temperature},
 };
 
-// A pass in the report's order (root before tip); the labels and units are
-// the report's, from the one list of the pass-record fields.
-constexpr float PassRecord::*kPassRows[] = {
-    &PassRecord::webArea,
-    &PassRecord::passWidth,
-    &PassRecord::webThickness,
-    &PassRecord::deadFlangeArea,
-    &PassRecord::deadFlangeHeight,
-    &PassRecord::deadFlangeThickness,
-    &PassRecord::deadFlangeRoot,
-    &PassRecord::deadFlangeTip,
-    &PassRecord::liveFlangeArea,
-    &PassRecord::liveFlangeHeight,
-    &PassRecord::liveFlangeThickness,
-    &PassRecord::liveFlangeRoot,
-    &PassRecord::liveFlangeTip,
-    &PassRecord::crossSectionArea,
-};
-
 // A value as the text report writes it: six significant digits, no
 // trailing zeros.
 std::string reportNumber(float value) {
@@ -155,7 +136,7 @@ double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
 constexpr double kLabelColumn = 46.0;
 constexpr double kUnitColumn = 12.0;
 
-double passTableHeight() { return (std::size(kPassRows) + 1) * kRow + 6.0; }
+double passTableHeight() { return (std::size(kReportFieldOrder) + 1) * kRow + 6.0; }
 
 // Up to six passes from first. Returns the y below the table.
 double addPassTable(Page& page, PageSize size, const Project& project, int first, int count,
@@ -176,7 +157,7 @@ double addPassTable(Page& page, PageSize size, const Project& project, int first
     }
     b.line(left, y + 2.4, size.width - kMargin, y + 2.4, kRuleGrey, 0.2);
     y += kRow + 1.5;
-    for (const auto member : kPassRows) {
+    for (const auto member : kReportFieldOrder) {
         const PassField& field = passField(member);
         b.text(left, y, utf8FromWindows1252(field.shortLabel));
         b.text(left + kLabelColumn, y, utf8FromWindows1252(unitSymbol(field.unit)), PageFont::Small,

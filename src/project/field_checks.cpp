@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
+#include "engine/coefficient_rules.h"
 #include "engine/stored_value.h"
 #include "engine/windows1252.h"
 #include "project/design_inputs.h"
@@ -262,20 +264,13 @@ int mostPassesForWeb(float finishedWebWidth, float temperature) {
 InputResult checkCoefficientList(InputField field, std::string_view text) {
     const std::string accepted = "numbers above 0 separated by spaces, at most " +
                                  std::to_string(kMostCoefficients) + " of them";
-    int count = 0;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (text[at] == ' ') {
-            ++at;
-            continue;
-        }
-        std::size_t end = text.find(' ', at);
-        if (end == std::string_view::npos) end = text.size();
-        const std::optional<float> number = strictFloat(text.substr(at, end - at));
-        if (!number || !(*number > 0.0f) || ++count > kMostCoefficients) {
-            return {refused(field, std::string(text), accepted)};
-        }
-        at = end;
+    const std::vector<std::string_view> tokens = coefficientListTokens(text);
+    if (tokens.size() > std::size_t{kMostCoefficients}) {
+        return {refused(field, std::string(text), accepted)};
+    }
+    for (const std::string_view token : tokens) {
+        const std::optional<float> number = strictFloat(token);
+        if (!number || !(*number > 0.0f)) return {refused(field, std::string(text), accepted)};
     }
     return {};
 }

@@ -81,24 +81,6 @@ void writeHeader(ReportText& report, const BeamSection& s, const std::string& ti
     report.line();
 }
 
-// The report's own order: root before tip, though the record holds tip first.
-constexpr float PassRecord::*kReportOrder[kPassFieldCount] = {
-    &PassRecord::webArea,
-    &PassRecord::passWidth,
-    &PassRecord::webThickness,
-    &PassRecord::deadFlangeArea,
-    &PassRecord::deadFlangeHeight,
-    &PassRecord::deadFlangeThickness,
-    &PassRecord::deadFlangeRoot,
-    &PassRecord::deadFlangeTip,
-    &PassRecord::liveFlangeArea,
-    &PassRecord::liveFlangeHeight,
-    &PassRecord::liveFlangeThickness,
-    &PassRecord::liveFlangeRoot,
-    &PassRecord::liveFlangeTip,
-    &PassRecord::crossSectionArea,
-};
-
 // "Web Area\t\t= ": the label and tabs to the fourth tab stop (column 24).
 std::string reportLabel(std::string_view label) {
     std::string text(label);
@@ -110,7 +92,7 @@ std::string reportLabel(std::string_view label) {
 // One pass as the user numbers it: record k is pass k + 2.
 void writePass(ReportText& report, const PassRecord& p, int record) {
     report.value("Pass - ", long{record + 2});
-    for (const auto member : kReportOrder) {
+    for (const auto member : kReportFieldOrder) {
         report.value(reportLabel(passField(member).shortLabel), p.*member);
     }
     report.line();
