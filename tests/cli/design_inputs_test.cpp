@@ -44,6 +44,8 @@ TEST(CommandLine, EveryBadNumberIsAUsageErrorNamingTheOption) {
     }
 }
 
+// Each field's refusal names that field; which values each field accepts is
+// tested in project/.
 TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
     const struct {
         const char* text;
@@ -56,13 +58,10 @@ TEST(SectionOption, FieldsMustBeNumbersWithinTheirBounds) {
         {"X,100,4,0,7.2,9,4.5,98,11.5,1000", "FLANGE_HEIGHT"},
         {"X,100,4,75,7.2,-1,4.5,98,11.5,1000", "ROOT_RADIUS"},
         {"X,100,4,75,7.2,9,4.5,80,11.5,1000", "FLANGE_SLOPE"},
-        {"X,100,4,75,7.2,9,4.5,98,11.5,1e39", "LENGTH"},
         {"X,1e30,4,75,7.2,9,4.5,98,11.5,1000",
          "WEB_WIDTH: \"1e30\" is not accepted: a number above 0 and at most 1000 (mm)"},
         {"X,100,4,75,7.2,9,4.5,98,11.5,1000x", "LENGTH"},
         {"Too long a name,100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
-        {",100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
-        {"\xE2\x82\xAC\xE2\x88\x9E,100,4,75,7.2,9,4.5,98,11.5,1000", "NAME"},
         {"X,1,1,1,1,1,1,1,1", "a name and nine numbers"},
     };
     for (const auto& c : cases) {
