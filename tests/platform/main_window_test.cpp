@@ -10,7 +10,6 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
-#include "display/text_page.h"
 #include "engine/windows1252.h"
 #include "platform/help_window.h"
 #include "platform/main_window.h"
