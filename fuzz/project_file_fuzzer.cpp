@@ -2,15 +2,13 @@
 // nothing, never writes outside the records, and lets no NaN or infinity
 // into them; what it takes is written back byte for byte.
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
-#include "engine/pass_fields.h"
 #include "storage/project_file.h"
-#include "storage/record_fields.h"
+#include "taken_project.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace rolvanta;
@@ -25,17 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!sameProject(project, before)) std::abort();
         return 0;
     }
-    const BeamSection& s = project.section;
-    if (s.passCount < 0 || s.passCount > kPassTableSize) std::abort();
-    if (strnlen(s.name, kNameFieldSize) == kNameFieldSize) std::abort();
-    for (const auto& field : kSectionFloatFields) {
-        if (!std::isfinite(s.*field.member)) std::abort();
-    }
-    for (int i = 0; i < kPassTableSize; ++i) {
-        for (const auto& field : kPassFields) {
-            if (!std::isfinite(project.passes.records[i].*field.member)) std::abort();
-        }
-    }
+    abortUnlessSoundlyTaken(project, kPassTableSize);
     // A file the reader took reads back the same once written again.
     Project again = before;
     if (!decodeProjectFile(encodeProjectFile(project), again)) std::abort();

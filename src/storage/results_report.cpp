@@ -101,10 +101,7 @@ void writePass(ReportText& report, const PassRecord& p, int record) {
 
 }  // namespace
 
-ReportTime currentReportTime() {
-    const LocalTime now = localTimeNow();
-    return {now.day, now.month, now.year, now.hour, now.minute, now.second};
-}
+ReportTime currentReportTime() { return localTimeNow(); }
 
 std::string formatResultsReport(const Project& project, const std::string& title,
                                 const ReportTime& time) {

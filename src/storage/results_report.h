@@ -9,19 +9,13 @@
 #include <string>
 
 #include "engine/project_records.h"
+#include "storage/file_io.h"
 #include "storage/storage_error.h"
 
 namespace rolvanta {
 
 // The moment the report was written, as the header prints it.
-struct ReportTime {
-    int day = 1;
-    int month = 1;
-    int year = 1970;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+using ReportTime = LocalTime;
 
 // The local time now (the moment written is taken before the file is opened).
 ReportTime currentReportTime();
