@@ -23,7 +23,7 @@ bool sameProject(const Project& a, const Project& b) {
     // The number records are plain bytes without padding; the flags are not.
     return a.flags == b.flags && std::memcmp(&a.section, &b.section, sizeof a.section) == 0 &&
            std::memcmp(&a.coefficients, &b.coefficients, sizeof a.coefficients) == 0 &&
-           std::memcmp(&a.passes, &b.passes, sizeof a.passes) == 0;
+           std::memcmp(&a.passes, &b.passes, sizeof a.passes) == 0 && a.mill == b.mill;
 }
 
 void resetBeamSection(BeamSection& section) {

@@ -9,6 +9,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "engine/mill_records.h"
 
 namespace rolvanta {
 
@@ -111,12 +115,16 @@ struct PassTable {
     PassRecord records[kPassTableSize];
 };
 
-// The whole project as the program holds it: one of each record.
+// The whole project as the program holds it: one of each record, the mill
+// it is rolled on when one is given, and the mill loads of the computed
+// schedule on that mill (derived: empty without a mill or a schedule).
 struct Project {
     BeamSection section;
     ProjectFlags flags;
     CoefficientSet coefficients;
     PassTable passes;
+    std::optional<Mill> mill;
+    std::vector<PassLoads> loads;
 };
 
 static_assert(sizeof(float) == 4, "records hold IEEE 754 single-precision floats");
@@ -139,7 +147,8 @@ static_assert(sizeof(PassTable) == 840);
 void resetProjectFlags(ProjectFlags& flags);
 
 // True when the two projects hold the same records, byte for byte for the
-// numbers (so a NaN equals itself and -0 differs from 0).
+// numbers (so a NaN equals itself and -0 differs from 0), and the same mill.
+// The loads follow from these and are not compared.
 bool sameProject(const Project& a, const Project& b);
 
 // Puts the section into its empty state: name "no name" (the bytes after the
