@@ -17,7 +17,19 @@ enum class DesignRule {
     NotPositive,             // a width, thickness, height or area at or below 0
     ElongationBelowOne,      // the pass before is smaller than this one
     ElongationAboveCeiling,  // the web or a flange stretched more than a pass can take
+    // The mill loads (project/load_checks.h).
+    ForceLimit,            // the roll force above the stand's limit
+    TorqueLimit,           // the roll torque above the stand's limit
+    MotorLimit,            // the motor power above the motor's rating
+    Bite,                  // the rolls cannot grip the web
+    FinishingTemperature,  // the finishing pass far from the rolling temperature
+    FlowStressRange,       // the pass outside the flow-stress model's data
+    HomogeneousEfficiency, // the loads too low for the pass's elongation
+    MillInput,             // an area that does not decrease, rolls too small, no interpass
 };
+
+// Whether the rule is one of the mill loads' checks.
+inline bool isLoadRule(DesignRule rule) { return rule >= DesignRule::ForceLimit; }
 
 struct DesignWarning {
     int pass = 0;  // as the user numbers it: 1 for the hot section
