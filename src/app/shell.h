@@ -28,7 +28,7 @@ struct PixelRect {
 };
 
 // The program's dialogs.
-enum class DialogId { StandardProfiles, CustomProfiles, Coefficients, Setup, About };
+enum class DialogId { StandardProfiles, CustomProfiles, Coefficients, Setup, About, Mill };
 
 class Shell : public MessageShell {
   public:

@@ -112,19 +112,20 @@ std::optional<MillProblem> applyMill(Project& project, const Mill& mill);
 // mill has 11 stands now: 2 copied from the last"), empty when nothing changed.
 std::string fitMillToPasses(Mill& mill, int passCount);
 
-// Open Mill: the mill file read and checked, then fitted to the project's
-// passes (the note says so); the project's mill is replaced. On failure
-// (storage, or a value out of range, whose problem text is the reason)
-// nothing changes.
+// Open Mill: the mill file read and checked (checkMill), then fitted to
+// passCount stands (the note says so). On failure (storage, or a value out
+// of range, whose describeMillProblem text is the reason) error is set and
+// mill is empty.
 struct MillOpened {
     StorageResult error;
+    std::optional<Mill> mill;
     std::string note;  // fitMillToPasses' note, if any
 };
-MillOpened openMillFile(Project& project, const std::string& path);
+MillOpened openMillFile(const std::string& path, int passCount);
 
-// Save Mill As: the project's mill written to path (".rolmill" appended
-// unless the path has it).
-StorageResult saveMillFile(const Project& project, const std::string& path);
+// Save Mill As: the mill written to path (".rolmill" appended unless the
+// path ends in it), never destroying the previous file.
+StorageResult saveMillFile(const Mill& mill, const std::string& path);
 
 // Computes the mill loads of a computed project with a mill, or clears them.
 void computeProjectLoads(Project& project);

@@ -25,6 +25,10 @@ enum CommandId : int {
     kMenuAbout = 4100,
     // The Schedule Table, the third display, on numbers no other command uses.
     kMenuScheduleTable = 3300,
+    // The mill (Inputs) and its loads (Solve, the fourth display), on numbers
+    // no other command uses.
+    kMenuMill = 2300,
+    kMenuMillLoads = 3400,
 
     // Popup Export of the File menu. No toolbar button.
     kMenuExportPassDrawings = 1310,
@@ -47,6 +51,8 @@ enum CommandId : int {
     kButtonTextMode = 116,
     kButtonGraphicsMode = 117,
     kButtonScheduleTable = 118,
+    kButtonMill = 119,
+    kButtonMillLoads = 120,
 };
 
 // Identifiers of the toolbar itself and of its bitmap strip.
