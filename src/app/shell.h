@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "project/message_shell.h"
+#include "dialogs/message_shell.h"
 
 namespace rolvanta {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "project/message_shell.h"
+#include "dialogs/message_shell.h"
 
 namespace rolvanta {
 

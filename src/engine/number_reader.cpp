@@ -66,30 +66,12 @@ Number parse(std::string_view text, std::size_t maxLength) {
 
 }  // namespace
 
-std::size_t leadingNumberLength(std::string_view text) {
-    const std::size_t blanks = skipBlanks(text);
-    const std::size_t extent = numberExtent(text.substr(blanks));
-    return extent == 0 ? 0 : blanks + extent;
-}
-
 double readNumber(std::string_view text, std::size_t maxLength) {
     return parse<double>(text, maxLength);
 }
 
 float readFloatNumber(std::string_view text, std::size_t maxLength) {
     return parse<float>(text, maxLength);
-}
-
-unsigned long readUnsignedNumber(std::string_view text, std::size_t maxLength) {
-    text = cut(text, maxLength);
-    std::size_t i = skipBlanks(text);
-    constexpr unsigned long kLargest = UINT32_MAX;
-    unsigned long value = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        value = value * 10 + static_cast<unsigned long>(text[i] - '0');
-        if (value > kLargest) value = kLargest;
-    }
-    return value;
 }
 
 }  // namespace rolvanta

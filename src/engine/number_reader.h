@@ -15,20 +15,10 @@ namespace rolvanta {
 
 constexpr std::size_t kUnlimitedLength = std::numeric_limits<std::size_t>::max();
 
-// Length of the number at the start of text after leading blanks, counting
-// the blanks; 0 when the text does not begin with a number.
-std::size_t leadingNumberLength(std::string_view text);
-
 double readNumber(std::string_view text, std::size_t maxLength = kUnlimitedLength);
 
 // As readNumber, for a value that is stored as a single-precision float: a
 // number beyond the float range reads as 0.
 float readFloatNumber(std::string_view text, std::size_t maxLength = kUnlimitedLength);
-
-// An unsigned decimal integer after leading blanks, as a pass count is typed:
-// digits only, up to the first character that is not a digit. Text that does
-// not begin with a digit reads as 0; values above the range saturate to
-// the largest unsigned 32-bit value.
-unsigned long readUnsignedNumber(std::string_view text, std::size_t maxLength = kUnlimitedLength);
 
 }  // namespace rolvanta

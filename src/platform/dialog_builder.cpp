@@ -16,16 +16,12 @@
 #include <QValidator>
 #include <cmath>
 
-#include "engine/windows1252.h"
 #include "platform/fonts.h"
+#include "platform/qt_text.h"
 
 namespace rolvanta {
 
 namespace {
-
-QString fromTemplateText(const char* text) {
-    return QString::fromStdString(utf8FromWindows1252(text));
-}
 
 // Dialog units to pixels, rounded, halves away from zero.
 int scaled(int dialogUnits, double pixelsPerUnit) {
@@ -145,7 +141,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       template_(dialog) {
-    setWindowTitle(fromTemplateText(dialog.caption));
+    setWindowTitle(fromWindows1252(dialog.caption));
     setFont(dialogFont(dialog));
     units_ = dialogBaseUnits(font());
     const QRect frame = dialogUnitsToPixels(dialog.rect, units_);
@@ -184,7 +180,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* owner)
 }
 
 QWidget* TemplateDialog::createControl(const ControlTemplate& control) {
-    const QString text = fromTemplateText(control.text);
+    const QString text = fromWindows1252(control.text);
     const int id = control.id;
     switch (control.kind) {
         case ControlKind::PushButton: {

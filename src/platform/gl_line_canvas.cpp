@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/windows1252.h"
 #include "platform/fonts.h"
+#include "platform/qt_text.h"
 
 namespace rolvanta {
 
@@ -22,9 +22,6 @@ QFont crisp(QFont font) {
     return font;
 }
 
-QString fromBytes(std::string_view text) {
-    return QString::fromStdString(utf8FromWindows1252(text));
-}
 }  // namespace
 
 PassViewFonts::PassViewFonts()
@@ -38,7 +35,7 @@ TextExtent PassViewFonts::measureText(TextFont font, std::string_view text) cons
     TextExtent extent;
     extent.ascent = metrics.ascent();
     extent.descent = metrics.descent();
-    if (!text.empty()) extent.width = metrics.horizontalAdvance(fromBytes(text));
+    if (!text.empty()) extent.width = metrics.horizontalAdvance(fromWindows1252(text));
     return extent;
 }
 
@@ -124,7 +121,8 @@ void GlLineCanvas::fillRect(const ViewRect& rect) {
 void GlLineCanvas::drawText(TextFont font, ViewPoint baseline, std::string_view text) {
     if (text.empty()) return;
     texts_.push_back({font, QPointF(baseline.x, baseline.y),
-                      QColor(colour_.red, colour_.green, colour_.blue), clip_, fromBytes(text)});
+                      QColor(colour_.red, colour_.green, colour_.blue), clip_,
+                      fromWindows1252(text)});
 }
 
 void GlLineCanvas::paintTexts(QPainter& painter) const {

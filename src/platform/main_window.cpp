@@ -24,13 +24,13 @@
 #include "app/main_commands.h"
 #include "app/project_commands.h"
 #include "app/start_up.h"
-#include "engine/windows1252.h"
 #include "platform/artwork.h"
 #include "platform/dialog_registration.h"
 #include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
 #include "platform/pass_view_factory.h"
 #include "platform/pass_view_widget.h"
+#include "platform/qt_text.h"
 #include "platform/schedule_table_widget.h"
 #include "platform/text_page_widget.h"
 #include "resources/command_ids.h"
@@ -39,10 +39,6 @@
 
 namespace rolvanta {
 namespace {
-
-QString fromWindows1252(const char* text) {
-    return QString::fromStdString(utf8FromWindows1252(text));
-}
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 

@@ -1,4 +1,5 @@
 #include "platform/qt_dialog_host.h"
+#include "platform/qt_text.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -8,19 +9,9 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "engine/windows1252.h"
-
 namespace rolvanta {
 
-namespace {
-
-QString toQt(std::string_view windows1252) {
-    return QString::fromStdString(utf8FromWindows1252(windows1252));
-}
-
-std::string fromQt(const QString& text) { return windows1252FromUtf8(text.toStdString()); }
-
-}  // namespace
+namespace {}  // namespace
 
 std::string QtDialogHost::itemText(int id, std::size_t maxLength) const {
     QString text;
@@ -35,7 +26,7 @@ std::string QtDialogHost::itemText(int id, std::size_t maxLength) const {
         text = frame->title();
     }
     // Cut after the conversion: one character is one Windows-1252 byte.
-    std::string bytes = fromQt(text);
+    std::string bytes = toWindows1252(text);
     if (bytes.size() > maxLength) bytes.resize(maxLength);
     return bytes;
 }
@@ -43,14 +34,14 @@ std::string QtDialogHost::itemText(int id, std::size_t maxLength) const {
 void QtDialogHost::setItemText(int id, std::string_view text) {
     QWidget* item = dialog_.item(id);
     if (auto* edit = qobject_cast<QLineEdit*>(item)) {
-        edit->setText(toQt(text));
+        edit->setText(fromWindows1252(text));
         edit->setCursorPosition(0);  // show the start of a text longer than the field
     } else if (auto* label = qobject_cast<QLabel*>(item)) {
-        label->setText(toQt(text));
+        label->setText(fromWindows1252(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(item)) {
-        button->setText(toQt(text));
+        button->setText(fromWindows1252(text));
     } else if (auto* frame = qobject_cast<QGroupBox*>(item)) {
-        frame->setTitle(toQt(text));
+        frame->setTitle(fromWindows1252(text));
     }
 }
 
@@ -77,7 +68,7 @@ void QtDialogHost::clearList(int id) {
 void QtDialogHost::addListItem(int id, std::string_view text) {
     if (auto* list = qobject_cast<QListWidget*>(dialog_.item(id))) {
         const QSignalBlocker quiet(list);
-        list->addItem(toQt(text));
+        list->addItem(fromWindows1252(text));
     }
 }
 

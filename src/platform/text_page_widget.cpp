@@ -11,9 +11,9 @@
 
 #include "display/text_page.h"
 #include "display/text_scroll.h"
-#include "engine/windows1252.h"
 #include "platform/artwork.h"
 #include "platform/fonts.h"
+#include "platform/qt_text.h"
 
 namespace rolvanta {
 namespace {
@@ -30,7 +30,7 @@ class PainterSurface : public TextSurface {
         // Lines outside the part being repainted are not worth shaping.
         if (y > dirty_.bottom() || y + height_ < dirty_.top()) return;
         painter_.setPen(QColor(colour.red, colour.green, colour.blue));
-        painter_.drawText(x, y + ascent_, QString::fromStdString(utf8FromWindows1252(text)));
+        painter_.drawText(x, y + ascent_, fromWindows1252(text));
     }
 
   private:

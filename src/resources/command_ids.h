@@ -55,8 +55,4 @@ enum CommandId : int {
     kButtonMillLoads = 120,
 };
 
-// Identifiers of the toolbar itself and of its bitmap strip.
-constexpr int kToolbarControlId = 109;
-constexpr int kToolbarBitmapId = 110;
-
 }  // namespace rolvanta

@@ -62,23 +62,11 @@ std::vector<MenuEntry> buildMainMenu() {
     };
 }
 
-const char* findItemText(const std::vector<MenuEntry>& entries, int command) {
-    for (const MenuEntry& entry : entries) {
-        if (entry.kind == MenuEntryKind::Item && entry.command == command) return entry.text;
-        if (entry.kind == MenuEntryKind::Popup) {
-            if (const char* text = findItemText(entry.entries, command)) return text;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 const std::vector<MenuEntry>& mainMenu() {
     static const std::vector<MenuEntry> menu = buildMainMenu();
     return menu;
 }
-
-const char* menuItemText(int command) { return findItemText(mainMenu(), command); }
 
 }  // namespace rolvanta

@@ -20,7 +20,4 @@ struct MenuEntry {
 // The four top-level popups: File, Inputs, Solve, Help.
 const std::vector<MenuEntry>& mainMenu();
 
-// The text of the menu item carrying command, or nullptr when no item does.
-const char* menuItemText(int command);
-
 }  // namespace rolvanta

@@ -26,11 +26,4 @@ const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar() {
     return toolbar;
 }
 
-const char* toolbarTooltip(int command) {
-    for (const ToolbarEntry& entry : mainToolbar()) {
-        if (!entry.separator && entry.command == command) return entry.tooltip;
-    }
-    return nullptr;
-}
-
 }  // namespace rolvanta

@@ -39,8 +39,4 @@ constexpr int kToolbarEntryCount = 15;
 // The entries in position order.
 const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar();
 
-// The tooltip text of the button carrying command, or nullptr when no button
-// does (the toolbar's own identifier, Save As, About, anything else).
-const char* toolbarTooltip(int command);
-
 }  // namespace rolvanta

@@ -227,10 +227,6 @@ StorageResult loadProfileCatalogue(ProfileList& list, const CatalogueFiles& file
     return std::nullopt;
 }
 
-void insertProfileSorted(ProfileList& list, const ProfileRecord& record) {
-    list.insertSorted(record);
-}
-
 ProfileRecord profileFromSection(const BeamSection& section) {
     ProfileRecord record{};
     std::memcpy(record.name, section.name, kNameFieldSize);

@@ -125,9 +125,6 @@ std::string describeDamagedCatalogue(const StorageError& error);
 StorageResult loadProfileCatalogue(ProfileList& list, const CatalogueFiles& files,
                                    std::optional<StorageError>* passedOver = nullptr);
 
-// Puts one record into the list at its place in name order.
-void insertProfileSorted(ProfileList& list, const ProfileRecord& record);
-
 // The catalogue record for a finished section: its name and dimensions (the
 // finished web width), mass per unit length from mass / length.
 ProfileRecord profileFromSection(const BeamSection& section);

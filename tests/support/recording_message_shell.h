@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "project/message_shell.h"
+#include "dialogs/message_shell.h"
 
 namespace rolvanta::testing {
 
