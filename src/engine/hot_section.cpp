@@ -15,7 +15,7 @@ void computeHotDimensions(BeamSection& section) {
     // Only the web width is expanded; the thicknesses and the flange height
     // are rolled to their finished values.
     const float finished = finishedWebWidth(section);
-    section.reserved = finished;
+    section.coldWebWidth = finished;
     section.webWidth =
         storedValue((kExpansionPerDegree * section.temperature + 1.0) * finished);
 

@@ -61,12 +61,12 @@ void copyPassRecord(const PassRecord& source, PassRecord& target) { target = sou
 void swapFloats(float& a, float& b) { std::swap(a, b); }
 
 float finishedWebWidth(const BeamSection& section) {
-    return section.reserved != 0.0f ? section.reserved : section.webWidth;
+    return section.coldWebWidth != 0.0f ? section.coldWebWidth : section.webWidth;
 }
 
 void setFinishedWebWidth(BeamSection& section, float width) {
     section.webWidth = width;
-    section.reserved = width;
+    section.coldWebWidth = width;
 }
 
 int scheduledRecordCount(const BeamSection& section) {

@@ -39,10 +39,10 @@ struct BeamSection {
     float massPerLength;     // kg per mm
     float mass;              // kg
     float length;            // mm
-    // Carried through the project file. This program keeps the finished
-    // (cold) web width here, so that Compute always starts from the finished
-    // section; see finishedWebWidth().
-    float reserved;
+    // The finished (cold) web width, kept by Compute so that it always
+    // starts from the finished section; 0 until then (see finishedWebWidth()).
+    // The project file's reserved field at this place carries it.
+    float coldWebWidth;
     float area;  // cross-sectional area of the finished section
     std::int32_t passCount;
     float temperature;  // rolling temperature
@@ -133,7 +133,7 @@ static_assert(offsetof(BeamSection, webWidth) == 52);
 static_assert(offsetof(BeamSection, flangeSlope) == 76);
 static_assert(offsetof(BeamSection, slopeAngle) == 80);
 static_assert(offsetof(BeamSection, massPerLength) == 100);
-static_assert(offsetof(BeamSection, reserved) == 112);
+static_assert(offsetof(BeamSection, coldWebWidth) == 112);
 static_assert(offsetof(BeamSection, area) == 116);
 static_assert(offsetof(BeamSection, passCount) == 120);
 static_assert(offsetof(BeamSection, temperature) == 124);

@@ -26,12 +26,6 @@ constexpr const char* kFormatName = "ROLVANTA Design";
 // Far beyond any design (about 10 kB), small enough to read at once.
 constexpr std::size_t kLargestDesignFile = 1 << 20;
 
-// The section's keys: the record's names, with the finished web width that
-// the record keeps in its reserved field under its own name.
-const char* sectionKey(const FloatField<BeamSection>& field) {
-    return std::strcmp(field.name, "reserved") == 0 ? "finishedWebWidth" : field.name;
-}
-
 const struct {
     const char* name;
     bool ProjectFlags::*member;
@@ -123,8 +117,7 @@ void readSection(const Json& document, BeamSection& section) {
     std::memcpy(section.name, bytes.data(), bytes.size());
 
     for (const auto& field : kSectionFloatFields) {
-        section.*field.member =
-            numberAt(member(object, sectionKey(field), where), where + sectionKey(field));
+        section.*field.member = numberAt(member(object, field.name, where), where + field.name);
     }
     const Json& passCount = member(object, "passCount", where);
     if (!passCount.is_number_integer() || passCount.get<std::int64_t>() < 0 ||
@@ -135,7 +128,7 @@ void readSection(const Json& document, BeamSection& section) {
     onlyKnownKeys(object, where, [](const std::string& key) {
         if (key == "name" || key == "passCount") return true;
         for (const auto& field : kSectionFloatFields) {
-            if (key == sectionKey(field)) return true;
+            if (key == field.name) return true;
         }
         return false;
     });
@@ -223,7 +216,7 @@ std::string encodeDesignFile(const Project& project) {
     Json section = Json::object();
     section["name"] = utf8FromWindows1252(std::string(s.name, strnlen(s.name, kNameFieldSize)));
     for (const auto& field : kSectionFloatFields) {
-        section[sectionKey(field)] = written(s.*field.member);
+        section[field.name] = written(s.*field.member);
     }
     section["passCount"] = s.passCount;
 

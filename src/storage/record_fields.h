@@ -15,8 +15,8 @@ struct FloatField {
     float Record::*member;
 };
 
-// Every float of the section, in record order. reserved holds the finished
-// web width (see finishedWebWidth).
+// Every float of the section, in record order. finishedWebWidth is the kept
+// finished web width (see engine finishedWebWidth()).
 inline constexpr FloatField<BeamSection> kSectionFloatFields[] = {
     {"webWidth", "mm", &BeamSection::webWidth},
     {"webThickness", "mm", &BeamSection::webThickness},
@@ -33,7 +33,7 @@ inline constexpr FloatField<BeamSection> kSectionFloatFields[] = {
     {"massPerLength", "kg/mm", &BeamSection::massPerLength},
     {"mass", "kg", &BeamSection::mass},
     {"length", "mm", &BeamSection::length},
-    {"reserved", "mm", &BeamSection::reserved},
+    {"finishedWebWidth", "mm", &BeamSection::coldWebWidth},
     {"area", "mm2", &BeamSection::area},
     {"temperature", "degC", &BeamSection::temperature},
 };

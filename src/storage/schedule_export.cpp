@@ -47,7 +47,7 @@ std::string keyOf(const char* name, const char* unit) {
 // The finished web width is an internal of the program, not a dimension of
 // the section at rolling temperature.
 bool exported(const FloatField<BeamSection>& field) {
-    return std::strcmp(field.name, "reserved") != 0;
+    return std::strcmp(field.name, "finishedWebWidth") != 0;
 }
 
 }  // namespace

@@ -13,13 +13,13 @@ using testing::exampleSection;
 // The worked example's hot section is pinned by the golden worked-example
 // files (their Pass 1 line).
 
-// Compute always expands the finished web width, kept aside in `reserved`,
+// Compute always expands the finished web width, kept aside in `coldWebWidth`,
 // so that it can run again; a section from an older file keeps none there.
 TEST(ComputeHotDimensions, ExpandsTheFinishedWebWidth) {
     const struct {
         const char* name;
         float temperature;
-        float reserved;
+        float coldWebWidth;
         double hotWidth;
     } cases[] = {
         {"no setup", 0.0f, 100.0f, 100.0},
@@ -30,7 +30,7 @@ TEST(ComputeHotDimensions, ExpandsTheFinishedWebWidth) {
     for (const auto& c : cases) {
         BeamSection section = exampleSection();
         section.temperature = c.temperature;
-        section.reserved = c.reserved;
+        section.coldWebWidth = c.coldWebWidth;
         computeHotDimensions(section);
         EXPECT_NEAR(section.webWidth, c.hotWidth, 5e-5) << c.name;
         EXPECT_EQ(finishedWebWidth(section), 100.0f) << c.name;
