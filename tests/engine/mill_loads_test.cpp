@@ -188,5 +188,131 @@ TEST(BeamPass, OnePassWorkedByHand) {
     for (const auto& c : cases) EXPECT_NEAR(c.got, c.expected, 0.005 * c.expected) << c.name;
 }
 
+// ---- the schedule on its mill ----
+
+// A two-pass schedule typed by hand whose legs tell the pairing apart:
+// S_0 = record 1, S_1 = record 0, S_2 = the hot section with unequal legs.
+struct TwoPasses {
+    BeamSection hot{};
+    PassTable passes{};
+};
+
+TwoPasses twoPasses() {
+    TwoPasses t;
+    PassRecord& entering = t.passes.records[1];
+    entering.passWidth = 150, entering.webThickness = 20;
+    entering.liveFlangeHeight = 45, entering.liveFlangeRoot = 22, entering.liveFlangeTip = 14;
+    entering.deadFlangeHeight = 60, entering.deadFlangeRoot = 24, entering.deadFlangeTip = 16;
+    PassRecord& middle = t.passes.records[0];
+    middle.passWidth = 160, middle.webThickness = 16;
+    middle.liveFlangeHeight = 55, middle.liveFlangeRoot = 20, middle.liveFlangeTip = 12;
+    middle.deadFlangeHeight = 49, middle.deadFlangeRoot = 21, middle.deadFlangeTip = 13;
+    t.hot.passCount = 2;
+    t.hot.webWidth = 165, t.hot.webThickness = 14;
+    t.hot.liveFlangeHeight = 52, t.hot.deadFlangeHeight = 50;
+    t.hot.rootThickness = 18, t.hot.tipThickness = 11;
+    return t;
+}
+
+Mill millOf(int passCount) {
+    Mill mill;
+    for (int j = 0; j < passCount; ++j) {
+        MillStand stand;
+        stand.diameter_mm = 600;
+        stand.rpm = 80;
+        if (j + 1 < passCount) stand.interpass_s = 5;
+        mill.stands.push_back(stand);
+    }
+    return mill;
+}
+
+// The tip force of both legs of a kind, floored as the tip element floors it.
+double tipPair_kN(double R, double hIn_mm, double hOut_mm, double ft_mm, const PassLoads& l) {
+    const double S = kPlaneStrainFactor * l.meanFlowStress_MPa * 1e6;
+    const SimsResult tip =
+        simsFlatRolling(R - hOut_mm * 1e-3, 2 * hIn_mm * 1e-3, 2 * hOut_mm * 1e-3, ft_mm * 1e-3, S);
+    return 2 * tip.force * (tip.Q > 0 && tip.Q < 1 ? 1 / tip.Q : 1) * 1e-3;
+}
+
+TEST(MillLoads, RollForwardsFromTheBarEnteringTheMill) {
+    const Project project = testing::computedProject(5);
+    const PassRecord* r = project.passes.records;
+    const std::vector<PassSection> S = rollingSections(project.section, project.passes);
+    ASSERT_EQ(S.size(), 6u);
+    EXPECT_EQ(S[0].width, r[4].passWidth);  // the bar entering the mill
+    EXPECT_EQ(S[0].dead.height, r[4].deadFlangeHeight);
+    EXPECT_EQ(S[1].live.tip, r[3].liveFlangeTip);
+    EXPECT_EQ(S[4].webThickness, r[0].webThickness);
+    EXPECT_EQ(S[5].width, project.section.webWidth);  // "Pass 1", hot
+    EXPECT_EQ(S[5].dead.root, project.section.rootThickness);
+
+    const std::vector<PassLoads> loads =
+        computeMillLoads(millOf(5), project.section, project.passes);
+    ASSERT_EQ(loads.size(), 5u);
+    EXPECT_EQ(loads[0].pass, 5);
+    EXPECT_EQ(loads[4].pass, 1);
+    EXPECT_NEAR(loads[0].elongation, r[4].crossSectionArea / r[3].crossSectionArea, 1e-5);
+    // Pass 1 is rolled from Pass 2's section (record 0), its area from the
+    // hot section's root and tip thickness.
+    const BeamSection& hot = project.section;
+    const double hotArea = double{hot.webWidth} * hot.webThickness +
+                           2.0 * (hot.liveFlangeHeight + hot.deadFlangeHeight) *
+                               (double{hot.rootThickness} + hot.tipThickness) / 2;
+    EXPECT_NEAR(loads[4].elongation, r[0].crossSectionArea / hotArea, 1e-5);
+
+    EXPECT_TRUE(computeMillLoads(millOf(4), project.section, project.passes).empty());
+    BeamSection one = project.section;
+    one.passCount = 1;
+    EXPECT_TRUE(computeMillLoads(millOf(1), one, project.passes).empty());
+}
+
+TEST(MillLoads, LegsExchangeRolesButInTheFinishingPass) {
+    const TwoPasses t = twoPasses();
+    const std::vector<PassLoads> loads = computeMillLoads(millOf(2), t.hot, t.passes);
+    ASSERT_EQ(loads.size(), 2u);
+    const double R = 0.3;
+    // Pass 2: the live leg leaving (55) was the dead leg entering (60); the
+    // dead leg leaving (49) grows from the live one entering (45): no tip load.
+    EXPECT_NEAR(loads[0].tipForce_kN, tipPair_kN(R, 60, 55, 12, loads[0]), 1e-9);
+    // Pass 1: live (55) to live (52) only; dead grows 49 -> 50.
+    EXPECT_NEAR(loads[1].tipForce_kN, tipPair_kN(R, 55, 52, 11, loads[1]), 1e-9);
+}
+
+TEST(MillLoads, CarryTheTemperatureFromPassToPass) {
+    const TwoPasses t = twoPasses();
+    const std::vector<PassSection> S = rollingSections(t.hot, t.passes);
+    Mill mill = millOf(2);
+    mill.stands[0].maxForce_kN = 1000;
+    mill.stands[1].motor_kW = 100;
+
+    const std::vector<PassLoads> timed = computeMillLoads(mill, t.hot, t.passes);
+    const PassLoads& first = timed[0];
+    EXPECT_EQ(first.entryTemperature_C, mill.entryTemperature_C);
+    EXPECT_NEAR(first.exitTemperature_C,
+                first.entryTemperature_C + first.deformationHeating_K - first.rollChill_K, 1e-9);
+    EXPECT_EQ(first.interpass_s, 5.0);
+    const double next = interpassCooling(S[1], first.exitTemperature_C, 5, mill.constants);
+    EXPECT_NEAR(*first.interpassDrop_K, next - first.exitTemperature_C, 1e-9);
+    EXPECT_LT(*first.interpassDrop_K, 0);
+    EXPECT_NEAR(timed[1].entryTemperature_C, next, 1e-9);
+    EXPECT_FALSE(timed[1].interpass_s);  // none after the finishing pass
+    EXPECT_FALSE(timed[1].interpassDrop_K);
+    // The low estimate is the lower side; the limits are used as given.
+    EXPECT_LT(first.forceLow_kN, first.force_kN);
+    EXPECT_NEAR(*first.forceUse_pct, first.force_kN / 10, 1e-9);
+    EXPECT_FALSE(first.torqueUse_pct);
+    EXPECT_NEAR(*timed[1].motorUse_pct, timed[1].motorPower_kW, 1e-9);
+    // A distance is travelled at the exit speed; without either the bar
+    // reaches the next pass as it left.
+    mill.stands[0].interpass_s.reset();
+    mill.stands[0].distance_m = 12;
+    const std::vector<PassLoads> travelled = computeMillLoads(mill, t.hot, t.passes);
+    EXPECT_NEAR(*travelled[0].interpass_s, 12 / travelled[0].exitSpeed_m_s, 1e-12);
+    mill.stands[0].distance_m.reset();
+    const std::vector<PassLoads> untimed = computeMillLoads(mill, t.hot, t.passes);
+    EXPECT_FALSE(untimed[0].interpass_s);
+    EXPECT_EQ(untimed[1].entryTemperature_C, untimed[0].exitTemperature_C);
+}
+
 }  // namespace
 }  // namespace rolvanta
