@@ -4,6 +4,8 @@
 // heated by the rolling work and chilled by the rolls in a pass, cooled by
 // radiation and convection between passes. °C outside, SI inside.
 
+#include <array>
+
 #include "engine/beam_pass.h"
 
 namespace rolvanta {
@@ -23,5 +25,10 @@ PassHeat passHeat(double rollPower_W, double entryTemperature_C, double vR, doub
 // The section's temperature after t seconds in air, from temperature_C.
 double coolBar(const PassGeometry& section, double temperature_C, double t_s,
                const MillConstants& constants);
+
+// Two bars of the same section cooled side by side (the default run and the
+// low estimate): as coolBar for each, in the time of one.
+std::array<double, 2> coolBars(const PassGeometry& section, std::array<double, 2> temperature_C,
+                               std::array<double, 2> t_s, const MillConstants& constants);
 
 }  // namespace rolvanta

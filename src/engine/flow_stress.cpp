@@ -19,6 +19,8 @@ constexpr double kShidaRateFloor_per_s = 1e-3;
 // floored as Shida's is, for both models: the designers' figures rest on it.
 constexpr int kSimpsonIntervals = 24;
 constexpr double kNodeStrainFloor = 1e-6;
+constexpr double kSimpsonWeight[kSimpsonIntervals + 1] = {1, 4, 2, 4, 2, 4, 2, 4, 2, 4, 2, 4, 2,
+                                                          4, 2, 4, 2, 4, 2, 4, 2, 4, 2, 4, 1};
 // The strain a pass without reduction is taken at (it is an input error too).
 constexpr double kStrainOfNoReduction = 1e-4;
 
@@ -62,14 +64,65 @@ constexpr FlowStressData kHenselSpittelData[] = {
     {"Hensel-Spittel C45", 820, 1200, 0.04, 1.5, 0.1, 100, std::nullopt, std::nullopt},
 };
 
-}  // namespace
+// The flow stress at a given strain rate and temperature is a factor K that
+// they set, times a strain hardening: the mean over a pass's strain takes K
+// once and integrates only the hardening.
 
-// Shida (1969), carbon steels in compression (Suzuki's tests), MPa; the
-// austenite law above the transformation temperature T_d, the two-phase law
-// below it.
-double shidaFlowStress(double strain, double strainRate_per_s, double temperature_C,
-                       double carbon_pct) {
-    const double C = carbon_pct;
+// ln i for the Simpson nodes i = 1 ... 24: a node's strain is i h, so its
+// power (i h / 0.2)^n is exp(n (ln(h / 0.2) + ln i)), one exponential where
+// a power would cost two transcendentals.
+constexpr double kLnNode[kSimpsonIntervals + 1] = {0,
+                                                   0.0,
+                                                   0.6931471805599453,
+                                                   1.0986122886681098,
+                                                   1.3862943611198906,
+                                                   1.6094379124341003,
+                                                   1.791759469228055,
+                                                   1.9459101490553132,
+                                                   2.0794415416798357,
+                                                   2.1972245773362196,
+                                                   2.302585092994046,
+                                                   2.3978952727983707,
+                                                   2.4849066497880004,
+                                                   2.5649493574615367,
+                                                   2.6390573296152584,
+                                                   2.70805020110221,
+                                                   2.772588722239781,
+                                                   2.833213344056216,
+                                                   2.8903717578961645,
+                                                   2.9444389791664403,
+                                                   2.995732273553991,
+                                                   3.044522437723423,
+                                                   3.091042453358316,
+                                                   3.1354942159291497,
+                                                   3.1780538303479458};
+
+// Shida: sigma = 9.80665 sigma0(T, C) (q/10)^m(T, C) [1.3 (e/0.2)^n - 0.3 (e/0.2)].
+struct ShidaLaw {
+    double K = 0, n = 0;  // MPa, the hardening exponent
+
+    double hardening(double strain) const {
+        const double x = std::max(strain, kShidaStrainFloor) / 0.2;
+        return 1.3 * std::pow(x, n) - 0.3 * x;
+    }
+    // Σ w_i hardening(e_i) over the Simpson nodes of step h.
+    double weightedSum(double h) const {
+        const double lnStep = std::log(h / 0.2);
+        double sum = 0;
+        for (int i = 0; i <= kSimpsonIntervals; ++i) {
+            const double e = i * h;
+            const double hardened = i == 0 || e < kNodeStrainFloor
+                                        ? hardening(kNodeStrainFloor)
+                                        : 1.3 * std::exp(n * (lnStep + kLnNode[i])) - 0.3 * e / 0.2;
+            sum += kSimpsonWeight[i] * hardened;
+        }
+        return sum;
+    }
+};
+
+// Shida (1969), carbon steels in compression (Suzuki's tests): the austenite
+// law above the transformation temperature T_d, the two-phase law below it.
+ShidaLaw shidaLaw(double strainRate_per_s, double temperature_C, double C) {
     const double Tbar = (temperature_C + kKelvinOffset) / 1000.0;
     const double Td = 0.95 * (C + 0.41) / (C + 0.32);
     double sigma0 = 0, m = 0;
@@ -82,24 +135,58 @@ double shidaFlowStress(double strain, double strainRate_per_s, double temperatur
         sigma0 = 0.28 * g * std::exp(5.0 / Td - 0.01 / (C + 0.05));  // T_d, not T̄
         m = (0.081 * C - 0.154) * Tbar + (-0.019 * C + 0.207) + 0.027 / (C + 0.32);
     }
-    const double n = 0.41 - 0.07 * C;
-    const double e = std::max(strain, kShidaStrainFloor);
     const double q = std::max(strainRate_per_s, kShidaRateFloor_per_s);
-    const double hardening = 1.3 * std::pow(e / 0.2, n) - 0.3 * (e / 0.2);
-    return kMegapascalPerKgfMm2 * sigma0 * hardening * std::pow(q / 10.0, m);
+    return {kMegapascalPerKgfMm2 * sigma0 * std::pow(q / 10.0, m), 0.41 - 0.07 * C};
 }
 
-// Hensel-Spittel, with Spittel's (2009) coefficient sets, MPa; no floors
-// (the offsets keep it finite from zero strain and rate on).
+// Hensel-Spittel: sigma = K(T, phidot) phi^m2 e^(m4/phi) (1 + phi)^(m5 T + m6) e^(m7 phi)
+// with K = A e^(m1 T) T^m9 phidot^(m3 + m8 T).
+struct HenselSpittelLaw {
+    const HenselSpittelCoefficients* c = nullptr;
+    double K = 0, p = 0;  // MPa, the exponent m5 T + m6
+
+    double weightedSum(double h) const {
+        double sum = 0;
+        for (int i = 0; i <= kSimpsonIntervals; ++i) {
+            sum += kSimpsonWeight[i] * hardening(std::max(i * h, kNodeStrainFloor));
+        }
+        return sum;
+    }
+    double hardening(double strain) const {
+        const double phi = strain + kHenselSpittelOffset;
+        // The four powers of phi as one exponential.
+        return std::exp(c->m2 * std::log(phi) + c->m4 / phi + p * std::log1p(phi) + c->m7 * phi);
+    }
+};
+
+HenselSpittelLaw henselSpittelLaw(HenselSpittelSet set, double strainRate_per_s, double T) {
+    const HenselSpittelCoefficients& c = coefficientsOf(set);
+    const double phiDot = strainRate_per_s + kHenselSpittelOffset;
+    return {&c, c.A * std::exp(c.m1 * T) * std::pow(T, c.m9) * std::pow(phiDot, c.m3 + c.m8 * T),
+            c.m5 * T + c.m6};
+}
+
+// k_fm = (1/eps) ∫0^eps sigma(e) de = K (h/3) Σ w_i hardening(e_i) / eps.
+template <typename Law>
+double simpsonMean(const Law& law, double strain) {
+    const double h = strain / kSimpsonIntervals;
+    return law.K * (h / 3.0 * law.weightedSum(h) / strain);
+}
+
+}  // namespace
+
+double shidaFlowStress(double strain, double strainRate_per_s, double temperature_C,
+                       double carbon_pct) {
+    const ShidaLaw law = shidaLaw(strainRate_per_s, temperature_C, carbon_pct);
+    return law.K * law.hardening(strain);
+}
+
+// With Spittel's (2009) coefficient sets; no floors (the offsets keep it
+// finite from zero strain and rate on).
 double henselSpittelFlowStress(HenselSpittelSet set, double strain, double strainRate_per_s,
                                double temperature_C) {
-    const HenselSpittelCoefficients& c = coefficientsOf(set);
-    const double T = temperature_C;
-    const double phi = strain + kHenselSpittelOffset;
-    const double phiDot = strainRate_per_s + kHenselSpittelOffset;
-    return c.A * std::exp(c.m1 * T) * std::pow(T, c.m9) * std::pow(phi, c.m2) *
-           std::exp(c.m4 / phi) * std::pow(1.0 + phi, c.m5 * T + c.m6) * std::exp(c.m7 * phi) *
-           std::pow(phiDot, c.m3 + c.m8 * T);
+    const HenselSpittelLaw law = henselSpittelLaw(set, strainRate_per_s, temperature_C);
+    return law.K * law.hardening(strain);
 }
 
 double flowStress(const Steel& steel, double strain, double strainRate_per_s,
@@ -110,21 +197,17 @@ double flowStress(const Steel& steel, double strain, double strainRate_per_s,
     return shidaFlowStress(strain, strainRate_per_s, temperature_C, steel.carbon_pct);
 }
 
-// k_fm = (1/eps) ∫0^eps sigma(e) de at the pass's rate and entry temperature,
-// Simpson's rule; each pass starts from recrystallised material.
+// At the pass's rate and entry temperature; each pass starts from
+// recrystallised material.
 double meanFlowStress(const Steel& steel, double strain, double strainRate_per_s,
                       double temperature_C) {
     if (!(strain > 0)) {
         return flowStress(steel, kStrainOfNoReduction, strainRate_per_s, temperature_C);
     }
-    const double h = strain / kSimpsonIntervals;
-    double sum = 0;
-    for (int i = 0; i <= kSimpsonIntervals; ++i) {
-        const double w = (i == 0 || i == kSimpsonIntervals) ? 1.0 : (i % 2 == 1 ? 4.0 : 2.0);
-        const double e = std::max(i * h, kNodeStrainFloor);
-        sum += w * flowStress(steel, e, strainRate_per_s, temperature_C);
+    if (steel.model == FlowStressModel::HenselSpittel) {
+        return simpsonMean(henselSpittelLaw(steel.set, strainRate_per_s, temperature_C), strain);
     }
-    return h / 3.0 * sum / strain;
+    return simpsonMean(shidaLaw(strainRate_per_s, temperature_C, steel.carbon_pct), strain);
 }
 
 FlowStressData flowStressData(const Steel& steel) {

@@ -1,5 +1,6 @@
 #include "engine/mill_loads.h"
 
+#include <array>
 #include <cmath>
 
 #include "engine/bar_temperature.h"
@@ -195,36 +196,35 @@ std::vector<PassLoads> computeMillLoads(const Mill& mill, const BeamSection& hot
     for (const PassSection& s : sections) S.push_back(passGeometry(s));
 
     std::vector<PassLoads> loads(n);
-    // The default run (Sims' Q on the walls, the high side), then the low
-    // estimate with Q = 1 on the walls and its own temperature chain.
-    for (const WallFactor q : {WallFactor::SimsQ, WallFactor::One}) {
-        double T = mill.entryTemperature_C;
-        for (int j = 1; j <= n; ++j) {
-            const MillStand& stand = mill.stands[j - 1];
-            const PassResult p = rollPass(mill, stand, S[j - 1], S[j], j == n, T, q);
-            PassLoads& l = loads[j - 1];
-            if (q == WallFactor::One) {
-                l.forceLow_kN = shown(p.forces.force * 1e-3);
-                l.torqueLow_kNm = shown(p.forces.torque * 1e-3);
-            } else {
-                l.pass = passOfStand(j - 1, n);
-                l.webDraft = S[j - 1].t > S[j].t && S[j].bw > 0;
-                fill(l, p, T);
-                l.forceUse_pct = percentOf(l.force_kN, stand.maxForce_kN);
-                l.torqueUse_pct = percentOf(l.torque_kNm, stand.maxTorque_kNm);
-                l.motorUse_pct = percentOf(l.motorPower_kW, stand.motor_kW);
-            }
-            T = p.Tout;
-            if (j == n) break;
-            const std::optional<double> tIp = interpassTime(stand, p.vOut);
-            if (!tIp) continue;  // told by the input checks; the bar goes on as it left
-            const double next = coolBar(S[j], p.Tout, *tIp, mill.constants);
-            if (q == WallFactor::SimsQ) {
-                l.interpass_s = shown(*tIp);
-                l.interpassDrop_K = shown(next - p.Tout);
-            }
-            T = next;
-        }
+    // Two runs side by side, each with its own temperature chain: the default
+    // (Sims' Q on the walls, the high side) and the low estimate (Q = 1).
+    constexpr WallFactor kRuns[] = {WallFactor::SimsQ, WallFactor::One};
+    std::array<double, 2> T = {mill.entryTemperature_C, mill.entryTemperature_C};
+    for (int j = 1; j <= n; ++j) {
+        const MillStand& stand = mill.stands[j - 1];
+        std::array<PassResult, 2> p;
+        for (int r = 0; r < 2; ++r)
+            p[r] = rollPass(mill, stand, S[j - 1], S[j], j == n, T[r], kRuns[r]);
+
+        PassLoads& l = loads[j - 1];
+        l.pass = passOfStand(j - 1, n);
+        l.webDraft = S[j - 1].t > S[j].t && S[j].bw > 0;
+        fill(l, p[0], T[0]);
+        l.forceLow_kN = shown(p[1].forces.force * 1e-3);
+        l.torqueLow_kNm = shown(p[1].forces.torque * 1e-3);
+        l.forceUse_pct = percentOf(l.force_kN, stand.maxForce_kN);
+        l.torqueUse_pct = percentOf(l.torque_kNm, stand.maxTorque_kNm);
+        l.motorUse_pct = percentOf(l.motorPower_kW, stand.motor_kW);
+
+        T = {p[0].Tout, p[1].Tout};
+        if (j == n) break;
+        const std::optional<double> tIp = interpassTime(stand, p[0].vOut);
+        const std::optional<double> tIpLow = interpassTime(stand, p[1].vOut);
+        if (!tIp || !tIpLow) continue;  // told by the input checks; the bar goes on as it left
+        const std::array<double, 2> next = coolBars(S[j], T, {*tIp, *tIpLow}, mill.constants);
+        l.interpass_s = shown(*tIp);
+        l.interpassDrop_K = shown(next[0] - T[0]);
+        T = next;
     }
     return loads;
 }

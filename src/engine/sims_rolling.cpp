@@ -23,14 +23,16 @@ SimsResult simsFlatRolling(double R, double h0, double h1, double b, double S) {
     const double a = std::sqrt((1 - r) / r);
     const double c = std::sqrt(R / h1);
     const double rootH1R = std::sqrt(h1 / R);
+    const double atanRootR = std::atan(1 / a);  // arctan √(r/(1 - r))
+    const double lnOneMinusR = std::log(1 - r);
 
     SimsResult out;
-    out.neutralAngle = rootH1R * std::tan(0.5 * std::atan(std::sqrt(r / (1 - r))) +
-                                          kPi / 8 * rootH1R * std::log(1 - r));
+    out.neutralAngle = rootH1R * std::tan(0.5 * atanRootR + kPi / 8 * rootH1R * lnOneMinusR);
     const double phiN = out.neutralAngle;
     const double hn = h1 + R * phiN * phiN;  // thickness at the neutral plane
-    out.Q = kPi / 2 * a * std::atan(1 / a) - kPi / 4 - a * c * std::log(hn / h1) +
-            0.5 * a * c * std::log(1 / (1 - r));
+    // ln(1/(1 - r)) = -ln(1 - r)
+    out.Q =
+        kPi / 2 * a * atanRootR - kPi / 4 - a * c * std::log(hn / h1) - 0.5 * a * c * lnOneMinusR;
     out.contactLength = std::sqrt(R * dh);
     out.biteAngle = std::acos(std::max(-1.0, 1 - dh / (2 * R)));
     out.force = S * b * out.contactLength * out.Q;

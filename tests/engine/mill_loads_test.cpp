@@ -125,8 +125,21 @@ TEST(FlowStress, SpotValues) {
         {"mean over 0 to 0.3, Shida, 1100 °C, 10/s", meanFlowStress(shida, 0.3, 10, 1100), 87.190},
         {"mean over 0 to 0.3, S355J2, 1100 °C, 10/s", meanFlowStress(s355, 0.3, 10, 1100), 105.59},
         {"no strain: the stress at 1e-4", meanFlowStress(shida, 0, 10, 1100), 6.4329},
+        {"a strain of 1e-5, two nodes floored", meanFlowStress(shida, 1e-5, 10, 1100), 1.8850},
     };
     for (const auto& c : cases) EXPECT_NEAR(c.got, c.expected, 1e-4 * c.expected) << c.name;
+}
+
+// The hot MB 200 (W 202.4, t 5.7, legs h 47.2, root 13.31, tip 6.69 mm)
+// cooling in air from 1100 °C; Heun's 200 steps evaluated by hand.
+TEST(BarTemperature, InterpassCoolingSpotValues) {
+    PassSection hot;
+    hot.width = 202.4, hot.webThickness = 5.7;
+    hot.live = hot.dead = {47.2, 13.31, 6.69};
+    const MillConstants air;
+    EXPECT_NEAR(interpassCooling(hot, 1100, 5, air), 1064.3906, 1e-3);
+    EXPECT_NEAR(interpassCooling(hot, 1100, 600, air), 262.2283, 1e-3);
+    EXPECT_EQ(interpassCooling(hot, 1100, 0, air), 1100);
 }
 
 // ---- one beam pass by hand ----
