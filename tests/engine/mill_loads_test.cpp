@@ -12,6 +12,7 @@
 #include "engine/beam_pass.h"
 #include "engine/mill_loads.h"
 #include "support/example_section.h"
+#include "support/medium_beam_mill.h"
 
 namespace rolvanta {
 namespace {
@@ -325,6 +326,29 @@ TEST(MillLoads, CarryTheTemperatureFromPassToPass) {
     const std::vector<PassLoads> untimed = computeMillLoads(mill, t.hot, t.passes);
     EXPECT_FALSE(untimed[0].interpass_s);
     EXPECT_EQ(untimed[1].entryTemperature_C, untimed[0].exitTemperature_C);
+}
+
+// As the models are written, a pass that grows (elongation below 1) has a
+// negative strain and so a negative strain rate eps v / L. Shida floors the
+// rate; Hensel-Spittel's phidot = rate + 0.1 turns negative and its power is
+// not a number, so that pass and the temperature chain after it show as 0.
+// The input checks name the pass; the outputs stay numbers.
+TEST(MillLoads, AGrowingPassLosesHenselSpittelButNotShida) {
+    Project project = testing::computedMediumBeam200(9);
+    project.passes.records[1].webThickness = 9;  // Pass 3 thicker than Pass 4
+    Mill mill = testing::plausibleMill(9);
+    const std::vector<PassLoads> shida = computeMillLoads(mill, project.section, project.passes);
+    EXPECT_LT(shida[6].elongation, 1);
+    EXPECT_LT(shida[6].strainRate_per_s, -0.1);
+    EXPECT_GT(shida[6].meanFlowStress_MPa, 0);
+    EXPECT_GT(shida[8].exitTemperature_C, 900);
+
+    mill.steel.model = FlowStressModel::HenselSpittel;
+    const std::vector<PassLoads> hs = computeMillLoads(mill, project.section, project.passes);
+    EXPECT_GT(hs[5].force_kN, 0);
+    EXPECT_EQ(hs[6].meanFlowStress_MPa, 0);
+    EXPECT_EQ(hs[6].force_kN, 0);
+    EXPECT_EQ(hs[8].entryTemperature_C, 0);
 }
 
 }  // namespace
