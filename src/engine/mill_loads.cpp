@@ -1,5 +1,6 @@
 #include "engine/mill_loads.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -87,9 +88,9 @@ PassResult rollPass(const Mill& mill, const MillStand& stand, const PassGeometry
     const double F = p.forces.force;
     const double M = p.forces.torque;
 
-    // Four necks carry F/2 each at the lever of half the neck diameter.
     p.slip = p.forces.webForce > 0 ? p.forces.web.forwardSlip : kSlipWithoutWeb;
     p.vOut = vR * (1 + p.slip);
+    // Four necks carry F/2 each at the lever of half the neck diameter.
     p.Mn = stand.neckFriction * F * stand.neckRatio * D;
     p.Proll = M * omega;
     p.Pmotor = (M + p.Mn) * omega / stand.driveEfficiency;

@@ -98,6 +98,13 @@ double interpassCooling(const PassSection& section, double temperature_C, double
 // The loads of every pass in rolling order (Pass N first, Pass 1 last), for
 // a computed schedule of section.passCount passes and a mill with as many
 // stands. Empty when the counts differ or there are fewer than two passes.
+// Each pass is rolled from the section before it, its legs paired with the
+// same physical legs (live and dead exchange roles in every pass but the
+// finishing one); the low estimate is a second run with its own
+// temperatures. A stand without interpass time or distance hands its exit
+// temperature on unchanged. Every field is a number: what the models cannot
+// evaluate (the flow stress of a pass that grows, with Hensel-Spittel)
+// shows as 0, and the load checks name such passes.
 std::vector<PassLoads> computeMillLoads(const Mill& mill, const BeamSection& hot,
                                         const PassTable& passes);
 
