@@ -2,8 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "engine/mill_loads.h"
 #include "engine/pass_schedule.h"
 #include "support/example_section.h"
+#include "support/medium_beam_mill.h"
 
 namespace {
 
@@ -16,5 +18,16 @@ void BM_ComputeThirteenPasses(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeThirteenPasses);
+
+// The mill loads after every Compute: MB 200 in 13 passes on a plausible
+// mill, both runs (the default and the low estimate).
+void BM_MillLoadsThirteenPasses(benchmark::State& state) {
+    const rolvanta::Project project = rolvanta::testing::computedMediumBeam200(13);
+    const rolvanta::Mill mill = rolvanta::testing::plausibleMill(13);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rolvanta::computeMillLoads(mill, project.section, project.passes));
+    }
+}
+BENCHMARK(BM_MillLoadsThirteenPasses)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

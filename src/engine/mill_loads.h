@@ -34,8 +34,20 @@ double shidaFlowStress(double strain, double strainRate_per_s, double temperatur
 double henselSpittelFlowStress(HenselSpittelSet set, double strain, double strainRate_per_s,
                                double temperature_C);
 
-double flowStress(const Steel& steel, double strain, double strainRate_per_s,
-                  double temperature_C);
+double flowStress(const Steel& steel, double strain, double strainRate_per_s, double temperature_C);
+
+// Where a flow-stress model holds: the temperature, strain, strain rate and
+// (Shida) carbon content of the data it was fitted to. A bound that is not
+// given is not checked.
+struct FlowStressData {
+    const char* name;  // "Shida", "Hensel-Spittel C20/C22", ...
+    double minTemperature_C, maxTemperature_C;
+    std::optional<double> minStrain;
+    double maxStrain;
+    double minStrainRate_per_s, maxStrainRate_per_s;
+    std::optional<double> minCarbon_pct, maxCarbon_pct;
+};
+FlowStressData flowStressData(const Steel& steel);
 
 // Mean flow stress over a pass's strain (Simpson's rule, 24 intervals), MPa.
 double meanFlowStress(const Steel& steel, double strain, double strainRate_per_s,
@@ -55,6 +67,9 @@ struct SimsResult {
 };
 SimsResult simsFlatRolling(double R, double h0, double h1, double b, double S);
 
+// The plane-strain flow stress every Sims element takes: S = (2/√3) k_fm.
+inline constexpr double kPlaneStrainFactor = 1.1547005383792515;
+
 // The section of one pass as the load models see it, mm.
 struct LegShape {
     double height = 0;  // web surface to tip
@@ -62,9 +77,9 @@ struct LegShape {
     double tip = 0;     // tip thickness
 };
 struct PassSection {
-    double width = 0;          // pass width over the flanges
+    double width = 0;  // pass width over the flanges
     double webThickness = 0;
-    LegShape live, dead;       // each occurs twice
+    LegShape live, dead;  // each occurs twice
 };
 
 // The sections in rolling order S_0 ... S_n: the bar entering the mill
@@ -83,6 +98,13 @@ double interpassCooling(const PassSection& section, double temperature_C, double
 // The loads of every pass in rolling order (Pass N first, Pass 1 last), for
 // a computed schedule of section.passCount passes and a mill with as many
 // stands. Empty when the counts differ or there are fewer than two passes.
+// Each pass is rolled from the section before it, its legs paired with the
+// same physical legs (live and dead exchange roles in every pass but the
+// finishing one); the low estimate is a second run with its own
+// temperatures. A stand without interpass time or distance hands its exit
+// temperature on unchanged. Every field is a number: what the models cannot
+// evaluate (the flow stress of a pass that grows, with Hensel-Spittel)
+// shows as 0, and the load checks name such passes.
 std::vector<PassLoads> computeMillLoads(const Mill& mill, const BeamSection& hot,
                                         const PassTable& passes);
 

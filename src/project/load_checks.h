@@ -6,7 +6,9 @@
 // efficiency that cannot be, and the input errors of the mill. They travel
 // with the design checks (project/design_checks.h) as DesignWarnings: the
 // text names the pass, what is wrong and by how much ("Pass 9: roll force
-// 2310 kN above the stand's 2000 kN (116 %)"). Texts are UTF-8.
+// 2310 kN above the stand's 2000 kN (116 %)"). A warning about the mill as
+// a whole (Shida's carbon content, told once) has pass 0 and begins "Mill: ".
+// Texts are UTF-8.
 
 #include <vector>
 

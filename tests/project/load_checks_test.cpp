@@ -1,0 +1,172 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "engine/mill_loads.h"
+#include "project/load_checks.h"
+#include "support/medium_beam_mill.h"
+
+namespace rolvanta {
+namespace {
+
+using Found = std::vector<std::pair<int, DesignRule>>;
+
+Found loadWarnings(const Project& project) {
+    Found found;
+    for (const DesignWarning& w : checkLoads(project)) found.push_back({w.pass, w.rule});
+    return found;
+}
+
+std::vector<std::string> texts(const std::vector<DesignWarning>& warnings) {
+    std::vector<std::string> all;
+    for (const DesignWarning& w : warnings) all.push_back(w.text);
+    return all;
+}
+
+// MB 200 in 9 passes on the plausible mill, where stands[j] rolls Pass 9 - j
+// and nothing is wrong; each case changes the mill or the schedule, computes
+// the loads again and finds its rule on its pass only.
+TEST(LoadChecks, EachRuleTripsOnItsPassOnly) {
+    using R = DesignRule;
+    const auto limitAt = [](std::optional<double> MillStand::*limit, int j, double factor) {
+        return [=](Project& p) {
+            const PassLoads& l = p.loads[j];
+            const double value = limit == &MillStand::maxForce_kN     ? l.force_kN
+                                 : limit == &MillStand::maxTorque_kNm ? l.torque_kNm
+                                                                      : l.motorPower_kW;
+            p.mill->stands[j].*limit = value * factor;
+        };
+    };
+    // A web 40 mm thick entering stand 1 of 250 mm: a bite of 22.8° at 1150 °C.
+    const auto thickWeb = [](Project& p) {
+        p.passes.records[8].webThickness = 40;
+        p.mill->stands[0].diameter_mm = 250;
+    };
+    const struct {
+        const char* name;
+        std::function<void(Project&)> change;
+        Found expected;
+    } cases[] = {
+        {"the plausible mill", [](Project&) {}, {}},
+        {"a force just within the stand's limit", limitAt(&MillStand::maxForce_kN, 0, 1.01), {}},
+        {"a force above it", limitAt(&MillStand::maxForce_kN, 0, 0.9), {{9, R::ForceLimit}}},
+        {"a torque just within", limitAt(&MillStand::maxTorque_kNm, 4, 1.01), {}},
+        {"a torque above", limitAt(&MillStand::maxTorque_kNm, 4, 0.9), {{5, R::TorqueLimit}}},
+        {"a motor just within its rating", limitAt(&MillStand::motor_kW, 8, 1.01), {}},
+        {"a motor above", limitAt(&MillStand::motor_kW, 8, 0.9), {{1, R::MotorLimit}}},
+        {"steel rolls grip a thick web (20.8° < 22.8° < 25.4°)", thickWeb, {}},
+        {"chilled iron rolls do not",
+         [&](Project& p) {
+             thickWeb(p);
+             p.mill->rollMaterial = RollMaterial::ChilledIron;
+         },
+         {{9, R::Bite}}},
+        {"a bar entering at 1100 °C finishes 56 K cold",
+         [](Project& p) { p.mill->entryTemperature_C = 1100; },
+         {{1, R::FinishingTemperature}}},
+        {"a bar entering at 1250 °C, above Shida's data for two passes",
+         [](Project& p) { p.mill->entryTemperature_C = 1250; },
+         {{9, R::FlowStressRange}, {8, R::FlowStressRange}}},
+        {"Pass 3 at 600 rpm, above Shida's rates",
+         [](Project& p) { p.mill->stands[6].rpm = 600; },
+         {{3, R::FlowStressRange}}},
+        {"S355J2: Pass 1's strain 0.032 below the set's data",
+         [](Project& p) {
+             p.mill->steel.model = FlowStressModel::HenselSpittel;
+             p.mill->steel.set = HenselSpittelSet::S355J2;
+         },
+         {{1, R::FlowStressRange}}},
+        {"carbon 1.2 % at the top of Shida's data",
+         [](Project& p) { p.mill->steel.carbon_pct = 1.2; },
+         {}},
+        {"carbon 1.4 %, once for the mill",
+         [](Project& p) { p.mill->steel.carbon_pct = 1.4; },
+         {{0, R::FlowStressRange}}},
+        {"Pass 3 wider than Pass 2 leaves it: loads below the ideal work",
+         [](Project& p) { p.passes.records[1].passWidth = 230; },
+         {{2, R::HomogeneousEfficiency}}},
+        {"Pass 3 with a thicker web than Pass 4",
+         [](Project& p) { p.passes.records[1].webThickness = 9; },
+         {{3, R::MillInput}, {3, R::FlowStressRange}}},
+        {"rolls of 72 mm radius over legs of 71.2 mm",
+         [](Project& p) { p.mill->stands[0].diameter_mm = 144; },
+         {}},
+        {"rolls of 70 mm radius",
+         [](Project& p) { p.mill->stands[0].diameter_mm = 140; },
+         {{9, R::MillInput}}},
+        {"a distance to the next pass instead of a time",
+         [](Project& p) {
+             p.mill->stands[3].interpass_s.reset();
+             p.mill->stands[3].distance_m = 20;
+         },
+         {}},
+        {"neither", [](Project& p) { p.mill->stands[3].interpass_s.reset(); }, {{6, R::MillInput}}},
+    };
+    for (const auto& c : cases) {
+        Project project = testing::mediumBeam200OnItsMill(9);
+        c.change(project);
+        project.loads = computeMillLoads(*project.mill, project.section, project.passes);
+        EXPECT_EQ(loadWarnings(project), c.expected) << c.name;
+    }
+}
+
+// The texts name the pass, what is wrong and by how much.
+TEST(LoadChecks, TextsNameThePassWhatAndHowMuch) {
+    Project project = testing::mediumBeam200OnItsMill(9);
+    Mill& mill = *project.mill;
+    mill.steel.carbon_pct = 1.4;
+    mill.stands[0].maxForce_kN = 2000;
+    mill.stands[1].maxTorque_kNm = 150;
+    mill.stands[2].motor_kW = 1800;
+    mill.stands[3].interpass_s.reset();
+    PassLoads* l = project.loads.data();
+    l[0].force_kN = 2310, l[0].forceUse_pct = 115.6;
+    l[1].torque_kNm = 162.34, l[1].torqueUse_pct = 108.2;
+    l[2].motorPower_kW = 2100, l[2].motorUse_pct = 116.7;
+    l[4].biteAngle_deg = 24.08, l[4].biteAngleLimit_deg = 21.3;
+    l[5].entryTemperature_C = 1234;
+    l[6].homogeneousEfficiency = 1.123;
+    l[7].elongation = 0.98;
+    l[8].exitTemperature_C = 912.3;
+    EXPECT_THAT(
+        texts(checkLoads(project)),
+        ::testing::ElementsAre(
+            "Mill: carbon 1.4 % is outside the Shida data (0.07 to 1.2 %)",
+            "Pass 9: roll force 2310 kN above the stand's 2000 kN (116 %)",
+            "Pass 8: roll torque 162.3 kN\u00b7m above the stand's 150 kN\u00b7m (108 %)",
+            "Pass 7: motor power 2100 kW above the motor's 1800 kW (117 %)",
+            "Pass 6: no interpass time or distance to the next pass (the bar is taken to reach "
+            "it as it left)",
+            "Pass 5: the rolls cannot grip the web (bite angle 24.1\u00b0 above the 21.3\u00b0 "
+            "friction allows)",
+            "Pass 4: 1234 \u00b0C is outside the Shida data (700 to 1200 \u00b0C)",
+            "Pass 3: the mill loads are too low to be possible (efficiency 1.12 above 1)",
+            "Pass 2: the pass does not reduce the area (elongation 0.980, not above 1)",
+            "Pass 1: finishing temperature 912 \u00b0C, 88 K from the 1000 \u00b0C the hot "
+            "dimensions assume"));
+    project.mill->stands[0].diameter_mm = 140;
+    EXPECT_EQ(checkLoads(project)[1].text,
+              "Pass 9: the roll radius 70 mm is not above the 71.2 mm leg height of the section "
+              "it makes");
+}
+
+TEST(LoadChecks, FollowTheDesignChecksAndNeedLoads) {
+    Project project = testing::mediumBeam200OnItsMill(13);
+    project.mill->stands[0].maxForce_kN = 1000;
+    project.loads = computeMillLoads(*project.mill, project.section, project.passes);
+    const std::vector<DesignWarning> all = checkProject(project);
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].rule, DesignRule::OutlineCrosses);  // Pass 13's dead flange roots
+    EXPECT_EQ(all[1].rule, DesignRule::ForceLimit);
+    EXPECT_EQ(all[1].pass, 13);
+
+    project.loads.clear();
+    EXPECT_TRUE(checkLoads(project).empty());
+    EXPECT_EQ(checkProject(project).size(), 1u);
+}
+
+}  // namespace
+}  // namespace rolvanta
