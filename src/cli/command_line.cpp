@@ -53,10 +53,16 @@ bool looksLikeOption(const std::string& word) {
            word[1] != '.';
 }
 
-// The command's words, "rolvanta-cli compute".
+// The command's words, "rolvanta-cli catalogue add".
 std::string commandPath(const CLI::App& command) {
     const CLI::App* parent = command.get_parent();
     return parent == nullptr ? kProgram : commandPath(*parent) + " " + command.get_name();
+}
+
+// The same after the tool's name, "catalogue add"; empty for the tool.
+std::string commandWords(const CLI::App& command) {
+    const std::string path = commandPath(command);
+    return path.substr(std::min(path.size(), std::strlen(kProgram) + 1));
 }
 
 // The deepest command given, whose help lists what it takes.
@@ -71,8 +77,8 @@ std::string helpHint(const CLI::App& command) { return commandPath(command) + " 
 std::optional<std::string> unexpectedWord(const CLI::App& command) {
     const std::vector<std::string> left = command.remaining();
     if (!left.empty()) {
-        const std::string path = commandPath(command);
-        const std::string prefix = command.get_parent() == nullptr ? "" : command.get_name() + ": ";
+        const std::string words = commandWords(command);
+        const std::string prefix = words.empty() ? "" : words + ": ";
         return prefix + (looksLikeOption(left.front()) ? "unknown option \"" : "unexpected \"") +
                shownValue(left.front()) + "\" (" + helpHint(command) + " lists what it takes)";
     }
@@ -89,7 +95,7 @@ std::optional<std::string> emptyValue(const CLI::App& command) {
         for (const std::string& value : option->results()) {
             if (!blank(value)) continue;
             if (option->get_positional()) {
-                return command.get_name() + " needs " + option->get_option_text() +
+                return commandWords(command) + " needs " + option->get_option_text() +
                        ", not an empty word";
             }
             return option->get_name() + " needs a value: " + option->get_option_text();
@@ -105,10 +111,8 @@ std::optional<std::string> emptyValue(const CLI::App& command) {
 // argument it requires.
 std::optional<std::string> missing(const CLI::App& app) {
     const CLI::App& command = givenCommand(app);
-    const std::string path = commandPath(command);
     const std::string hint = " (" + helpHint(command) + ")";
-    // "catalogue add" of "rolvanta-cli catalogue add"; nothing for the tool.
-    const std::string words = path.substr(std::min(path.size(), std::strlen(kProgram) + 1));
+    const std::string words = commandWords(command);
     if (command.get_require_subcommand_min() > 0) {
         std::string names;
         const std::vector<const CLI::App*> subcommands =
@@ -163,6 +167,7 @@ std::string shownValue(std::string_view value, std::size_t longest) {
             value.remove_prefix(length);
         }
         characters += pieces.back().second;
+        if (characters > longest) break;  // cut: the rest is not shown
     }
     std::string shown;
     std::size_t kept = 0;
