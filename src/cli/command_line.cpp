@@ -48,9 +48,13 @@ bool blank(const std::string& text) {
     return text.find_first_not_of(" \t\r\n\v\f") == std::string::npos;
 }
 
+// As the parser tells an option from a value: "-" and a character that may
+// begin a name ("--" and a name for a long one), where "-5" is a value.
 bool looksLikeOption(const std::string& word) {
-    return word.size() > 1 && word[0] == '-' && !(word[1] >= '0' && word[1] <= '9') &&
-           word[1] != '.';
+    const auto beginsName = [](char c) { return c != '-' && c != '!' && c != ' ' && c != '\n'; };
+    if (word.size() > 2 && word[0] == '-' && word[1] == '-') return beginsName(word[2]);
+    return word.size() > 1 && word[0] == '-' && beginsName(word[1]) &&
+           !(word[1] >= '0' && word[1] <= '9');
 }
 
 // The command's words, "rolvanta-cli catalogue add".

@@ -5,7 +5,8 @@
 // standard error that starts "rolvanta-cli:", exit status 2.
 //
 // - An option's value is the next word only when that word does not look
-//   like an option ("-" alone and negative numbers are values): in
+//   like an option ("-" alone and "-5" are values, "-x" and "-.5" are
+//   not): in
 //   "--save --profile X" --save has no value and is refused, where the
 //   parser would otherwise save to a file named "--profile". A value that
 //   begins with "-" is given as "--save=-x" (or a file as "./-x").
