@@ -3,8 +3,8 @@
 #include <cctype>
 
 #include "app/main_commands.h"
-#include "engine/pass_fields.h"
 #include "export/dxf_drawing.h"
+#include "export/pass_drawing_set.h"
 #include "project/design_checks.h"
 #include "resources/command_ids.h"
 #include "storage/file_io.h"
@@ -34,25 +34,14 @@ void showFailure(Shell& shell, const StorageError& error) {
         {text, "Error", MessageButtons::Ok, MessageIcon::Error, MessageOwner::MainWindow});
 }
 
-// "beam.dxf" and pass 2 give "beam-PASS_02.dxf".
-std::string passFilePath(const std::string& path, int position) {
-    const std::size_t dot = path.rfind('.');
-    const std::size_t slash = path.rfind('/');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string stem = hasExtension ? path.substr(0, dot) : path;
-    return stem + "-" + passLayerName(position) + ".dxf";
-}
-
+// One file per pass is written as one set beside the chosen name: all or none.
 StorageResult writePassDrawings(const ExportChoice& choice, const Project& project) {
     if (!choice.onePerPass) return replaceFile(choice.path, formatPassDrawingsDxf(project));
-    for (int position = 0; position < shownPassRecordCount(project.section); ++position) {
-        if (StorageResult error = replaceFile(passFilePath(choice.path, position),
-                                              formatPassDrawingDxf(project, position))) {
-            return error;
-        }
-    }
-    return std::nullopt;
+    const std::size_t slash = choice.path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : choice.path.substr(0, slash);
+    return writeFileSet(folder, passDrawingSet(project, passDrawingSetName(choice.path)));
 }
 
 // Made without a file name: the bytes could not be produced at all.

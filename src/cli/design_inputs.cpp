@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "cli/command_line.h"
+
 namespace rolvanta::cli {
 
 namespace {
@@ -17,8 +19,10 @@ std::vector<std::string_view> splitAt(std::string_view text, char separator) {
 }
 
 UsageError refused(const std::string& option, std::string_view value, const std::string& accepted) {
-    return {option + ": \"" + std::string(value) + "\" is not accepted: " + accepted};
+    return {option + ": \"" + shownValue(value) + "\" is not accepted: " + accepted};
 }
+
+constexpr const char* kLimitPair = "FROM,TO: two numbers above 0";
 
 }  // namespace
 
@@ -59,14 +63,17 @@ std::string optionOf(InputField field) {
         case InputField::DeadList:
             return "--dead-coefficients";
         case InputField::WebFrom:
+            return "--web-limits FROM";
         case InputField::WebTo:
-            return "--web-limits";
+            return "--web-limits TO";
         case InputField::LiveFrom:
+            return "--live-limits FROM";
         case InputField::LiveTo:
-            return "--live-limits";
+            return "--live-limits TO";
         case InputField::DeadFrom:
+            return "--dead-limits FROM";
         case InputField::DeadTo:
-            return "--dead-limits";
+            return "--dead-limits TO";
     }
     return "an option";
 }
@@ -109,30 +116,40 @@ std::optional<UsageError> readSetupOptions(std::string_view passes, std::string_
     return std::nullopt;
 }
 
-std::optional<UsageError> readCoefficientList(InputField field, std::string_view text,
-                                              std::string& list) {
-    if (InputResult r = checkCoefficientList(field, text); !r.accepted()) {
-        return usageError(*r.problem);
+std::optional<UsageError> readCoefficientOptions(const CoefficientOptions& o,
+                                                 CoefficientFields& fields) {
+    CoefficientTexts texts{o.webList, o.liveList, o.deadList, {}, {}, {}, {}, {}, {}};
+    const struct {
+        const char* option;
+        const std::string& text;
+        std::string& from;
+        std::string& to;
+    } pairs[] = {{"--web-limits", o.webLimits, texts.webFrom, texts.webTo},
+                 {"--live-limits", o.liveLimits, texts.liveFrom, texts.liveTo},
+                 {"--dead-limits", o.deadLimits, texts.deadFrom, texts.deadTo}};
+    for (const auto& p : pairs) {
+        if (p.text.empty()) continue;
+        const auto parts = splitAt(p.text, ',');
+        const auto blank = [](std::string_view part) {
+            return part.find_first_not_of(" \t") == std::string_view::npos;
+        };
+        if (parts.size() != 2 || blank(parts[0]) || blank(parts[1])) {
+            return refused(p.option, p.text, kLimitPair);
+        }
+        p.from = std::string(parts[0]);
+        p.to = std::string(parts[1]);
     }
-    list = std::string(text);
-    return std::nullopt;
-}
-
-std::optional<UsageError> readLimitPair(InputField fromField, std::string_view text, float& from,
-                                        float& to) {
-    const auto parts = splitAt(text, ',');
-    if (parts.size() != 2) {
-        return refused(optionOf(fromField), text, "FROM,TO: two numbers above 0");
+    const InputResult read = readCoefficients(texts, fields);
+    if (read.accepted()) return std::nullopt;
+    // A limit left empty is an option not given: the rule wants all six.
+    for (const auto& p : pairs) {
+        if (p.text.empty() && optionOf(read.problem->field).rfind(p.option, 0) == 0) {
+            return UsageError{std::string(p.option) +
+                              " is missing: the limits are all given (--web-limits, "
+                              "--live-limits and --dead-limits, FROM,TO each) or none"};
+        }
     }
-    const InputField toField = static_cast<InputField>(static_cast<int>(fromField) + 1);
-    float low = 0, high = 0;
-    if (!readNumberField(fromField, parts[0], low).accepted() ||
-        !readNumberField(toField, parts[1], high).accepted()) {
-        return refused(optionOf(fromField), text, "FROM,TO: two numbers above 0");
-    }
-    from = low;
-    to = high;
-    return std::nullopt;
+    return usageError(*read.problem);
 }
 
 }  // namespace rolvanta::cli

@@ -14,7 +14,8 @@
 
 namespace rolvanta::cli {
 
-// One line: "--passes: "99" is not accepted: a whole number from 5 to 13".
+// One line: "--passes: "99" is not accepted: a whole number from 5 to 13",
+// the value as shownValue shows it.
 struct UsageError {
     std::string message;
 };
@@ -30,17 +31,21 @@ UsageError usageError(const FieldProblem& problem);
 // dialog reads its fields.
 std::optional<UsageError> readSectionOption(std::string_view text, CustomSectionFields& fields);
 
-// --passes and --temperature; an empty text is not given and keeps the
-// value already in fields.
+// --passes and --temperature; an empty text is not given (the parser
+// refuses an empty value) and keeps the value already in fields.
 std::optional<UsageError> readSetupOptions(std::string_view passes, std::string_view temperature,
                                            SetupFields& fields);
 
-// A coefficient list of the field's row, as the Coefficients dialog reads it.
-std::optional<UsageError> readCoefficientList(InputField field, std::string_view text,
-                                              std::string& list);
+// The coefficient options, as given (empty: not given).
+struct CoefficientOptions {
+    std::string webList, liveList, deadList;        // numbers separated by spaces
+    std::string webLimits, liveLimits, deadLimits;  // "FROM,TO"
+};
 
-// A limit pair "FROM,TO" of the row whose lower limit is fromField.
-std::optional<UsageError> readLimitPair(InputField fromField, std::string_view text, float& from,
-                                        float& to);
+// Reads them as the Coefficients dialog reads its fields (readCoefficients):
+// the three lists, and the limits all six or none, so a limit option given
+// needs the other two.
+std::optional<UsageError> readCoefficientOptions(const CoefficientOptions& options,
+                                                 CoefficientFields& fields);
 
 }  // namespace rolvanta::cli

@@ -13,18 +13,20 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "cli/catalogue_table.h"
+#include "cli/catalogue_command.h"
+#include "cli/command_line.h"
 #include "cli/design_inputs.h"
 #include "cli/drawing_outputs.h"
+#include "cli/output_file.h"
 #include "engine/windows1252.h"
 #include "project/design_checks.h"
 #include "project/design_inputs.h"
 #include "project/project_life.h"
-#include "storage/design_file.h"
 #include "storage/file_io.h"
 #include "storage/profile_catalogue.h"
-#include "storage/project_file.h"
 #include "storage/results_report.h"
 #include "storage/schedule_export.h"
 
@@ -35,22 +37,6 @@
 namespace rolvanta::cli {
 namespace {
 
-constexpr int kSucceeded = 0;
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
-constexpr int kWarned = 3;
-constexpr const char* kStandardOutput = "-";
-
-int fail(const std::string& message) {
-    std::cerr << "rolvanta-cli: " << message << '\n';
-    return kFailed;
-}
-
-int usage(const UsageError& error) {
-    std::cerr << "rolvanta-cli: " << error.message << '\n';
-    return kUsageError;
-}
-
 // True when written; a failure is told in one line.
 bool told(const StorageResult& error) {
     if (error) fail(describeStorageError(*error));
@@ -58,8 +44,8 @@ bool told(const StorageResult& error) {
 }
 
 // Writes bytes to path ("-": standard output).
-bool writeOutput(const std::string& path, const std::string& bytes) {
-    return told(path == kStandardOutput ? writeStandardOutput(bytes) : replaceFile(path, bytes));
+bool written(const std::string& path, const std::string& bytes) {
+    return told(writeOutput(path, bytes));
 }
 
 // The report's date: the clock, or for reproducible test output the moment
@@ -87,101 +73,117 @@ bool writeReport(const std::string& path, const std::string& standardOutputTitle
     }
     std::string report = formatResultsReport(project, standardOutputTitle, reportTime());
     if (standardOutputIsTerminal() && terminalUsesUtf8()) report = utf8FromWindows1252(report);
-    return writeOutput(path, report);
+    return written(path, report);
 }
 
 // The PDF report needs Qt; a tool built without it has no --pdf.
 #ifdef ROLVANTA_CLI_PDF
-constexpr PdfWriter kPdfWriter = writeReportPdf;
+constexpr PdfRenderer kPdfRenderer = reportPdf;
 #else
-constexpr PdfWriter kPdfWriter = nullptr;
+constexpr PdfRenderer kPdfRenderer = nullptr;
 #endif
 
 // The drawings asked for; false when one could not be written.
 bool writeDrawings(const DrawingOutputs& o, const Project& project, const std::string& title) {
     const std::vector<StorageError> failures =
-        writeDrawings(o, project, title, reportTime(), kPdfWriter);
+        writeDrawings(o, project, title, reportTime(), kPdfRenderer);
     for (const StorageError& failure : failures) fail(describeStorageError(failure));
     return failures.empty();
-}
-
-CatalogueFiles catalogueFiles(const std::string& catalogue) {
-    if (catalogue.empty()) return defaultCatalogueFiles(programDirectory());
-    CatalogueFiles files;
-    files.working = catalogue;
-    return files;
-}
-
-// Loads the catalogue; a damaged or empty working file is told, and the
-// installed catalogue is used in its place when there is one.
-bool loadCatalogue(ProfileList& list, const CatalogueFiles& files) {
-    std::optional<StorageError> passedOver;
-    const StorageResult error = loadProfileCatalogue(list, files, &passedOver);
-    if (error && error->what == StorageFailure::NotValid) {
-        fail(describeDamagedCatalogue(*error));
-        return false;
-    }
-    if (passedOver) {
-        std::cerr << "rolvanta-cli: " << describeDamagedCatalogue(*passedOver)
-                  << "; the catalogue installed with the program is used instead\n";
-    }
-    return told(error);
 }
 
 struct ComputeOptions {
     std::string profile, section, project, catalogue;
     std::string passes, temperature;  // empty: not given
-    std::string webList, liveList, deadList;
-    std::string webLimits, liveLimits, deadLimits;  // empty: not given
+    CoefficientOptions coefficients;
     std::string report, save, csv, json;
     DrawingOutputs drawings;
     bool strict = false;
 
     bool coefficientsGiven() const {
-        return !webList.empty() || !liveList.empty() || !deadList.empty() || !webLimits.empty();
+        const CoefficientOptions& c = coefficients;
+        return !c.webList.empty() || !c.liveList.empty() || !c.deadList.empty() ||
+               !c.webLimits.empty() || !c.liveLimits.empty() || !c.deadLimits.empty();
     }
 };
 
-// Every text option read strictly, before anything is read from a file.
-std::optional<UsageError> readCoefficientOptions(const ComputeOptions& o,
-                                                 CoefficientFields& fields) {
-    const struct {
-        InputField field;
-        const std::string& text;
-        std::string& list;
-    } lists[] = {{InputField::WebList, o.webList, fields.webList},
-                 {InputField::LiveList, o.liveList, fields.liveList},
-                 {InputField::DeadList, o.deadList, fields.deadList}};
-    for (const auto& l : lists) {
-        if (auto error = readCoefficientList(l.field, l.text, l.list)) return error;
+using NamedOutputs = std::vector<std::pair<const char*, const std::string*>>;
+
+// Standard output carries one output: two would run into each other.
+std::optional<std::string> sharedStandardOutput(const NamedOutputs& outputs) {
+    const char* first = nullptr;
+    for (const auto& [option, path] : outputs) {
+        if (*path != kStandardOutput) continue;
+        if (first != nullptr) {
+            return std::string(first) + " and " + option +
+                   " both name - (standard output), which takes one output";
+        }
+        first = option;
     }
-    if (o.webLimits.empty()) return std::nullopt;  // the three come together or not at all
-    CoefficientLimits limits;
-    const struct {
-        InputField field;
-        const std::string& text;
-        float& from;
-        float& to;
-    } pairs[] = {{InputField::WebFrom, o.webLimits, limits.webFrom, limits.webTo},
-                 {InputField::LiveFrom, o.liveLimits, limits.liveFrom, limits.liveTo},
-                 {InputField::DeadFrom, o.deadLimits, limits.deadFrom, limits.deadTo}};
-    for (const auto& p : pairs) {
-        if (auto error = readLimitPair(p.field, p.text, p.from, p.to)) return error;
+    return std::nullopt;
+}
+
+// Options that do not go together (after the parse: see command_line.h).
+std::optional<std::string> refusedCombination(const ComputeOptions& o) {
+    std::vector<const char*> sources;
+    if (!o.profile.empty()) sources.push_back("--profile");
+    if (!o.section.empty()) sources.push_back("--section");
+    if (!o.project.empty()) sources.push_back("--project");
+    if (sources.empty()) {
+        return std::string("compute needs a section: one of --profile, --section and --project");
     }
-    fields.limits = limits;
+    if (sources.size() > 1) {
+        return std::string(sources[0]) + " and " + sources[1] +
+               " cannot be given together: the section comes from one of them";
+    }
+    if (!o.catalogue.empty() && o.profile.empty()) {
+        return std::string("--catalogue is read only for --profile");
+    }
+    if (auto shared = sharedStandardOutput({{"--report", &o.report},
+                                            {"--save", &o.save},
+                                            {"--csv", &o.csv},
+                                            {"--json", &o.json},
+                                            {"--dxf", &o.drawings.dxf},
+                                            {"--pdf", &o.drawings.pdf}})) {
+        return shared;
+    }
+    return refusedDrawingOutputs(o.drawings);
+}
+
+// The catalogue beam of that name (UTF-8); empty, told, when the catalogue
+// cannot be read or has no such beam.
+std::optional<ProfileRecord> catalogueBeam(const ComputeOptions& o, int& status) {
+    ProfileList catalogue;
+    if (!loadCatalogue(catalogue, catalogueFiles(o.catalogue))) {
+        status = kFailed;
+        return std::nullopt;
+    }
+    const std::string name = windows1252FromUtf8(o.profile);
+    for (const ProfileRecord& record : catalogue) {
+        if (std::strncmp(record.name, name.c_str(), kNameFieldSize) == 0) return record;
+    }
+    const std::string listing =
+        o.catalogue.empty() ? "" : " --catalogue " + shownValue(o.catalogue);
+    status =
+        usage("--profile: no beam named \"" + shownValue(o.profile) +
+              "\" in the catalogue (rolvanta-cli catalogue list" + listing + " lists the beams)");
     return std::nullopt;
 }
 
 int compute(const ComputeOptions& o) {
+    if (auto refused = refusedCombination(o)) return usage(*refused);
     CustomSectionFields typed;
     if (!o.section.empty()) {
-        if (auto error = readSectionOption(o.section, typed)) return usage(*error);
+        if (auto error = readSectionOption(o.section, typed)) return usage(error->message);
     }
     // A new section gets what an empty Setup gives for what was not given.
     SetupFields setup{static_cast<unsigned long>(kFewestPasses), kUsualTemperature};
-    if (auto error = readSetupOptions(o.passes, o.temperature, setup)) return usage(*error);
+    if (auto error = readSetupOptions(o.passes, o.temperature, setup)) {
+        return usage(error->message);
+    }
     CoefficientFields coefficients;
-    if (auto error = readCoefficientOptions(o, coefficients)) return usage(*error);
+    if (auto error = readCoefficientOptions(o.coefficients, coefficients)) {
+        return usage(error->message);
+    }
 
     ProjectDocument document;
     Project& project = document.project;
@@ -190,32 +192,20 @@ int compute(const ComputeOptions& o) {
     std::string standardOutputTitle;
 
     if (!o.profile.empty()) {
-        const CatalogueFiles files = catalogueFiles(o.catalogue);
-        ProfileList catalogue;
-        if (!loadCatalogue(catalogue, files)) return kFailed;
-        const std::string name = windows1252FromUtf8(o.profile);
-        const ProfileRecord* found = nullptr;
-        for (const ProfileRecord& record : catalogue) {
-            if (std::strncmp(record.name, name.c_str(), kNameFieldSize) == 0) {
-                found = &record;
-                break;
-            }
-        }
-        if (found == nullptr) {
-            return fail("no beam named \"" + o.profile + "\" in the catalogue (rolvanta-cli " +
-                        "catalogue list shows them)");
-        }
+        int status = kFailed;
+        const std::optional<ProfileRecord> found = catalogueBeam(o, status);
+        if (!found) return status;
         // The beam as the standard profile dialog shows it and reads it back.
         if (InputResult r = takeStandardSection(project, shownFieldsOfProfile(*found));
             !r.accepted()) {
-            return fail("the catalogue beam \"" + o.profile +
+            return fail("the catalogue beam \"" + shownValue(o.profile) +
                         "\" is not accepted: " + fieldLabel(r.problem->field) + " " +
                         r.problem->value + ", accepted: " + r.problem->accepted);
         }
         standardOutputTitle = o.profile;
     } else if (!o.section.empty()) {
         if (InputResult r = takeCustomSection(project, typed); !r.accepted()) {
-            return usage(usageError(*r.problem));
+            return usage(usageError(*r.problem).message);
         }
         standardOutputTitle = o.section.substr(0, o.section.find(','));
     } else {
@@ -231,12 +221,12 @@ int compute(const ComputeOptions& o) {
             if (o.temperature.empty()) setup.temperature = project.section.temperature;
         }
         if (InputResult r = applySetup(project, setup); !r.accepted()) {
-            return usage(usageError(*r.problem));
+            return usage(usageError(*r.problem).message);
         }
     }
     if (o.coefficientsGiven()) {
         if (InputResult r = applyCoefficients(project, coefficients); !r.accepted()) {
-            return usage(usageError(*r.problem));
+            return usage(usageError(*r.problem).message);
         }
     } else if (o.project.empty()) {
         restoreDefaultCoefficients(project);
@@ -250,152 +240,110 @@ int compute(const ComputeOptions& o) {
 
     const bool anyOutput = !o.report.empty() || !o.save.empty() || !o.csv.empty() ||
                            !o.json.empty() || o.drawings.any();
-    bool written = true;
-    auto write = [&](bool ok) { written = ok && written; };
-    if (!o.save.empty()) {
-        // The kind its name ends in: ".rolx" a design, anything else a
-        // project file (standard output too).
-        if (o.save == kStandardOutput) {
-            write(writeOutput(o.save, encodeProjectFile(project)));
-        } else if (openedKindOf(o.save) == SaveKind::Design) {
-            write(told(writeDesignFile(o.save, project)));
-        } else {
-            write(told(writeProjectFile(o.save, project)));
-        }
-    }
+    bool allWritten = true;
+    auto write = [&](bool ok) { allWritten = ok && allWritten; };
+    // The kind its name ends in: ".rolx" a design, anything else (standard
+    // output too) a project file.
+    if (!o.save.empty()) write(written(o.save, projectFormatOf(o.save).encode(project)));
     if (!o.report.empty() || !anyOutput) {
         write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
-    if (!o.csv.empty()) write(writeOutput(o.csv, formatScheduleCsv(project)));
-    if (!o.json.empty()) write(writeOutput(o.json, formatScheduleJson(project, warnings)));
+    if (!o.csv.empty()) write(written(o.csv, formatScheduleCsv(project)));
+    if (!o.json.empty()) write(written(o.json, formatScheduleJson(project, warnings)));
     // The PDF's header names the file as the text report's does: its own.
-    write(writeDrawings(o.drawings, project, fileNameOf(o.drawings.pdf)));
-    if (!written) return kFailed;
+    const std::string pdfTitle =
+        o.drawings.pdf == kStandardOutput ? standardOutputTitle : fileNameOf(o.drawings.pdf);
+    write(writeDrawings(o.drawings, project, pdfTitle));
+    if (!allWritten) return kFailed;
     return o.strict && !warnings.empty() ? kWarned : kSucceeded;
 }
 
 // Without --output or a drawing, the report goes to standard output.
 int report(const std::string& projectPath, const std::string& output,
            const DrawingOutputs& drawings) {
+    if (auto refused = sharedStandardOutput(
+            {{"--output", &output}, {"--dxf", &drawings.dxf}, {"--pdf", &drawings.pdf}})) {
+        return usage(*refused);
+    }
+    if (auto refused = refusedDrawingOutputs(drawings)) return usage(*refused);
     ProjectDocument document;
     startUpProject(document.project);
-    const StorageResult read = openedKindOf(projectPath) == SaveKind::Design
-                                   ? readDesignFile(projectPath, document.project)
-                                   : readProjectFile(projectPath, document.project);
-    if (!told(read)) return kFailed;
+    if (!told(projectFormatOf(projectPath).read(projectPath, document.project))) return kFailed;
     const std::string title = fileNameOf(projectPath);
-    bool written = true;
+    bool allWritten = true;
     if (!output.empty() || !drawings.any()) {
-        written = writeReport(output.empty() ? kStandardOutput : output, title, document.project);
+        allWritten =
+            writeReport(output.empty() ? kStandardOutput : output, title, document.project);
     }
-    written = writeDrawings(drawings, document.project, title) && written;
-    return written ? kSucceeded : kFailed;
-}
-
-int listCatalogue(const std::string& catalogue) {
-    ProfileList list;
-    if (!loadCatalogue(list, catalogueFiles(catalogue))) return kFailed;
-    return writeOutput(kStandardOutput, formatCatalogueListing(list)) ? kSucceeded : kFailed;
-}
-
-int buildCatalogue(const std::string& tablePath, const std::string& output) {
-    std::string table;
-    if (!told(readWholeFile(tablePath, table))) return kFailed;
-    std::vector<ProfileRecord> records;
-    std::string error;
-    if (!readBeamTable(table, records, error)) return fail(tablePath + ": " + error);
-    ProfileList list;
-    list.assignFromFileOrder(std::move(records));
-    return writeOutput(output, encodeProfileRecords(list)) ? kSucceeded : kFailed;
+    allWritten = writeDrawings(drawings, document.project, title) && allWritten;
+    return allWritten ? kSucceeded : kFailed;
 }
 
 int run(int argc, char** argv) {
     CLI::App app{"Roll pass design of hot-rolled I-beams, without a window.", "rolvanta-cli"};
     app.require_subcommand(1);
     app.set_help_all_flag("--help-all", "Print the help of every command");
+    app.set_version_flag("-v,--version", std::string("rolvanta-cli ") + ROLVANTA_VERSION,
+                         "Show the program's version and end");
 
     ComputeOptions o;
     CLI::App* computeCommand = app.add_subcommand(
         "compute",
         "Compute the pass schedule of a section and write the report (to standard output when "
         "no output is given). A number that is not accepted is a usage error.");
-    CLI::Option_group* source =
-        computeCommand->add_option_group("section source", "Where the section comes from");
-    source
-        ->add_option("--profile", o.profile,
-                     "A catalogue beam, such as \"MB 200\" (length 1000 mm, mass = mass per "
-                     "length x 1000)")
-        ->option_text("NAME");
-    source
-        ->add_option("--section", o.section,
-                     "A typed section; the area is computed from the web and the flanges")
-        ->option_text(
-            "NAME,WEB_WIDTH,WEB_THICKNESS,FLANGE_HEIGHT,FLANGE_THICKNESS,ROOT_RADIUS,TIP_RADIUS,"
-            "FLANGE_SLOPE,MASS,LENGTH");
-    source
-        ->add_option("--project", o.project,
-                     "A saved project, loaded as Open Project loads it: a design (.rolx) with "
-                     "its own coefficients, a project file (.rol) with the default ones")
-        ->option_text("FILE.rol|FILE.rolx");
-    source->require_option(1);
-    computeCommand
-        ->add_option("--catalogue", o.catalogue,
-                     "The catalogue for --profile (default: profile.dat in the working "
-                     "directory, else the one installed with the program)")
-        ->option_text("FILE");
-    computeCommand
-        ->add_option("--passes", o.passes,
-                     "Number of passes, a whole number from 5 to 13 (default 5)")
-        ->option_text("N");
-    computeCommand
-        ->add_option("--temperature", o.temperature,
-                     "Rolling temperature in degrees Celsius, 800 to 1200 (default 1000)")
-        ->option_text("T");
-    computeCommand
-        ->add_option("--web-coefficients", o.webList,
-                     "Web elongation coefficients separated by spaces, such as \"1.2 1.1 1\"")
-        ->option_text("LIST");
-    computeCommand
-        ->add_option("--live-coefficients", o.liveList, "Live flange elongation coefficients")
-        ->option_text("LIST");
-    computeCommand
-        ->add_option("--dead-coefficients", o.deadList, "Dead flange elongation coefficients")
-        ->option_text("LIST");
-    CLI::Option* webLimits =
-        computeCommand
-            ->add_option("--web-limits", o.webLimits,
-                         "Web coefficients interpolated from FROM to TO (with the other two "
-                         "limit options)")
-            ->option_text("FROM,TO");
-    CLI::Option* liveLimits =
-        computeCommand->add_option("--live-limits", o.liveLimits, "Live flange limits")
-            ->option_text("FROM,TO");
-    CLI::Option* deadLimits =
-        computeCommand->add_option("--dead-limits", o.deadLimits, "Dead flange limits")
-            ->option_text("FROM,TO");
-    webLimits->needs(liveLimits)->needs(deadLimits);
-    liveLimits->needs(webLimits)->needs(deadLimits);
-    deadLimits->needs(webLimits)->needs(liveLimits);
-    computeCommand
-        ->add_option("--report", o.report, "Write the results report (- for standard output)")
-        ->option_text("FILE");
-    computeCommand
-        ->add_option("--save", o.save,
-                     "Write the project: a design with its coefficients when the name ends in "
-                     ".rolx, else a project file")
-        ->option_text("FILE.rol|FILE.rolx");
-    computeCommand
-        ->add_option("--csv", o.csv, "Write the passes the report shows, every field, as CSV")
-        ->option_text("FILE");
-    computeCommand
-        ->add_option(
-            "--json", o.json,
-            "Write the section, the passes the report shows and the design's warnings as JSON")
-        ->option_text("FILE");
-    addDrawingOptions(*computeCommand, o.drawings, kPdfWriter);
-    computeCommand->add_flag("--strict", o.strict,
-                             "Exit with status 3 when the design has warnings (they are told on "
-                             "standard error in any case)");
+    // The section comes from one of the three; see refusedCombination.
+    addValueOption(*computeCommand, "--profile", o.profile,
+                   "A catalogue beam, such as \"MB 200\" (length 1000 mm, mass = mass per "
+                   "length x 1000)",
+                   "NAME");
+    addValueOption(*computeCommand, "--section", o.section,
+                   "A typed section; the area is computed from the web and the flanges",
+                   "NAME,WEB_WIDTH,WEB_THICKNESS,FLANGE_HEIGHT,FLANGE_THICKNESS,ROOT_RADIUS,"
+                   "TIP_RADIUS,FLANGE_SLOPE,MASS,LENGTH");
+    addValueOption(*computeCommand, "--project", o.project,
+                   "A saved project, loaded as Open Project loads it: a design (.rolx) with "
+                   "its own coefficients, a project file (.rol) with the default ones",
+                   "FILE.rol|FILE.rolx");
+    addValueOption(*computeCommand, "--catalogue", o.catalogue,
+                   "The catalogue for --profile (default: profile.dat in the working "
+                   "directory, else the one installed with the program)",
+                   "FILE");
+    addValueOption(*computeCommand, "--passes", o.passes,
+                   "Number of passes, a whole number from 5 to 13 (default 5)", "N");
+    addValueOption(*computeCommand, "--temperature", o.temperature,
+                   "Rolling temperature in degrees Celsius, 800 to 1200 (default 1000)", "T");
+    CoefficientOptions& c = o.coefficients;
+    addValueOption(*computeCommand, "--web-coefficients", c.webList,
+                   "Web elongation coefficients separated by spaces, such as \"1.2 1.1 1\"",
+                   "LIST");
+    addValueOption(*computeCommand, "--live-coefficients", c.liveList,
+                   "Live flange elongation coefficients", "LIST");
+    addValueOption(*computeCommand, "--dead-coefficients", c.deadList,
+                   "Dead flange elongation coefficients", "LIST");
+    addValueOption(*computeCommand, "--web-limits", c.webLimits,
+                   "Web coefficients interpolated from FROM to TO (with the other two limit "
+                   "options)",
+                   "FROM,TO");
+    addValueOption(*computeCommand, "--live-limits", c.liveLimits, "Live flange limits", "FROM,TO");
+    addValueOption(*computeCommand, "--dead-limits", c.deadLimits, "Dead flange limits", "FROM,TO");
+    addValueOption(*computeCommand, "--report", o.report,
+                   "Write the results report (- for standard output)", "FILE");
+    addValueOption(*computeCommand, "--save", o.save,
+                   "Write the project: a design with its coefficients when the name ends in "
+                   ".rolx, else a project file (- for standard output)",
+                   "FILE.rol|FILE.rolx");
+    addValueOption(*computeCommand, "--csv", o.csv,
+                   "Write the passes the report shows, every field, as CSV (- for standard "
+                   "output)",
+                   "FILE");
+    addValueOption(*computeCommand, "--json", o.json,
+                   "Write the section, the passes the report shows and the design's warnings as "
+                   "JSON (- for standard output)",
+                   "FILE");
+    addDrawingOptions(*computeCommand, o.drawings, kPdfRenderer);
+    addFlag(*computeCommand, "--strict", o.strict,
+            "Exit with status 3 when the design has warnings (they are told on standard error "
+            "in any case)");
 
     std::string projectPath, reportOutput;
     DrawingOutputs reportDrawings;
@@ -404,42 +352,18 @@ int run(int argc, char** argv) {
     reportCommand->add_option("project", projectPath, "The project file or design")
         ->required()
         ->option_text("FILE.rol|FILE.rolx");
-    reportCommand
-        ->add_option("--output", reportOutput,
-                     "Where to write it (- for standard output, the default when no drawing "
-                     "is asked for)")
-        ->option_text("FILE");
-    addDrawingOptions(*reportCommand, reportDrawings, kPdfWriter);
+    addValueOption(*reportCommand, "--output", reportOutput,
+                   "Where to write it (- for standard output, the default when no drawing is "
+                   "asked for)",
+                   "FILE");
+    addDrawingOptions(*reportCommand, reportDrawings, kPdfRenderer);
 
-    CLI::App* catalogueCommand = app.add_subcommand("catalogue", "List or build the catalogue");
-    catalogueCommand->require_subcommand(1);
-    std::string listedCatalogue, tablePath, builtCatalogue;
-    CLI::App* listCommand = catalogueCommand->add_subcommand(
-        "list", "List the beams in catalogue order with their dimensions");
-    listCommand
-        ->add_option("--catalogue", listedCatalogue,
-                     "The catalogue file (default: profile.dat in the working directory, else "
-                     "the one installed with the program)")
-        ->option_text("FILE");
-    CLI::App* buildCommand =
-        catalogueCommand->add_subcommand("build", "Write a catalogue file from a table of beams");
-    buildCommand->add_option("table", tablePath, "The table of beams (CSV)")
-        ->required()
-        ->option_text("CSV");
-    buildCommand->add_option("catalogue", builtCatalogue, "The catalogue file to write")
-        ->required()
-        ->option_text("OUT");
+    const CatalogueCommand catalogueCommand(app);
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        return app.exit(error) == 0 ? kSucceeded : kUsageError;
-    }
-
+    if (const std::optional<int> answered = parseCommandLine(app, argc, argv)) return *answered;
     if (*computeCommand) return compute(o);
     if (*reportCommand) return report(projectPath, reportOutput, reportDrawings);
-    if (*listCommand) return listCatalogue(listedCatalogue);
-    return buildCatalogue(tablePath, builtCatalogue);
+    return catalogueCommand.run();
 }
 
 }  // namespace

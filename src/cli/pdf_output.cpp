@@ -6,12 +6,11 @@
 #include <memory>
 
 #include "pdf/report_pdf.h"
-#include "storage/file_io.h"
 
 namespace rolvanta::cli {
 
-StorageResult writeReportPdf(const std::string& path, const Project& project,
-                             const std::string& fileTitle, const ReportTime& time) {
+std::string reportPdf(const Project& project, const std::string& fileTitle,
+                      const ReportTime& time) {
     // Qt's notes about its environment (no runtime folder, say) are not
     // the tool's to pass on: its standard error carries its own messages.
     const QtMessageHandler previous = qInstallMessageHandler(
@@ -32,11 +31,7 @@ StorageResult writeReportPdf(const std::string& path, const Project& project,
     const std::string pdf = renderReportPdf(project, fileTitle, time);
     application.reset();
     qInstallMessageHandler(previous);
-    if (pdf.empty()) {
-        return StorageError{StorageFailure::CannotWrite, path,
-                            "the PDF document could not be made"};
-    }
-    return replaceFile(path, pdf);
+    return pdf;
 }
 
 }  // namespace rolvanta::cli

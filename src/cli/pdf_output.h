@@ -7,11 +7,10 @@
 
 #include "engine/project_records.h"
 #include "storage/results_report.h"
-#include "storage/storage_error.h"
 
 namespace rolvanta::cli {
 
-StorageResult writeReportPdf(const std::string& path, const Project& project,
-                             const std::string& fileTitle, const ReportTime& time);
+// The report's PDF document; empty when it could not be made.
+std::string reportPdf(const Project& project, const std::string& fileTitle, const ReportTime& time);
 
 }  // namespace rolvanta::cli

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_fields.h"
 #include "engine/windows1252.h"
+#include "project/catalogue_addition.h"
 #include "resources/dialog_ids.h"
 #include "storage/file_io.h"
 
@@ -77,15 +78,6 @@ std::string catalogueFailureText(const StorageError& error) {
 
 }  // namespace
 
-bool CustomProfileDialog::catalogueHolds(const std::string& name) const {
-    ProfileList offered;
-    std::optional<StorageError> damaged;
-    // A damaged working file refuses the addition anyway: nothing to ask.
-    if (loadProfileCatalogue(offered, files_, &damaged)) return false;
-    if (damaged && !isEmptyCatalogueError(*damaged)) return false;
-    return offered.hasName(name);
-}
-
 CustomProfileDialog::CustomProfileDialog(Project& project, ProfileList& catalogue,
                                          const CatalogueFiles& files)
     : project_(project), catalogue_(catalogue), files_(files) {}
@@ -105,29 +97,28 @@ void CustomProfileDialog::command(DialogHost& host, int id, Notification) {
             refuseCustomField(host, *result.problem);
             return;
         }
-        bool add = host.isChecked(ids::kAddToCatalogue);
-        SameName sameName = SameName::Keep;
-        if (add && catalogueHolds(fields.name)) {
-            const MessageAnswer answer =
-                host.showMessage({"A profile named " + utf8FromWindows1252(fields.name) +
-                                      " is already in the catalogue.\nDo You Want To Replace It ?",
-                                  "Confirm", MessageButtons::YesNoCancel, MessageIcon::Question,
-                                  MessageOwner::Dialog});
-            if (answer == MessageAnswer::Cancel) return;
-            add = answer == MessageAnswer::Yes;
-            sameName = SameName::Replace;
-        }
-        project_ = taken;
-        if (add) {
-            if (StorageResult error =
-                    appendCustomProfile(catalogue_, project_.section, files_, sameName)) {
-                host.showMessage({catalogueFailureText(*error), "Error", MessageButtons::Ok,
+        if (host.isChecked(ids::kAddToCatalogue)) {
+            const CatalogueAddition added =
+                addToCatalogue(catalogue_, taken.section, files_, [&host](const std::string& name) {
+                    const MessageAnswer answer = host.showMessage(
+                        {"A profile named " + utf8FromWindows1252(name) +
+                             " is already in the catalogue.\nDo You Want To Replace It ?",
+                         "Confirm", MessageButtons::YesNoCancel, MessageIcon::Question,
+                         MessageOwner::Dialog});
+                    return answer == MessageAnswer::Yes  ? SameNameAnswer::Replace
+                           : answer == MessageAnswer::No ? SameNameAnswer::DoNotAdd
+                                                         : SameNameAnswer::Cancel;
+                });
+            if (added.outcome == AdditionOutcome::Cancelled) return;
+            if (added.failure) {
+                host.showMessage({catalogueFailureText(*added.failure), "Error", MessageButtons::Ok,
                                   MessageIcon::None, MessageOwner::None});
-            } else {
+            } else if (added.outcome == AdditionOutcome::Added) {
                 host.showMessage({"Saved Custom Profile", "Note", MessageButtons::Ok,
                                   MessageIcon::None, MessageOwner::Dialog});
             }
         }
+        project_ = taken;
         host.endDialog(DialogResult::Accepted);
     } else if (id == ids::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);

@@ -30,9 +30,6 @@ class CustomProfileDialog final : public DialogProcedure {
     void command(DialogHost& host, int id, Notification notification) override;
 
   private:
-    // True when the catalogue an addition would extend has a beam of this name.
-    bool catalogueHolds(const std::string& name) const;
-
     Project& project_;
     ProfileList& catalogue_;
     const CatalogueFiles& files_;

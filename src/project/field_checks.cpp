@@ -156,7 +156,8 @@ std::optional<double> strictNumber(std::string_view text) {
         !std::isfinite(value)) {
         return std::nullopt;
     }
-    return value;
+    // "-0" is 0: kept as -0 it would be printed so in every report.
+    return value == 0 ? 0.0 : value;
 }
 
 std::optional<float> strictFloat(std::string_view text) {
@@ -166,6 +167,7 @@ std::optional<float> strictFloat(std::string_view text) {
 }
 
 std::string numberText(float value) {
+    if (value == 0) value = 0;  // never "-0"
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);

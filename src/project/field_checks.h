@@ -61,14 +61,15 @@ struct InputResult {
 std::string describeFieldProblem(const FieldProblem& problem);
 
 // The whole text as a finite decimal number, blanks around it allowed; empty
-// when it is anything else ("1,5", "12abc", "nan", "1e999", "").
+// when it is anything else ("1,5", "12abc", "nan", "1e999", ""). "-0" is 0.
 std::optional<double> strictNumber(std::string_view text);
 
 // The same for a value stored as a single-precision float: it must be
 // finite there too.
 std::optional<float> strictFloat(std::string_view text);
 
-// A number as a message shows it: shortest form, "." as decimal point.
+// A number as a message shows it: shortest form, "." as decimal point, and
+// 0 without a sign.
 std::string numberText(float value);
 
 // The most any length of a section may be: the pass view's whole space.

@@ -4,6 +4,7 @@
 
 #include "engine/pass_schedule.h"
 #include "storage/design_file.h"
+#include "storage/file_io.h"
 #include "storage/project_file.h"
 #include "storage/results_report.h"
 
@@ -34,18 +35,24 @@ SaveKind openedKindOf(const std::string& path) {
     return SaveKind::Design;
 }
 
+ProjectFormat projectFormatFor(SaveKind kind) {
+    if (kind == SaveKind::Design) return {SaveKind::Design, readDesignFile, encodeDesignFile};
+    return {SaveKind::ProjectFile, readProjectFile, encodeProjectFile};
+}
+
+ProjectFormat projectFormatOf(const std::string& path) {
+    return projectFormatFor(openedKindOf(path));
+}
+
 StorageResult openProjectFile(ProjectDocument& document, const std::string& path,
                               const std::string& title) {
     Project opened = document.project;
-    const SaveKind kind = openedKindOf(path);
+    const ProjectFormat format = projectFormatOf(path);
     // A design brings its own coefficient set; a project file leaves the
     // program's as it is.
-    if (StorageResult error = kind == SaveKind::Design ? readDesignFile(path, opened)
-                                                       : readProjectFile(path, opened)) {
-        return error;
-    }
+    if (StorageResult error = format.read(path, opened)) return error;
     // What the file says of these four is about the session that saved it.
-    opened.flags.lastSaveKind = kind;
+    opened.flags.lastSaveKind = format.kind;
     opened.flags.projectStarted = true;
     opened.flags.customEntered = true;  // an opened project can be computed at once
     opened.flags.hasFileName = true;
@@ -81,14 +88,13 @@ StorageResult saveProjectTo(ProjectDocument& document, const SaveTarget& target)
     StorageResult error;
     switch (target.kind) {
         case SaveKind::ProjectFile:
-            error = writeProjectFile(target.path, document.project);
+        case SaveKind::Design:
+            error =
+                replaceFile(target.path, projectFormatFor(target.kind).encode(document.project));
             break;
         case SaveKind::Report:
             error = writeResultsReport(target.path, target.title, document.project,
                                        currentReportTime());
-            break;
-        case SaveKind::Design:
-            error = writeDesignFile(target.path, document.project);
             break;
         case SaveKind::Nothing:
             return StorageError{StorageFailure::Refused, target.path, "no file type chosen"};

@@ -37,6 +37,21 @@ void beginNewProject(Project& project);
 // ".rolx" (in any case), else a project file.
 SaveKind openedKindOf(const std::string& path);
 
+// How a project file of one kind is read and made: a design (".rolx") with
+// its coefficient set, or a project file (".rol") without.
+struct ProjectFormat {
+    SaveKind kind = SaveKind::ProjectFile;
+    StorageResult (*read)(const std::string& path, Project& project);
+    std::string (*encode)(const Project& project);
+};
+
+// The format of a kind: Design, else a project file.
+ProjectFormat projectFormatFor(SaveKind kind);
+
+// The format of the file at path, by its name (openedKindOf): what Open
+// reads it with, and what the command line writes to it.
+ProjectFormat projectFormatOf(const std::string& path);
+
 // Open Project: the project read from path (a design, ".rolx", with its
 // coefficient set; a project file without) and the flags that an opened
 // project always has (last saved in the kind read, started, ready to

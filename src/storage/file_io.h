@@ -5,14 +5,18 @@
 // the program makes system calls (the Qt layer aside).
 //
 // A write never destroys the file it replaces: the bytes go to a temporary
-// file in the same folder, every write, the flush to the disk and the close
-// are checked, and only then is the temporary file renamed over the old one.
-// Paths are UTF-8. Failures come back as StorageError values.
+// file in the same folder (".NAME.tmp-PID-COUNT-CLOCK"), every write, the
+// flush to the disk and the close are checked, and only then is the
+// temporary file renamed over the old one. A temporary file that a killed
+// process left beside a target is removed by the next write of that target,
+// once no process of that id runs. Paths are UTF-8. Failures come back as
+// StorageError values.
 
 #include <cstddef>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "storage/storage_error.h"
 
@@ -31,6 +35,23 @@ StorageResult readWholeFile(const std::string& path, std::string& bytes,
 // to the file it names; a device or pipe such as /dev/stdout is written in
 // place. On failure the old file is as it was and no temporary file is left.
 StorageResult replaceFile(const std::string& path, std::string_view bytes);
+
+// One file of a set: its name in the set's folder, and its bytes.
+struct NamedFile {
+    std::string name;
+    std::string bytes;
+};
+
+// Writes the files into folder as one set: all of them or none. A folder
+// that does not exist is made (its parent must exist): the set goes into a
+// temporary folder beside it, renamed into place once every file is
+// complete. In a folder that exists, other files stay; every file of the
+// set is first written complete beside its target, then all are renamed
+// into place. On failure what was written is removed, the folder is as it
+// was, and the reason says that no file of the set was written. Only a
+// rename failing halfway through the last step (which needs no disk space)
+// can leave some files replaced, and its reason says which.
+StorageResult writeFileSet(const std::string& folder, const std::vector<NamedFile>& files);
 
 // Writes bytes to standard output and flushes it.
 StorageResult writeStandardOutput(std::string_view bytes);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/catalogue_table.h"
+#include "tool_run.h"
 
 namespace rolvanta::cli {
 namespace {
@@ -57,6 +58,26 @@ TEST(BeamTable, RefusesWhatIsNotATableOfBeams) {
         EXPECT_FALSE(readBeamTable(c.table, records, error)) << c.name;
         EXPECT_EQ(error, c.error) << c.name;
     }
+}
+
+// "catalogue add" follows the Custom Profiles dialog's rule; the command
+// line's answer to the same-name question is --replace.
+TEST(CatalogueCommand, AddsATypedSectionAndReplacesANameOnlyWhenAsked) {
+    testing::TemporaryFolder folder;
+    const std::string file = folder / "beams.dat";
+    const std::string add = "catalogue add --catalogue " + file + " --section ";
+    EXPECT_EQ(testing::runTool(add + "'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000'").exitCode, 0);
+    const testing::ToolRun again =
+        testing::runTool(add + "'MB 100,110,4,75,7.2,9,4.5,98,11.5,1000'");
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_EQ(again.errors, "rolvanta-cli: a beam named \"MB 100\" is already in " + file +
+                                "; --replace replaces it\n");
+    EXPECT_EQ(testing::runTool(add + "'MB 100,110,4,75,7.2,9,4.5,98,11.5,1000' --replace").exitCode,
+              0);
+    const std::vector<ProfileRecord> records = decodeProfileRecords(testing::readFileBytes(file));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_STREQ(records[0].name, "MB 100");
+    EXPECT_EQ(records[0].webWidth, 110.0f);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "engine/pass_schedule.h"
@@ -38,26 +39,36 @@ TEST(ToolDrawings, ComeFromComputeAndFromReportAlike) {
     EXPECT_EQ(out.listing(), "again.dxf\nall.dxf\nbeam.rol\npasses\n");
 }
 
-TEST(ToolDrawings, NameThePathAndTheReasonOfAFailure) {
+// The drawings per pass are one set: a file that cannot be written stops
+// it before any is replaced, and the tool says so.
+TEST(ToolDrawings, AFolderOfDrawingsIsWrittenWholeOrNotAtAll) {
     TemporaryFolder out;
-    const std::string missing = out / "no/such.dxf";
+    const std::string passes = out / "passes";
+    std::filesystem::create_directories(passes + "/PASS_05.dxf");
+    testing::writeFileBytes(passes + "/PASS_02.dxf", "old");
     const ToolRun run =
-        runTool("compute --section 'B,100,4,75,7.2,9,4.5,98,11.5,1000' --dxf " + missing);
+        runTool("compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 7 --dxf-dir " +
+                passes);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.errors,
-              "rolvanta-cli: cannot write " + missing + ": No such file or directory\n");
-    EXPECT_EQ(out.listing(), "");
+    EXPECT_EQ(run.errors, "rolvanta-cli: cannot write " + passes +
+                              "/PASS_05.dxf: Is a directory; no file of the set was written\n");
+    EXPECT_EQ(readFileBytes(passes + "/PASS_02.dxf"), "old");
+    EXPECT_EQ(TemporaryFolder::listingOf(passes), "PASS_02.dxf\nPASS_05.dxf\n");
 }
 
 #ifdef ROLVANTA_CLI_PDF
+// "-" is standard output, for the PDF as for the DXF: no file named "-".
 TEST(ToolDrawings, WriteThePdfReportWithoutADisplay) {
     TemporaryFolder out;
-    ASSERT_EQ(
-        runTool("compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 13 --pdf " +
-                out / "beam.pdf")
-            .exitCode,
-        0);
+    const std::string section = "compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' ";
+    ASSERT_EQ(runTool(section + "--passes 13 --pdf " + out / "beam.pdf").exitCode, 0);
     EXPECT_EQ(readFileBytes(out / "beam.pdf").rfind("%PDF-", 0), 0u);
+    const ToolRun piped = runTool(section + "--pdf -", out.path());
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.output.rfind("%PDF-", 0), 0u);
+    const ToolRun dxf = runTool(section + "--dxf -", out.path());
+    EXPECT_EQ(dxf.exitCode, 0);
+    EXPECT_EQ(dxf.output.rfind("999\ndxflib", 0), 0u) << dxf.output.substr(0, 40);
     EXPECT_EQ(out.listing(), "beam.pdf\n");
 }
 #else

@@ -1,7 +1,9 @@
 #pragma once
 
 // Runs rolvanta-cli as a user would, at a fixed report time, and gives back
-// its exit code and both output streams.
+// its exit code and both output streams. A watchdog ends a run that has not
+// come back after a generous minute, so a tool that hangs fails its test
+// instead of stopping the suite; it is not a measure of speed.
 
 #include <sys/wait.h>
 
@@ -16,17 +18,24 @@ struct ToolRun {
     int exitCode = -1;
     std::string output;
     std::string errors;
+    bool hung = false;  // ended by the watchdog
 };
 
-// The arguments are shell words.
-inline ToolRun runTool(const std::string& arguments) {
+// The exit status timeout(1) gives a command it had to end.
+constexpr int kWatchdogEnded = 124;
+
+// The arguments are shell words; workingDirectory empty: the test's own.
+inline ToolRun runTool(const std::string& arguments, const std::string& workingDirectory = "") {
     TemporaryFolder streams;
-    const std::string command = "ROLVANTA_REPORT_TIME='2002-03-05 09:07:03' '" +
-                                std::string(ROLVANTA_CLI) + "' " + arguments + " > '" +
-                                streams / "out" + "' 2> '" + streams / "err" + "'";
+    const std::string command =
+        (workingDirectory.empty() ? "" : "cd '" + workingDirectory + "' && ") +
+        "ROLVANTA_REPORT_TIME='2002-03-05 09:07:03' timeout -k 10 60 '" +
+        std::string(ROLVANTA_CLI) + "' " + arguments + " > '" + streams / "out" + "' 2> '" +
+        streams / "err" + "' < /dev/null";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFileBytes(streams / "out"),
-            readFileBytes(streams / "err")};
+    const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return {exitCode, readFileBytes(streams / "out"), readFileBytes(streams / "err"),
+            exitCode == kWatchdogEnded || exitCode == 128 + 9};
 }
 
 }  // namespace rolvanta::testing

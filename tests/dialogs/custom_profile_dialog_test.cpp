@@ -89,19 +89,5 @@ TEST_F(CustomProfileDialogTest, ANameInTheCatalogueAsksBeforeReplacingIt) {
     }
 }
 
-TEST_F(CustomProfileDialogTest, ADamagedCatalogueIsNotAddedToNorAsked) {
-    testing::writeFileBytes(files.installed,
-                            testing::catalogueBytes({testing::profile("MB 100", 1.0f)}));
-    testing::writeFileBytes(files.working, "damaged");
-    open();
-    host.checks[ids::kAddToCatalogue] = true;
-    host.click(dialog, ids::kOk);
-    ASSERT_EQ(host.messages.size(), 1u) << "no question about MB 100";
-    EXPECT_NE(host.messages[0].text.find("is damaged (record 1)"), std::string::npos);
-    EXPECT_NE(host.messages[0].text.find("The profile was not added"), std::string::npos);
-    EXPECT_EQ(testing::readFileBytes(files.working), "damaged");
-    EXPECT_TRUE(host.ended) << "the section is taken all the same";
-}
-
 }  // namespace
 }  // namespace rolvanta

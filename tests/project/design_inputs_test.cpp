@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -119,10 +120,14 @@ TEST(TakeSection, CatalogueBeamIsOneMetreTypedSectionGetsItsArea) {
     EXPECT_EQ(finishedWebWidth(project.section), 150.0f);
     EXPECT_TRUE(project.flags.standardChosen);
 
-    ASSERT_FALSE(takeTexts(project, exampleTexts()));
+    CustomSectionTexts texts = exampleTexts();
+    texts.rootRadius = "-0";
+    ASSERT_FALSE(takeTexts(project, texts));
     // 100 x 4 web, (75 - 4) x 7.2 x 2 flanges.
     EXPECT_NEAR(project.section.area, 400.0f + 1022.4f, 0.01f);
     EXPECT_TRUE(project.flags.customEntered);
+    EXPECT_FALSE(std::signbit(project.section.rootRadius)) << "-0 is read as 0";
+    EXPECT_EQ(numberText(-0.0f), "0");
 }
 
 TEST(Setup, PassesAndTemperatureWithinTheirRanges) {

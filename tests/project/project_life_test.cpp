@@ -107,8 +107,8 @@ TEST(PathWithExtension, AppendsTheKindsExtensionUnlessThePathHoldsIt) {
     for (const auto& c : cases) EXPECT_EQ(pathWithExtension(c.typed, c.kind), c.written) << c.typed;
     EXPECT_EQ(saveKindOfFileType(3), SaveKind::Design);
     EXPECT_FALSE(saveKindOfFileType(4));
-    EXPECT_EQ(openedKindOf("/w/beam.ROLX"), SaveKind::Design);
-    EXPECT_EQ(openedKindOf("/w/beam.rolx.rol"), SaveKind::ProjectFile);
+    EXPECT_EQ(projectFormatOf("/w/beam.ROLX").kind, SaveKind::Design);
+    EXPECT_EQ(projectFormatOf("/w/beam.rolx.rol").kind, SaveKind::ProjectFile);
 }
 
 // A design saved as ".rolx", opened by a program holding the default

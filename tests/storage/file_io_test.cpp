@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -117,6 +118,66 @@ TEST(ReplaceFile, FailureLeavesTheOldFileAsItWas) {
         EXPECT_EQ(readFileBytes(path), kOld) << c.name;
         EXPECT_EQ(folder.listing(), "beam.rol\n") << c.name;
     }
+}
+
+// A process id that no process has: a child that has ended and been reaped.
+pid_t endedProcess() {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(0);
+    waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+TEST(ReplaceFile, RemovesWhatDeadWritersLeftBesideItsTargetAndNothingElse) {
+    TemporaryFolder folder;
+    const std::string dead = std::to_string(endedProcess());
+    const struct {
+        std::string name;
+        bool removed;
+    } entries[] = {
+        {".beam.rol.tmp-" + dead + "-3-123456", true},
+        {".beam.rol.tmp-1-0-5", false},  // pid 1 runs
+        {".beam.rol.tmp-" + std::to_string(getpid()) + "-0-5", false},
+        {".beam.rol.tmp-" + dead + "-3", false},
+        {".beam.rol.tmp-" + dead + "-3-12x", false},
+        {".beam.rol.tmp--3-1", false},
+        {".beam.rolx.tmp-" + dead + "-3-1", false},
+        {"beam.rol.tmp-" + dead + "-3-1", false},
+    };
+    for (const auto& entry : entries) writeFileBytes(folder / entry.name, "left over");
+    ASSERT_FALSE(replaceFile(folder / "beam.rol", "saved"));
+    for (const auto& entry : entries) {
+        EXPECT_EQ(std::filesystem::exists(folder / entry.name), !entry.removed) << entry.name;
+    }
+}
+
+TEST(WriteFileSet, WritesEveryFileOrNone) {
+    TemporaryFolder folder;
+    const std::string passes = folder / "passes";
+    // A set killed while being written left its temporary folder.
+    const std::string leftover =
+        folder / (".passes.tmp-" + std::to_string(endedProcess()) + "-0-1");
+    std::filesystem::create_directory(leftover);
+    writeFileBytes(leftover + "/a", "half");
+    ASSERT_FALSE(writeFileSet(passes, {{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(folder.listing(), "passes\n");
+    EXPECT_EQ(readFileBytes(passes + "/a") + readFileBytes(passes + "/b"), "12");
+
+    // In a folder that exists: a file that cannot be written stops the set
+    // before any file is replaced; the folder's other files stay.
+    std::filesystem::create_directory(passes + "/c");
+    const StorageResult stopped = writeFileSet(passes, {{"a", "new"}, {"c", "3"}});
+    ASSERT_TRUE(stopped);
+    EXPECT_EQ(describeStorageError(*stopped),
+              "cannot write " + passes + "/c: Is a directory; no file of the set was written");
+    EXPECT_EQ(readFileBytes(passes + "/a"), "1");
+    EXPECT_EQ(TemporaryFolder::listingOf(passes), "a\nb\nc\n");
+
+    // A new folder appears only whole.
+    const StorageResult failed = writeFileSet(folder / "new", {{"a", "1"}, {"no/b", "2"}});
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->path, folder / "new/no/b");
+    EXPECT_EQ(folder.listing(), "passes\n");
 }
 
 }  // namespace

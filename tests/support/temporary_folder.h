@@ -35,9 +35,11 @@ class TemporaryFolder {
     std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
 
     // Names of the entries in the folder, sorted, one a line.
-    std::string listing() const {
+    std::string listing() const { return listingOf(path_); }
+
+    static std::string listingOf(const std::string& folder) {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());
