@@ -116,7 +116,8 @@ InputResult readSetup(const SetupTexts& texts, SetupFields& fields);
 
 // The Setup dialog's OK: passes 5 to 13, temperature 800 to 1200 °C, and a
 // section already taken must keep a positive width through every pass.
-// Sets setupDone.
+// Sets setupDone. A mill follows a new number of passes (fitMillToPasses),
+// and the result's note says how.
 InputResult applySetup(Project& project, const SetupFields& fields);
 
 // The limits to interpolate the three elongation rows between.
