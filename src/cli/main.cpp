@@ -1,7 +1,7 @@
 // rolvanta-cli: the pass design without a window. It computes a beam from
 // the catalogue, a typed section or a saved project exactly as the desktop
 // program would, writes the report, the project file and tables of the
-// passes, and builds and lists the catalogue.
+// passes, builds and lists the catalogue, and writes the example mill.
 //
 // Exit status: 0 on success, 1 on a failure (told on standard error), 2 on a
 // usage error, 3 with --strict when the design has warnings (each told on
@@ -17,9 +17,10 @@
 #include "cli/catalogue_table.h"
 #include "cli/design_inputs.h"
 #include "cli/drawing_outputs.h"
+#include "cli/mill_command.h"
 #include "engine/windows1252.h"
-#include "project/design_checks.h"
 #include "project/design_inputs.h"
+#include "project/load_checks.h"
 #include "project/project_life.h"
 #include "storage/design_file.h"
 #include "storage/file_io.h"
@@ -134,6 +135,7 @@ struct ComputeOptions {
     std::string webList, liveList, deadList;
     std::string webLimits, liveLimits, deadLimits;  // empty: not given
     std::string report, save, csv, json;
+    std::string mill;  // empty: none
     DrawingOutputs drawings;
     bool strict = false;
 
@@ -230,9 +232,9 @@ int compute(const ComputeOptions& o) {
                 setup.passes = static_cast<unsigned long>(project.section.passCount);
             if (o.temperature.empty()) setup.temperature = project.section.temperature;
         }
-        if (InputResult r = applySetup(project, setup); !r.accepted()) {
-            return usage(usageError(*r.problem));
-        }
+        InputResult r = applySetup(project, setup);
+        if (!r.accepted()) return usage(usageError(*r.problem));
+        tellNote(r.note);
     }
     if (o.coefficientsGiven()) {
         if (InputResult r = applyCoefficients(project, coefficients); !r.accepted()) {
@@ -241,11 +243,12 @@ int compute(const ComputeOptions& o) {
     } else if (o.project.empty()) {
         restoreDefaultCoefficients(project);
     }
+    if (!o.mill.empty() && !takeMillFile(o.mill, project)) return kFailed;
     if (computeProject(project) != MissingStep::Nothing) return fail("the design is incomplete");
-    std::vector<std::string> warnings;
-    for (const DesignWarning& warning : checkDesign(project)) {
+    std::vector<PassWarning> warnings;
+    for (const DesignWarning& warning : checkProject(project)) {
         std::cerr << "rolvanta-cli: warning: " << warning.text << '\n';
-        warnings.push_back(warning.text);
+        warnings.push_back({warning.pass, warning.text});
     }
 
     const bool anyOutput = !o.report.empty() || !o.save.empty() || !o.csv.empty() ||
@@ -266,7 +269,7 @@ int compute(const ComputeOptions& o) {
     if (!o.report.empty() || !anyOutput) {
         write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
-    if (!o.csv.empty()) write(writeOutput(o.csv, formatScheduleCsv(project)));
+    if (!o.csv.empty()) write(writeOutput(o.csv, formatScheduleCsv(project, warnings)));
     if (!o.json.empty()) write(writeOutput(o.json, formatScheduleJson(project, warnings)));
     // The PDF's header names the file as the text report's does: its own.
     write(writeDrawings(o.drawings, project, fileNameOf(o.drawings.pdf)));
@@ -276,14 +279,12 @@ int compute(const ComputeOptions& o) {
 
 // Without --output or a drawing, the report goes to standard output.
 int report(const std::string& projectPath, const std::string& output,
-           const DrawingOutputs& drawings) {
+           const DrawingOutputs& drawings, const std::string& mill) {
     ProjectDocument document;
     startUpProject(document.project);
-    const StorageResult read = openedKindOf(projectPath) == SaveKind::Design
-                                   ? readDesignFile(projectPath, document.project)
-                                   : readProjectFile(projectPath, document.project);
-    if (!told(read)) return kFailed;
     const std::string title = fileNameOf(projectPath);
+    if (!told(openProjectFile(document, projectPath, title))) return kFailed;
+    if (!mill.empty() && !takeMillFile(mill, document.project)) return kFailed;
     bool written = true;
     if (!output.empty() || !drawings.any()) {
         written = writeReport(output.empty() ? kStandardOutput : output, title, document.project);
@@ -393,11 +394,12 @@ int run(int argc, char** argv) {
             "Write the section, the passes the report shows and the design's warnings as JSON")
         ->option_text("FILE");
     addDrawingOptions(*computeCommand, o.drawings, kPdfWriter);
+    addMillOption(*computeCommand, o.mill);
     computeCommand->add_flag("--strict", o.strict,
                              "Exit with status 3 when the design has warnings (they are told on "
                              "standard error in any case)");
 
-    std::string projectPath, reportOutput;
+    std::string projectPath, reportOutput, reportMill;
     DrawingOutputs reportDrawings;
     CLI::App* reportCommand =
         app.add_subcommand("report", "Write the report of a saved project, without recomputing");
@@ -410,6 +412,9 @@ int run(int argc, char** argv) {
                      "is asked for)")
         ->option_text("FILE");
     addDrawingOptions(*reportCommand, reportDrawings, kPdfWriter);
+    addMillOption(*reportCommand, reportMill);
+    MillCommand millCommand;
+    addMillCommand(app, millCommand);
 
     CLI::App* catalogueCommand = app.add_subcommand("catalogue", "List or build the catalogue");
     catalogueCommand->require_subcommand(1);
@@ -437,7 +442,8 @@ int run(int argc, char** argv) {
     }
 
     if (*computeCommand) return compute(o);
-    if (*reportCommand) return report(projectPath, reportOutput, reportDrawings);
+    if (*reportCommand) return report(projectPath, reportOutput, reportDrawings, reportMill);
+    if (chosen(millCommand)) return runMillCommand(millCommand);
     if (*listCommand) return listCatalogue(listedCatalogue);
     return buildCatalogue(tablePath, builtCatalogue);
 }
