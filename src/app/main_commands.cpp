@@ -17,6 +17,12 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     fitPassViewCursor(session);  // Setup may have shortened the schedule
     // An OK that changed a computed design has computed it anew.
     noteDesignWarnings(session, shell);
+    if (!session.inputNote.empty()) {
+        // What the OK changed besides its fields first, then the warnings.
+        const std::string warnings = warningsNote(checkDesign(session.project).size());
+        shell.showNote(warnings.empty() ? session.inputNote : session.inputNote + "; " + warnings);
+        session.inputNote.clear();
+    }
     // A beam just taken is shown on the text pages, not on the pass view of
     // the schedule it replaces.
     if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
