@@ -17,12 +17,6 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     fitPassViewCursor(session);  // Setup may have shortened the schedule
     // An OK that changed a computed design has computed it anew.
     noteDesignWarnings(session, shell);
-    if (!session.inputNote.empty()) {
-        // What the OK changed besides its fields first, then the warnings.
-        const std::string warnings = warningsNote(checkDesign(session.project).size());
-        shell.showNote(warnings.empty() ? session.inputNote : session.inputNote + "; " + warnings);
-        session.inputNote.clear();
-    }
     // A beam just taken is shown on the text pages, not on the pass view of
     // the schedule it replaces.
     if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
@@ -72,7 +66,15 @@ void computeProject(Session& session, Shell& shell) {
 
 void noteDesignWarnings(Session& session, Shell& shell) {
     updatePassNotes(session);
-    shell.showNote(warningsNote(checkDesign(session.project).size()));
+    const std::string warnings = warningsNote(checkDesign(session.project).size());
+    // What the last input changed besides its own fields comes first, once.
+    const std::string note = session.inputNote;
+    session.inputNote.clear();
+    if (note.empty() || warnings.empty()) {
+        shell.showNote(note + warnings);
+    } else {
+        shell.showNote(note + "; " + warnings);
+    }
 }
 
 void updatePassNotes(Session& session) {
