@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "project/mill_inputs.h"
@@ -25,217 +24,86 @@ std::string& cell(MillTexts& texts, int row, MillColumn column) {
 TEST(ReadMill, EveryRefusalNamesTheFieldOrTheCellAndChangesNothing) {
     using C = MillColumn;
     using F = MillField;
+    using T = MillTexts;
     const struct {
-        const char* name;
-        std::function<void(MillTexts&)> typed;
-        std::optional<MillField> field;  // else the cell
+        MillField field;
+        std::string T::*text;
+        std::string typed;
+        const char* accepted;  // a piece of what is accepted
+    } fields[] = {
+        {F::Name, &T::name, std::string(41, 'm'), "up to 40"},
+        {F::Name, &T::name, "a\tb", "control"},
+        {F::EntryTemperature, &T::entryTemperature, "1300.5", "700 to 1300, or nothing for 1150"},
+        {F::EntryTemperature, &T::entryTemperature, "1150,5", "from 700"},
+        {F::Carbon, &T::carbon, "1.6", "from 0.02 to 1.5"},
+        {F::Emissivity, &T::emissivity, "0", "from 0.1 to 1"},
+        {F::Convection, &T::convection, "-1", "from 0 to 200"},
+        {F::Contact, &T::contact, "20001", "from 0 to 20000"},
+        {F::RollTemperature, &T::rollTemperature, "301", "from 0 to 300"},
+        {F::HeatFraction, &T::heatFraction, "1.1", "from 0 to 1"},
+        {F::MinimumTaper, &T::minimumTaper, "0", "from 0.001 to 0.2"},
+        {F::AirTemperature, &T::airTemperature, "-21", "from -20 to 60"},
+        {F::Density, &T::density, "6999", "from 7000 to 8000"},
+        {F::SpecificHeat, &T::specificHeat, "1e9", "from 400 to 1000"},
+    };
+    // Rows in rolling order: row 0 is Pass 9, row 8 Pass 1.
+    const struct {
         int row;
         MillColumn column;
-        const char* accepted;  // a piece of what is accepted
-    } cases[] = {
-        {"a name of 41",
-         [](MillTexts& t) { t.name = std::string(41, 'm'); },
-         F::Name,
-         -1,
-         {},
-         "up to 40"},
-        {"a tab in the name", [](MillTexts& t) { t.name = "a\tb"; }, F::Name, -1, {}, "control"},
-        {"too hot",
-         [](MillTexts& t) { t.entryTemperature = "1300.5"; },
-         F::EntryTemperature,
-         -1,
-         {},
-         "from 700 to 1300, or nothing for 1150"},
-        {"a decimal comma",
-         [](MillTexts& t) { t.entryTemperature = "1150,5"; },
-         F::EntryTemperature,
-         -1,
-         {},
-         "from 700"},
-        {"carbon beyond Shida",
-         [](MillTexts& t) { t.carbon = "1.6"; },
-         F::Carbon,
-         -1,
-         {},
-         "from 0.02 to 1.5"},
-        {"no emissivity",
-         [](MillTexts& t) { t.emissivity = "0"; },
-         F::Emissivity,
-         -1,
-         {},
-         "from 0.1 to 1"},
-        {"cooling air",
-         [](MillTexts& t) { t.convection = "-1"; },
-         F::Convection,
-         -1,
-         {},
-         "from 0 to 200"},
-        {"contact", [](MillTexts& t) { t.contact = "20001"; }, F::Contact, -1, {}, "20000"},
-        {"hot rolls",
-         [](MillTexts& t) { t.rollTemperature = "301"; },
-         F::RollTemperature,
-         -1,
-         {},
-         "from 0 to 300"},
-        {"more heat than work",
-         [](MillTexts& t) { t.heatFraction = "1.1"; },
-         F::HeatFraction,
-         -1,
-         {},
-         "from 0 to 1"},
-        {"no taper", [](MillTexts& t) { t.minimumTaper = "0"; }, F::MinimumTaper, -1, {}, "0.001"},
-        {"arctic air",
-         [](MillTexts& t) { t.airTemperature = "-21"; },
-         F::AirTemperature,
-         -1,
-         {},
-         "from -20 to 60"},
-        {"light steel",
-         [](MillTexts& t) { t.density = "6999"; },
-         F::Density,
-         -1,
-         {},
-         "from 7000 to 8000"},
-        {"specific heat",
-         [](MillTexts& t) { t.specificHeat = "1e9"; },
-         F::SpecificHeat,
-         -1,
-         {},
-         "from 400 to 1000"},
-        {"no stand name",
-         [](MillTexts& t) { cell(t, 0, C::Stand) = " "; },
-         {},
-         0,
-         C::Stand,
-         "1 to 20 characters"},
-        {"a stand name of 21",
-         [](MillTexts& t) { cell(t, 0, C::Stand) = std::string(21, 's'); },
-         {},
-         0,
-         C::Stand,
-         "1 to 20"},
-        {"no diameter",
-         [](MillTexts& t) { cell(t, 1, C::Diameter) = ""; },
-         {},
-         1,
-         C::Diameter,
-         "from 200 to 1500"},
-        {"small rolls",
-         [](MillTexts& t) { cell(t, 1, C::Diameter) = "199.9"; },
-         {},
-         1,
-         C::Diameter,
-         "from 200"},
-        {"words for a speed",
-         [](MillTexts& t) { cell(t, 2, C::Rpm) = "abc"; },
-         {},
-         2,
-         C::Rpm,
-         "from 1 to 600"},
-        {"standing rolls", [](MillTexts& t) { cell(t, 2, C::Rpm) = "0"; }, {}, 2, C::Rpm, "from 1"},
-        {"a long pause",
-         [](MillTexts& t) { cell(t, 3, C::Interpass) = "601"; },
-         {},
-         3,
-         C::Interpass,
-         "from 0 to 600"},
-        {"no way to the next pass",
-         [](MillTexts& t) {
-             cell(t, 3, C::Interpass) = "";
-             cell(t, 3, C::Distance) = "";
-         },
-         {},
-         3,
-         C::Interpass,
-         "or the distance to the next pass"},
-        {"a long way",
-         [](MillTexts& t) { cell(t, 4, C::Distance) = "500.1"; },
-         {},
-         4,
-         C::Distance,
-         "from 0 to 500"},
-        {"a pause after the last pass",
-         [](MillTexts& t) { cell(t, 8, C::Interpass) = "2"; },
-         {},
-         8,
-         C::Interpass,
-         "no pass follows the finishing pass"},
-        {"a way after the last pass",
-         [](MillTexts& t) { cell(t, 8, C::Distance) = "3"; },
-         {},
-         8,
-         C::Distance,
-         "no pass follows"},
-        {"a force limit of 0",
-         [](MillTexts& t) { cell(t, 5, C::MaxForce) = "0"; },
-         {},
-         5,
-         C::MaxForce,
-         "above 0 and at most 1000000, or nothing for no limit"},
-        {"a torque below 0",
-         [](MillTexts& t) { cell(t, 5, C::MaxTorque) = "-5"; },
-         {},
-         5,
-         C::MaxTorque,
-         "above 0"},
-        {"a torque no stand takes",
-         [](MillTexts& t) { cell(t, 5, C::MaxTorque) = "1e30"; },
-         {},
-         5,
-         C::MaxTorque,
-         "at most 100000"},
-        {"not a number",
-         [](MillTexts& t) { cell(t, 5, C::Motor) = "nan"; },
-         {},
-         5,
-         C::Motor,
-         "above 0"},
-        {"thick necks",
-         [](MillTexts& t) { cell(t, 6, C::NeckRatio) = "0.81"; },
-         {},
-         6,
-         C::NeckRatio,
-         "from 0.3 to 0.8, or nothing for 0.55"},
-        {"frictionless",
-         [](MillTexts& t) { cell(t, 6, C::NeckFriction) = "0.0009"; },
-         {},
-         6,
-         C::NeckFriction,
-         "from 0.001 to 0.1"},
-        {"a drive that gives",
-         [](MillTexts& t) { cell(t, 7, C::DriveEfficiency) = "1.01"; },
-         {},
-         7,
-         C::DriveEfficiency,
-         "from 0.5 to 1"},
-        {"a row short",
-         [](MillTexts& t) { t.rows.pop_back(); },
-         {},
-         -1,
-         C::Stand,
-         "one stand for each of the 9 passes"},
+        std::string typed;
+        const char* accepted;
+    } cells[] = {
+        {0, C::Stand, " ", "1 to 20 characters, not all blanks"},
+        {0, C::Stand, std::string(21, 's'), "1 to 20"},
+        {1, C::Diameter, "", "from 200 to 1500"},
+        {1, C::Diameter, "199.9", "from 200"},
+        {2, C::Rpm, "abc", "from 1 to 600"},
+        {2, C::Rpm, "0", "from 1"},
+        {3, C::Interpass, "601", "from 0 to 600"},
+        {3, C::Interpass, "", "or the distance to the next pass"},  // no distance either
+        {4, C::Distance, "500.1", "from 0 to 500"},
+        {8, C::Interpass, "2", "nothing: no pass follows the finishing pass"},
+        {8, C::Distance, "3", "no pass follows"},
+        {5, C::MaxForce, "0", "above 0 and at most 1000000, or nothing for no limit"},
+        {5, C::MaxTorque, "-5", "above 0"},
+        {5, C::MaxTorque, "1e30", "at most 100000"},
+        {5, C::Motor, "nan", "above 0"},
+        {6, C::NeckRatio, "0.81", "from 0.3 to 0.8, or nothing for 0.55"},
+        {6, C::NeckFriction, "0.0009", "from 0.001 to 0.1"},
+        {7, C::DriveEfficiency, "1.01", "from 0.5 to 1"},
     };
-    for (const auto& c : cases) {
-        MillTexts texts = textsOfMill(exampleMill(kPasses));
-        c.typed(texts);
+    auto refusal = [](const MillTexts& texts) {
         Mill mill = testing::oddMill();
         const std::optional<MillProblem> problem = readMill(texts, kPasses, mill);
-        ASSERT_TRUE(problem) << c.name;
-        EXPECT_EQ(problem->field, c.field) << c.name;
-        EXPECT_EQ(problem->row, c.row) << c.name;
-        if (c.row >= 0) {
-            EXPECT_EQ(problem->pass, kPasses - c.row) << c.name;
-            EXPECT_EQ(problem->column, c.column) << c.name;
-        }
-        EXPECT_NE(problem->accepted.find(c.accepted), std::string::npos)
-            << c.name << ": " << problem->accepted;
-        EXPECT_TRUE(mill == testing::oddMill()) << c.name;
+        EXPECT_TRUE(mill == testing::oddMill()) << "changed";
+        return problem.value_or(MillProblem{});
+    };
+    for (const auto& c : fields) {
+        MillTexts texts = textsOfMill(exampleMill(kPasses));
+        texts.*c.text = c.typed;
+        const MillProblem problem = refusal(texts);
+        EXPECT_EQ(problem.field, c.field) << c.typed;
+        EXPECT_EQ(problem.value, c.typed);
+        EXPECT_NE(problem.accepted.find(c.accepted), std::string::npos) << problem.accepted;
     }
-
+    for (const auto& c : cells) {
+        MillTexts texts = textsOfMill(exampleMill(kPasses));
+        cell(texts, c.row, c.column) = c.typed;
+        const MillProblem problem = refusal(texts);
+        EXPECT_EQ(problem.field, std::nullopt) << c.typed;
+        EXPECT_EQ(problem.row, c.row) << c.typed;
+        EXPECT_EQ(problem.pass, kPasses - c.row) << c.typed;
+        EXPECT_EQ(problem.column, c.column) << c.typed;
+        EXPECT_NE(problem.accepted.find(c.accepted), std::string::npos) << problem.accepted;
+    }
     MillTexts texts = textsOfMill(exampleMill(kPasses));
+    texts.rows.pop_back();
+    EXPECT_EQ(describeMillProblem(refusal(texts)),
+              "Stands: \"8\" is not accepted.\nAccepted: one stand for each of the 9 passes of "
+              "the Setup.");
+    texts = textsOfMill(exampleMill(kPasses));
     cell(texts, 2, MillColumn::Rpm) = "abc";
-    Mill mill;
-    EXPECT_EQ(describeMillProblem(*readMill(texts, kPasses, mill)),
+    EXPECT_EQ(describeMillProblem(refusal(texts)),
               "Pass 7, Speed [rpm]: \"abc\" is not accepted.\nAccepted: a number from 1 to 600.");
 }
 
