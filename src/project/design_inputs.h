@@ -10,7 +10,8 @@
 //
 // One design at a time: once a design has been computed, an input that
 // changes the section, the Setup or the coefficients computes it again at
-// once, so the schedule always belongs to the inputs shown. An input that
+// once, with its mill loads, so the schedule always belongs to the inputs
+// shown. An input that
 // changes nothing leaves the project exactly as it was.
 
 #include <optional>
