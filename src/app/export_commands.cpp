@@ -5,7 +5,7 @@
 #include "app/main_commands.h"
 #include "export/dxf_drawing.h"
 #include "export/pass_drawing_set.h"
-#include "project/design_checks.h"
+#include "project/load_checks.h"
 #include "resources/command_ids.h"
 #include "storage/file_io.h"
 #include "storage/schedule_export.h"
@@ -13,11 +13,13 @@
 namespace rolvanta {
 namespace {
 
-// The design's warnings, as the command line's JSON carries them.
-std::vector<std::string> warningTexts(const Project& project) {
-    std::vector<std::string> texts;
-    for (const DesignWarning& warning : checkDesign(project)) texts.push_back(warning.text);
-    return texts;
+// The design's and the loads' warnings, as the command line's tables carry them.
+std::vector<PassWarning> passWarnings(const Project& project) {
+    std::vector<PassWarning> warnings;
+    for (const DesignWarning& warning : checkProject(project)) {
+        warnings.push_back({warning.pass, warning.text});
+    }
+    return warnings;
 }
 
 // The project's name in the report's header, as in the window title.
@@ -115,10 +117,10 @@ void runExportCommand(Session& session, Shell& shell, ExportShell& exports, int 
             failed = writeMade(choice.path, exports.grabViewPicture(), "picture");
             break;
         case ExportKind::ScheduleCsv:
-            failed = writeScheduleCsv(choice.path, project);
+            failed = writeScheduleCsv(choice.path, project, passWarnings(project));
             break;
         case ExportKind::ScheduleJson:
-            failed = writeScheduleJson(choice.path, project, warningTexts(project));
+            failed = writeScheduleJson(choice.path, project, passWarnings(project));
             break;
     }
     if (failed) showFailure(shell, *failed);

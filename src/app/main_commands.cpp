@@ -66,7 +66,15 @@ void computeProject(Session& session, Shell& shell) {
 
 void noteDesignWarnings(Session& session, Shell& shell) {
     updatePassNotes(session);
-    shell.showNote(warningsNote(checkDesign(session.project).size()));
+    const std::string warnings = warningsNote(checkDesign(session.project).size());
+    // What the last input changed besides its own fields comes first, once.
+    const std::string note = session.inputNote;
+    session.inputNote.clear();
+    if (note.empty() || warnings.empty()) {
+        shell.showNote(note + warnings);
+    } else {
+        shell.showNote(note + "; " + warnings);
+    }
 }
 
 void updatePassNotes(Session& session) {

@@ -43,7 +43,9 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
 void updatePassNotes(Session& session);
 
 // The same, and the note of how many there are (none: no note), for a
-// design that has just been computed, opened or started anew.
+// design that has just been computed, opened or started anew; after what an
+// input changed besides its own fields (Session::inputNote), which is shown
+// once.
 void noteDesignWarnings(Session& session, Shell& shell);
 
 bool confirmClose(Session& session, Shell& shell);

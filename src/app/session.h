@@ -41,6 +41,9 @@ struct Session : ProjectDocument {
     PassColours passColours = makePassColours();
     // The design warnings of each pass, shown beneath its caption.
     PassNotes passNotes;
+    // What the last input dialog's OK changed besides its own fields, for
+    // the status bar (InputResult::note); shown once, then cleared.
+    std::string inputNote;
 
     // The client area as it was when the window was created.
     PixelRect initialClientRect;

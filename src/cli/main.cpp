@@ -1,7 +1,7 @@
 // rolvanta-cli: the pass design without a window. It computes a beam from
 // the catalogue, a typed section or a saved project exactly as the desktop
 // program would, writes the report, the project file and tables of the
-// passes, and builds and lists the catalogue.
+// passes, builds and lists the catalogue, and writes the example mill.
 //
 // Exit status: 0 on success, 1 on a failure (told on standard error), 2 on a
 // usage error, 3 with --strict when the design has warnings (each told on
@@ -21,9 +21,10 @@
 #include "cli/design_inputs.h"
 #include "cli/drawing_outputs.h"
 #include "cli/output_file.h"
+#include "cli/mill_command.h"
 #include "engine/windows1252.h"
-#include "project/design_checks.h"
 #include "project/design_inputs.h"
+#include "project/load_checks.h"
 #include "project/project_life.h"
 #include "storage/file_io.h"
 #include "storage/profile_catalogue.h"
@@ -96,6 +97,7 @@ struct ComputeOptions {
     std::string passes, temperature;  // empty: not given
     CoefficientOptions coefficients;
     std::string report, save, csv, json;
+    std::string mill;  // empty: none
     DrawingOutputs drawings;
     bool strict = false;
 
@@ -220,9 +222,9 @@ int compute(const ComputeOptions& o) {
                 setup.passes = static_cast<unsigned long>(project.section.passCount);
             if (o.temperature.empty()) setup.temperature = project.section.temperature;
         }
-        if (InputResult r = applySetup(project, setup); !r.accepted()) {
-            return usage(usageError(*r.problem).message);
-        }
+        InputResult r = applySetup(project, setup);
+        if (!r.accepted()) return usage(usageError(*r.problem).message);
+        tellNote(r.note);
     }
     if (o.coefficientsGiven()) {
         if (InputResult r = applyCoefficients(project, coefficients); !r.accepted()) {
@@ -231,11 +233,12 @@ int compute(const ComputeOptions& o) {
     } else if (o.project.empty()) {
         restoreDefaultCoefficients(project);
     }
+    if (!o.mill.empty() && !takeMillFile(o.mill, project)) return kFailed;
     if (computeProject(project) != MissingStep::Nothing) return fail("the design is incomplete");
-    std::vector<std::string> warnings;
-    for (const DesignWarning& warning : checkDesign(project)) {
+    std::vector<PassWarning> warnings;
+    for (const DesignWarning& warning : checkProject(project)) {
         std::cerr << "rolvanta-cli: warning: " << warning.text << '\n';
-        warnings.push_back(warning.text);
+        warnings.push_back({warning.pass, warning.text});
     }
 
     const bool anyOutput = !o.report.empty() || !o.save.empty() || !o.csv.empty() ||
@@ -248,7 +251,7 @@ int compute(const ComputeOptions& o) {
     if (!o.report.empty() || !anyOutput) {
         write(writeReport(anyOutput ? o.report : kStandardOutput, standardOutputTitle, project));
     }
-    if (!o.csv.empty()) write(written(o.csv, formatScheduleCsv(project)));
+    if (!o.csv.empty()) write(written(o.csv, formatScheduleCsv(project, warnings)));
     if (!o.json.empty()) write(written(o.json, formatScheduleJson(project, warnings)));
     // The PDF's header names the file as the text report's does: its own.
     const std::string pdfTitle =
@@ -260,7 +263,7 @@ int compute(const ComputeOptions& o) {
 
 // Without --output or a drawing, the report goes to standard output.
 int report(const std::string& projectPath, const std::string& output,
-           const DrawingOutputs& drawings) {
+           const DrawingOutputs& drawings, const std::string& mill) {
     if (auto refused = sharedStandardOutput(
             {{"--output", &output}, {"--dxf", &drawings.dxf}, {"--pdf", &drawings.pdf}})) {
         return usage(*refused);
@@ -268,8 +271,9 @@ int report(const std::string& projectPath, const std::string& output,
     if (auto refused = refusedDrawingOutputs(drawings)) return usage(*refused);
     ProjectDocument document;
     startUpProject(document.project);
-    if (!told(projectFormatOf(projectPath).read(projectPath, document.project))) return kFailed;
     const std::string title = fileNameOf(projectPath);
+    if (!told(openProjectFile(document, projectPath, title))) return kFailed;
+    if (!mill.empty() && !takeMillFile(mill, document.project)) return kFailed;
     bool allWritten = true;
     if (!output.empty() || !drawings.any()) {
         allWritten =
@@ -341,11 +345,12 @@ int run(int argc, char** argv) {
                    "JSON (- for standard output)",
                    "FILE");
     addDrawingOptions(*computeCommand, o.drawings, kPdfRenderer);
+    addMillOption(*computeCommand, o.mill);
     addFlag(*computeCommand, "--strict", o.strict,
             "Exit with status 3 when the design has warnings (they are told on standard error "
             "in any case)");
 
-    std::string projectPath, reportOutput;
+    std::string projectPath, reportOutput, reportMill;
     DrawingOutputs reportDrawings;
     CLI::App* reportCommand =
         app.add_subcommand("report", "Write the report of a saved project, without recomputing");
@@ -357,12 +362,16 @@ int run(int argc, char** argv) {
                    "asked for)",
                    "FILE");
     addDrawingOptions(*reportCommand, reportDrawings, kPdfRenderer);
+    addMillOption(*reportCommand, reportMill);
+    MillCommand millCommand;
+    addMillCommand(app, millCommand);
 
     const CatalogueCommand catalogueCommand(app);
 
     if (const std::optional<int> answered = parseCommandLine(app, argc, argv)) return *answered;
     if (*computeCommand) return compute(o);
-    if (*reportCommand) return report(projectPath, reportOutput, reportDrawings);
+    if (*reportCommand) return report(projectPath, reportOutput, reportDrawings, reportMill);
+    if (chosen(millCommand)) return runMillCommand(millCommand);
     return catalogueCommand.run();
 }
 

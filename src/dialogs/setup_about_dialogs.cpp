@@ -20,6 +20,7 @@ void SetupDialog::command(DialogHost& host, int id, Notification) {
                          {InputField::Temperature, setup_dialog::kTemperature}});
             return;
         }
+        if (note_ != nullptr) *note_ = result.note;
         host.endDialog(DialogResult::Accepted);
     } else if (id == setup_dialog::kCancel || id == kDialogCancelCommand) {
         host.endDialog(DialogResult::Cancelled);

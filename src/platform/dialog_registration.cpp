@@ -32,7 +32,8 @@ void registerDialogs(DialogRegistry& registry, Session& session, Shell& shell) {
     registry.add(DialogId::CustomProfiles,
                  runner<CustomProfileDialog>(kCustomProfileDialog, shell, session.project,
                                              session.catalogue, session.catalogueFiles));
-    registry.add(DialogId::Setup, runner<SetupDialog>(kSetupDialog, shell, session.project));
+    registry.add(DialogId::Setup,
+                 runner<SetupDialog>(kSetupDialog, shell, session.project, session.inputNote));
     registry.add(DialogId::Coefficients,
                  runner<CoefficientsDialog>(kCoefficientsDialog, shell, session.project));
     registry.add(DialogId::About, runner<AboutDialog>(kAboutDialog, shell));

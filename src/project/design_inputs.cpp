@@ -7,6 +7,7 @@
 #include "engine/pass_schedule.h"
 #include "engine/stored_value.h"
 #include "project/field_text.h"
+#include "project/mill_inputs.h"
 #include "project/project_life.h"
 
 namespace rolvanta {
@@ -31,7 +32,8 @@ void takeCommonFields(BeamSection& section, const SectionFields& fields) {
 template <typename Change>
 InputResult changeInputs(Project& project, Change change) {
     Project changed = project;
-    if (InputResult result = change(changed); !result.accepted()) return result;
+    InputResult result = change(changed);
+    if (!result.accepted()) return result;
     if (changed.flags.computed) {
         if (computePrecondition(changed.flags) == MissingStep::Nothing) {
             computeDesign(changed);
@@ -39,8 +41,9 @@ InputResult changeInputs(Project& project, Change change) {
             changed.flags.computed = false;  // no schedule for these inputs
         }
     }
+    computeProjectLoads(changed);  // the loads of the new schedule, or none
     if (!sameProject(changed, project)) project = changed;
-    return {};
+    return result;  // with its note, if any
 }
 
 struct NumberText {
@@ -265,7 +268,10 @@ InputResult applySetup(Project& project, const SetupFields& fields) {
         p.section.passCount = passes;
         p.section.temperature = fields.temperature;
         p.flags.setupDone = true;
-        return InputResult{};
+        // The mill keeps one stand per pass.
+        InputResult taken;
+        if (p.mill) taken.note = fitMillToPasses(*p.mill, passes);
+        return taken;
     });
 }
 

@@ -10,7 +10,8 @@
 //
 // One design at a time: once a design has been computed, an input that
 // changes the section, the Setup or the coefficients computes it again at
-// once, so the schedule always belongs to the inputs shown. An input that
+// once, with its mill loads, so the schedule always belongs to the inputs
+// shown. An input that
 // changes nothing leaves the project exactly as it was.
 
 #include <optional>
@@ -116,7 +117,8 @@ InputResult readSetup(const SetupTexts& texts, SetupFields& fields);
 
 // The Setup dialog's OK: passes 5 to 13, temperature 800 to 1200 °C, and a
 // section already taken must keep a positive width through every pass.
-// Sets setupDone.
+// Sets setupDone. A mill follows a new number of passes (fitMillToPasses),
+// and the result's note says how.
 InputResult applySetup(Project& project, const SetupFields& fields);
 
 // The limits to interpolate the three elongation rows between.

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace rolvanta {
 
@@ -53,6 +54,13 @@ struct FieldProblem {
 
 struct InputResult {
     std::optional<FieldProblem> problem;  // empty: taken
+    // What an accepted input changed besides its own fields, for the status
+    // bar ("The mill has 11 stands now: 2 copied from the last"); empty when
+    // there is nothing to say.
+    std::string note;
+
+    InputResult() = default;
+    InputResult(std::optional<FieldProblem> refused) : problem(std::move(refused)) {}
     bool accepted() const { return !problem.has_value(); }
 };
 

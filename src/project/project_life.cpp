@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "engine/pass_schedule.h"
+#include "project/mill_inputs.h"
 #include "storage/design_file.h"
 #include "storage/file_io.h"
 #include "storage/project_file.h"
@@ -14,6 +15,8 @@ void startUpProject(Project& project) {
     resetProjectFlags(project.flags);
     resetBeamSection(project.section);
     loadDefaultCoefficients(project.coefficients);
+    project.mill.reset();
+    project.loads.clear();
 }
 
 void beginNewProject(Project& project) {
@@ -22,8 +25,31 @@ void beginNewProject(Project& project) {
     // A new design starts from the standard coefficients, not from lists or
     // limits typed for the one before.
     loadDefaultCoefficients(project.coefficients);
+    // Nor from the mill of the one before: a mill file brings it back.
+    project.mill.reset();
+    project.loads.clear();
     project.flags.projectStarted = true;
 }
+
+namespace {
+
+// A design's mill is checked as a mill file is, and has one stand per pass
+// of the design (any number while the design has no Setup yet).
+StorageResult checkOpenedMill(const Project& project, const std::string& path) {
+    if (!project.mill) return std::nullopt;
+    const int stands = static_cast<int>(project.mill->stands.size());
+    std::optional<MillProblem> problem = checkMill(*project.mill, stands);
+    const int passes = project.section.passCount;
+    if (!problem && passes > 0 && stands != passes) problem = checkMill(*project.mill, passes);
+    if (!problem) return std::nullopt;
+    std::string reason = "mill: " + describeMillProblem(*problem);
+    for (char& c : reason) {
+        if (c == '\n') c = ' ';
+    }
+    return StorageError{StorageFailure::NotValid, path, reason};
+}
+
+}  // namespace
 
 SaveKind openedKindOf(const std::string& path) {
     static const std::string design = ".rolx";
@@ -48,14 +74,18 @@ StorageResult openProjectFile(ProjectDocument& document, const std::string& path
                               const std::string& title) {
     Project opened = document.project;
     const ProjectFormat format = projectFormatOf(path);
-    // A design brings its own coefficient set; a project file leaves the
-    // program's as it is.
+    // A design brings its own coefficient set and its mill, if it has one; a
+    // project file leaves the program's coefficients as they are, and holds
+    // no mill.
+    opened.mill.reset();
     if (StorageResult error = format.read(path, opened)) return error;
+    if (StorageResult error = checkOpenedMill(opened, path)) return error;
     // What the file says of these four is about the session that saved it.
     opened.flags.lastSaveKind = format.kind;
     opened.flags.projectStarted = true;
     opened.flags.customEntered = true;  // an opened project can be computed at once
     opened.flags.hasFileName = true;
+    computeProjectLoads(opened);
     document.project = opened;
     document.filePath = path;
     document.fileTitle = title;
@@ -152,6 +182,7 @@ MissingStep computeProject(Project& project) {
     if (missing != MissingStep::Nothing) return missing;
     project.flags.computed = true;
     computeDesign(project);
+    computeProjectLoads(project);
     return MissingStep::Nothing;
 }
 

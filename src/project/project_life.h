@@ -29,8 +29,8 @@ struct ProjectDocument {
 // empty section and the default coefficients.
 void startUpProject(Project& project);
 
-// New Project: the flags, the section and the coefficients reset, and the
-// project started.
+// New Project: the flags, the section and the coefficients reset, the mill
+// taken away, and the project started.
 void beginNewProject(Project& project);
 
 // The kind of file Open reads at path: a design when its name ends in
@@ -55,7 +55,9 @@ ProjectFormat projectFormatOf(const std::string& path);
 // Open Project: the project read from path (a design, ".rolx", with its
 // coefficient set; a project file without) and the flags that an opened
 // project always has (last saved in the kind read, started, ready to
-// compute, with a file name). On failure nothing changes.
+// compute, with a file name). A design's mill is checked as a mill file's
+// is (project/mill_inputs.h) and its loads computed; a project file holds
+// no mill. On failure nothing changes.
 StorageResult openProjectFile(ProjectDocument& document, const std::string& path,
                               const std::string& title);
 
@@ -108,7 +110,7 @@ enum class MissingStep {
 MissingStep computePrecondition(const ProjectFlags& flags);
 
 // Compute: when nothing is missing, the hot section and the pass schedule,
-// and computed set. Returns what was missing (Nothing when it computed).
+// the mill loads when a mill is given, and computed set. Returns what was missing (Nothing when it computed).
 MissingStep computeProject(Project& project);
 
 }  // namespace rolvanta

@@ -10,6 +10,7 @@
 #include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
+#include "storage/mill_json.h"
 #include "storage/record_fields.h"
 
 namespace rolvanta {
@@ -249,7 +250,18 @@ std::string encodeDesignFile(const Project& project) {
     document["flags"] = flags;
     document["coefficients"] = coefficients;
     document["schedule"] = schedule;
-    return document.dump(2) + "\n";
+    std::string text = document.dump(2);
+    if (project.mill) {
+        // The mill's numbers are doubles, which this document's float
+        // numbers would round: its object is written on its own, one level
+        // in, as the last member.
+        std::string mill = millToJson(*project.mill).dump(2);
+        for (std::size_t at = 0; (at = mill.find('\n', at)) != std::string::npos; at += 3) {
+            mill.replace(at, 1, "\n  ");
+        }
+        text.insert(text.size() - 2, ",\n  \"mill\": " + mill);
+    }
+    return text + "\n";
 }
 
 std::optional<std::string> decodeDesignFile(std::string_view text, Project& project) {
@@ -272,23 +284,40 @@ std::optional<std::string> decodeDesignFile(std::string_view text, Project& proj
     if (version == document.end() || !version->is_number_integer()) {
         return std::string("version is missing or not a whole number");
     }
-    if (*version != kDesignFormatVersion) {
-        return "format version " + version->dump() + " is not one this program reads (" +
+    if (*version != kDesignFormatVersion && *version != 1) {
+        return "format version " + version->dump() + " is not one this program reads (1 or " +
                std::to_string(kDesignFormatVersion) + ")";
     }
+    // Version 1 holds no mill.
+    const bool withMill = *version != 1 && document.contains("mill");
     Project read = project;
     try {
         readSection(document, read.section);
         readFlags(document, read.flags);
         readCoefficients(document, read.coefficients);
         readSchedule(document, read.section.passCount, read.passes);
-        onlyKnownKeys(document, "", [](const std::string& key) {
+        onlyKnownKeys(document, "", [withMill](const std::string& key) {
             return key == "format" || key == "version" || key == "section" || key == "flags" ||
-                   key == "coefficients" || key == "schedule";
+                   key == "coefficients" || key == "schedule" || (withMill && key == "mill");
         });
     } catch (const Wrong& wrong) {
         return wrong.what;
     }
+    read.mill.reset();
+    if (withMill) {
+        // Read again with double numbers, as the mill was written.
+        try {
+            const MillJson whole = MillJson::parse(text);
+            const MillJson& mill = whole.at("mill");
+            if (!mill.is_object()) return std::string("mill is not an object");
+            millFromJson(mill, "mill.", read.mill.emplace());
+        } catch (const MillJsonWrong& wrong) {
+            return wrong.what;
+        } catch (const MillJson::exception&) {
+            return std::string("mill holds a number beyond the range of a double");
+        }
+    }
+    read.loads.clear();
     project = read;
     return std::nullopt;
 }

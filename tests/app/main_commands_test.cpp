@@ -5,6 +5,7 @@
 #include "app/main_commands.h"
 #include "app_fixture.h"
 #include "project/design_inputs.h"
+#include "project/mill_inputs.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -173,6 +174,19 @@ TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {
     run(kMenuSetup);
     EXPECT_EQ(session.project.section.passCount, 9);
     EXPECT_EQ(shell.notes.back(), "1 warning: see the Schedule Table");
+
+    // What the OK did to the mill comes first, once.
+    session.project.mill = exampleMill(9);
+    shell.dialogActions[DialogId::Setup] = [this] {
+        const InputResult setup = applySetup(session.project, {7, 1000});
+        session.inputNote = setup.note;
+        return setup.accepted();
+    };
+    run(kMenuSetup);
+    EXPECT_EQ(
+        shell.notes.back(),
+        "The mill has 7 stands now: the last 2 taken away; 1 warning: see the Schedule Table");
+    EXPECT_EQ(session.inputNote, "");
 
     shell.answers.push_back(MessageAnswer::No);
     run(kMenuNewProject);

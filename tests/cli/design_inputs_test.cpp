@@ -80,7 +80,7 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
         {"bytes that are not UTF-8", "compute --section \"$(printf 'X\\377\\001,1')\"", 2,
          "--section: \"X\\xFF\\x01,1\" is not accepted"},
         // What the tool cannot tell from the words alone.
-        {"no command", "", 2, "a command is needed: compute, report or catalogue"},
+        {"no command", "", 2, "a command is needed: compute, report, mill or catalogue"},
         {"no section", "compute --passes 7", 2, "compute needs a section: one of --profile"},
         {"two sections", section + "--profile 'MB 200'", 2,
          "--profile and --section cannot be given together"},

@@ -4,6 +4,7 @@
 
 #include "storage/design_file.h"
 #include "support/example_section.h"
+#include "support/odd_mill.h"
 
 namespace rolvanta {
 namespace {
@@ -31,8 +32,8 @@ TEST(DesignFile, RefusesADamagedOrForeignDocumentAndChangesNothing) {
         {"truncated", good.substr(0, 100), "not valid JSON (at byte 101)"},
         {"foreign", "{\"format\": \"Something Else\"}",
          "not a ROLVANTA design (no \"format\": \"ROLVANTA Design\")"},
-        {"wrong version", replaced(good, "\"version\": 1", "\"version\": 2"),
-         "format version 2 is not one this program reads (1)"},
+        {"wrong version", replaced(good, "\"version\": 2", "\"version\": 3"),
+         "format version 3 is not one this program reads (1 or 2)"},
         {"not a number", replaced(good, web, "\"webWidth\": \"101.2\""),
          "section.webWidth is not a number"},
         {"a number beyond a float", replaced(good, web, "\"webWidth\": 1e39"),
@@ -55,6 +56,30 @@ TEST(DesignFile, RefusesADamagedOrForeignDocumentAndChangesNothing) {
     Project read{};
     ASSERT_EQ(decodeDesignFile(good, read), std::nullopt);
     EXPECT_TRUE(testing::sameBytes(read, saved));
+}
+
+// Version 2 holds the mill, its doubles bit for bit; version 1 is version 2
+// without one, and still opens.
+TEST(DesignFile, HoldsTheMillBitForBitAndOpensVersion1WithoutOne) {
+    Project saved = testing::computedProject(5);
+    saved.mill = testing::oddMill(5);
+    const std::string text = encodeDesignFile(saved);
+    Project read{};
+    ASSERT_EQ(decodeDesignFile(text, read), std::nullopt);
+    EXPECT_TRUE(testing::sameBytes(read, saved));
+    EXPECT_EQ(encodeDesignFile(read), text);
+    EXPECT_EQ(decodeDesignFile(replaced(text, "\"rpm\": ", "\"rpm\": \"fast\", \"old\": "), read)
+                  .value_or("read"),
+              "mill.passes[0].rpm is not a number");
+
+    const std::string plain = encodeDesignFile(testing::computedProject(5));
+    EXPECT_EQ(plain.find("\"mill\""), std::string::npos);
+    const std::string version1 = replaced(plain, "\"version\": 2", "\"version\": 1");
+    ASSERT_EQ(decodeDesignFile(version1, read), std::nullopt);
+    EXPECT_FALSE(read.mill.has_value());
+    EXPECT_EQ(
+        decodeDesignFile(replaced(text, "\"version\": 2", "\"version\": 1"), read).value_or("read"),
+        "mill is not part of the format");
 }
 
 }  // namespace
