@@ -19,9 +19,10 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     noteDesignWarnings(session, shell);
     // A beam just taken is shown on the text pages, not on the pass view of
     // the schedule it replaces.
-    if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
-        session.graphicsMode = 0;
-        shell.showDisplayMode(0);
+    if (accepted && dialog == DialogId::StandardProfiles &&
+        session.displayMode != DisplayMode::TextPages) {
+        session.displayMode = DisplayMode::TextPages;
+        shell.showDisplayMode(DisplayMode::TextPages);
     }
     shell.repaint();
 }
@@ -83,12 +84,12 @@ void updatePassNotes(Session& session) {
     }
 }
 
-void setDisplayMode(Session& session, Shell& shell, int wanted) {
-    if (session.graphicsMode == wanted) return;
-    session.graphicsMode = wanted;
+void setDisplayMode(Session& session, Shell& shell, DisplayMode wanted) {
+    if (session.displayMode == wanted) return;
+    session.displayMode = wanted;
     shell.showDisplayMode(wanted);
-    // The pass view and the table draw themselves when shown.
-    if (wanted == 0) shell.repaint();
+    // The pass view and the tables draw themselves when shown.
+    if (wanted == DisplayMode::TextPages) shell.repaint();
 }
 
 void openStartFile(Session& session, Shell& shell, const std::string& path,
@@ -165,20 +166,20 @@ bool runOneCommand(Session& session, Shell& shell, int command) {
         case kButtonTextMode:
             shell.setToolbarShown(true);
             shell.setScrollBarsEnabled(true);
-            setDisplayMode(session, shell, 0);
+            setDisplayMode(session, shell, DisplayMode::TextPages);
             return true;
         case kMenuGraphicalDisplay:
         case kButtonGraphicsMode:
             shell.setToolbarShown(false);
             shell.setScrollBarsEnabled(false);
-            setDisplayMode(session, shell, 1);
+            setDisplayMode(session, shell, DisplayMode::PassView);
             return true;
         case kMenuScheduleTable:
         case kButtonScheduleTable:
             // The table scrolls itself; the toolbar stays for Compute.
             shell.setToolbarShown(true);
             shell.setScrollBarsEnabled(false);
-            setDisplayMode(session, shell, 2);
+            setDisplayMode(session, shell, DisplayMode::ScheduleTable);
             return true;
         case kMenuHelp:
         case kButtonHelp:

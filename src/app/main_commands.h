@@ -27,7 +27,7 @@ void computeProject(Session& session, Shell& shell);
 // Switches between the text pages (0), the pass view (1) and the Schedule
 // Table (2); the text pages are painted anew when they come back. The same
 // mode again does nothing.
-void setDisplayMode(Session& session, Shell& shell, int wanted);
+void setDisplayMode(Session& session, Shell& shell, DisplayMode wanted);
 
 // Opens the project file the program was started with, as Open Project
 // would open it; a file that cannot be opened leaves the empty start as it

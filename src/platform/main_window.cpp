@@ -192,7 +192,7 @@ void MainWindow::buildShortcuts() {
             [this] { openHelp(); });
     // Ctrl+C copies the Schedule Table wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] {
-        if (session_.graphicsMode == 2) scheduleTable_->copy();
+        if (session_.displayMode == DisplayMode::ScheduleTable) scheduleTable_->copy();
     });
 }
 
@@ -309,8 +309,8 @@ void MainWindow::setScrollBarsEnabled(bool enabled) {
 
 void MainWindow::setToolbarShown(bool shown) { toolbar_->setVisible(shown); }
 
-void MainWindow::showDisplayMode(int graphicsMode) {
-    if (graphicsMode == 1 && passView_ == nullptr) {
+void MainWindow::showDisplayMode(DisplayMode mode) {
+    if (mode == DisplayMode::PassView && passView_ == nullptr) {
         // Made when first wanted: OpenGL in a window makes Qt compose the
         // whole window through it and loads the driver, which would
         // double the start-up of a program that may never draw a pass.
@@ -326,15 +326,17 @@ void MainWindow::showDisplayMode(int graphicsMode) {
     }
     // The table has scroll bars of its own; the text pages' bars stay
     // (disabled) under the pass view, as they always have.
-    verticalBar_->setVisible(graphicsMode != 2);
-    horizontalBar_->setVisible(graphicsMode != 2);
-    if (graphicsMode == 2) {
+    const bool table = mode == DisplayMode::ScheduleTable;
+    verticalBar_->setVisible(!table);
+    horizontalBar_->setVisible(!table);
+    if (table) {
         scheduleTable_->refresh();
         pages_->setCurrentWidget(scheduleTable_);
         scheduleTable_->setFocus();
         return;
     }
-    pages_->setCurrentWidget(graphicsMode == 1 ? passView_ : static_cast<QWidget*>(textPage_));
+    pages_->setCurrentWidget(mode == DisplayMode::PassView ? passView_
+                                                           : static_cast<QWidget*>(textPage_));
     textPage_->fitScrollBars();
     pages_->currentWidget()->update();
     // The window takes the keys again (the pass view's arrows).
@@ -372,10 +374,11 @@ void MainWindow::quit(int exitCode) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // In text mode the arrows scroll the page; in graphics mode they step
     // through the passes.
-    if (session_.graphicsMode == 0 && textPage_->scrollByKey(event->key())) return;
+    if (session_.displayMode == DisplayMode::TextPages && textPage_->scrollByKey(event->key()))
+        return;
     // The zoom keys of the pass view, while it is shown.
     ViewZoomKey zoom{};
-    if (session_.graphicsMode == 1 && zoomKeyOf(event->key(), zoom)) {
+    if (session_.displayMode == DisplayMode::PassView && zoomKeyOf(event->key(), zoom)) {
         if (auto* view = dynamic_cast<PassViewWidget*>(passView_)) view->zoomByKey(zoom);
     }
     keyDown(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());

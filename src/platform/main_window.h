@@ -64,7 +64,7 @@ class MainWindow : public QMainWindow {
     void repaintRect(const PixelRect& rect);
     void setScrollBarsEnabled(bool enabled);
     void setToolbarShown(bool shown);
-    void showDisplayMode(int graphicsMode);
+    void showDisplayMode(DisplayMode mode);
     void showNote(const std::string& text);
     void openHelp();
     void quit(int exitCode);

@@ -15,7 +15,7 @@ TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
     EXPECT_EQ(fileState(), "000 ROLVANTA - Start New Project");
     EXPECT_FALSE(shell.scrollBarsEnabled);
     EXPECT_TRUE(shell.toolbarShown);
-    EXPECT_EQ(session.graphicsMode, 0);
+    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
     EXPECT_STREQ(session.project.section.name, "no name");
     EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
     EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
@@ -120,16 +120,16 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     const int repaints = shell.repaints;
     run(kMenuGraphicalDisplay);
     run(kButtonGraphicsMode);
-    EXPECT_EQ(session.graphicsMode, 1);
-    EXPECT_EQ(shell.displayShown, 1);
+    EXPECT_EQ(session.displayMode, DisplayMode::PassView);
+    EXPECT_EQ(shell.displayShown, DisplayMode::PassView);
     EXPECT_FALSE(shell.toolbarShown);
     EXPECT_FALSE(shell.scrollBarsEnabled);
     EXPECT_EQ(shell.repaints, repaints) << "the pass view draws itself when shown";
 
     run(kButtonTextMode);
     run(kMenuTextDisplay);
-    EXPECT_EQ(session.graphicsMode, 0);
-    EXPECT_EQ(shell.displayShown, 0);
+    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
+    EXPECT_EQ(shell.displayShown, DisplayMode::TextPages);
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_TRUE(shell.scrollBarsEnabled);
     EXPECT_EQ(shell.repaints, repaints + 1) << "the text page comes back painted, once";
@@ -138,8 +138,8 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     // pass view and the text pages come as from each other.
     run(kMenuScheduleTable);
     run(kButtonScheduleTable);
-    EXPECT_EQ(session.graphicsMode, 2);
-    EXPECT_EQ(shell.displayShown, 2);
+    EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
+    EXPECT_EQ(shell.displayShown, DisplayMode::ScheduleTable);
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_FALSE(shell.scrollBarsEnabled);
     run(kMenuTextDisplay);
@@ -150,7 +150,7 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     run(kMenuGraphicalDisplay);
     shell.dialogActions[DialogId::StandardProfiles] = [] { return true; };
     run(kMenuStandardProfiles);
-    EXPECT_EQ(shell.displayShown, 0);
+    EXPECT_EQ(shell.displayShown, DisplayMode::TextPages);
     EXPECT_FALSE(shell.toolbarShown) << "the toolbar stays as it was";
 }
 
