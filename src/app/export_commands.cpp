@@ -5,7 +5,7 @@
 #include "app/main_commands.h"
 #include "engine/pass_fields.h"
 #include "export/dxf_drawing.h"
-#include "project/design_checks.h"
+#include "project/load_checks.h"
 #include "resources/command_ids.h"
 #include "storage/file_io.h"
 #include "storage/schedule_export.h"
@@ -13,10 +13,10 @@
 namespace rolvanta {
 namespace {
 
-// The design's warnings, as the command line's JSON carries them.
+// The design's and the loads' warnings, as the command line's JSON carries them.
 std::vector<std::string> warningTexts(const Project& project) {
     std::vector<std::string> texts;
-    for (const DesignWarning& warning : checkDesign(project)) texts.push_back(warning.text);
+    for (const DesignWarning& warning : checkProject(project)) texts.push_back(warning.text);
     return texts;
 }
 

@@ -3,7 +3,7 @@
 #include "app/key_input.h"
 #include "app/project_commands.h"
 #include "engine/windows1252.h"
-#include "project/design_checks.h"
+#include "project/load_checks.h"
 #include "project/project_life.h"
 #include "resources/command_ids.h"
 
@@ -33,29 +33,23 @@ bool runOneCommand(Session& session, Shell& shell, int command);
 
 bool passProjectGate(const Session& session, Shell& shell) {
     if (session.project.flags.projectStarted) return true;
-    shell.showMessage({"Please Start New Project !", "Note", MessageButtons::Ok, MessageIcon::None,
-                       MessageOwner::None});
+    shell.showMessage({missingStepNote(MissingStep::Project), "Note", MessageButtons::Ok,
+                       MessageIcon::None, MessageOwner::None});
     return false;
 }
 
 void computeProject(Session& session, Shell& shell) {
-    switch (computePrecondition(session.project.flags)) {
+    const MissingStep missing = computePrecondition(session.project.flags);
+    switch (missing) {
         case MissingStep::Nothing:
             break;
         case MissingStep::Project:
             passProjectGate(session, shell);
             return;
         case MissingStep::Profile:
-            shell.showMessage({"Choose a profile first (Inputs › Profile Dimensions)", "Note"});
-            return;
         case MissingStep::Setup:
-            shell.showMessage({"Run Setup first (Inputs › Setup)", "Note"});
-            return;
         case MissingStep::Coefficients:
-            shell.showMessage(
-                {"Give the coefficients first (Inputs › Coefficients; Default takes "
-                 "the standard set)",
-                 "Note"});
+            shell.showMessage({missingStepNote(missing), "Note"});
             return;
     }
     shell.setScrollBarsEnabled(true);
@@ -67,11 +61,11 @@ void computeProject(Session& session, Shell& shell) {
 
 void noteDesignWarnings(Session& session, Shell& shell) {
     updatePassNotes(session);
-    shell.showNote(warningsNote(checkDesign(session.project).size()));
+    shell.showNote(warningsNote(checkProject(session.project)));
 }
 
 void updatePassNotes(Session& session) {
-    const std::vector<DesignWarning> warnings = checkDesign(session.project);
+    const std::vector<DesignWarning> warnings = checkProject(session.project);
     for (int position = 0; position < kPassTableSize; ++position) {
         std::vector<std::string> lines;
         for (const DesignWarning& warning : warnings) {
