@@ -175,6 +175,13 @@ bool runOneCommand(Session& session, Shell& shell, int command) {
             shell.setScrollBarsEnabled(false);
             setDisplayMode(session, shell, DisplayMode::ScheduleTable);
             return true;
+        case kMenuMillLoads:
+        case kButtonMillLoads:
+            // As the Schedule Table: the toolbar stays, the table scrolls itself.
+            shell.setToolbarShown(true);
+            shell.setScrollBarsEnabled(false);
+            setDisplayMode(session, shell, DisplayMode::MillLoads);
+            return true;
         case kMenuHelp:
         case kButtonHelp:
             shell.repaintRect(session.initialClientRect);

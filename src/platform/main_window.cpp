@@ -29,6 +29,7 @@
 #include "platform/dialog_registration.h"
 #include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
+#include "platform/mill_loads_widget.h"
 #include "platform/pass_view_factory.h"
 #include "platform/pass_view_widget.h"
 #include "platform/schedule_table_widget.h"
@@ -178,6 +179,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
         {QKeySequence(Qt::CTRL | Qt::Key_T), kMenuScheduleTable},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), kMenuMillLoads},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kMenuPrint},
     };
     // Shortcuts of their own rather than on the menu actions: the menu
@@ -190,9 +192,10 @@ void MainWindow::buildShortcuts() {
     // F1 is the help request: the help opens, nothing is repainted.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { openHelp(); });
-    // Ctrl+C copies the Schedule Table wherever the focus is in the window.
+    // Ctrl+C copies the table shown wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] {
         if (session_.displayMode == DisplayMode::ScheduleTable) scheduleTable_->copy();
+        if (session_.displayMode == DisplayMode::MillLoads) millLoads_->copy();
     });
 }
 
@@ -205,6 +208,8 @@ QWidget* MainWindow::buildClientArea() {
     pages_->addWidget(textPage_);
     scheduleTable_ = new ScheduleTableWidget(session_.project, pages_);
     pages_->addWidget(scheduleTable_);
+    millLoads_ = new MillLoadsWidget(session_.project, pages_);
+    pages_->addWidget(millLoads_);
 
     auto* layout = new QGridLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -292,6 +297,7 @@ FileDialogChoice MainWindow::showSaveDialog(bool projectOnly) {
 void MainWindow::repaintClientArea() {
     textPage_->hideWelcomePicture();
     if (pages_->currentWidget() == scheduleTable_) scheduleTable_->refresh();
+    if (pages_->currentWidget() == millLoads_) millLoads_->refresh();
     textPage_->fitScrollBars();
     pages_->currentWidget()->update();
 }
@@ -326,13 +332,19 @@ void MainWindow::showDisplayMode(DisplayMode mode) {
     }
     // The table has scroll bars of its own; the text pages' bars stay
     // (disabled) under the pass view, as they always have.
-    const bool table = mode == DisplayMode::ScheduleTable;
+    const bool table = mode == DisplayMode::ScheduleTable || mode == DisplayMode::MillLoads;
     verticalBar_->setVisible(!table);
     horizontalBar_->setVisible(!table);
-    if (table) {
+    if (mode == DisplayMode::ScheduleTable) {
         scheduleTable_->refresh();
         pages_->setCurrentWidget(scheduleTable_);
         scheduleTable_->setFocus();
+        return;
+    }
+    if (mode == DisplayMode::MillLoads) {
+        millLoads_->refresh();
+        pages_->setCurrentWidget(millLoads_);
+        millLoads_->setFocus();
         return;
     }
     pages_->setCurrentWidget(mode == DisplayMode::PassView ? passView_

@@ -142,6 +142,14 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     EXPECT_EQ(shell.displayShown, DisplayMode::ScheduleTable);
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_FALSE(shell.scrollBarsEnabled);
+    // Mill Loads likewise, from the pass view too.
+    run(kMenuGraphicalDisplay);
+    run(kMenuMillLoads);
+    run(kButtonMillLoads);
+    EXPECT_EQ(session.displayMode, DisplayMode::MillLoads);
+    EXPECT_EQ(shell.displayShown, DisplayMode::MillLoads);
+    EXPECT_TRUE(shell.toolbarShown);
+    EXPECT_FALSE(shell.scrollBarsEnabled);
     run(kMenuTextDisplay);
     EXPECT_EQ(shell.repaints, repaints + 2);
     run(kMenuScheduleTable);
