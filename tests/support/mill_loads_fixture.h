@@ -33,31 +33,20 @@ inline PassLoads fixturePass(int pass, double tIn, double tOut, double strain, d
     return p;
 }
 
-inline Project millLoadsProject() {
-    Project project = computedProject(5);
+// passCount other than 5 repeats the five stands and their loads, each
+// round 60 K cooler, for the sizes of a longer schedule.
+inline Project millLoadsProject(int passCount = 5) {
+    Project project = computedProject(passCount);
     project.flags.projectStarted = project.flags.customEntered = true;
-    Mill mill;
-    mill.name = "Fixture mill";
     const struct {
         const char* stand;
         double diameter, rpm, interpass, maxForce, maxTorque, motor;
     } stands[] = {
         {"BD1", 650, 60, 8, 1200, 60, 1500}, {"R2", 550, 90, 6, 1000, 40, 1200},
         {"R3", 550, 120, 5, 800, 30, 0},     {"I4", 500, 150, 4, 700, 20, 1000},
-        {"F5", 480, 180, 0, 600, 15, 900},
+        {"F5", 480, 180, 4, 600, 15, 900},
     };
-    for (const auto& s : stands) {
-        MillStand stand;
-        stand.stand = s.stand;
-        stand.diameter_mm = s.diameter;
-        stand.rpm = s.rpm;
-        if (s.interpass > 0) stand.interpass_s = s.interpass;
-        stand.maxForce_kN = s.maxForce;
-        stand.maxTorque_kNm = s.maxTorque;
-        if (s.motor > 0) stand.motor_kW = s.motor;
-        mill.stands.push_back(stand);
-    }
-    project.loads = {
+    const PassLoads loads[] = {
         fixturePass(5, 1150.0, 1141.3, 0.412, 3.85, 88.4, 42.6, 15.2, 905, 760, 38.2, 481, 578,
                     2.31),
         fixturePass(4, 1116.7, 1110.2, 0.355, 6.12, 95.1, 35.8, 13.4, 842, 712, 29.6, 558, 660,
@@ -69,17 +58,32 @@ inline Project millLoadsProject() {
         fixturePass(1, 1056.5, 1054.1, 0.153, 14.1, 113.9, 19.2, 8.1, 455, 430, 9.1, 343, 404,
                     4.80),
     };
-    const double drops[] = {-24.6, -18.3, -15.2, -12.5};
-    for (std::size_t j = 0; j < project.loads.size(); ++j) {
-        PassLoads& p = project.loads[j];
-        const MillStand& stand = mill.stands[j];
-        if (j + 1 < project.loads.size()) {
-            p.interpass_s = stand.interpass_s;
-            p.interpassDrop_K = drops[j];
+    const double drops[] = {-24.6, -18.3, -15.2, -12.5, -10.0};
+    Mill mill;
+    mill.name = "Fixture mill";
+    for (int j = 0; j < passCount; ++j) {
+        const auto& s = stands[j % 5];
+        MillStand stand;
+        stand.stand = s.stand;
+        stand.diameter_mm = s.diameter;
+        stand.rpm = s.rpm;
+        stand.maxForce_kN = s.maxForce;
+        stand.maxTorque_kNm = s.maxTorque;
+        if (s.motor > 0) stand.motor_kW = s.motor;
+        PassLoads p = loads[j % 5];
+        p.pass = passCount - j;
+        p.entryTemperature_C -= 60 * (j / 5);
+        p.exitTemperature_C -= 60 * (j / 5);
+        if (j + 1 < passCount) {
+            stand.interpass_s = s.interpass;
+            p.interpass_s = s.interpass;
+            p.interpassDrop_K = drops[j % 5];
         }
         p.forceUse_pct = 100 * p.force_kN / *stand.maxForce_kN;
         p.torqueUse_pct = 100 * p.torque_kNm / *stand.maxTorque_kNm;
         if (stand.motor_kW) p.motorUse_pct = 100 * p.motorPower_kW / *stand.motor_kW;
+        mill.stands.push_back(stand);
+        project.loads.push_back(p);
     }
     project.mill = mill;
     return project;
