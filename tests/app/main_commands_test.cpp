@@ -5,6 +5,7 @@
 #include "app/main_commands.h"
 #include "app_fixture.h"
 #include "project/design_inputs.h"
+#include "support/mill_loads_fixture.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -186,6 +187,16 @@ TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {
     run(kMenuNewProject);
     EXPECT_TRUE(session.passNotes.lines[2].empty()) << "a new project has no warnings";
     EXPECT_EQ(shell.notes.back(), "");
+}
+
+// The load warnings go where the design warnings go: counted in the note,
+// which says where to look, and beneath their pass's caption (pass 3 of the
+// fixture is over its stand's force limit).
+TEST_F(MainCommands, NotesTheLoadWarningsToo) {
+    session.project = millLoadsProject();
+    noteDesignWarnings(session, shell);
+    EXPECT_NE(shell.notes.back().find(": see Mill Loads"), std::string::npos) << shell.notes.back();
+    EXPECT_FALSE(session.passNotes.lines[1].empty());
 }
 
 TEST(MainCommand, ExitAsksFirstOnlyWhenSomethingChanged) {
