@@ -38,8 +38,8 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
 // Closing the window or Exit: true when the program may end. Unsaved changes
 // are offered for saving first (Yes / No / Cancel); Cancel, or a save that
 // did not happen, keeps the program running.
-// Puts the design warnings of the project as it stands beneath the pass
-// view's captions.
+// Puts the warnings of the project as it stands (the design checks, then
+// the load checks) beneath the pass view's captions.
 void updatePassNotes(Session& session);
 
 // The same, and the note of how many there are (none: no note), for a

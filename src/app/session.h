@@ -39,7 +39,7 @@ struct Session : ProjectDocument {
     // The pass view: which pass it shows, and the fixed colour of each pass.
     PassViewCursor passViewCursor;
     PassColours passColours = makePassColours();
-    // The design warnings of each pass, shown beneath its caption.
+    // The design and load warnings of each pass, shown beneath its caption.
     PassNotes passNotes;
 
     // The client area as it was when the window was created.

@@ -52,6 +52,11 @@ struct Axis {
 // The round step (1, 2 or 5 times a power of ten) that divides the range
 // into at most intervals, with the ends on whole steps.
 Axis niceAxis(double low, double high, int intervals) {
+    // A value that is not a number draws nothing wrong: the axis stays 0 to 1.
+    if (!std::isfinite(low) || !std::isfinite(high)) {
+        low = 0;
+        high = 1;
+    }
     if (!(high > low)) high = low + 1;
     const double raw = (high - low) / std::max(1, intervals);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));

@@ -35,6 +35,8 @@ TEST(MillLoadsWidget, ShowsTheHintThenTheLoadsAndCopiesThem) {
     EXPECT_EQ(loads->hint(),
               QStringLiteral("Give the mill first (Inputs \u203A Mill; Example Mill fills one)"));
     EXPECT_FALSE(loads->table()->isVisible());
+    QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
+    window.grab().save(QStringLiteral(ROLVANTA_SCREENSHOT_DIR "/mill-loads-hint.png"));
 
     session.project = testing::millLoadsProject();
     window.repaintClientArea();
@@ -51,7 +53,6 @@ TEST(MillLoadsWidget, ShowsTheHintThenTheLoadsAndCopiesThem) {
         << copied.toStdString();
     EXPECT_EQ(copied.count(QLatin1Char('\n')), 6);
 
-    QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
     for (const QSize size : {QSize(1280, 1024), QSize(800, 600)}) {
         window.resize(size);
         QTRY_COMPARE(window.size(), size);
