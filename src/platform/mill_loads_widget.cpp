@@ -112,6 +112,8 @@ MillLoadsWidget::MillLoadsWidget(const Project& project, QWidget* parent)
     upperLayout->setSpacing(2);
     table_ = new ScheduleTableWidget([&project] { return loadsTable(project); }, upper);
     table_->setObjectName(QStringLiteral("millLoadsTable"));
+    // The keys go to the table, which scrolls by them.
+    setFocusProxy(table_);
     upperLayout->addWidget(table_, 1);
     note_ = new QLabel(fromUtf8(kLoadsAccuracyNote), upper);
     note_->setObjectName(QStringLiteral("millLoadsAccuracy"));
