@@ -16,7 +16,7 @@ void keyDown(Session& session, Shell& shell, int virtualKey, bool autoRepeat) {
     const PassViewCursor before = cursor;
     cursorKeyDown(cursor, virtualKey, session.project.section.passCount, repeatOf(autoRepeat));
     const bool moved = cursor.index != before.index || cursor.overview != before.overview;
-    if (moved && session.graphicsMode == 1) shell.repaint();
+    if (moved && session.displayMode == DisplayMode::PassView) shell.repaint();
 }
 
 void keyUp(Session& session, Shell&, int virtualKey, bool autoRepeat) {

@@ -3,7 +3,7 @@
 #include "app/key_input.h"
 #include "app/project_commands.h"
 #include "engine/windows1252.h"
-#include "project/design_checks.h"
+#include "project/load_checks.h"
 #include "project/project_life.h"
 #include "resources/command_ids.h"
 
@@ -19,9 +19,10 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     noteDesignWarnings(session, shell);
     // A beam just taken is shown on the text pages, not on the pass view of
     // the schedule it replaces.
-    if (accepted && dialog == DialogId::StandardProfiles && session.graphicsMode != 0) {
-        session.graphicsMode = 0;
-        shell.showDisplayMode(0);
+    if (accepted && dialog == DialogId::StandardProfiles &&
+        session.displayMode != DisplayMode::TextPages) {
+        session.displayMode = DisplayMode::TextPages;
+        shell.showDisplayMode(DisplayMode::TextPages);
     }
     shell.repaint();
 }
@@ -32,29 +33,23 @@ bool runOneCommand(Session& session, Shell& shell, int command);
 
 bool passProjectGate(const Session& session, Shell& shell) {
     if (session.project.flags.projectStarted) return true;
-    shell.showMessage({"Please Start New Project !", "Note", MessageButtons::Ok, MessageIcon::None,
-                       MessageOwner::None});
+    shell.showMessage({missingStepNote(MissingStep::Project), "Note", MessageButtons::Ok,
+                       MessageIcon::None, MessageOwner::None});
     return false;
 }
 
 void computeProject(Session& session, Shell& shell) {
-    switch (computePrecondition(session.project.flags)) {
+    const MissingStep missing = computePrecondition(session.project.flags);
+    switch (missing) {
         case MissingStep::Nothing:
             break;
         case MissingStep::Project:
             passProjectGate(session, shell);
             return;
         case MissingStep::Profile:
-            shell.showMessage({"Choose a profile first (Inputs › Profile Dimensions)", "Note"});
-            return;
         case MissingStep::Setup:
-            shell.showMessage({"Run Setup first (Inputs › Setup)", "Note"});
-            return;
         case MissingStep::Coefficients:
-            shell.showMessage(
-                {"Give the coefficients first (Inputs › Coefficients; Default takes "
-                 "the standard set)",
-                 "Note"});
+            shell.showMessage({missingStepNote(missing), "Note"});
             return;
     }
     shell.setScrollBarsEnabled(true);
@@ -66,7 +61,7 @@ void computeProject(Session& session, Shell& shell) {
 
 void noteDesignWarnings(Session& session, Shell& shell) {
     updatePassNotes(session);
-    const std::string warnings = warningsNote(checkDesign(session.project).size());
+    const std::string warnings = warningsNote(checkProject(session.project));
     // What the last input changed besides its own fields comes first, once.
     const std::string note = session.inputNote;
     session.inputNote.clear();
@@ -78,7 +73,7 @@ void noteDesignWarnings(Session& session, Shell& shell) {
 }
 
 void updatePassNotes(Session& session) {
-    const std::vector<DesignWarning> warnings = checkDesign(session.project);
+    const std::vector<DesignWarning> warnings = checkProject(session.project);
     for (int position = 0; position < kPassTableSize; ++position) {
         std::vector<std::string> lines;
         for (const DesignWarning& warning : warnings) {
@@ -91,12 +86,12 @@ void updatePassNotes(Session& session) {
     }
 }
 
-void setDisplayMode(Session& session, Shell& shell, int wanted) {
-    if (session.graphicsMode == wanted) return;
-    session.graphicsMode = wanted;
+void setDisplayMode(Session& session, Shell& shell, DisplayMode wanted) {
+    if (session.displayMode == wanted) return;
+    session.displayMode = wanted;
     shell.showDisplayMode(wanted);
-    // The pass view and the table draw themselves when shown.
-    if (wanted == 0) shell.repaint();
+    // The pass view and the tables draw themselves when shown.
+    if (wanted == DisplayMode::TextPages) shell.repaint();
 }
 
 void openStartFile(Session& session, Shell& shell, const std::string& path,
@@ -173,20 +168,27 @@ bool runOneCommand(Session& session, Shell& shell, int command) {
         case kButtonTextMode:
             shell.setToolbarShown(true);
             shell.setScrollBarsEnabled(true);
-            setDisplayMode(session, shell, 0);
+            setDisplayMode(session, shell, DisplayMode::TextPages);
             return true;
         case kMenuGraphicalDisplay:
         case kButtonGraphicsMode:
             shell.setToolbarShown(false);
             shell.setScrollBarsEnabled(false);
-            setDisplayMode(session, shell, 1);
+            setDisplayMode(session, shell, DisplayMode::PassView);
             return true;
         case kMenuScheduleTable:
         case kButtonScheduleTable:
             // The table scrolls itself; the toolbar stays for Compute.
             shell.setToolbarShown(true);
             shell.setScrollBarsEnabled(false);
-            setDisplayMode(session, shell, 2);
+            setDisplayMode(session, shell, DisplayMode::ScheduleTable);
+            return true;
+        case kMenuMillLoads:
+        case kButtonMillLoads:
+            // As the Schedule Table: the toolbar stays, the table scrolls itself.
+            shell.setToolbarShown(true);
+            shell.setScrollBarsEnabled(false);
+            setDisplayMode(session, shell, DisplayMode::MillLoads);
             return true;
         case kMenuHelp:
         case kButtonHelp:

@@ -27,7 +27,7 @@ void computeProject(Session& session, Shell& shell);
 // Switches between the text pages (0), the pass view (1) and the Schedule
 // Table (2); the text pages are painted anew when they come back. The same
 // mode again does nothing.
-void setDisplayMode(Session& session, Shell& shell, int wanted);
+void setDisplayMode(Session& session, Shell& shell, DisplayMode wanted);
 
 // Opens the project file the program was started with, as Open Project
 // would open it; a file that cannot be opened leaves the empty start as it
@@ -38,8 +38,8 @@ void openStartFile(Session& session, Shell& shell, const std::string& path,
 // Closing the window or Exit: true when the program may end. Unsaved changes
 // are offered for saving first (Yes / No / Cancel); Cancel, or a save that
 // did not happen, keeps the program running.
-// Puts the design warnings of the project as it stands beneath the pass
-// view's captions.
+// Puts the warnings of the project as it stands (the design checks, then
+// the load checks) beneath the pass view's captions.
 void updatePassNotes(Session& session);
 
 // The same, and the note of how many there are (none: no note), for a

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/shell.h"
+#include "display/display_mode.h"
 #include "display/pass_colours.h"
 #include "display/pass_notes.h"
 #include "display/pass_view_cursor.h"
@@ -28,9 +29,8 @@ struct Session : ProjectDocument {
     ProfileList catalogue;
     CatalogueFiles catalogueFiles;
 
-    // 0: the window shows the text pages; 1: the pass view; 2: the
-    // Schedule Table.
-    int graphicsMode = 0;
+    // What the window shows.
+    DisplayMode displayMode = DisplayMode::TextPages;
 
     // The text pages: measures from the default font and the scroll bars.
     TextLayout textLayout;
@@ -39,7 +39,7 @@ struct Session : ProjectDocument {
     // The pass view: which pass it shows, and the fixed colour of each pass.
     PassViewCursor passViewCursor;
     PassColours passColours = makePassColours();
-    // The design warnings of each pass, shown beneath its caption.
+    // The design and load warnings of each pass, shown beneath its caption.
     PassNotes passNotes;
     // What the last input dialog's OK changed besides its own fields, for
     // the status bar (InputResult::note); shown once, then cleared.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/message_shell.h"
+#include "display/display_mode.h"
 
 namespace rolvanta {
 
@@ -53,9 +54,9 @@ class Shell : public MessageShell {
     virtual void setScrollBarsEnabled(bool enabled) = 0;
     virtual void setToolbarShown(bool shown) = 0;
 
-    // The client area shows the text pages (0), the pass view (1) or the
-    // Schedule Table (2).
-    virtual void showDisplayMode(int graphicsMode) = 0;
+    // The client area shows the text pages, the pass view, the Schedule
+    // Table or the Mill Loads.
+    virtual void showDisplayMode(DisplayMode mode) = 0;
 
     // A short note that asks for nothing and does not wait (the status
     // bar); an empty text takes the note away.

@@ -10,13 +10,13 @@ void startUp(Session& session, Shell& shell, const WindowMeasures& measures) {
     session.initialClientRect = measures.clientRect;
     shell.setWindowTitle(startUpTitle());
     updateScrollRanges(session.textScroll, session.textLayout,
-                       textPageSize(session.project, 0, session.textLayout),
+                       textPageSize(session.project, DisplayMode::TextPages, session.textLayout),
                        {measures.clientRect.width, measures.clientRect.height});
 
     shell.setScrollBarsEnabled(false);
     shell.setToolbarShown(true);
-    session.graphicsMode = 0;
-    shell.showDisplayMode(0);
+    session.displayMode = DisplayMode::TextPages;
+    shell.showDisplayMode(DisplayMode::TextPages);
     markProjectUnchanged(session);
 }
 

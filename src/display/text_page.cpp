@@ -135,17 +135,17 @@ void paintResults(const Project& project, PagePen& pen) {
 
 }  // namespace
 
-TextPage chooseTextPage(const ProjectFlags& flags, int graphicsMode) {
-    if (graphicsMode == 1) return TextPage::None;
+TextPage chooseTextPage(const ProjectFlags& flags, DisplayMode mode) {
+    if (mode == DisplayMode::PassView) return TextPage::None;
     if (flags.computed) return TextPage::Results;
     if (!flags.customEntered && !flags.standardChosen) return TextPage::Welcome;
     if (flags.customEntered || flags.standardChosen) return TextPage::InputSummary;
     return TextPage::None;
 }
 
-TextPage paintTextPage(const Project& project, int graphicsMode, const TextLayout& layout,
+TextPage paintTextPage(const Project& project, DisplayMode mode, const TextLayout& layout,
                        TextOffset offset, TextSurface& surface) {
-    const TextPage page = chooseTextPage(project.flags, graphicsMode);
+    const TextPage page = chooseTextPage(project.flags, mode);
     switch (page) {
         case TextPage::Welcome: {
             PagePen pen(surface, layout, kWelcomeMarginX, kWelcomeMarginY, offset);
@@ -168,7 +168,7 @@ TextPage paintTextPage(const Project& project, int graphicsMode, const TextLayou
     return page;
 }
 
-PixelSize textPageSize(const Project& project, int graphicsMode, const TextLayout& layout) {
+PixelSize textPageSize(const Project& project, DisplayMode mode, const TextLayout& layout) {
     // Where the lines fall, found by drawing them nowhere.
     class Bounds : public TextSurface {
       public:
@@ -181,7 +181,7 @@ PixelSize textPageSize(const Project& project, int graphicsMode, const TextLayou
         int bottom = 0;
         bool drawn = false;
     } bounds;
-    paintTextPage(project, graphicsMode, layout, {}, bounds);
+    paintTextPage(project, mode, layout, {}, bounds);
     if (!bounds.drawn) return {};
     return {bounds.right + layout.maxWidth, bounds.bottom + layout.lineHeight};
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "display/display_mode.h"
 #include "display/text_layout.h"
 #include "display/text_scroll.h"
 #include "engine/project_records.h"
@@ -41,9 +42,9 @@ class TextSurface {
 
 enum class TextPage { None, Welcome, InputSummary, Results };
 
-// The page the project's state calls for. In graphics mode (graphicsMode 1)
-// the pass view covers the window and no page is painted.
-TextPage chooseTextPage(const ProjectFlags& flags, int graphicsMode);
+// The page the project's state calls for. While the pass view is shown it
+// covers the window and no page is painted.
+TextPage chooseTextPage(const ProjectFlags& flags, DisplayMode mode);
 
 // Scroll positions: lines down, average characters to the right.
 struct TextOffset {
@@ -52,12 +53,12 @@ struct TextOffset {
 };
 
 // Draws the page the state calls for; returns which one it was.
-TextPage paintTextPage(const Project& project, int graphicsMode, const TextLayout& layout,
+TextPage paintTextPage(const Project& project, DisplayMode mode, const TextLayout& layout,
                        TextOffset offset, TextSurface& surface);
 
 // The size of the page the state calls for, unscrolled: down to the bottom of
 // its last line, and across to its margin plus the widest line the layout
 // allows for. Nothing when no page is shown.
-PixelSize textPageSize(const Project& project, int graphicsMode, const TextLayout& layout);
+PixelSize textPageSize(const Project& project, DisplayMode mode, const TextLayout& layout);
 
 }  // namespace rolvanta

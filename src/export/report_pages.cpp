@@ -11,6 +11,7 @@
 #include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "export/dxf_drawing.h"
+#include "export/loads_page.h"
 
 namespace rolvanta {
 namespace {
@@ -366,6 +367,11 @@ ReportPages layOutReportPages(const Project& project, const std::string& fileTit
                        passColour(colours, position), report.drawingScale,
                        kMargin + (cell % kCellColumns) * cellW,
                        top + 4.0 + (cell / kCellColumns) * cellH, cellW, cellH);
+    }
+
+    if (!project.loads.empty()) {
+        report.pages.push_back(
+            millLoadsPage(project, {kMargin, top, size.width - kMargin, bottom}));
     }
 
     const int count = static_cast<int>(report.pages.size());

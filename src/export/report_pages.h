@@ -11,7 +11,9 @@
 // - then the drawing: every pass outline at one scale stated on the page,
 //   in its pass colour, with its number and the pass view's dimension
 //   lines: the width below it, the flange heights and the web thickness
-//   in a chain at its left.
+//   in a chain at its left;
+// - last, when the schedule has mill loads, the mill-loads page
+//   (export/loads_page.h).
 // Lengths are millimetres from the page's top-left corner, y downwards;
 // texts are UTF-8; numbers have "." as decimal point in any locale.
 

@@ -130,6 +130,18 @@ void drawTable(QPainter& p) {
     p.drawLine(5, 2, 5, 13);
 }
 
+// Bars of the mill loads under a red limit line, one bar over it.
+void drawMillLoads(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(2, 8, 3, 6), kNavy);
+    p.fillRect(QRect(6, 5, 3, 9), QColor(0, 128, 0));
+    p.fillRect(QRect(10, 2, 3, 12), kNavy);
+    p.setPen(kInk);
+    p.drawLine(1, 14, 14, 14);
+    p.setPen(QPen(kRed, 1));
+    p.drawLine(1, 4, 14, 4);
+}
+
 }  // namespace
 
 QPixmap drawToolbarTile(int tile) {
@@ -174,6 +186,9 @@ QPixmap drawToolbarTile(int tile) {
             break;
         case kTileTable:
             drawTable(p);
+            break;
+        case kTileMillLoads:
+            drawMillLoads(p);
             break;
         default:
             break;

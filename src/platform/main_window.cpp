@@ -28,6 +28,7 @@
 #include "platform/dialog_registration.h"
 #include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
+#include "platform/mill_loads_widget.h"
 #include "platform/pass_view_factory.h"
 #include "platform/pass_view_widget.h"
 #include "platform/qt_text.h"
@@ -174,6 +175,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
         {QKeySequence(Qt::CTRL | Qt::Key_T), kMenuScheduleTable},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), kMenuMillLoads},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kMenuPrint},
     };
     // Shortcuts of their own rather than on the menu actions: the menu
@@ -186,9 +188,10 @@ void MainWindow::buildShortcuts() {
     // F1 is the help request: the help opens, nothing is repainted.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { openHelp(); });
-    // Ctrl+C copies the Schedule Table wherever the focus is in the window.
+    // Ctrl+C copies the table shown wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] {
-        if (session_.graphicsMode == 2) scheduleTable_->copy();
+        if (session_.displayMode == DisplayMode::ScheduleTable) scheduleTable_->copy();
+        if (session_.displayMode == DisplayMode::MillLoads) millLoads_->copy();
     });
 }
 
@@ -201,6 +204,8 @@ QWidget* MainWindow::buildClientArea() {
     pages_->addWidget(textPage_);
     scheduleTable_ = new ScheduleTableWidget(session_.project, pages_);
     pages_->addWidget(scheduleTable_);
+    millLoads_ = new MillLoadsWidget(session_.project, pages_);
+    pages_->addWidget(millLoads_);
 
     auto* layout = new QGridLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -288,6 +293,7 @@ FileDialogChoice MainWindow::showSaveDialog(bool projectOnly) {
 void MainWindow::repaintClientArea() {
     textPage_->hideWelcomePicture();
     if (pages_->currentWidget() == scheduleTable_) scheduleTable_->refresh();
+    if (pages_->currentWidget() == millLoads_) millLoads_->refresh();
     textPage_->fitScrollBars();
     pages_->currentWidget()->update();
 }
@@ -305,8 +311,8 @@ void MainWindow::setScrollBarsEnabled(bool enabled) {
 
 void MainWindow::setToolbarShown(bool shown) { toolbar_->setVisible(shown); }
 
-void MainWindow::showDisplayMode(int graphicsMode) {
-    if (graphicsMode == 1 && passView_ == nullptr) {
+void MainWindow::showDisplayMode(DisplayMode mode) {
+    if (mode == DisplayMode::PassView && passView_ == nullptr) {
         // Made when first wanted: OpenGL in a window makes Qt compose the
         // whole window through it and loads the driver, which would
         // double the start-up of a program that may never draw a pass.
@@ -322,15 +328,23 @@ void MainWindow::showDisplayMode(int graphicsMode) {
     }
     // The table has scroll bars of its own; the text pages' bars stay
     // (disabled) under the pass view, as they always have.
-    verticalBar_->setVisible(graphicsMode != 2);
-    horizontalBar_->setVisible(graphicsMode != 2);
-    if (graphicsMode == 2) {
+    const bool table = mode == DisplayMode::ScheduleTable || mode == DisplayMode::MillLoads;
+    verticalBar_->setVisible(!table);
+    horizontalBar_->setVisible(!table);
+    if (mode == DisplayMode::ScheduleTable) {
         scheduleTable_->refresh();
         pages_->setCurrentWidget(scheduleTable_);
         scheduleTable_->setFocus();
         return;
     }
-    pages_->setCurrentWidget(graphicsMode == 1 ? passView_ : static_cast<QWidget*>(textPage_));
+    if (mode == DisplayMode::MillLoads) {
+        millLoads_->refresh();
+        pages_->setCurrentWidget(millLoads_);
+        millLoads_->setFocus();
+        return;
+    }
+    pages_->setCurrentWidget(mode == DisplayMode::PassView ? passView_
+                                                           : static_cast<QWidget*>(textPage_));
     textPage_->fitScrollBars();
     pages_->currentWidget()->update();
     // The window takes the keys again (the pass view's arrows).
@@ -368,10 +382,11 @@ void MainWindow::quit(int exitCode) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // In text mode the arrows scroll the page; in graphics mode they step
     // through the passes.
-    if (session_.graphicsMode == 0 && textPage_->scrollByKey(event->key())) return;
+    if (session_.displayMode == DisplayMode::TextPages && textPage_->scrollByKey(event->key()))
+        return;
     // The zoom keys of the pass view, while it is shown.
     ViewZoomKey zoom{};
-    if (session_.graphicsMode == 1 && zoomKeyOf(event->key(), zoom)) {
+    if (session_.displayMode == DisplayMode::PassView && zoomKeyOf(event->key(), zoom)) {
         if (auto* view = dynamic_cast<PassViewWidget*>(passView_)) view->zoomByKey(zoom);
     }
     keyDown(session_, shell_, virtualKeyOf(event->key()), event->isAutoRepeat());

@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window: menu MAINMENU, the toolbar, and a client area that shows
-// the text pages with their two scroll bars, the pass view or the Schedule
-// Table, and a status bar for short notes. The app
+// the text pages with their two scroll bars, the pass view, the Schedule
+// Table or the Mill Loads, and a status bar for short notes. The app
 // layer reaches it through its QtShell (platform/qt_shell.h): every menu
 // item, button and shortcut runs its command through app/main_commands.h,
 // and every key press and release goes to app/key_input.h.
@@ -24,6 +24,7 @@ class QToolBar;
 namespace rolvanta {
 
 class HelpWindow;
+class MillLoadsWidget;
 class QtExportShell;
 class ScheduleTableWidget;
 class TextPageWidget;
@@ -46,6 +47,7 @@ class MainWindow : public QMainWindow {
     // The pass view, made the first time graphics mode is shown; null before.
     QWidget* passView() const { return passView_; }
     ScheduleTableWidget* scheduleTable() const { return scheduleTable_; }
+    MillLoadsWidget* millLoads() const { return millLoads_; }
     // The note in the status bar; empty before the first.
     QString note() const;
     QScrollBar* verticalBar() const { return verticalBar_; }
@@ -64,7 +66,7 @@ class MainWindow : public QMainWindow {
     void repaintRect(const PixelRect& rect);
     void setScrollBarsEnabled(bool enabled);
     void setToolbarShown(bool shown);
-    void showDisplayMode(int graphicsMode);
+    void showDisplayMode(DisplayMode mode);
     void showNote(const std::string& text);
     void openHelp();
     void quit(int exitCode);
@@ -88,6 +90,7 @@ class MainWindow : public QMainWindow {
     TextPageWidget* textPage_ = nullptr;
     QWidget* passView_ = nullptr;
     ScheduleTableWidget* scheduleTable_ = nullptr;
+    MillLoadsWidget* millLoads_ = nullptr;
     QLabel* noteLabel_ = nullptr;  // in the status bar, made with the first note
     QScrollBar* verticalBar_ = nullptr;
     QScrollBar* horizontalBar_ = nullptr;

@@ -17,7 +17,7 @@ void QtShell::repaint() { window_.repaintClientArea(); }
 void QtShell::repaintRect(const PixelRect& rect) { window_.repaintRect(rect); }
 void QtShell::setScrollBarsEnabled(bool enabled) { window_.setScrollBarsEnabled(enabled); }
 void QtShell::setToolbarShown(bool shown) { window_.setToolbarShown(shown); }
-void QtShell::showDisplayMode(int graphicsMode) { window_.showDisplayMode(graphicsMode); }
+void QtShell::showDisplayMode(DisplayMode mode) { window_.showDisplayMode(mode); }
 void QtShell::showNote(const std::string& text) { window_.showNote(text); }
 bool QtShell::runDialog(DialogId dialog) { return window_.dialogs().run(dialog, &window_); }
 void QtShell::openHelp() { window_.openHelp(); }

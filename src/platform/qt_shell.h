@@ -23,7 +23,7 @@ class QtShell final : public Shell {
     void repaintRect(const PixelRect& rect) override;
     void setScrollBarsEnabled(bool enabled) override;
     void setToolbarShown(bool shown) override;
-    void showDisplayMode(int graphicsMode) override;
+    void showDisplayMode(DisplayMode mode) override;
     void showNote(const std::string& text) override;
     bool runDialog(DialogId dialog) override;
     void openHelp() override;

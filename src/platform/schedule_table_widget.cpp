@@ -25,8 +25,12 @@ QString twoLines(QString heading) {
 }  // namespace
 
 ScheduleTableWidget::ScheduleTableWidget(const Project& project, QWidget* parent)
-    : QTableWidget(parent), project_(project) {
+    : ScheduleTableWidget([&project] { return scheduleTable(project); }, parent) {
     setObjectName(QStringLiteral("scheduleTable"));
+}
+
+ScheduleTableWidget::ScheduleTableWidget(std::function<ScheduleTable()> source, QWidget* parent)
+    : QTableWidget(parent), source_(std::move(source)) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -40,7 +44,7 @@ ScheduleTableWidget::ScheduleTableWidget(const Project& project, QWidget* parent
 QColor ScheduleTableWidget::markedRowColour() { return QColor(255, 226, 160); }
 
 void ScheduleTableWidget::refresh() {
-    const ScheduleTable table = scheduleTable(project_);
+    const ScheduleTable table = source_();
     clear();
     setColumnCount(static_cast<int>(table.headings.size()));
     setRowCount(static_cast<int>(table.rows.size()));
@@ -68,7 +72,7 @@ void ScheduleTableWidget::refresh() {
 }
 
 void ScheduleTableWidget::copy() const {
-    QApplication::clipboard()->setText(fromUtf8(tabSeparatedText(scheduleTable(project_))));
+    QApplication::clipboard()->setText(fromUtf8(tabSeparatedText(source_())));
 }
 
 void ScheduleTableWidget::keyPressEvent(QKeyEvent* event) {

@@ -4,11 +4,15 @@
 // project/schedule_table.h lays them out, rows with warnings marked. It
 // reads the project when refresh() is called (on every repaint of the
 // client area while it is shown, and when it is shown); copy() puts the
-// whole table on the clipboard as tab-separated text.
+// whole table on the clipboard as tab-separated text. The Mill Loads
+// display shows its table of the same shape with it.
 
 #include <QTableWidget>
 
+#include <functional>
+
 #include "engine/project_records.h"
+#include "project/schedule_table.h"
 
 namespace rolvanta {
 
@@ -17,6 +21,8 @@ class ScheduleTableWidget : public QTableWidget {
   public:
     // The project is read on every refresh and must outlive the widget.
     explicit ScheduleTableWidget(const Project& project, QWidget* parent = nullptr);
+    // A table of the same shape, made anew by source at every refresh and copy.
+    explicit ScheduleTableWidget(std::function<ScheduleTable()> source, QWidget* parent = nullptr);
 
     void refresh();
     void copy() const;
@@ -28,7 +34,7 @@ class ScheduleTableWidget : public QTableWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    const Project& project_;
+    std::function<ScheduleTable()> source_;
 };
 
 }  // namespace rolvanta

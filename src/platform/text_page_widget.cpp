@@ -118,11 +118,12 @@ TextPageWidget::TextPageWidget(Session& session, QScrollBar* vertical, QScrollBa
 void TextPageWidget::fitScrollBars() {
     // The pass view covers the page in graphics mode; the bars keep the
     // text page's ranges for when it comes back.
-    if (session_.graphicsMode != 0) return;
+    if (session_.displayMode != DisplayMode::TextPages) return;
     const TextOffset before{session_.textScroll.vertical.position,
                             session_.textScroll.horizontal.position};
     updateScrollRanges(session_.textScroll, session_.textLayout,
-                       textPageSize(session_.project, 0, session_.textLayout), {width(), height()});
+                       textPageSize(session_.project, DisplayMode::TextPages, session_.textLayout),
+                       {width(), height()});
     showScrollPositions();
     if (before.vertical != session_.textScroll.vertical.position ||
         before.horizontal != session_.textScroll.horizontal.position) {
@@ -198,7 +199,7 @@ void TextPageWidget::paintEvent(QPaintEvent* event) {
     PainterSurface surface(painter, event->rect());
     const TextOffset offset{session_.textScroll.vertical.position,
                             session_.textScroll.horizontal.position};
-    paintTextPage(session_.project, session_.graphicsMode, session_.textLayout, offset, surface);
+    paintTextPage(session_.project, session_.displayMode, session_.textLayout, offset, surface);
 }
 
 }  // namespace rolvanta

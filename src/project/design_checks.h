@@ -18,14 +18,14 @@ enum class DesignRule {
     ElongationBelowOne,      // the pass before is smaller than this one
     ElongationAboveCeiling,  // the web or a flange stretched more than a pass can take
     // The mill loads (project/load_checks.h).
-    ForceLimit,            // the roll force above the stand's limit
-    TorqueLimit,           // the roll torque above the stand's limit
-    MotorLimit,            // the motor power above the motor's rating
-    Bite,                  // the rolls cannot grip the web
-    FinishingTemperature,  // the finishing pass far from the rolling temperature
-    FlowStressRange,       // the pass outside the flow-stress model's data
-    HomogeneousEfficiency, // the loads too low for the pass's elongation
-    MillInput,             // an area that does not decrease, rolls too small, no interpass
+    ForceLimit,             // the roll force above the stand's limit
+    TorqueLimit,            // the roll torque above the stand's limit
+    MotorLimit,             // the motor power above the motor's rating
+    Bite,                   // the rolls cannot grip the web
+    FinishingTemperature,   // the finishing pass far from the rolling temperature
+    FlowStressRange,        // the pass outside the flow-stress model's data
+    HomogeneousEfficiency,  // the loads too low for the pass's elongation
+    MillInput,              // an area that does not decrease, rolls too small, no interpass
 };
 
 // Whether the rule is one of the mill loads' checks.
@@ -58,8 +58,9 @@ inline constexpr ElongationCeiling kElongationCeilings[] = {
 // while nothing is computed. Only the passes the pages show are checked.
 std::vector<DesignWarning> checkDesign(const Project& project);
 
-// "1 warning: see the Schedule Table", "2 warnings: see the Schedule Table";
-// empty for none.
-std::string warningsNote(std::size_t count);
+// The status bar's note of the warnings and where to look: "1 warning: see
+// the Schedule Table", "3 warnings: see the Schedule Table and Mill Loads",
+// "2 warnings: see Mill Loads"; empty for none.
+std::string warningsNote(const std::vector<DesignWarning>& warnings);
 
 }  // namespace rolvanta

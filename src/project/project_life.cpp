@@ -177,6 +177,23 @@ MissingStep computePrecondition(const ProjectFlags& flags) {
     return MissingStep::Nothing;
 }
 
+std::string missingStepNote(MissingStep step) {
+    switch (step) {
+        case MissingStep::Nothing:
+            break;
+        case MissingStep::Project:
+            return "Please Start New Project !";
+        case MissingStep::Profile:
+            return "Choose a profile first (Inputs \u203A Profile Dimensions)";
+        case MissingStep::Setup:
+            return "Run Setup first (Inputs \u203A Setup)";
+        case MissingStep::Coefficients:
+            return "Give the coefficients first (Inputs \u203A Coefficients; Default takes the "
+                   "standard set)";
+    }
+    return {};
+}
+
 MissingStep computeProject(Project& project) {
     const MissingStep missing = computePrecondition(project.flags);
     if (missing != MissingStep::Nothing) return missing;

@@ -109,6 +109,10 @@ enum class MissingStep {
 
 MissingStep computePrecondition(const ProjectFlags& flags);
 
+// What the designer is asked to do first ("Run Setup first (Inputs ›
+// Setup)"); empty for Nothing. UTF-8.
+std::string missingStepNote(MissingStep step);
+
 // Compute: when nothing is missing, the hot section and the pass schedule,
 // the mill loads when a mill is given, and computed set. Returns what was missing (Nothing when it computed).
 MissingStep computeProject(Project& project);

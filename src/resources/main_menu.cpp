@@ -53,6 +53,7 @@ std::vector<MenuEntry> buildMainMenu() {
                   item("&Text Display", kMenuTextDisplay),
                   item("&Graphical Display", kMenuGraphicalDisplay),
                   item("&Schedule Table    Ctrl+T", kMenuScheduleTable),
+                  item("&Mill Loads    Ctrl+L", kMenuMillLoads),
               }),
         popup("&Help",
               {

@@ -20,6 +20,7 @@ const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar() {
         {false, kTileLetterT, kButtonTextMode, "Text Mode"},
         {false, kTileLetterGInDiamond, kButtonGraphicsMode, "Graphics Mode"},
         {false, kTileTable, kButtonScheduleTable, "Schedule Table"},
+        {false, kTileMillLoads, kButtonMillLoads, "Mill Loads"},
         kSeparator,
         {false, kTileQuestionMark, kButtonHelp, "Help"},
     }};

@@ -6,6 +6,7 @@
 #include "app_fixture.h"
 #include "project/design_inputs.h"
 #include "project/mill_inputs.h"
+#include "support/mill_loads_fixture.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -16,7 +17,7 @@ TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
     EXPECT_EQ(fileState(), "000 ROLVANTA - Start New Project");
     EXPECT_FALSE(shell.scrollBarsEnabled);
     EXPECT_TRUE(shell.toolbarShown);
-    EXPECT_EQ(session.graphicsMode, 0);
+    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
     EXPECT_STREQ(session.project.section.name, "no name");
     EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
     EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
@@ -121,16 +122,16 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     const int repaints = shell.repaints;
     run(kMenuGraphicalDisplay);
     run(kButtonGraphicsMode);
-    EXPECT_EQ(session.graphicsMode, 1);
-    EXPECT_EQ(shell.displayShown, 1);
+    EXPECT_EQ(session.displayMode, DisplayMode::PassView);
+    EXPECT_EQ(shell.displayShown, DisplayMode::PassView);
     EXPECT_FALSE(shell.toolbarShown);
     EXPECT_FALSE(shell.scrollBarsEnabled);
     EXPECT_EQ(shell.repaints, repaints) << "the pass view draws itself when shown";
 
     run(kButtonTextMode);
     run(kMenuTextDisplay);
-    EXPECT_EQ(session.graphicsMode, 0);
-    EXPECT_EQ(shell.displayShown, 0);
+    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
+    EXPECT_EQ(shell.displayShown, DisplayMode::TextPages);
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_TRUE(shell.scrollBarsEnabled);
     EXPECT_EQ(shell.repaints, repaints + 1) << "the text page comes back painted, once";
@@ -139,8 +140,16 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     // pass view and the text pages come as from each other.
     run(kMenuScheduleTable);
     run(kButtonScheduleTable);
-    EXPECT_EQ(session.graphicsMode, 2);
-    EXPECT_EQ(shell.displayShown, 2);
+    EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
+    EXPECT_EQ(shell.displayShown, DisplayMode::ScheduleTable);
+    EXPECT_TRUE(shell.toolbarShown);
+    EXPECT_FALSE(shell.scrollBarsEnabled);
+    // Mill Loads likewise, from the pass view too.
+    run(kMenuGraphicalDisplay);
+    run(kMenuMillLoads);
+    run(kButtonMillLoads);
+    EXPECT_EQ(session.displayMode, DisplayMode::MillLoads);
+    EXPECT_EQ(shell.displayShown, DisplayMode::MillLoads);
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_FALSE(shell.scrollBarsEnabled);
     run(kMenuTextDisplay);
@@ -151,7 +160,7 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     run(kMenuGraphicalDisplay);
     shell.dialogActions[DialogId::StandardProfiles] = [] { return true; };
     run(kMenuStandardProfiles);
-    EXPECT_EQ(shell.displayShown, 0);
+    EXPECT_EQ(shell.displayShown, DisplayMode::TextPages);
     EXPECT_FALSE(shell.toolbarShown) << "the toolbar stays as it was";
 }
 
@@ -192,6 +201,16 @@ TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {
     run(kMenuNewProject);
     EXPECT_TRUE(session.passNotes.lines[2].empty()) << "a new project has no warnings";
     EXPECT_EQ(shell.notes.back(), "");
+}
+
+// The load warnings go where the design warnings go: counted in the note,
+// which says where to look, and beneath their pass's caption (pass 3 of the
+// fixture is over its stand's force limit).
+TEST_F(MainCommands, NotesTheLoadWarningsToo) {
+    session.project = millLoadsProject();
+    noteDesignWarnings(session, shell);
+    EXPECT_NE(shell.notes.back().find(": see Mill Loads"), std::string::npos) << shell.notes.back();
+    EXPECT_FALSE(session.passNotes.lines[1].empty());
 }
 
 TEST(MainCommand, ExitAsksFirstOnlyWhenSomethingChanged) {

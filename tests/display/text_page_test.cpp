@@ -39,7 +39,7 @@ const TextLayout kLayout = measureTextMetrics({16, 0, 7, true});
 
 RecordingSurface painted(const Project& project, TextOffset offset = {}) {
     RecordingSurface surface;
-    paintTextPage(project, 0, kLayout, offset, surface);
+    paintTextPage(project, DisplayMode::TextPages, kLayout, offset, surface);
     return surface;
 }
 
@@ -53,21 +53,22 @@ Project withFlags(Project project, int standardChosen, int customEntered, int co
 TEST(TextPage, PageFollowsTheFlags) {
     const struct {
         const char* name;
-        int standardChosen, customEntered, computed, graphicsMode;
+        int standardChosen, customEntered, computed;
+        DisplayMode mode;
         TextPage page;
     } cases[] = {
-        {"nothing given", 0, 0, 0, 0, TextPage::Welcome},
-        {"catalogue beam", 1, 0, 0, 0, TextPage::InputSummary},
-        {"typed-in section", 0, 1, 0, 0, TextPage::InputSummary},
-        {"computed", 1, 1, 1, 0, TextPage::Results},
-        {"computed whatever else", 0, 0, 1, 0, TextPage::Results},
-        {"graphics mode", 1, 1, 1, 1, TextPage::None},
+        {"nothing given", 0, 0, 0, DisplayMode::TextPages, TextPage::Welcome},
+        {"catalogue beam", 1, 0, 0, DisplayMode::TextPages, TextPage::InputSummary},
+        {"typed-in section", 0, 1, 0, DisplayMode::TextPages, TextPage::InputSummary},
+        {"computed", 1, 1, 1, DisplayMode::TextPages, TextPage::Results},
+        {"computed whatever else", 0, 0, 1, DisplayMode::TextPages, TextPage::Results},
+        {"graphics mode", 1, 1, 1, DisplayMode::PassView, TextPage::None},
     };
     for (const auto& c : cases) {
         const Project project =
             withFlags(exampleProject(), c.standardChosen, c.customEntered, c.computed);
         RecordingSurface surface;
-        EXPECT_EQ(paintTextPage(project, c.graphicsMode, kLayout, {}, surface), c.page) << c.name;
+        EXPECT_EQ(paintTextPage(project, c.mode, kLayout, {}, surface), c.page) << c.name;
         EXPECT_EQ(surface.lines.empty(), c.page == TextPage::None) << c.name;
     }
     EXPECT_EQ(painted(Project{}).page(),
@@ -173,19 +174,22 @@ TEST(TextPage, SizeEndsAtTheLastLine) {
     const struct {
         const char* name;
         Project project;
-        int graphicsMode;
+        DisplayMode mode;
         PixelSize size;
     } cases[] = {
-        {"welcome", Project{}, 0, {267 + 500, 66 + 16}},
-        {"summary without setup", withFlags(exampleProject(), 1, 0, 0), 0, {532, 201 + 16}},
+        {"welcome", Project{}, DisplayMode::TextPages, {267 + 500, 66 + 16}},
+        {"summary without setup",
+         withFlags(exampleProject(), 1, 0, 0),
+         DisplayMode::TextPages,
+         {532, 201 + 16}},
         {"13 passes, last value on line 213",
          withFlags(computedProject(13), 0, 1, 1),
-         0,
+         DisplayMode::TextPages,
          {532, 41 + 16 * 213 + 16}},
-        {"graphics mode", withFlags(computedProject(13), 0, 1, 1), 1, {0, 0}},
+        {"graphics mode", withFlags(computedProject(13), 0, 1, 1), DisplayMode::PassView, {0, 0}},
     };
     for (const auto& c : cases) {
-        const PixelSize size = textPageSize(c.project, c.graphicsMode, kLayout);
+        const PixelSize size = textPageSize(c.project, c.mode, kLayout);
         EXPECT_EQ(size.width, c.size.width) << c.name;
         EXPECT_EQ(size.height, c.size.height) << c.name;
     }

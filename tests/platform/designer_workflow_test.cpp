@@ -127,7 +127,7 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     // the arrow keys step to pass 3 alone (its panel: view_picture_test.cpp).
     ASSERT_TRUE(openGlAvailable());
     click(kButtonGraphicsMode);
-    ASSERT_EQ(session.graphicsMode, 1);
+    ASSERT_EQ(session.displayMode, DisplayMode::PassView);
     const Rgb* colours = session.passColours.entries;
     const QImage overview = shown("overview");
     constexpr int kTolerance = 24;
@@ -167,7 +167,7 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     });
     click(kMenuStandardProfiles);
     EXPECT_STREQ(project.section.name, "JB 200");
-    EXPECT_EQ(session.graphicsMode, 0);
+    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
     EXPECT_EQ(pixelsOfColour(shown("text-after-graphics"), colours[1]), 0);
 }
 
@@ -202,7 +202,7 @@ TEST_F(DesignerWorkflow, TheBeamPickedWithTheKeysIsTheBeamDesigned) {
     shown("results-jb200");
 
     PageLines page;
-    EXPECT_EQ(paintTextPage(session.project, session.graphicsMode, session.textLayout, {}, page),
+    EXPECT_EQ(paintTextPage(session.project, session.displayMode, session.textLayout, {}, page),
               TextPage::Results);
     EXPECT_NE(page.all.find("JB 200"), std::string::npos) << page.all.substr(0, 400);
     EXPECT_EQ(page.all.find("JB 150"), std::string::npos);

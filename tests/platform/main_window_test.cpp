@@ -79,12 +79,13 @@ TEST_F(MainWindowTest, MenuHoldsEveryTextAndCommandAsStored) {
               "  &Text Display = 3100\n"
               "  &Graphical Display = 3200\n"
               "  &Schedule Table    Ctrl+T = 3300\n"
+              "  &Mill Loads    Ctrl+L = 3400\n"
               "&Help >\n"
               "  &Help\t\t\tF1 = 4000\n"
               "  &About  ROLVANTA = 4100\n");
 }
 
-TEST_F(MainWindowTest, ToolbarHasFifteenEntriesWithTheirTooltips) {
+TEST_F(MainWindowTest, ToolbarHasItsEntriesWithTheirTooltips) {
     std::string shown;
     for (QAction* action : window.toolbar()->actions()) {
         shown += action->isSeparator() ? std::string("|")
@@ -92,11 +93,12 @@ TEST_F(MainWindowTest, ToolbarHasFifteenEntriesWithTheirTooltips) {
                                              action->toolTip().toStdString();
         shown += "\n";
     }
-    EXPECT_EQ(shown,
-              "105 New File\n106 Open File\n107 Save File\n|\n"
-              "111 Standard Profiles\n112 Custom Profiles\n113 Coefficients\n114 Setup\n|\n"
-              "115 Compute\n116 Text Mode\n117 Graphics Mode\n118 Schedule Table\n|\n"
-              "108 Help\n");
+    EXPECT_EQ(
+        shown,
+        "105 New File\n106 Open File\n107 Save File\n|\n"
+        "111 Standard Profiles\n112 Custom Profiles\n113 Coefficients\n114 Setup\n|\n"
+        "115 Compute\n116 Text Mode\n117 Graphics Mode\n118 Schedule Table\n120 Mill Loads\n|\n"
+        "108 Help\n");
 }
 
 TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {

@@ -44,7 +44,7 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
     ScheduleTableWidget* table = window.scheduleTable();
     ASSERT_TRUE(table->isVisible());
-    EXPECT_EQ(session.graphicsMode, 2);
+    EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
     ASSERT_EQ(table->rowCount(), 13);
     EXPECT_EQ(table->item(12, 0)->text(), QStringLiteral("13"));
     EXPECT_TRUE(table->item(12, table->columnCount() - 1)

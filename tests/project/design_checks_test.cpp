@@ -105,8 +105,19 @@ TEST(DesignChecks, NameThePassAndTheRuleInPlainWords) {
     EXPECT_EQ(warnings[1].text,
               "Pass 3: the elongation 0.967 is below 1.0: the pass before it, pass 4, is "
               "smaller (1739.7 against 1800.0 mm\u00b2)");
-    EXPECT_EQ(warningsNote(warnings.size()), "2 warnings: see the Schedule Table");
-    EXPECT_EQ(warningsNote(1), "1 warning: see the Schedule Table");
+    // The note says where to look.
+    const DesignWarning load{9, DesignRule::Bite, "Pass 9: ..."};
+    const struct {
+        std::vector<DesignWarning> warnings;
+        const char* note;
+    } notes[] = {
+        {{}, ""},
+        {{warnings[0]}, "1 warning: see the Schedule Table"},
+        {warnings, "2 warnings: see the Schedule Table"},
+        {{warnings[0], warnings[1], load}, "3 warnings: see the Schedule Table and Mill Loads"},
+        {{load, load}, "2 warnings: see Mill Loads"},
+    };
+    for (const auto& c : notes) EXPECT_EQ(warningsNote(c.warnings), c.note);
 }
 
 TEST(DesignChecks, MediumBeam200InThirteenPasses) {

@@ -38,7 +38,7 @@ class FakeShell : public Shell {
     void repaintRect(const PixelRect&) override { ++rectRepaints; }
     void setScrollBarsEnabled(bool enabled) override { scrollBarsEnabled = enabled; }
     void setToolbarShown(bool shown) override { toolbarShown = shown; }
-    void showDisplayMode(int graphicsMode) override { displayShown = graphicsMode; }
+    void showDisplayMode(DisplayMode mode) override { displayShown = mode; }
     void showNote(const std::string& text) override { notes.push_back(text); }
 
     bool runDialog(DialogId dialog) override {
@@ -81,7 +81,7 @@ class FakeShell : public Shell {
     int rectRepaints = 0;
     bool scrollBarsEnabled = false;
     bool toolbarShown = true;
-    int displayShown = 0;
+    DisplayMode displayShown = DisplayMode::TextPages;
     std::vector<std::string> notes;  // every note shown, in order
     int helpOpened = 0;
     int quitCode = -1;  // -1: quit was not asked for

@@ -1,0 +1,232 @@
+#include "export/loads_page.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "display/loads_chart.h"
+#include "project/load_checks.h"
+#include "project/loads_table.h"
+
+namespace rolvanta {
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kGrey{110, 110, 110};
+constexpr Rgb kRuleGrey{170, 170, 170};
+constexpr Rgb kMarkedRow{255, 226, 160};  // as the tables on screen mark a row
+
+// The Small face (7.5 pt) in millimetres: its em, a line, and the advance
+// of an average character of a sans-serif face, near enough to lay out by.
+constexpr double kSmallEm = 7.5 * 25.4 / 72;
+constexpr double kSmallLine = 1.25 * kSmallEm;
+constexpr double kSmallAdvance = 0.55 * kSmallEm;
+constexpr double kRow = 3.9;
+constexpr double kChartHeight = 95.0;
+constexpr double kLeastChartHeight = 50.0;
+
+double estimatedWidth(std::string_view text) {
+    // Characters, not bytes: every UTF-8 byte but the continuation bytes.
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return static_cast<double>(characters) * kSmallAdvance;
+}
+
+// The columns of the page: what fits A4 portrait in the Small face, with a
+// group heading over columns that belong together. Widths are shares of the
+// box's width.
+struct PageColumn {
+    LoadsColumn column;
+    double width;
+    const char* group;
+    const char* name;
+    const char* unit;
+};
+
+constexpr PageColumn kPageColumns[] = {
+    {LoadsColumn::Pass, 8, "", "Pass", ""},
+    {LoadsColumn::Stand, 12, "", "Stand", ""},
+    {LoadsColumn::TemperatureIn, 11, "Temperature", "In", "\u00B0C"},
+    {LoadsColumn::TemperatureOut, 11, "Temperature", "Out", "\u00B0C"},
+    {LoadsColumn::Strain, 10, "Deformation", "Strain", ""},
+    {LoadsColumn::StrainRate, 10, "Deformation", "Rate", "1/s"},
+    {LoadsColumn::MeanFlowStress, 10, "Deformation", "Stress", "MPa"},
+    {LoadsColumn::BiteAngle, 10, "Bite", "Angle", "\u00B0"},
+    {LoadsColumn::BiteLimit, 10, "Bite", "Limit", "\u00B0"},
+    {LoadsColumn::Force, 11, "Roll Force", "High", "kN"},
+    {LoadsColumn::ForceLow, 11, "Roll Force", "Low", "kN"},
+    {LoadsColumn::Torque, 11, "", "Torque", "kN\u00B7m"},
+    {LoadsColumn::MotorPower, 11, "", "Motor", "kW"},
+    {LoadsColumn::ForceUse, 10, "Use Of The Limit", "Force", "%"},
+    {LoadsColumn::TorqueUse, 10, "Use Of The Limit", "Torque", "%"},
+    {LoadsColumn::MotorUse, 10, "Use Of The Limit", "Motor", "%"},
+};
+
+class PageWriter {
+  public:
+    explicit PageWriter(Page& page) : page_(page) {}
+
+    void text(double x, double y, std::string s, PageFont font = PageFont::Small,
+              TextAlign align = TextAlign::Left, Rgb colour = kBlack) {
+        page_.texts.push_back({{x, y}, font, align, colour, std::move(s)});
+    }
+    void line(double x1, double y1, double x2, double y2, Rgb colour, double width) {
+        page_.lines.push_back({{x1, y1}, {x2, y2}, colour, width});
+    }
+
+    // Words set in lines no wider than width; returns the y below them.
+    double paragraph(double x, double y, double width, const std::string& words,
+                     Rgb colour = kBlack) {
+        std::string lineText;
+        std::size_t at = 0;
+        while (at < words.size()) {
+            std::size_t end = words.find(' ', at);
+            if (end == std::string::npos) end = words.size();
+            const std::string word = words.substr(at, end - at);
+            at = end + 1;
+            const std::string longer = lineText.empty() ? word : lineText + " " + word;
+            if (!lineText.empty() && estimatedWidth(longer) > width) {
+                text(x, y, lineText, PageFont::Small, TextAlign::Left, colour);
+                y += kSmallLine;
+                lineText = word;
+            } else {
+                lineText = longer;
+            }
+        }
+        if (!lineText.empty()) text(x, y, lineText, PageFont::Small, TextAlign::Left, colour);
+        return y + kSmallLine;
+    }
+
+  private:
+    Page& page_;
+};
+
+// The chart drawn on the page: a bar is a line as wide as the bar (the
+// page's lines have flat ends), the texts in the Small face.
+class PageChartCanvas : public ChartCanvas {
+  public:
+    explicit PageChartCanvas(Page& page) : page_(page) {}
+
+    double lineHeight() const override { return kSmallLine; }
+    double textWidth(std::string_view text) const override { return estimatedWidth(text); }
+    void fillRect(const ChartRect& r, Rgb colour) override {
+        if (!(r.width > 0) || !(r.height > 0)) return;
+        const double x = r.x + r.width / 2;
+        page_.lines.push_back({{x, r.y + r.height}, {x, r.y}, colour, r.width});
+    }
+    void drawPolyline(const std::vector<ChartPoint>& points, Rgb colour,
+                      ChartStroke stroke) override {
+        const double width = stroke == ChartStroke::Thick ? 0.45 : 0.18;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            page_.lines.push_back(
+                {{points[i].x, points[i].y}, {points[i + 1].x, points[i + 1].y}, colour, width});
+        }
+    }
+    void drawText(ChartPoint at, ChartAlign align, Rgb colour, std::string_view text) override {
+        const TextAlign aligned = align == ChartAlign::Left     ? TextAlign::Left
+                                  : align == ChartAlign::Centre ? TextAlign::Centre
+                                                                : TextAlign::Right;
+        page_.texts.push_back({{at.x, at.y}, PageFont::Small, aligned, colour, std::string(text)});
+    }
+
+  private:
+    Page& page_;
+};
+
+// The table; returns the y below it.
+double addLoadsTable(PageWriter& w, const ScheduleTable& table, const PageBox& box, double y) {
+    double total = 0;
+    for (const PageColumn& c : kPageColumns) total += c.width;
+    const double scale = (box.right - box.left) / total;
+    std::vector<double> lefts;
+    double x = box.left;
+    for (const PageColumn& c : kPageColumns) {
+        lefts.push_back(x);
+        x += c.width * scale;
+    }
+    const auto rightOf = [&](std::size_t i) {
+        return lefts[i] + kPageColumns[i].width * scale - 1.2;
+    };
+
+    // The group headings, each centred over its columns with a rule beneath.
+    for (std::size_t i = 0; i < std::size(kPageColumns);) {
+        std::size_t end = i + 1;
+        const std::string_view group = kPageColumns[i].group;
+        while (end < std::size(kPageColumns) && kPageColumns[end].group == group) ++end;
+        if (!group.empty()) {
+            const double from = lefts[i] + 1.5, to = rightOf(end - 1);
+            w.text((from + to) / 2, y, std::string(group), PageFont::Small, TextAlign::Centre);
+            w.line(from, y + 1.0, to, y + 1.0, kRuleGrey, 0.2);
+        }
+        i = end;
+    }
+    y += kRow;
+    for (std::size_t i = 0; i < std::size(kPageColumns); ++i) {
+        const PageColumn& c = kPageColumns[i];
+        const bool left = c.column == LoadsColumn::Stand;
+        const double at = left ? lefts[i] + 1.0 : rightOf(i);
+        const TextAlign align = left ? TextAlign::Left : TextAlign::Right;
+        w.text(at, y, c.name, PageFont::Small, align);
+        w.text(at, y + kRow * 0.85, c.unit, PageFont::Small, align, kGrey);
+    }
+    y += kRow * 0.85 + 1.4;
+    w.line(box.left, y, box.right, y, kRuleGrey, 0.2);
+    y += kRow;
+    for (const ScheduleTable::Row& row : table.rows) {
+        if (row.marked) {
+            w.line(box.left, y - 1.05, box.right, y - 1.05, kMarkedRow, kRow);
+        }
+        for (std::size_t i = 0; i < std::size(kPageColumns); ++i) {
+            const PageColumn& c = kPageColumns[i];
+            const bool left = c.column == LoadsColumn::Stand;
+            w.text(left ? lefts[i] + 1.0 : rightOf(i), y, loadsCell(row, c.column), PageFont::Small,
+                   left ? TextAlign::Left : TextAlign::Right);
+        }
+        y += kRow;
+    }
+    return y;
+}
+
+}  // namespace
+
+Page millLoadsPage(const Project& project, const PageBox& box) {
+    Page page;
+    PageWriter w(page);
+    const double width = box.right - box.left;
+    w.text(box.left, box.top, "Mill Loads", PageFont::Heading);
+    double y = box.top + 6.0;
+    if (project.mill) {
+        w.text(box.left, y, millHeading(*project.mill), PageFont::Body);
+        y += 6.0;
+    }
+    const std::vector<DesignWarning> warnings = checkLoads(project);
+    y = addLoadsTable(w, loadsTable(project, warnings), box, y);
+    y = w.paragraph(box.left, y + 1.0, width,
+                    "High: the default run (Sims' Q on the flange walls), the high side of the "
+                    "force; Low: Q = 1 on the walls. Stress: the mean flow stress. Rows with "
+                    "warnings are marked.",
+                    kGrey);
+    y = w.paragraph(box.left, y, width, kLoadsAccuracyNote);
+
+    const double chartHeight = std::min(kChartHeight, box.bottom - y - 4 * kSmallLine);
+    if (chartHeight >= kLeastChartHeight) {
+        PageChartCanvas canvas(page);
+        paintLoadsChart(project.loads, {box.left, y + 2.0, width, chartHeight}, canvas);
+        y += chartHeight + 6.0;
+    }
+
+    w.text(box.left, y, warnings.empty() ? "No Load Warnings" : "Load Warnings", PageFont::Heading);
+    y += 5.5;
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        if (y + 2 * kSmallLine > box.bottom) {
+            w.text(box.left, y,
+                   "and " + std::to_string(warnings.size() - i) +
+                       " more: the Mill Loads display lists them all");
+            break;
+        }
+        y = w.paragraph(box.left, y, width, warnings[i].text);
+    }
+    return page;
+}
+
+}  // namespace rolvanta
