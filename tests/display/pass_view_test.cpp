@@ -8,6 +8,7 @@
 
 #include "display/pass_view.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -336,18 +337,9 @@ TEST(PassViewFrame, DrawsThePanelValuesInTheViewsOwnFormat) {
     RecordingCanvas canvas;
     renderPassView(canvas, project, cursorAt(1), makePassColours(), {}, {800, 600, 1});
     std::setlocale(LC_ALL, "C");
-    const std::vector<std::string>& t = canvas.texts;
-    ASSERT_EQ(t.size(), 2u * 13 + 1 + 4 + 1);
-    EXPECT_EQ(t[0], "   ( ALL DIMENSIONS IN MM )");
-    EXPECT_EQ(t[1], "WEB WIDTH :");
-    EXPECT_EQ(t[14], "100.19");
-    EXPECT_EQ(t[15], "2.67");
-    EXPECT_EQ(t[20], "100.00");
-    EXPECT_EQ(t[23], "6.38");
-    EXPECT_EQ(t[26], "339999995214436424907732413799364296704.00");
-    EXPECT_EQ(t[27], "WIDTH 100.19");
-    EXPECT_EQ(t[29], "WEB 2.67");
-    EXPECT_EQ(t.back(), "PASS : 2");
+    std::string texts;
+    for (const std::string& text : canvas.texts) texts += text + "\n";
+    testing::expectGolden("pass-view-texts.txt", texts);
 }
 
 TEST(PassViewFrame, FramesStayInsideThePassTable) {
@@ -418,18 +410,9 @@ TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {
     record.liveFlangeHeight = 50;
     record.liveFlangeTip = 9;
     record.liveFlangeRoot = 15;
-    // Position 1: dead flange below, the web from 345 to 355 (see the outline).
-    EXPECT_EQ(describe(sectionDimensions(1, record, 20, 3)),
-              "0 WIDTH 300.00: 287,265 -> 587,265 | 287,285 587,285, 287,262 587,262\n"
-              "1 DEAD 60.00: 267,285 -> 267,345 | 287,285 287,345, 264,285 264,345\n"
-              "2 WEB 10.00: 267,345 -> 267,355 | 287,345 287,355, 264,345 264,355\n"
-              "3 LIVE 50.00: 267,355 -> 267,405 | 287,355 287,405, 264,355 264,405\n");
-    // At an even position the live flange is below.
-    EXPECT_EQ(describe(sectionDimensions(0, record, 20, 3)),
-              "0 WIDTH 300.00: 287,265 -> 587,265 | 287,285 587,285, 287,262 587,262\n"
-              "1 LIVE 50.00: 267,285 -> 267,335 | 287,285 287,335, 264,285 264,335\n"
-              "2 WEB 10.00: 267,335 -> 267,345 | 287,335 287,345, 264,335 264,345\n"
-              "3 DEAD 60.00: 267,345 -> 267,405 | 287,345 287,405, 264,345 264,405\n");
+    // At an odd position the dead flange is below, at an even one the live.
+    testing::expectGolden("section-dimensions.txt", describe(sectionDimensions(1, record, 20, 3)) +
+                                                        describe(sectionDimensions(0, record, 20, 3)));
 }
 
 }  // namespace
