@@ -120,7 +120,6 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
 
     click(kButtonCompute);
     ASSERT_EQ(project.flags.computed, 1);
-    QTest::qWait(50);
     saveScreenshot(window, "results");
 
     // The overview: the last pass lies over all others and shows whole; then
