@@ -14,15 +14,9 @@
 namespace rolvanta::cli {
 namespace {
 
+using testing::replaced;
 using testing::runTool;
 using testing::ToolRun;
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
 
 // Every refused command line of tests/data/cli-refusals.txt comes back with
 // its exit status and one line on standard error that names what is wrong;

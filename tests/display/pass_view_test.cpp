@@ -2,6 +2,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -24,23 +27,44 @@ class FixedMeasure : public TextMeasure {
     }
 };
 
-// Writes down the texts and counts the rest.
+// The frame as drawn, one call a line: a display list.
 class RecordingCanvas : public LineCanvas {
   public:
-    std::vector<std::string> texts;
-    int loops = 0;
+    std::string drawn;
 
     TextExtent measureText(TextFont font, std::string_view text) const override {
         return FixedMeasure().measureText(font, text);
     }
-    void clear() override {}
-    void setClip(const ViewRect&) override {}
-    void setLineWidth(float) override {}
-    void setColour(Rgb) override {}
-    void drawLineLoop(const ViewPoint*, int) override { ++loops; }
-    void drawLines(const ViewPoint*, int) override {}
-    void fillRect(const ViewRect&) override {}
-    void drawText(TextFont, ViewPoint, std::string_view text) override { texts.emplace_back(text); }
+    void clear() override { drawn += "clear\n"; }
+    void setClip(const ViewRect& r) override { add("clip", {{r.left, r.top}, {r.width, r.height}}); }
+    void setLineWidth(float width) override { drawn += "width " + number(width) + "\n"; }
+    void setColour(Rgb c) override {
+        drawn += "colour " + std::to_string(c.red) + " " + std::to_string(c.green) + " " +
+                 std::to_string(c.blue) + "\n";
+    }
+    void drawLineLoop(const ViewPoint* points, int count) override {
+        add("loop", {points, points + count});
+    }
+    void drawLines(const ViewPoint* ends, int count) override { add("lines", {ends, ends + count}); }
+    void fillRect(const ViewRect& r) override { add("rect", {{r.left, r.top}, {r.width, r.height}}); }
+    void drawText(TextFont font, ViewPoint at, std::string_view text) override {
+        add(font == TextFont::caption ? "caption" : "text", {at});
+        drawn.back() = ' ';
+        drawn += std::string(text) + "\n";
+    }
+
+  private:
+    static std::string number(double value) {  // whatever the locale
+        std::ostringstream text;
+        text.imbue(std::locale::classic());
+        text << std::fixed << std::setprecision(2) << value;
+        return text.str();
+    }
+    void add(const char* what, const std::vector<ViewPoint>& points) {
+        drawn += what;
+        for (const ViewPoint& p : points) drawn += " " + number(p.x) + "," + number(p.y);
+        drawn += "\n";
+    }
 };
 
 PassViewCursor cursorAt(int index) {
@@ -194,32 +218,6 @@ TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
     }
 }
 
-TEST(PassViewFrame, NotesStandBeneathTheCaptionAndSayHowManyMore) {
-    const Project project = computedProject(13);
-    PassNotes notes;
-    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"});
-    for (const ViewGeometry view : {ViewGeometry{640, 480, 1}, ViewGeometry{1280, 1024, 2}}) {
-        PassViewFrame frame;
-        layoutPassView(frame, project, cursorAt(2), makePassColours(), {}, view, FixedMeasure(),
-                       &notes);
-        ASSERT_EQ(frame.noteCount, 4);
-        EXPECT_EQ(frame.notes[3], "and 2 more: see the Schedule Table");
-        const ViewRect right{frame.separatorX, 0, view.width - frame.separatorX, view.height};
-        const ViewRect outline = boundsOf(frame.outlines[0].points, kOutlinePointCount);
-        double below = textBox(TextFont::caption, frame.captionAt, frame.caption.view()).bottom();
-        for (int i = 0; i < frame.noteCount; ++i) {
-            const ViewRect note = textBox(TextFont::label, frame.notesAt[i], frame.notes[i]);
-            EXPECT_GE(note.top + kPixel, below) << i;
-            EXPECT_TRUE(right.containsRect(note)) << i;
-            EXPECT_FALSE(note.intersects(outline)) << i;
-            below = note.bottom();
-        }
-        layoutPassView(frame, project, cursorAt(3), makePassColours(), {}, view, FixedMeasure(),
-                       &notes);
-        EXPECT_EQ(frame.noteCount, 0) << "none for pass 4";
-    }
-}
-
 TEST(PassViewFrame, OutlineWidthsAtEveryRatio) {
     const struct {
         double ratio;
@@ -324,62 +322,58 @@ TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
     EXPECT_NEAR(contrastRatio({64, 128, 128}, {0, 0, 0}), 4.62, 0.01);
 }
 
-TEST(PassViewFrame, DrawsThePanelValuesInTheViewsOwnFormat) {
-    Project project = computedProject(5);
-    PassRecord& record = project.passes.records[0];
-    record.passWidth = 100.188f;
-    record.webThickness = 2.675f;         // just below 2.675 in single precision
-    record.deadFlangeTip = 99.995f;       // just above 99.995
-    record.liveFlangeThickness = 6.375f;  // a tie, exact in binary: to even
-    record.liveFlangeArea = 3.4e38f;
-    // The user's decimal comma must not reach the view.
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
-    RecordingCanvas canvas;
-    renderPassView(canvas, project, cursorAt(1), makePassColours(), {}, {800, 600, 1});
-    std::setlocale(LC_ALL, "C");
-    std::string texts;
-    for (const std::string& text : canvas.texts) texts += text + "\n";
-    testing::expectGolden("pass-view-texts.txt", texts);
-}
-
-TEST(PassViewFrame, FramesStayInsideThePassTable) {
+// The frames as drawn, as display lists: the panel's values in the view's
+// own format under a decimal comma (100.188, 2.675 just below in single
+// precision, 99.995 just above, the tie 6.375 to even, 3.4e38), the notes
+// beneath the caption with how many more, and frames that stay inside the
+// pass table whatever the pass count and the cursor say.
+TEST(PassViewFrame, FramesEqualTheGoldenDisplayLists) {
+    Project project = computedProject(15);
+    PassNotes notes;
+    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"});
+    const auto frame = [&](const std::string& name, int index, ViewGeometry view = {800, 600, 1}) {
+        RecordingCanvas canvas;
+        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, view, &notes);
+        return "== " + name + "\n" + canvas.drawn;
+    };
+    std::string frames = frame("pass 3 with five notes, 640 x 480", 2, {640, 480, 1}) +
+                         frame("pass 3 with five notes, 1280 x 1024 at 2", 2, {1280, 1024, 2}) +
+                         frame("pass 4 without notes", 3);
     const struct {
         const char* name;
         int passCount;
         int index;
-        int loops;
-    } cases[] = {
-        {"no computed project", 0, 0, 0},
-        {"negative pass count", -3, 0, 0},
-        {"pass count beyond the table", 1000, 0, 15 + 15},
-        {"cursor on the last record", 15, 15, 1},
-        {"cursor set past the table", 15, 16, 0},
-        {"single-pass face with a negative index", 8, -4, 0},
+    } edges[] = {
+        {"no computed project", 0, 0},
+        {"negative pass count", -3, 0},
+        {"pass count beyond the table", 1000, 0},
+        {"cursor on the last record", 15, 15},
+        {"cursor set past the table", 15, 16},
+        {"single-pass face with a negative index", 8, -4},
     };
-    Project project = computedProject(15);
-    for (const auto& c : cases) {
+    for (const auto& c : edges) {
         project.section.passCount = c.passCount;
-        RecordingCanvas canvas;
-        renderPassView(canvas, project, cursorAt(c.index), makePassColours(), {}, {800, 600, 1});
-        EXPECT_EQ(canvas.loops, c.loops) << c.name;  // the overview's swatches have rims
+        frames += frame(c.name, c.index);
     }
-    // Dimensions that are not numbers draw, and lay out, without harm.
     project.section.passCount = 5;
+    PassRecord& record = project.passes.records[0];
+    record.passWidth = 100.188f;
+    record.webThickness = 2.675f;
+    record.deadFlangeTip = 99.995f;
+    record.liveFlangeThickness = 6.375f;
+    record.liveFlangeArea = 3.4e38f;
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
+    frames += frame("pass 2 under a decimal comma", 1);
+    std::setlocale(LC_ALL, "C");
+    // Dimensions that are not numbers draw, and lay out, without harm.
     project.passes.records[0].passWidth = std::numeric_limits<float>::quiet_NaN();
     project.passes.records[1].liveFlangeHeight = std::numeric_limits<float>::infinity();
-    for (int index : {0, 1, 2}) {
-        RecordingCanvas canvas;
-        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
-    }
+    for (int index : {0, 1, 2}) frames += frame("not a number, " + std::to_string(index), index);
     EXPECT_EQ(passViewHint(project), nullptr);
     // Nothing computed: a black view, with the hint for the widget to show.
     project.flags.computed = false;
-    for (int index : {0, 1}) {
-        RecordingCanvas canvas;
-        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
-        EXPECT_EQ(canvas.loops, 0);
-        EXPECT_TRUE(canvas.texts.empty());
-    }
+    for (int index : {0, 1}) frames += frame("nothing computed, " + std::to_string(index), index);
+    testing::expectGolden("pass-view-frames.txt", frames);
     ASSERT_NE(passViewHint(project), nullptr);
     EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
 }

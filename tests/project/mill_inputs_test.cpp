@@ -151,11 +151,8 @@ TEST(ProjectMill, FollowsTheSetupAndAnOkThatChangesNothingChangesNothing) {
 // The mill file refused names the fault; a mill of other passes is fitted.
 TEST(OpenMill, RefusesADamagedForeignOrOutOfRangeFileAndFitsAGoodOne) {
     const std::string good = encodeMillFile(exampleMill(5));
-    auto replaced = [&good](const std::string& from, const std::string& to) {
-        std::string text = good;
-        const std::size_t at = text.find(from);
-        if (at == std::string::npos) throw std::runtime_error("not in the file: " + from);
-        return text.replace(at, from.size(), to);
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        return testing::replaced(good, from, to);
     };
     const std::string refused[] = {
         good.substr(0, 120),

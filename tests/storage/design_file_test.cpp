@@ -10,11 +10,7 @@
 namespace rolvanta {
 namespace {
 
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    const std::size_t at = text.find(from);
-    if (at == std::string::npos) throw std::runtime_error("not in the document: " + from);
-    return text.replace(at, from.size(), to);
-}
+using testing::replaced;
 
 TEST(DesignFile, RefusesADamagedOrForeignDocumentAndChangesNothing) {
     Project saved = testing::computedProject(5);

@@ -27,4 +27,12 @@ inline void expectGolden(const std::string& name, const std::string& actual) {
     EXPECT_EQ(actual, expected.str()) << "differs from " << path;
 }
 
+// text with every from in it made to.
+inline std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 }  // namespace rolvanta::testing
