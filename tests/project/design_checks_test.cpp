@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -100,12 +99,16 @@ TEST(DesignChecks, NameThePassAndTheRuleInPlainWords) {
     project.passes.records[1].crossSectionArea = 1800;
     const std::vector<DesignWarning> warnings = checkDesign(project);
     ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_EQ(warnings[0].text,
-              "Pass 3: the dead flange roots overlap across the web (2 \u00d7 60.0 mm on a "
-              "98.2 mm pass width)");
-    EXPECT_EQ(warnings[1].text,
-              "Pass 3: the elongation 0.967 is below 1.0: the pass before it, pass 4, is "
-              "smaller (1739.7 against 1800.0 mm\u00b2)");
+    // With MB 200 in 13 passes, whose pass 13 has its dead flange roots overlap.
+    Project mb200;
+    startUpProject(mb200);
+    beginNewProject(mb200);
+    ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(mb200));
+    ASSERT_EQ(computeProject(mb200), MissingStep::Nothing);
+    std::string texts;
+    for (const DesignWarning& w : warnings) texts += w.text + "\n";
+    for (const DesignWarning& w : checkDesign(mb200)) texts += w.text + "\n";
+    testing::expectGolden("design-warnings.txt", texts);
     // The note says where to look.
     const DesignWarning load{9, DesignRule::Bite, "Pass 9: ..."};
     const struct {
@@ -119,20 +122,6 @@ TEST(DesignChecks, NameThePassAndTheRuleInPlainWords) {
         {{load, load}, "2 warnings: see Mill Loads"},
     };
     for (const auto& c : notes) EXPECT_EQ(warningsNote(c.warnings), c.note);
-}
-
-TEST(DesignChecks, MediumBeam200InThirteenPasses) {
-    Project project;
-    startUpProject(project);
-    beginNewProject(project);
-    ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(project));
-    ASSERT_EQ(computeProject(project), MissingStep::Nothing);
-
-    std::vector<std::string> texts;
-    for (const DesignWarning& w : checkDesign(project)) texts.push_back(w.text);
-    EXPECT_THAT(texts, ::testing::ElementsAre(
-                           "Pass 13: the dead flange roots overlap across the web (2 \u00d7 "
-                           "82.9 mm on a 112.1 mm pass width)"));
 }
 
 TEST(ScheduleTable, CopiesAsTabSeparatedTextWithUnitsInTheHeadings) {
