@@ -84,23 +84,17 @@ class ReportPdf : public ::testing::Test {
     }
 };
 
+// What the pages hold is tested in export/; here it reaches the PDF as text,
+// numbers as the text report writes them.
 TEST_F(ReportPdf, HoldsTheTablesAndTheDrawingAsText) {
     EXPECT_EQ(pageCountOf(pdf), 2);
     const std::string text = textOf(pdf);
     for (const std::string& expected :
-         {std::string("ROLVANTA"), std::string("Beam Name: MB 100"),
-          std::string("Results Of Project - mb100.rol"), std::string("Created 05/03/2002 09:07"),
-          std::string("Cross Sectional Area"), std::string("Page 1 of 2"),
-          std::string("Page 2 of 2"), std::string("Pass Drawings"),
+         {std::string("Page 1 of 2"), std::string("Page 2 of 2"), std::string("PASS 13"),
           reportNumber(project.passes.records[0].crossSectionArea),
-          reportNumber(project.passes.records[11].webArea),
-          reportNumber(project.section.webWidth)}) {
+          reportNumber(project.passes.records[11].webArea)}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     }
-    for (int pass = 2; pass <= 13; ++pass) {
-        EXPECT_NE(text.find("PASS " + std::to_string(pass)), std::string::npos) << pass;
-    }
-    EXPECT_EQ(text.find("PASS 14"), std::string::npos);
 }
 
 TEST_F(ReportPdf, DrawsEveryPassInItsColour) {
