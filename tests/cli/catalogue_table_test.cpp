@@ -40,7 +40,7 @@ TEST(BeamTable, RefusesWhatIsNotATableOfBeams) {
         kHeader + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\n" +
             "MB,MB 225,heavy,39.7,225,110,6.5,11.8,12,6,98\n",
         kHeader + "MB,MB 200,24.2,30.8,200mm,100,5.7,10,11,5.5,98\n",  // a number with a tail
-        kHeader + "MB,MB 200,24.2,30.8,1e39,100,5.7,10,11,5.5,98\n",  // beyond a float
+        kHeader + "MB,MB 200,24.2,30.8,1e39,100,5.7,10,11,5.5,98\n",   // beyond a float
         kHeader + "MB,MB 200,24.2\n",
         kHeader + "MB,,24.2,30.8,200,100,5.7,10,11,5.5,98\n",
     };

@@ -29,8 +29,8 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
     std::ifstream cases(data + "/cli-refusals.txt");
     for (std::string arguments; std::getline(cases, arguments);) {
         if (arguments.empty() || arguments[0] == '#') continue;
-        const ToolRun run = runTool(
-            replaced(replaced(arguments, "@OUT@", out.path()), "@DATA@", data), out.path());
+        const ToolRun run =
+            runTool(replaced(replaced(arguments, "@OUT@", out.path()), "@DATA@", data), out.path());
         ASSERT_FALSE(run.hung) << arguments << ": the tool did not come back";
         EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << arguments << ", one line";
         EXPECT_EQ(run.output, "") << arguments;

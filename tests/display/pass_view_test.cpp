@@ -3,9 +3,9 @@
 #include <clocale>
 #include <cmath>
 #include <iomanip>
+#include <limits>
 #include <locale>
 #include <sstream>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,7 +36,9 @@ class RecordingCanvas : public LineCanvas {
         return FixedMeasure().measureText(font, text);
     }
     void clear() override { drawn += "clear\n"; }
-    void setClip(const ViewRect& r) override { add("clip", {{r.left, r.top}, {r.width, r.height}}); }
+    void setClip(const ViewRect& r) override {
+        add("clip", {{r.left, r.top}, {r.width, r.height}});
+    }
     void setLineWidth(float width) override { drawn += "width " + number(width) + "\n"; }
     void setColour(Rgb c) override {
         drawn += "colour " + std::to_string(c.red) + " " + std::to_string(c.green) + " " +
@@ -45,8 +47,12 @@ class RecordingCanvas : public LineCanvas {
     void drawLineLoop(const ViewPoint* points, int count) override {
         add("loop", {points, points + count});
     }
-    void drawLines(const ViewPoint* ends, int count) override { add("lines", {ends, ends + count}); }
-    void fillRect(const ViewRect& r) override { add("rect", {{r.left, r.top}, {r.width, r.height}}); }
+    void drawLines(const ViewPoint* ends, int count) override {
+        add("lines", {ends, ends + count});
+    }
+    void fillRect(const ViewRect& r) override {
+        add("rect", {{r.left, r.top}, {r.width, r.height}});
+    }
     void drawText(TextFont font, ViewPoint at, std::string_view text) override {
         add(font == TextFont::caption ? "caption" : "text", {at});
         drawn.back() = ' ';
@@ -405,8 +411,9 @@ TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {
     record.liveFlangeTip = 9;
     record.liveFlangeRoot = 15;
     // At an odd position the dead flange is below, at an even one the live.
-    testing::expectGolden("section-dimensions.txt", describe(sectionDimensions(1, record, 20, 3)) +
-                                                        describe(sectionDimensions(0, record, 20, 3)));
+    testing::expectGolden("section-dimensions.txt",
+                          describe(sectionDimensions(1, record, 20, 3)) +
+                              describe(sectionDimensions(0, record, 20, 3)));
 }
 
 }  // namespace

@@ -79,8 +79,8 @@ TEST(TextPage, PageFollowsTheFlags) {
 // that fills its field.
 TEST(TextPage, PagesEqualTheGoldenFile) {
     Project summary = withFlags(exampleProject(9), 1, 0, 0);
-    std::string pages = "== welcome\n" + painted(Project{}).page() + "== summary\n" +
-                        painted(summary).page();
+    std::string pages =
+        "== welcome\n" + painted(Project{}).page() + "== summary\n" + painted(summary).page();
     summary.flags.setupDone = 1;
     pages += "== summary after the Setup\n" + painted(summary).page();
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";

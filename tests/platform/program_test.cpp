@@ -138,7 +138,8 @@ TEST(Program, ShowsItsWindowRunsItsShortcutsAndExitsWithCodeZero) {
     xdotool({"windowfocus", "--sync", window});
     xdotool({"key", "--window", window, "ctrl+n"});
     EXPECT_TRUE(waitFor([&] {
-        return xdotool({"getwindowname", window}) == QStringLiteral("ROLVANTA - New Project Started");
+        return xdotool({"getwindowname", window}) ==
+               QStringLiteral("ROLVANTA - New Project Started");
     }));
     const QImage started = screenshot(QStringLiteral("program-new-project.png"), start);
     EXPECT_LT(shareOf(started, QRect(20, 200, 300, 300), QColor(15, 30, 70)), 0.05)

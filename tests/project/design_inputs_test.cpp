@@ -39,17 +39,31 @@ std::optional<FieldProblem> takeTexts(Project& project, const CustomSectionTexts
 
 TEST(TakeSection, EveryRefusalNamesTheFieldAndChangesNothing) {
     using T = CustomSectionTexts;
+    // The last: a slope whose taper is thicker than the flange.
     const struct {
         std::string T::*text;
         const char* typed;
     } cases[] = {
-        {&T::webWidth, "1,5"},         {&T::webThickness, "12abc"},  {&T::flangeHeight, "abc"},
-        {&T::mass, ""},                {&T::flangeThickness, "inf"}, {&T::length, "1e39"},
-        {&T::webWidth, "0"},           {&T::webWidth, "1e30"},       {&T::rootRadius, "-1"},
-        {&T::flangeSlope, "89.9"},     {&T::flangeSlope, "200"},     {&T::name, "ISMB 1000X"},
-        {&T::name, ""},                {&T::name, "   "},            {&T::name, "MB \xCE\xA9"},
-        {&T::name, "MB\t100"},         {&T::webThickness, "75"},     {&T::webThickness, "72"},
-        {&T::flangeThickness, "50"},   {&T::flangeSlope, "120"},  // a taper thicker than the flange
+        {&T::webWidth, "1,5"},
+        {&T::webThickness, "12abc"},
+        {&T::flangeHeight, "abc"},
+        {&T::mass, ""},
+        {&T::flangeThickness, "inf"},
+        {&T::length, "1e39"},
+        {&T::webWidth, "0"},
+        {&T::webWidth, "1e30"},
+        {&T::rootRadius, "-1"},
+        {&T::flangeSlope, "89.9"},
+        {&T::flangeSlope, "200"},
+        {&T::name, "ISMB 1000X"},
+        {&T::name, ""},
+        {&T::name, "   "},
+        {&T::name, "MB \xCE\xA9"},
+        {&T::name, "MB\t100"},
+        {&T::webThickness, "75"},
+        {&T::webThickness, "72"},
+        {&T::flangeThickness, "50"},
+        {&T::flangeSlope, "120"},
     };
     std::string told;
     for (const auto& c : cases) {

@@ -29,29 +29,46 @@ TEST(ReadMill, EveryRefusalNamesTheFieldOrTheCellAndChangesNothing) {
         std::string T::*text;
         std::string typed;
     } fields[] = {
-        {&T::name, std::string(41, 'm')},   {&T::name, "a\tb"},
-        {&T::entryTemperature, "1300.5"},   {&T::entryTemperature, "1150,5"},
-        {&T::carbon, "1.6"},                {&T::emissivity, "0"},
-        {&T::convection, "-1"},             {&T::contact, "20001"},
-        {&T::rollTemperature, "301"},       {&T::heatFraction, "1.1"},
-        {&T::minimumTaper, "0"},            {&T::airTemperature, "-21"},
-        {&T::density, "6999"},              {&T::specificHeat, "1e9"},
+        {&T::name, std::string(41, 'm')},
+        {&T::name, "a\tb"},
+        {&T::entryTemperature, "1300.5"},
+        {&T::entryTemperature, "1150,5"},
+        {&T::carbon, "1.6"},
+        {&T::emissivity, "0"},
+        {&T::convection, "-1"},
+        {&T::contact, "20001"},
+        {&T::rollTemperature, "301"},
+        {&T::heatFraction, "1.1"},
+        {&T::minimumTaper, "0"},
+        {&T::airTemperature, "-21"},
+        {&T::density, "6999"},
+        {&T::specificHeat, "1e9"},
     };
-    // Rows in rolling order: row 0 is Pass 9, row 8 Pass 1.
+    // Rows in rolling order: row 0 is Pass 9, row 8 Pass 1; row 3 has no
+    // distance either.
     const struct {
         int row;
         MillColumn column;
         std::string typed;
     } cells[] = {
-        {0, C::Stand, " "},           {0, C::Stand, std::string(21, 's')},
-        {1, C::Diameter, ""},         {1, C::Diameter, "199.9"},
-        {2, C::Rpm, "abc"},           {2, C::Rpm, "0"},
-        {3, C::Interpass, "601"},     {3, C::Interpass, ""},  // no distance either
-        {4, C::Distance, "500.1"},    {8, C::Interpass, "2"},
-        {8, C::Distance, "3"},        {5, C::MaxForce, "0"},
-        {5, C::MaxTorque, "-5"},      {5, C::MaxTorque, "1e30"},
-        {5, C::Motor, "nan"},         {6, C::NeckRatio, "0.81"},
-        {6, C::NeckFriction, "0.0009"}, {7, C::DriveEfficiency, "1.01"},
+        {0, C::Stand, " "},
+        {0, C::Stand, std::string(21, 's')},
+        {1, C::Diameter, ""},
+        {1, C::Diameter, "199.9"},
+        {2, C::Rpm, "abc"},
+        {2, C::Rpm, "0"},
+        {3, C::Interpass, "601"},
+        {3, C::Interpass, ""},
+        {4, C::Distance, "500.1"},
+        {8, C::Interpass, "2"},
+        {8, C::Distance, "3"},
+        {5, C::MaxForce, "0"},
+        {5, C::MaxTorque, "-5"},
+        {5, C::MaxTorque, "1e30"},
+        {5, C::Motor, "nan"},
+        {6, C::NeckRatio, "0.81"},
+        {6, C::NeckFriction, "0.0009"},
+        {7, C::DriveEfficiency, "1.01"},
     };
     std::string told;
     auto refuse = [&told](const MillTexts& texts) {
@@ -162,7 +179,7 @@ TEST(OpenMill, RefusesADamagedForeignOrOutOfRangeFileAndFitsAGoodOne) {
         replaced("\"diameter_mm\": 850.0,", ""),
         replaced("\"maxForce_kN\"", "\"maxForce_KN\""),
         replaced("\"model\": \"shida\"", "\"model\": \"hensel\""),
-        replaced("\"pass\": 5", "\"pass\": 4"),  // out of rolling order
+        replaced("\"pass\": 5", "\"pass\": 4"),
         replaced("\"rpm\": 45.0", "\"rpm\": 700"),
     };
     testing::TemporaryFolder folder;

@@ -218,8 +218,8 @@ TEST_F(CatalogueFolder, ADamagedOrEmptyWorkingFileIsToldAndTheInstalledOneUsed) 
         EXPECT_FALSE(loadProfileCatalogue(list, files, &passedOver));
         EXPECT_EQ(namesOf(list), Names{"JB 150#1"});
         ASSERT_TRUE(passedOver);
-        told += testing::replaced(describeDamagedCatalogue(*passedOver), folderName, "FOLDER") +
-                "\n";
+        told +=
+            testing::replaced(describeDamagedCatalogue(*passedOver), folderName, "FOLDER") + "\n";
 
         // An addition never builds on a damaged file.
         const StorageResult refused = appendCustomProfile(list, testing::exampleSection(), files);

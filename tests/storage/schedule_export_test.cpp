@@ -50,7 +50,8 @@ TEST(PassFields, EachOutputShowsEveryFieldAndLoadWithItsOwnValue) {
     }
     const std::vector<PassWarning> warnings = {
         {3, "Pass 3: a, b"}, {2, "Pass 2: c"}, {3, "Pass 3: \"d\""}};
-    outputs += "== on a mill\n" + formatScheduleCsv(project, warnings) + formatScheduleJson(project);
+    outputs +=
+        "== on a mill\n" + formatScheduleCsv(project, warnings) + formatScheduleJson(project);
     // Pass 1 is the hot section; schedules shorter than two passes show no
     // pass block.
     for (const int passCount : {0, 1}) {
