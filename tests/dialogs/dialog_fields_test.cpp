@@ -16,6 +16,7 @@
 #include "support/catalogue_fixture.h"
 #include "support/example_section.h"
 #include "support/fake_dialog_host.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -209,48 +210,33 @@ TEST_F(InputDialogTest, CoefficientsDefaultRestoresTheDefaultsWhateverWasTyped) 
 // typed and what is accepted, puts the cursor there and changes nothing.
 TEST_F(InputDialogTest, RefuseABadFieldWithMessageFocusAndNothingChanged) {
     writeCatalogue({testing::profile("MB 100", 100.0f), testing::profile("MB 200", 200.0f)});
+    const auto allLimitsButTheLast = [](testing::FakeDialogHost& host) {
+        for (int id : {coefficients_dialog::kWebFrom, coefficients_dialog::kWebTo,
+                       coefficients_dialog::kLiveFrom, coefficients_dialog::kLiveTo,
+                       coefficients_dialog::kDeadFrom}) {
+            host.items[id] = "1.2";
+        }
+    };
     const struct {
         Dialog dialog;
         int id;
         const char* typed;
-        const char* message;
         std::function<void(testing::FakeDialogHost&)> fill;  // the other fields
     } cases[] = {
-        {Dialog::Standard, standard_dialog::kWebWidth, "1,5",
-         "Web Width: \"1,5\" is not accepted.\nAccepted: a number above 0 and at most 1000 (mm).",
-         nullptr},
-        {Dialog::Standard, standard_dialog::kMassPerLength, "12abc",
-         "Mass Per Unit Length: \"12abc\" is not accepted.\nAccepted: a number above 0 and at "
-         "most 10 (kg/mm).",
-         nullptr},
-        {Dialog::Standard, standard_dialog::kName, "ISMB 1000X", "Beam Name: \"ISMB 1000X\"",
-         nullptr},
-        {Dialog::Custom, custom_dialog::kWebWidth, "1e30", "Web Width: \"1e30\"", nullptr},
-        {Dialog::Custom, custom_dialog::kFlangeSlope, "200", "Flange Slope: \"200\"", nullptr},
-        {Dialog::Custom, custom_dialog::kTipRadius, "-1", "Tip Radius: \"-1\"", nullptr},
-        {Dialog::Custom, custom_dialog::kWebThickness, "80",
-         "Web Thickness: \"80\" is not accepted.\nAccepted: less than the flange height", nullptr},
-        {Dialog::Setup, setup_dialog::kPassCount, "14",
-         "Number Of Passes: \"14\" is not accepted.\nAccepted: a whole number from 5 to 13.",
-         nullptr},
+        {Dialog::Standard, standard_dialog::kWebWidth, "1,5", nullptr},
+        {Dialog::Standard, standard_dialog::kMassPerLength, "12abc", nullptr},
+        {Dialog::Standard, standard_dialog::kName, "ISMB 1000X", nullptr},
+        {Dialog::Custom, custom_dialog::kWebWidth, "1e30", nullptr},
+        {Dialog::Custom, custom_dialog::kFlangeSlope, "200", nullptr},
+        {Dialog::Custom, custom_dialog::kTipRadius, "-1", nullptr},
+        {Dialog::Custom, custom_dialog::kWebThickness, "80", nullptr},
+        {Dialog::Setup, setup_dialog::kPassCount, "14", nullptr},
         {Dialog::Setup, setup_dialog::kTemperature, "200\xB0",
-         "Temperature: \"200\xC2\xB0\" is not accepted.\nAccepted: a number from 800 to 1200 "
-         "(\xC2\xB0"
-         "C), or nothing for 1000.",
          [](auto& host) { host.items[setup_dialog::kPassCount] = "9"; }},
-        {Dialog::Coefficients, coefficients_dialog::kLiveList, "1.1 abc",
-         "Live Flange Coefficients: \"1.1 abc\"", nullptr},
-        {Dialog::Coefficients, coefficients_dialog::kDeadTo, "",
-         "Dead Flange upper limit: \"\" is not accepted.\nAccepted: all six limits filled, or "
-         "none.",
-         [](auto& host) {
-             for (int id : {coefficients_dialog::kWebFrom, coefficients_dialog::kWebTo,
-                            coefficients_dialog::kLiveFrom, coefficients_dialog::kLiveTo,
-                            coefficients_dialog::kDeadFrom}) {
-                 host.items[id] = "1.2";
-             }
-         }},
+        {Dialog::Coefficients, coefficients_dialog::kLiveList, "1.1 abc", nullptr},
+        {Dialog::Coefficients, coefficients_dialog::kDeadTo, "", allLimitsButTheLast},
     };
+    std::string told;
     for (const auto& c : cases) {
         project = testing::exampleProject();
         project.flags.projectStarted = true;
@@ -263,12 +249,13 @@ TEST_F(InputDialogTest, RefuseABadFieldWithMessageFocusAndNothingChanged) {
         host.click(*dialog, buttonsOf(c.dialog).ok);
         ASSERT_FALSE(host.messages.empty()) << c.typed;
         const MessageRequest& shown = host.messages.back();
-        EXPECT_EQ(shown.text.substr(0, std::string(c.message).size()), c.message) << shown.text;
+        told += shown.text + "\n";
         EXPECT_EQ(shown.owner, MessageOwner::Dialog);
         EXPECT_EQ(host.focused, c.id) << c.typed;
         EXPECT_FALSE(host.ended) << c.typed;
         EXPECT_TRUE(testing::sameBytes(project, before)) << c.typed;
     }
+    testing::expectGolden("dialog-refusals.txt", told);
 }
 
 }  // namespace
