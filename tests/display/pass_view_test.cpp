@@ -60,7 +60,8 @@ class RecordingCanvas : public LineCanvas {
     }
 
   private:
-    static std::string number(double value) {  // whatever the locale
+    static std::string number(double value) {  // whatever the locale and the sign of NaN
+        if (std::isnan(value)) return "nan";
         std::ostringstream text;
         text.imbue(std::locale::classic());
         text << std::fixed << std::setprecision(2) << value;
