@@ -1,11 +1,12 @@
 // The pass drawings read back with dxflib's reader, as a CAD program reads
-// them.
+// them, and audited by another library's reader.
 
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
@@ -14,6 +15,7 @@
 #include "display/pass_colours.h"
 #include "export/dxf_drawing.h"
 #include "support/example_section.h"
+#include "support/temporary_folder.h"
 
 namespace rolvanta {
 namespace {
@@ -131,6 +133,30 @@ TEST(PassDrawings, OfAnUncomputedProjectHoldNoOutlineAndStillRead) {
     const ReadDrawing drawing = readBack(formatPassDrawingsDxf(project));
     EXPECT_TRUE(drawing.polylines.empty());
     EXPECT_EQ(drawing.variables.at("$EXTMIN"), (std::vector<double>{0.0, 0.0, 0.0}));
+}
+
+// ezdxf (Debian's python3-ezdxf, for the system's python) audits the
+// structure a CAD program relies on, owners and handles: it finds nothing
+// to repair, in the whole drawing or in one pass's.
+TEST(PassDrawings, PassAnAuditWithNothingToRepair) {
+    const Project project = testing::computedProject(13);
+    testing::TemporaryFolder folder;
+    testing::writeFileBytes(folder / "all.dxf", formatPassDrawingsDxf(project));
+    testing::writeFileBytes(folder / "one.dxf", formatPassDrawingDxf(project, 4));
+    for (const char* file : {"all.dxf", "one.dxf"}) {
+        const std::string command =
+            "/usr/bin/python3 -c 'import sys, ezdxf; a = ezdxf.readfile(sys.argv[1]).audit(); "
+            "print(len(a.errors), len(a.fixes), *[e.message for e in a.errors + a.fixes])' '" +
+            folder / file + "' 2>&1";
+        std::string output;
+        if (FILE* pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                output.append(buffer, got);
+            ::pclose(pipe);
+        }
+        EXPECT_EQ(output, "0 0\n") << file;
+    }
 }
 
 TEST(PassDrawings, NumbersDoNotFollowTheLocale) {
