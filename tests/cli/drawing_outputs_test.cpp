@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -12,6 +11,7 @@
 #include "engine/pass_schedule.h"
 #include "export/dxf_drawing.h"
 #include "storage/project_file.h"
+#include "support/child_process.h"
 #include "tool_run.h"
 
 namespace rolvanta {
@@ -60,18 +60,6 @@ TEST(ToolDrawings, AFolderOfDrawingsIsWrittenWholeOrNotAtAll) {
 }
 
 #ifdef ROLVANTA_CLI_PDF
-std::string commandOutput(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return output;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        output.append(buffer, got);
-    }
-    ::pclose(pipe);
-    return output;
-}
-
 // "-" is standard output, for the PDF as for the DXF: no file named "-".
 // The PDF is dated by SOURCE_DATE_EPOCH, its header and its creation date,
 // so that two runs in any time zone give the same bytes; its text, as
@@ -88,7 +76,8 @@ TEST(ToolDrawings, WriteThePdfReportWithoutADisplay) {
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_TRUE(pdf == readFileBytes(again / "beam.pdf")) << "two runs differ";
     EXPECT_NE(pdf.find("/CreationDate (D:20261207112100)"), std::string::npos);
-    std::string text = commandOutput("pdftotext -raw -enc UTF-8 '" + out / "beam.pdf" + "' - 2>&1");
+    std::string text =
+        testing::commandOutput("pdftotext -raw -enc UTF-8 '" + out / "beam.pdf" + "' - 2>&1");
     // The face's ligatures as letters.
     for (const auto& [from, to] : {std::pair{"\uFB01", "fi"}, {"\uFB02", "fl"}}) {
         for (std::size_t at; (at = text.find(from)) != std::string::npos;)

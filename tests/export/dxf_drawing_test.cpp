@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
@@ -14,6 +13,7 @@
 
 #include "display/pass_colours.h"
 #include "export/dxf_drawing.h"
+#include "support/child_process.h"
 #include "support/example_section.h"
 #include "support/temporary_folder.h"
 
@@ -148,14 +148,7 @@ TEST(PassDrawings, PassAnAuditWithNothingToRepair) {
             "/usr/bin/python3 -c 'import sys, ezdxf; a = ezdxf.readfile(sys.argv[1]).audit(); "
             "print(len(a.errors), len(a.fixes), *[e.message for e in a.errors + a.fixes])' '" +
             folder / file + "' 2>&1";
-        std::string output;
-        if (FILE* pipe = ::popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-                output.append(buffer, got);
-            ::pclose(pipe);
-        }
-        EXPECT_EQ(output, "0 0\n") << file;
+        EXPECT_EQ(testing::commandOutput(command), "0 0\n") << file;
     }
 }
 

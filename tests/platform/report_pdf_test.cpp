@@ -7,7 +7,6 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -19,6 +18,7 @@
 #include "platform/report_printing.h"
 #include "platform_testing.h"
 #include "project/load_checks.h"
+#include "support/child_process.h"
 #include "support/example_section.h"
 #include "support/mill_loads_fixture.h"
 #include "support/temporary_folder.h"
@@ -30,17 +30,7 @@ using testing::TemporaryFolder;
 
 const ReportTime kTime{5, 3, 2002, 9, 7, 3};
 
-std::string commandOutput(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return output;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        output.append(buffer, got);
-    }
-    ::pclose(pipe);
-    return output;
-}
+using testing::commandOutput;
 
 std::string textOf(const std::string& pdf) {
     return commandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
