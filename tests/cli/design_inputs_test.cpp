@@ -91,6 +91,9 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
          "--csv and --json both name -"},
         {"a folder on standard output", section + "--dxf-dir -", 2,
          "--dxf-dir: \"-\" is not accepted"},
+        {"a catalogue to rewrite on standard output",
+         "catalogue add --catalogue - --section 'IB 1,100,4,75,7.2,9,4.5,98,11.5,1000'", 2,
+         "--catalogue: \"-\" is not accepted"},
         {"no folder for the output", section + "--dxf /no/such/x.dxf", 1,
          "cannot write /no/such/x.dxf: No such file or directory"},
     };
