@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "display/pass_view.h"
+#include "engine/pass_fields.h"
 #include "platform/pass_view_widget.h"
 #include "platform_testing.h"
 #include "support/example_section.h"
@@ -109,21 +110,24 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
     const PassViewFrame& frame = shown.frame;
     ASSERT_EQ(image.size(), QSize(1280, 1024));
 
-    // Later passes are drawn over earlier ones: check each pass where no
-    // later outline passes within a few pixels.
+    // Later passes are drawn over earlier ones, all over the bar in (the
+    // last record): check each where no later outline passes within a few
+    // pixels.
     QPainterPathStroker stroker;
     stroker.setWidth(5);
     QPainterPath later;
     int top = image.height();
     int bottom = 0;
-    for (int position = 12; position >= 0; --position) {
+    for (int position : {11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 12}) {
+        const bool bar = position == 12;
+        const Rgb colour = bar ? kBarInColour : colours.entries[position];
         const QPainterPath outline = pathOf(frame.outlines[position]);
         int checked = 0;
         int found = 0;
         for (QPointF p : samples(outline)) {
             if (later.contains(p)) continue;
             ++checked;
-            if (colourNear(image, p, colours.entries[position])) {
+            if (colourNear(image, p, colour)) {
                 ++found;
                 top = std::min(top, int(p.y()));
                 bottom = std::max(bottom, int(p.y()));
@@ -132,8 +136,10 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
         EXPECT_EQ(found, checked) << "position " << position;
         later = later.united(stroker.createStroke(outline));
 
-        // Its number beside it, and in the legend with a swatch of its colour.
-        const std::string number = std::to_string(position + 2);
+        // Its number ("IN") beside it, and in the legend ("Bar in") with a
+        // swatch of its colour.
+        const std::string number = bar ? kBarInLabel : std::to_string(position + 2);
+        const std::string name = bar ? kBarInName : number;
         ASSERT_TRUE(frame.labels[position].placed) << number;
         EXPECT_GT(
             pixelsOfColour(image, kViewTextColour,
@@ -141,24 +147,56 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
                            kTolerance),
             8)
             << "label " << number;
-        EXPECT_GT(
-            pixelsOfColour(image, kViewTextColour,
-                           boxOf(TextFont::label, frame.legend.number[position], number, fonts),
-                           kTolerance),
-            8)
-            << "legend " << number;
+        EXPECT_GT(pixelsOfColour(image, kViewTextColour,
+                                 boxOf(TextFont::label, frame.legend.number[position], name, fonts),
+                                 kTolerance),
+                  8)
+            << "legend " << name;
         const QRect swatch =
             QRectF(frame.legend.swatch[position].left, frame.legend.swatch[position].top,
                    frame.legend.swatch[position].width, frame.legend.swatch[position].height)
                 .toAlignedRect()
                 .adjusted(2, 2, -2, -2);
-        EXPECT_GE(pixelsOfColour(image, colours.entries[position], swatch, kTolerance),
+        EXPECT_GE(pixelsOfColour(image, colour, swatch, kTolerance),
                   swatch.width() * swatch.height() * 3 / 4)
             << "swatch " << number;
     }
     EXPECT_GE(bottom - top, 0.4 * image.height()) << "the drawing spans the window";
     // Away from every outline and text the background stays black.
     EXPECT_EQ(pixelsOfColour(image, {0, 0, 0}, QRect(0, image.height() - 8, 1280, 8)), 8 * 1280);
+}
+
+TEST(PassViewGl, ABarInThatIsNoSectionIsLeftOutOfTheFitAndTheCaptionSaysSo) {
+    ASSERT_TRUE(openGlAvailable());
+    // A light beam, 75 x 50, in 12 passes: the bar in comes out a needle
+    // far taller than it is wide.
+    Project project = testing::exampleProject(12);
+    BeamSection& s = project.section;
+    std::strcpy(s.name, "LB 75");
+    setFinishedWebWidth(s, 75.0f);
+    s.webThickness = 3.7f;
+    s.flangeHeight = 50.0f;
+    s.flangeThickness = 5.0f;
+    s.rootRadius = 6.5f;
+    s.tipRadius = 2.0f;
+    s.flangeSlope = 91.5f;
+    s.mass = 6.1f;
+    s.area = 771.0f;
+    computeDesign(project);
+    project.flags.computed = true;
+    const PassViewFonts fonts;
+    const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-bar-in-needle");
+    const PassViewFrame& frame = shown.frame;
+    ASSERT_FALSE(frame.barInFitted);
+    const QRect caption = boxOf(TextFont::label, frame.captionAt, frame.caption.view(), fonts);
+    EXPECT_EQ(frame.caption.view(), kBarInOutOfFit);
+    EXPECT_TRUE(shown.image.rect().contains(caption));
+    EXPECT_GT(pixelsOfColour(shown.image, kViewTextColour, caption, kTolerance), 60);
+    QRectF passes;
+    for (int position = 0; position < 11; ++position) {
+        passes = passes.united(pathOf(frame.outlines[position]).boundingRect());
+    }
+    EXPECT_GE(passes.height(), 0.4 * shown.image.height()) << "the passes span the window";
 }
 
 TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {
