@@ -30,19 +30,27 @@ using testing::pixelsOfColour;
 // Colours are compared with this much room in each channel.
 constexpr int kTolerance = 24;
 
-// A medium-weight beam of catalogue size, 600 x 210.
-Project computedBeam(int passCount) {
+// A beam of catalogue size: its web width, web thickness, flange height and
+// thickness, root and tip radius, mass and area.
+struct Beam {
+    const char* name;
+    float sizes[8];
+};
+// Medium weight, 600 x 210.
+constexpr Beam kMediumBeam600{"MB 600", {600, 12, 210, 20.8f, 20, 10, 122.6f, 15621}};
+// Light, 75 x 50: in 12 passes its bar in comes out a needle far taller
+// than it is wide.
+constexpr Beam kLightBeam75{"LB 75", {75, 3.7f, 50, 5, 6.5f, 2, 6.1f, 771}};
+
+Project computedBeam(int passCount, const Beam& beam = kMediumBeam600) {
     Project project = testing::exampleProject(passCount);
     BeamSection& s = project.section;
-    std::strcpy(s.name, "MB 600");
-    setFinishedWebWidth(s, 600.0f);
-    s.webThickness = 12.0f;
-    s.flangeHeight = 210.0f;
-    s.flangeThickness = 20.8f;
-    s.rootRadius = 20.0f;
-    s.tipRadius = 10.0f;
-    s.mass = 122.6f;
-    s.area = 15621.0f;
+    std::strcpy(s.name, beam.name);
+    setFinishedWebWidth(s, beam.sizes[0]);
+    float* fields[] = {&s.webThickness, &s.flangeHeight, &s.flangeThickness,
+                       &s.rootRadius,   &s.tipRadius,    &s.mass,
+                       &s.area};
+    for (int i = 0; i < 7; ++i) *fields[i] = beam.sizes[i + 1];
     computeDesign(project);
     project.flags.computed = true;
     return project;
@@ -168,22 +176,7 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
 
 TEST(PassViewGl, ABarInThatIsNoSectionIsLeftOutOfTheFitAndTheCaptionSaysSo) {
     ASSERT_TRUE(openGlAvailable());
-    // A light beam, 75 x 50, in 12 passes: the bar in comes out a needle
-    // far taller than it is wide.
-    Project project = testing::exampleProject(12);
-    BeamSection& s = project.section;
-    std::strcpy(s.name, "LB 75");
-    setFinishedWebWidth(s, 75.0f);
-    s.webThickness = 3.7f;
-    s.flangeHeight = 50.0f;
-    s.flangeThickness = 5.0f;
-    s.rootRadius = 6.5f;
-    s.tipRadius = 2.0f;
-    s.flangeSlope = 91.5f;
-    s.mass = 6.1f;
-    s.area = 771.0f;
-    computeDesign(project);
-    project.flags.computed = true;
+    const Project project = computedBeam(12, kLightBeam75);
     const PassViewFonts fonts;
     const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-bar-in-needle");
     const PassViewFrame& frame = shown.frame;
