@@ -78,9 +78,8 @@ void updatePassNotes(Session& session) {
         std::vector<std::string> lines;
         for (const DesignWarning& warning : warnings) {
             // The caption says which pass: the note says what is wrong.
-            const std::string prefix = "Pass " + std::to_string(warning.pass) + ": ";
             if (warning.pass != position + 2) continue;
-            lines.push_back(windows1252FromUtf8(warning.text.substr(prefix.size())));
+            lines.push_back(windows1252FromUtf8(warningBody(warning)));
         }
         setPassNotes(session.passNotes, position, lines);
     }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/pass_fields.h"
+#include "engine/section_outline.h"
 
 namespace rolvanta {
 
@@ -228,12 +229,15 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
 void layoutOverview(PassViewFrame& frame, const Project& project, const PassColours& colours,
                     const PassViewZoom& zoom, const ViewGeometry& geometry,
                     const TextMeasure& measure) {
-    // Every record the schedule computed, one more than the single-pass view
-    // reaches: the pass that enters the first stand of the mill.
+    // Every record the schedule computed: the passes, and last the bar that
+    // enters the mill's first stand.
     const int count = scheduledRecordCount(project.section);
     frame.outlineCount = count;
     if (count == 0) return;
     frame.drawn = true;
+    const int bar = count - 1;
+    frame.barIn = bar;
+    frame.barInFitted = soundOutline(bar, project.passes.records[bar]);
 
     SectionOutline outlines[kPassTableSize];
     DrawingBox box;
@@ -241,15 +245,31 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
     TextExtent widest;
     for (int i = 0; i < count; ++i) {
         outlines[i] = computeSectionOutline(i, project.passes.records[i]);
-        box.add(outlines[i]);
-        frame.colours[i] = passColour(colours, i);
-        frame.labelTexts[i] = withNumber("", i + 2);
+        if (i != bar || frame.barInFitted) box.add(outlines[i]);
+        frame.colours[i] = i == bar ? kBarInColour : passColour(colours, i);
+        frame.labelTexts[i] = i == bar ? textOf(kBarInLabel) : withNumber("", i + 2);
         sizes[i] = measure.measureText(TextFont::label, frame.labelTexts[i].view());
         if (sizes[i].width > widest.width) widest = sizes[i];
     }
+    // The legend's numbers all as wide as the widest, the bar in by its name.
+    TextExtent items[kPassTableSize];
+    for (int i = 0; i < bar; ++i) items[i] = widest;
+    items[bar] = measure.measureText(TextFont::label, kBarInName);
 
+    // A bar in that is no section would shrink the passes to a speck: it is
+    // drawn as it comes but left out of the fit, and the caption says so.
+    double captionHeight = 0;
+    if (!frame.barInFitted) {
+        frame.caption = textOf(kBarInOutOfFit);
+        const TextExtent caption = measure.measureText(TextFont::label, frame.caption.view());
+        captionHeight = caption.height() + kTextGap;
+        const double x = std::max(kViewMargin, (geometry.width - caption.width) / 2);
+        frame.captionAt = {x, geometry.height - kViewMargin - caption.descent};
+        frame.captionBox = {x - 6, frame.captionAt.y - caption.ascent - 3, caption.width + 12,
+                            caption.height() + 6};
+    }
     const ViewRect area{kViewMargin, kViewMargin, std::max(1.0, geometry.width - 2 * kViewMargin),
-                        std::max(1.0, geometry.height - 2 * kViewMargin)};
+                        std::max(1.0, geometry.height - 2 * kViewMargin - captionHeight)};
     const double room = labelRoom(widest);
     const ViewPadding padding{room, room, room, room};
     const TextExtent heading = measure.measureText(TextFont::label, "PASS");
@@ -257,7 +277,7 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
     // drawing larger.
     double bestScale = -1;
     for (LegendPlace place : {LegendPlace::topBand, LegendPlace::rightColumn}) {
-        const LegendLayout legend = layoutLegend(count, heading, widest, area, place);
+        const LegendLayout legend = layoutLegend(items, count, heading, area, place);
         const ViewRect rest = areaBesideLegend(area, legend, place);
         const ViewTransform fit = fitTransform(box, rest, padding);
         if (fit.scale > bestScale) {
@@ -270,7 +290,17 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
     frame.transform = zoomedTransform(zoom, frame.fit, frame.drawingArea);
     frame.clip = {0, 0, geometry.width, geometry.height};
     for (int i = 0; i < count; ++i) frame.outlines[i] = toView(outlines[i], frame.transform);
-    placeOutlineLabels(frame.outlines, sizes, count, area, frame.legend.box, frame.labels);
+    // A bar in left out of the fit runs out of the drawing: its label goes
+    // beside the part of it that is in view.
+    ViewOutline labelled[kPassTableSize];
+    std::copy(frame.outlines, frame.outlines + count, labelled);
+    if (!frame.barInFitted) {
+        const ViewRect& in = frame.drawingArea;
+        for (ViewPoint& p : labelled[bar].points) {
+            p = {std::clamp(p.x, in.left, in.right()), std::clamp(p.y, in.top, in.bottom())};
+        }
+    }
+    placeOutlineLabels(labelled, sizes, count, area, frame.legend.box, frame.labels);
 }
 }  // namespace
 
@@ -290,6 +320,9 @@ void layoutPassView(PassViewFrame& frame, const Project& project, const PassView
     frame.noteCount = 0;
     frame.drawn = false;
     frame.outlineCount = 0;
+    frame.barIn = -1;
+    frame.barInFitted = true;
+    frame.caption = FrameText{};
     frame.legend = LegendLayout{};
     frame.outlineWidth = outlineWidth(geometry.pixelRatio);
     frame.thinWidth = thinLineWidth(geometry.pixelRatio);
@@ -335,7 +368,13 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
 
     canvas.setClip(frame.clip);
     canvas.setLineWidth(frame.outlineWidth);
+    // The bar in beneath the passes, each pass over the one before it.
+    if (frame.barIn >= 0) {
+        canvas.setColour(frame.colours[frame.barIn]);
+        canvas.drawLineLoop(frame.outlines[frame.barIn].points, kOutlinePointCount);
+    }
     for (int i = 0; i < frame.outlineCount; ++i) {
+        if (i == frame.barIn) continue;
         canvas.setColour(frame.colours[i]);
         canvas.drawLineLoop(frame.outlines[i].points, kOutlinePointCount);
     }
@@ -372,9 +411,18 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
             canvas.setColour(kLeaderColour);
             canvas.drawLineLoop(rim, 4);
             canvas.setColour(kViewTextColour);
-            canvas.drawText(TextFont::label, legend.number[i], frame.labelTexts[i].view());
+            canvas.drawText(
+                TextFont::label, legend.number[i],
+                i == frame.barIn ? std::string_view(kBarInName) : frame.labelTexts[i].view());
         }
         canvas.setClip({});
+        if (frame.caption.length > 0) {
+            // Over whatever a bar in out of the fit draws beneath it.
+            canvas.setColour(kViewBackground);
+            canvas.fillRect(frame.captionBox);
+            canvas.setColour(kViewTextColour);
+            canvas.drawText(TextFont::label, frame.captionAt, frame.caption.view());
+        }
         return;
     }
     canvas.setColour(kDimensionLineColour);

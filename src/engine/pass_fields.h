@@ -92,8 +92,14 @@ const char* unitKey(PassFieldUnit unit);
 
 // The number of pass records the pages, the report and the exported tables
 // show: records 0 to passCount - 2, passes 2 to passCount. With Pass 1 they
-// show passCount passes; the last record the schedule computes is drawn only
-// in the pass view's overview.
+// show passCount passes. The last record the schedule computes is no pass:
+// it is the bar that enters the mill's first stand, which the overview, the
+// Schedule Table and the exported tables show under its own name.
 int shownPassRecordCount(const BeamSection& section);
+
+// The bar in as the tables and the overview's legend name it, and as the
+// overview labels its outline.
+inline constexpr const char* kBarInName = "Bar in";
+inline constexpr const char* kBarInLabel = "IN";
 
 }  // namespace rolvanta

@@ -39,11 +39,11 @@ std::vector<ScheduleRow> scheduleRows(const Project& project) {
     const int records = scheduledRecordCount(project.section);
     if (records == 0) return rows;
     // The pages show records 0 to passCount - 2; with Pass 1 that is passCount
-    // passes. The last record computed enters the mill's first stand and is
-    // drawn only in the pass view's overview.
-    rows.push_back({1, hotSectionPass(project.section), {}, {}, {}});
-    for (int k = 0; k + 1 < records; ++k) {
-        rows.push_back({k + 2, project.passes.records[k], {}, {}, {}});
+    // passes. The last record computed is the bar that enters the mill's
+    // first stand.
+    rows.push_back({1, false, hotSectionPass(project.section), {}, {}, {}});
+    for (int k = 0; k < records; ++k) {
+        rows.push_back({k + 2, k + 1 == records, project.passes.records[k], {}, {}, {}});
     }
     const double first = rows.back().values.crossSectionArea;
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -188,6 +188,16 @@ std::string formatScheduleCsv(const Project& project, const std::vector<PassWarn
         if (withLoads) csv += csvLoads(project, k + 2);
         csv += "," + csvCell(warningsOfPass(warnings, k + 2)) + "\n";
     }
+    // The bar that enters the mill: no pass makes it, so it has no loads.
+    const int bar = scheduledRecordCount(project.section) - 1;
+    if (bar < 0) return csv;
+    csv += kBarInName;
+    for (const PassField& field : kPassFields) {
+        csv += "," + number(project.passes.records[bar].*field.member);
+    }
+    csv += ",";
+    if (withLoads) csv += csvLoads(project, bar + 2);
+    csv += "," + csvCell(warningsOfPass(warnings, bar + 2)) + "\n";
     return csv;
 }
 
@@ -218,7 +228,18 @@ std::string formatScheduleJson(const Project& project, const std::vector<PassWar
         }
         json += jsonLoads(project, k + 2) + "}";
     }
-    json += "\n  ],\n  \"warnings\": [";
+    json += "\n  ],";
+    if (const int bar = scheduledRecordCount(s) - 1; bar >= 0) {
+        const char* comma = "";
+        json += "\n  \"barIn\": {";
+        for (const PassField& field : kPassFields) {
+            json += std::string(comma) + "\"" + keyOf(field.name, unitKey(field.unit)) +
+                    "\": " + number(project.passes.records[bar].*field.member);
+            comma = ", ";
+        }
+        json += "},";
+    }
+    json += "\n  \"warnings\": [";
     for (std::size_t i = 0; i < warnings.size(); ++i) {
         json += std::string(i == 0 ? "" : ",") + "\n    " + jsonString(warnings[i].text);
     }

@@ -286,7 +286,7 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
             EXPECT_FALSE(bounds.intersects(frame.legend.box)) << name << " outline " << i;
             const PlacedLabel& label = frame.labels[i];
             ASSERT_TRUE(label.placed) << name << " pass " << i + 2;
-            EXPECT_EQ(frame.labelTexts[i].view(), std::to_string(i + 2));
+            EXPECT_EQ(frame.labelTexts[i].view(), i == 14 ? "IN" : std::to_string(i + 2));
             for (int k = 0; k + 1 < kOutlinePointCount; ++k) {
                 EXPECT_FALSE(segmentMeetsRect(outline.points[k], outline.points[k + 1], label.box))
                     << name << " label of pass " << i + 2 << " on its outline";
@@ -304,6 +304,24 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
         }
         EXPECT_GE(bottom - top, 0.4 * view.height) << name;
     }
+    // A sound bar in is fitted with the passes, without a caption.
+    const PassViewFrame sound = frameOf(computedProject(9), 0, 800, 600);
+    EXPECT_TRUE(sound.barInFitted);
+    EXPECT_EQ(sound.caption.length, 0u);
+    // One that is no section (at 15 passes its flange roots overlap; here a
+    // needle) is drawn where it comes but left out of the fit, which the
+    // caption says: the passes still fill the view.
+    Project needle = project;
+    needle.passes.records[14].passWidth = 1;
+    const PassViewFrame frame = frameOf(needle, 0, 800, 600);
+    ASSERT_FALSE(frame.barInFitted);
+    EXPECT_EQ(frame.caption.view(), kBarInOutOfFit);
+    ViewRect passes = boundsOf(frame.outlines[13].points, kOutlinePointCount);
+    EXPECT_GE(passes.height, 0.4 * 600);
+    RecordingCanvas canvas;
+    drawPassView(canvas, frame);
+    EXPECT_EQ(canvas.texts.back(), kBarInOutOfFit);
+    EXPECT_EQ(canvas.texts[canvas.texts.size() - 2], "Bar in") << "last in the legend";
 }
 
 TEST(PassViewFrame, TextsReadOnTheBlackBackground) {

@@ -123,7 +123,8 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     QTest::qWait(50);
     saveScreenshot(window, "results");
 
-    // The overview: the last pass lies over all others and shows whole; then
+    // The overview: the mill's first pass lies over all others and shows
+    // whole, the bar in beneath them in its grey; then
     // the arrow keys step to pass 3 alone (its panel: view_picture_test.cpp).
     ASSERT_TRUE(openGlAvailable());
     click(kButtonGraphicsMode);
@@ -131,7 +132,8 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
     const Rgb* colours = session.passColours.entries;
     const QImage overview = shown("overview");
     constexpr int kTolerance = 24;
-    EXPECT_GT(pixelsOfColour(overview, colours[8], QRect(), kTolerance), 200);
+    EXPECT_GT(pixelsOfColour(overview, colours[7], QRect(), kTolerance), 200);
+    EXPECT_GT(pixelsOfColour(overview, kBarInColour, QRect(), kTolerance), 200);
     EXPECT_GT(pixelsOfColour(overview, colours[5], QRect(), kTolerance), 20);
     QTest::keyClick(&window, Qt::Key_Right);
     QTest::keyClick(&window, Qt::Key_Right);

@@ -20,7 +20,7 @@ Project computedExample() { return testing::computedProject(5); }
 
 TEST(ScheduleRows, ElongationsOfTheWorkedExample) {
     const std::vector<ScheduleRow> rows = scheduleRows(computedExample());
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 6u);
     const double tolerance = 5e-5;
     // Pass 1: web 4 x 101.2 and four legs of 7.2 x 35.5.
     EXPECT_EQ(rows[0].pass, 1);
@@ -30,15 +30,20 @@ TEST(ScheduleRows, ElongationsOfTheWorkedExample) {
     EXPECT_EQ(rows[1].pass, 2);
     EXPECT_NEAR(*rows[1].elongation, 1566.2843 / 1473.2079, tolerance);
     EXPECT_NEAR(*rows[1].reductionPercent, (1566.2843 - 1473.2079) / 1566.2843 * 100, 1e-3);
-    EXPECT_NEAR(*rows[1].totalElongation, 2009.1539 / 1473.2079, tolerance);
-    // Pass 5, the mill's first pass, has no pass before it.
+    EXPECT_NEAR(*rows[1].totalElongation, 2398.4492 / 1473.2079, tolerance);
+    // Pass 5, the mill's first pass, is made from the bar in (record 4),
+    // which no pass makes.
     EXPECT_EQ(rows[4].pass, 5);
-    EXPECT_FALSE(rows[4].elongation);
-    EXPECT_FALSE(rows[4].reductionPercent);
-    EXPECT_EQ(*rows[4].totalElongation, 1.0);
+    EXPECT_NEAR(*rows[4].elongation, 2398.4492 / 2009.1539, tolerance);
+    EXPECT_FALSE(rows[4].barIn);
+    EXPECT_TRUE(rows[5].barIn);
+    EXPECT_EQ(rows[5].pass, 6);
+    EXPECT_FALSE(rows[5].elongation);
+    EXPECT_FALSE(rows[5].reductionPercent);
+    EXPECT_EQ(*rows[5].totalElongation, 1.0);
     // The product of the pass elongations is the total elongation.
     double product = 1;
-    for (int i = 0; i < 4; ++i) product *= *rows[i].elongation;
+    for (int i = 0; i < 5; ++i) product *= *rows[i].elongation;
     EXPECT_NEAR(product, *rows[0].totalElongation, tolerance);
 }
 
@@ -79,6 +84,15 @@ TEST(DesignChecks, EachRuleTripsOnItsPassOnly) {
         {"a pass larger than the pass before it",
          [](Project& p) { p.passes.records[1].crossSectionArea = 1800; },
          {{3, DesignRule::ElongationBelowOne}}},
+        {"the first pass larger than the bar in",
+         [](Project& p) { p.passes.records[4].crossSectionArea = 1900; },
+         {{5, DesignRule::ElongationBelowOne}}},
+        {"a bar in whose roots overlap, and no elongation checked from it",
+         [](Project& p) {
+             p.passes.records[4].deadFlangeRoot = 60;
+             p.passes.records[4].crossSectionArea = 1900;
+         },
+         {{6, DesignRule::OutlineCrosses}}},
         {"the web stretched beyond its ceiling",
          [](Project& p) {
              p.coefficients.webElongation[3] = 1.7f;
@@ -131,7 +145,11 @@ TEST(DesignChecks, MediumBeam200InThirteenPasses) {
     for (const DesignWarning& w : checkDesign(project)) texts.push_back(w.text);
     EXPECT_THAT(texts, ::testing::ElementsAre(
                            "Pass 13: the dead flange roots overlap across the web (2 \u00d7 "
-                           "82.9 mm on a 112.1 mm pass width)"));
+                           "82.9 mm on a 112.1 mm pass width)",
+                           "Bar in: the dead flange roots overlap across the web (2 \u00d7 "
+                           "71.4 mm on a 98.1 mm pass width)",
+                           "Bar in: the live flange roots overlap across the web (2 \u00d7 "
+                           "90.3 mm on a 98.1 mm pass width)"));
 }
 
 TEST(ScheduleTable, CopiesAsTabSeparatedTextWithUnitsInTheHeadings) {
@@ -145,14 +163,15 @@ TEST(ScheduleTable, CopiesAsTabSeparatedTextWithUnitsInTheHeadings) {
         "Cross Sectional Area [mm\u00b2]\tElongation\tReduction [%]\tTotal Elongation\t"
         "Warnings\n"
         "1\t101.200\t4.000\t404.800\t35.500\t7.200\t255.600\t35.500\t7.200\t255.600\t"
-        "1427.200\t1.032\t3.12\t1.408\t\n"
+        "1427.200\t1.032\t3.12\t1.681\t\n"
         "2\t100.188\t4.040\t404.800\t42.500\t6.375\t270.936\t34.500\t7.631\t263.268\t"
-        "1473.208\t1.063\t5.94\t1.364\t\n"
+        "1473.208\t1.063\t5.94\t1.628\t\n"
         "3\t98.176\t4.288\t420.992\t41.500\t7.042\t292.227\t41.500\t6.757\t280.419\t"
-        "1566.284\t1.111\t9.97\t1.283\tthe dead flange roots overlap across the web "
+        "1566.284\t1.111\t9.97\t1.531\tthe dead flange roots overlap across the web "
         "(2 \u00d7 60.0 mm on a 98.2 mm pass width)\n";
     EXPECT_EQ(text.substr(0, expected.size()), expected);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7);
+    EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1, 7), "Bar in\t");
     EXPECT_TRUE(scheduleTable(project).rows[2].marked);
     EXPECT_FALSE(scheduleTable(project).rows[1].marked);
 }
