@@ -87,7 +87,7 @@ LegendLayout layoutLegend(int count, TextExtent heading, TextExtent number, cons
     int perLine = count;
     double width = 0;
     double height = 0;
-    if (place == LegendPlace::topBand) {
+    if (place == LegendPlace::TopBand) {
         // Items run across behind the heading and wrap under it.
         const double room = area.width - headingWidth;
         perLine = std::clamp(
@@ -110,7 +110,7 @@ LegendLayout layoutLegend(int count, TextExtent heading, TextExtent number, cons
     for (int i = 0; i < count; ++i) {
         double x = 0;
         double y = 0;
-        if (place == LegendPlace::topBand) {
+        if (place == LegendPlace::TopBand) {
             x = left + headingWidth + (i % perLine) * (itemWidth + kLegendItemGap);
             y = top + (i / perLine) * pitch;
         } else {
@@ -125,7 +125,7 @@ LegendLayout layoutLegend(int count, TextExtent heading, TextExtent number, cons
 
 ViewRect areaBesideLegend(const ViewRect& area, const LegendLayout& legend, LegendPlace place) {
     if (legend.count == 0) return area;
-    if (place == LegendPlace::topBand) {
+    if (place == LegendPlace::TopBand) {
         const double used = legend.box.height + kLegendGap;
         return {area.left, area.top + used, area.width, std::max(1.0, area.height - used)};
     }

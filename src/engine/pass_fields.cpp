@@ -13,11 +13,11 @@ const PassField& passField(float PassRecord::*member) {
 }
 
 const char* unitSymbol(PassFieldUnit unit) {
-    return unit == PassFieldUnit::squareMillimetre ? "mm\xB2" : "mm";
+    return unit == PassFieldUnit::SquareMillimetre ? "mm\xB2" : "mm";
 }
 
 const char* unitKey(PassFieldUnit unit) {
-    return unit == PassFieldUnit::squareMillimetre ? "mm2" : "mm";
+    return unit == PassFieldUnit::SquareMillimetre ? "mm2" : "mm";
 }
 
 int shownPassRecordCount(const BeamSection& section) {

@@ -8,7 +8,7 @@
 
 namespace rolvanta {
 
-enum class PassFieldUnit { millimetre, squareMillimetre };
+enum class PassFieldUnit { Millimetre, SquareMillimetre };
 
 struct PassField {
     float PassRecord::*member;
@@ -30,37 +30,37 @@ constexpr int kPassFieldCount = 14;
 // area over height: what the section's flange thickness is at mid-leg.
 inline constexpr PassField kPassFields[kPassFieldCount] = {
     {&PassRecord::webArea, "webArea", "Web Area", "Web Area",
-     "WEB AREA :", PassFieldUnit::squareMillimetre, nullptr},
+     "WEB AREA :", PassFieldUnit::SquareMillimetre, nullptr},
     {&PassRecord::passWidth, "passWidth", "Pass Width", "Pass Width",
-     "WEB WIDTH :", PassFieldUnit::millimetre, &BeamSection::webWidth},
+     "WEB WIDTH :", PassFieldUnit::Millimetre, &BeamSection::webWidth},
     {&PassRecord::webThickness, "webThickness", "Web Thickness", "Web Thickness",
-     "WEB THICKNESS :", PassFieldUnit::millimetre, &BeamSection::webThickness},
+     "WEB THICKNESS :", PassFieldUnit::Millimetre, &BeamSection::webThickness},
     {&PassRecord::deadFlangeArea, "deadFlangeArea", "Dead Flange Area", "Dead Flange Area",
-     "DEAD FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
+     "DEAD FLANGE AREA :", PassFieldUnit::SquareMillimetre, nullptr},
     {&PassRecord::deadFlangeHeight, "deadFlangeHeight", "Dead Flange Height", "Dead Flange Height",
-     "DEAD FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::deadFlangeHeight},
+     "DEAD FLANGE HEIGHT :", PassFieldUnit::Millimetre, &BeamSection::deadFlangeHeight},
     {&PassRecord::deadFlangeThickness, "deadFlangeThickness", "Dead Flange Thickness",
-     "Dead Flange Thickness", "DEAD FLANGE THICKNESS :", PassFieldUnit::millimetre,
+     "Dead Flange Thickness", "DEAD FLANGE THICKNESS :", PassFieldUnit::Millimetre,
      &BeamSection::flangeThickness},
     {&PassRecord::deadFlangeTip, "deadFlangeTip", "Dead Flange Tip Thickness", "Dead Flange Tip",
-     "DEAD FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+     "DEAD FLANGE TIP :", PassFieldUnit::Millimetre, &BeamSection::tipThickness},
     {&PassRecord::deadFlangeRoot, "deadFlangeRoot", "Dead Flange Root Thickness",
-     "Dead Flange Root", "DEAD FLANGE ROOT :", PassFieldUnit::millimetre,
+     "Dead Flange Root", "DEAD FLANGE ROOT :", PassFieldUnit::Millimetre,
      &BeamSection::rootThickness},
     {&PassRecord::liveFlangeArea, "liveFlangeArea", "Live Flange Area", "Live Flange Area",
-     "LIVE FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
+     "LIVE FLANGE AREA :", PassFieldUnit::SquareMillimetre, nullptr},
     {&PassRecord::liveFlangeHeight, "liveFlangeHeight", "Live Flange Height", "Live Flange Height",
-     "LIVE FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::liveFlangeHeight},
+     "LIVE FLANGE HEIGHT :", PassFieldUnit::Millimetre, &BeamSection::liveFlangeHeight},
     {&PassRecord::liveFlangeThickness, "liveFlangeThickness", "Live Flange Thickness",
-     "Live Flange Thickness", "LIVE FLANGE THICKNESS :", PassFieldUnit::millimetre,
+     "Live Flange Thickness", "LIVE FLANGE THICKNESS :", PassFieldUnit::Millimetre,
      &BeamSection::flangeThickness},
     {&PassRecord::liveFlangeTip, "liveFlangeTip", "Live Flange Tip Thickness", "Live Flange Tip",
-     "LIVE FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+     "LIVE FLANGE TIP :", PassFieldUnit::Millimetre, &BeamSection::tipThickness},
     {&PassRecord::liveFlangeRoot, "liveFlangeRoot", "Live Flange Root Thickness",
-     "Live Flange Root", "LIVE FLANGE ROOT :", PassFieldUnit::millimetre,
+     "Live Flange Root", "LIVE FLANGE ROOT :", PassFieldUnit::Millimetre,
      &BeamSection::rootThickness},
     {&PassRecord::crossSectionArea, "crossSectionArea", "Cross Sectional Area",
-     "Cross Sectional Area", nullptr, PassFieldUnit::squareMillimetre, nullptr},
+     "Cross Sectional Area", nullptr, PassFieldUnit::SquareMillimetre, nullptr},
 };
 
 // A pass as the report and the printed report list it: root before tip,
