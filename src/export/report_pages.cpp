@@ -9,6 +9,7 @@
 #include "display/pass_colours.h"
 #include "display/section_dimensions.h"
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "export/dxf_drawing.h"
 #include "export/loads_page.h"
@@ -24,33 +25,6 @@ constexpr int kPassesPerTable = 6;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGrey{110, 110, 110};
 constexpr Rgb kRuleGrey{170, 170, 170};
-
-// The report's units line, "( All Dimensions in mm,Kg,°,°C )", spelt out per value.
-constexpr const char* kMm = "mm";
-
-struct SectionRow {
-    const char* label;
-    const char* unit;
-    float BeamSection::*member;
-};
-
-// The required section with the report's labels, in the report's order.
-constexpr SectionRow kSectionRows[] = {
-    {"Web Width", kMm, &BeamSection::webWidth},
-    {"Web Thickness", kMm, &BeamSection::webThickness},
-    {"Flange Height", kMm, &BeamSection::flangeHeight},
-    {"Flange Thickness", kMm, &BeamSection::flangeThickness},
-    {"Root Radius", kMm, &BeamSection::rootRadius},
-    {"Tip Radius", kMm, &BeamSection::tipRadius},
-    {"Live Flange Height", kMm, &BeamSection::liveFlangeHeight},
-    {"Dead Flange Height", kMm, &BeamSection::deadFlangeHeight},
-    {"Root Thickness", kMm, &BeamSection::rootThickness},
-    {"Tip Thickness", kMm, &BeamSection::tipThickness},
-    {"Flange Slope", "\u00B0", &BeamSection::flangeSlope},
-    {"Mass Of Beam", "kg", &BeamSection::mass},
-    {"Length Of Beam", kMm, &BeamSection::length},
-    {"Temperature", "\u00B0C", &BeamSection::temperature},
-};
 
 // A value as the text report writes it: six significant digits, no
 // trailing zeros.
@@ -103,14 +77,17 @@ struct ValueRow {
     std::string label, value, unit;
 };
 
-// Pass 1 as the report lists it, the pass count before the temperature.
+// Pass 1 as the report lists it, each value with its unit ("( All
+// Dimensions in mm,Kg,°,°C )" spelt out per value).
 std::vector<ValueRow> sectionRows(const BeamSection& s) {
     std::vector<ValueRow> rows;
-    for (const SectionRow& row : kSectionRows) {
-        if (row.member == &BeamSection::temperature) {
-            rows.push_back({"Number Of Passes", std::to_string(s.passCount), ""});
+    for (const auto member : kReportSectionOrder) {
+        if (member == &BeamSection::temperature) {
+            rows.push_back({kPassCountLabel, std::to_string(s.passCount), ""});
         }
-        rows.push_back({row.label, reportNumber(s.*row.member), row.unit});
+        const SectionField& field = sectionField(member);
+        rows.push_back(
+            {field.label, reportNumber(s.*member), utf8FromWindows1252(unitSymbol(field.unit))});
     }
     return rows;
 }
