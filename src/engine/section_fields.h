@@ -6,6 +6,7 @@
 // from. The pass record's are in engine/pass_fields.h. Texts are Windows-1252.
 
 #include <cstddef>
+#include <iterator>
 
 #include "engine/project_records.h"
 
