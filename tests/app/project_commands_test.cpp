@@ -40,6 +40,7 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     writeFileBytes(path("broken.rolx"), "{x");
     const std::string design = "113 ROLVANTA - design ( " + path("design.rolx") + " )";
     const std::string notADesign = " Is Not A Valid ROLVANTA (.rolx) File !";
+    const FileType rol = FileType::Project, txt = FileType::Report, rolx = FileType::Design;
     const struct {
         const char* what;
         int command;
@@ -49,38 +50,37 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
         std::string message;
         bool changes;
     } steps[] = {
-        {"the first New Project", kMenuNewProject, nullptr, FileType::Project,
+        {"the first New Project", kMenuNewProject, nullptr, rol,
          "100 ROLVANTA - New Project Started", "", true},
-        {"Open a project file", kMenuOpenProject, "opened.rol", FileType::Project, opened, "",
-         true},
-        {"Save As a report", kMenuSaveAs, "schedule", FileType::Report, report, "", true},
-        {"Save rewrites the report", kMenuSaveProject, nullptr, FileType::Project, report,
+        {"Open a project file", kMenuOpenProject, "opened.rol", rol, opened, "", true},
+        {"Save As a report", kMenuSaveAs, "schedule", txt, report, "", true},
+        {"Save rewrites the report", kMenuSaveProject, nullptr, rol, report,
          "Note: Saved File " + path("schedule.txt"), false},
-        {"Save As a project file", kMenuSaveAs, "again", FileType::Project, kept, "", true},
-        {"Save from the toolbar", kButtonSaveFile, nullptr, FileType::Project, kept,
+        {"Save As a project file", kMenuSaveAs, "again", rol, kept, "", true},
+        {"Save from the toolbar", kButtonSaveFile, nullptr, rol, kept,
          "Note: Saved File " + path("again.rol"), false},
-        {"Open, cancelled", kMenuOpenProject, nullptr, FileType::Project, kept, "", false},
-        {"Save As, cancelled", kMenuSaveAs, nullptr, FileType::Project, kept, "", false},
-        {"Open a report", kButtonOpenFile, "notes.txt", FileType::Report, kept,
+        {"Open, cancelled", kMenuOpenProject, nullptr, rol, kept, "", false},
+        {"Save As, cancelled", kMenuSaveAs, nullptr, rol, kept, "", false},
+        {"Open a report", kButtonOpenFile, "notes.txt", txt, kept,
          "Sorry: Cannot Open *.txt Files !!!", false},
-        {"Open a file without the extension", kButtonOpenFile, "plain.dat", FileType::Project, kept,
+        {"Open a file without the extension", kButtonOpenFile, "plain.dat", rol, kept,
          "Error: plain.dat" + notValid, false},
-        {"Open a missing file", kButtonOpenFile, "missing.rol", FileType::Project, kept,
+        {"Open a missing file", kButtonOpenFile, "missing.rol", rol, kept,
          "Error: Cannot Open File", false},
-        {"Open a file cut short", kButtonOpenFile, "short.rol", FileType::Project, kept,
+        {"Open a file cut short", kButtonOpenFile, "short.rol", rol, kept,
          "Error: short.rol" + notValid, false},
-        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", FileType::Project, kept,
+        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", rol, kept,
          "Error: Cannot Open File", false},
-        {"Save still writes the project's own file", kMenuSaveProject, nullptr, FileType::Project,
-         kept, "Note: Saved File " + path("again.rol"), false},
-        {"Save As a design", kMenuSaveAs, "design", FileType::Design, design, "", true},
-        {"Save rewrites the design", kMenuSaveProject, nullptr, FileType::Project, design,
+        {"Save still writes the project's own file", kMenuSaveProject, nullptr, rol, kept,
+         "Note: Saved File " + path("again.rol"), false},
+        {"Save As a design", kMenuSaveAs, "design", rolx, design, "", true},
+        {"Save rewrites the design", kMenuSaveProject, nullptr, rol, design,
          "Note: Saved File " + path("design.rolx"), false},
-        {"Open a design without its extension", kButtonOpenFile, "plain.dat", FileType::Design,
-         design, "Error: plain.dat" + notADesign, false},
-        {"Open a damaged design", kButtonOpenFile, "broken.rolx", FileType::Design, design,
+        {"Open a design without its extension", kButtonOpenFile, "plain.dat", rolx, design,
+         "Error: plain.dat" + notADesign, false},
+        {"Open a damaged design", kButtonOpenFile, "broken.rolx", rolx, design,
          "Error: broken.rolx" + notADesign + "\nnot valid JSON (at byte 2)", false},
-        {"Open a design as a project file", kButtonOpenFile, "design.rolx", FileType::Project,
+        {"Open a design as a project file", kButtonOpenFile, "design.rolx", rol,
          "113 ROLVANTA - design.rolx ( " + path("design.rolx") + " )", "", true},
     };
     for (const auto& step : steps) {
