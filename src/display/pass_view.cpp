@@ -133,8 +133,8 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
         frame.panelValues[i] = fixed2(record.*kPanelLines[i - 1]);
     }
     for (int i = 0; i < kPanelLineCount; ++i) {
-        extents[i] = {measure.measureText(TextFont::label, frame.panelLabels[i]),
-                      measure.measureText(TextFont::label, frame.panelValues[i].view())};
+        extents[i] = {measure.measureText(TextFont::Label, frame.panelLabels[i]),
+                      measure.measureText(TextFont::Label, frame.panelValues[i].view())};
         if (frame.panelValues[i].length == 0) extents[i].value.width = 0;
     }
     frame.panel = layoutPanel(
@@ -144,7 +144,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
 
     // The caption under the drawing.
     frame.caption = withNumber("PASS : ", position + 2);
-    const TextExtent caption = measure.measureText(TextFont::caption, frame.caption.view());
+    const TextExtent caption = measure.measureText(TextFont::Caption, frame.caption.view());
     // The pass's notes, a label line each, beneath the caption.
     frame.noteCount = 0;
     if (notes != nullptr) {
@@ -153,7 +153,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
             frame.notes[frame.noteCount++] = line;
         }
     }
-    const TextExtent noteLine = measure.measureText(TextFont::label, "");
+    const TextExtent noteLine = measure.measureText(TextFont::Label, "");
     const double notesHeight = frame.noteCount * noteLine.height();
     const double left = frame.separatorX + kViewMargin;
     const double bottom = geometry.height - kViewMargin - notesHeight - caption.height() - kTextGap;
@@ -165,11 +165,11 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     // Room beside the outline for the dimension lines and their values.
     const SectionDimensions measured = sectionDimensions(position, record, 0, 0);
     double textWidth = 0;
-    TextExtent label = measure.measureText(TextFont::label, "");
+    TextExtent label = measure.measureText(TextFont::Label, "");
     for (int i = 1; i < kDimensionLineCount; ++i) {
         char text[64];
         dimensionText(measured.lines[i], text);
-        textWidth = std::max(textWidth, measure.measureText(TextFont::label, text).width);
+        textWidth = std::max(textWidth, measure.measureText(TextFont::Label, text).width);
     }
     ViewPadding padding;
     padding.left = kDimensionOffset + kExtensionOvershoot + kTextGap + textWidth + 2;
@@ -193,7 +193,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     frame.captionAt = {std::max(left, std::min(rightmost, middle - caption.width / 2)),
                        geometry.height - kViewMargin - notesHeight - caption.descent};
     for (int i = 0; i < frame.noteCount; ++i) {
-        const double width = measure.measureText(TextFont::label, frame.notes[i]).width;
+        const double width = measure.measureText(TextFont::Label, frame.notes[i]).width;
         const double x =
             std::max(left, std::min(geometry.width - kViewMargin - width, middle - width / 2));
         frame.notesAt[i] = {
@@ -206,7 +206,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     for (int i = 0; i < kDimensionLineCount; ++i) {
         ViewDimension& d = frame.dimensions[i];
         d = viewDimension(dimensions.lines[i], frame.transform);
-        const double width = measure.measureText(TextFont::label, d.text.view()).width;
+        const double width = measure.measureText(TextFont::Label, d.text.view()).width;
         const ViewPoint from = frame.transform.toView(dimensions.lines[i].from);
         const ViewPoint to = frame.transform.toView(dimensions.lines[i].to);
         if (i == 0) {
@@ -248,20 +248,20 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
         if (i != bar || frame.barInFitted) box.add(outlines[i]);
         frame.colours[i] = i == bar ? kBarInColour : passColour(colours, i);
         frame.labelTexts[i] = i == bar ? textOf(kBarInLabel) : withNumber("", i + 2);
-        sizes[i] = measure.measureText(TextFont::label, frame.labelTexts[i].view());
+        sizes[i] = measure.measureText(TextFont::Label, frame.labelTexts[i].view());
         if (sizes[i].width > widest.width) widest = sizes[i];
     }
     // The legend's numbers all as wide as the widest, the bar in by its name.
     TextExtent items[kPassTableSize];
     for (int i = 0; i < bar; ++i) items[i] = widest;
-    items[bar] = measure.measureText(TextFont::label, kBarInName);
+    items[bar] = measure.measureText(TextFont::Label, kBarInName);
 
     // A bar in that is no section would shrink the passes to a speck: it is
     // drawn as it comes but left out of the fit, and the caption says so.
     double captionHeight = 0;
     if (!frame.barInFitted) {
         frame.caption = textOf(kBarInOutOfFit);
-        const TextExtent caption = measure.measureText(TextFont::label, frame.caption.view());
+        const TextExtent caption = measure.measureText(TextFont::Label, frame.caption.view());
         captionHeight = caption.height() + kTextGap;
         const double x = std::max(kViewMargin, (geometry.width - caption.width) / 2);
         frame.captionAt = {x, geometry.height - kViewMargin - caption.descent};
@@ -272,11 +272,11 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
                         std::max(1.0, geometry.height - 2 * kViewMargin - captionHeight)};
     const double room = labelRoom(widest);
     const ViewPadding padding{room, room, room, room};
-    const TextExtent heading = measure.measureText(TextFont::label, "PASS");
+    const TextExtent heading = measure.measureText(TextFont::Label, "PASS");
     // The legend across the top or down the right, whichever leaves the
     // drawing larger.
     double bestScale = -1;
-    for (LegendPlace place : {LegendPlace::topBand, LegendPlace::rightColumn}) {
+    for (LegendPlace place : {LegendPlace::TopBand, LegendPlace::RightColumn}) {
         const LegendLayout legend = layoutLegend(items, count, heading, area, place);
         const ViewRect rest = areaBesideLegend(area, legend, place);
         const ViewTransform fit = fitTransform(box, rest, padding);
@@ -353,12 +353,12 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
     if (!frame.overview) {
         canvas.setColour(kViewTextColour);
         for (int i = 0; i < frame.panel.count; ++i) {
-            canvas.drawText(TextFont::label, frame.panel.label[i], frame.panelLabels[i]);
+            canvas.drawText(TextFont::Label, frame.panel.label[i], frame.panelLabels[i]);
         }
         canvas.setColour(panelValueColour());
         for (int i = 0; i < frame.panel.count; ++i) {
             if (frame.panelValues[i].length == 0) continue;
-            canvas.drawText(TextFont::label, frame.panel.value[i], frame.panelValues[i].view());
+            canvas.drawText(TextFont::Label, frame.panel.value[i], frame.panelValues[i].view());
         }
         canvas.setLineWidth(frame.thinWidth);
         canvas.setColour(kSeparatorGrey);
@@ -389,7 +389,7 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
         canvas.setColour(kViewTextColour);
         for (int i = 0; i < frame.outlineCount; ++i) {
             if (!frame.labels[i].placed) continue;
-            canvas.drawText(TextFont::label, frame.labels[i].baseline, frame.labelTexts[i].view());
+            canvas.drawText(TextFont::Label, frame.labels[i].baseline, frame.labelTexts[i].view());
         }
         // The legend over whatever a zoomed drawing shows beneath it.
         const LegendLayout& legend = frame.legend;
@@ -397,7 +397,7 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
         canvas.fillRect({legend.box.left - 6, legend.box.top - 4, legend.box.width + 12,
                          legend.box.height + 8});
         canvas.setColour(kViewTextColour);
-        canvas.drawText(TextFont::label, legend.heading, "PASS");
+        canvas.drawText(TextFont::Label, legend.heading, "PASS");
         for (int i = 0; i < legend.count; ++i) {
             canvas.setColour(frame.colours[i]);
             canvas.fillRect(legend.swatch[i]);
@@ -412,7 +412,7 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
             canvas.drawLineLoop(rim, 4);
             canvas.setColour(kViewTextColour);
             canvas.drawText(
-                TextFont::label, legend.number[i],
+                TextFont::Label, legend.number[i],
                 i == frame.barIn ? std::string_view(kBarInName) : frame.labelTexts[i].view());
         }
         canvas.setClip({});
@@ -421,7 +421,7 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
             canvas.setColour(kViewBackground);
             canvas.fillRect(frame.captionBox);
             canvas.setColour(kViewTextColour);
-            canvas.drawText(TextFont::label, frame.captionAt, frame.caption.view());
+            canvas.drawText(TextFont::Label, frame.captionAt, frame.caption.view());
         }
         return;
     }
@@ -429,13 +429,13 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
     for (const ViewDimension& d : frame.dimensions) canvas.drawLines(d.lines, d.lineEnds);
     canvas.setColour(kViewTextColour);
     for (const ViewDimension& d : frame.dimensions) {
-        canvas.drawText(TextFont::label, d.textAt, d.text.view());
+        canvas.drawText(TextFont::Label, d.textAt, d.text.view());
     }
     canvas.setClip({});
-    canvas.drawText(TextFont::caption, frame.captionAt, frame.caption.view());
+    canvas.drawText(TextFont::Caption, frame.captionAt, frame.caption.view());
     canvas.setColour(kPassNoteColour);
     for (int i = 0; i < frame.noteCount; ++i) {
-        canvas.drawText(TextFont::label, frame.notesAt[i], frame.notes[i]);
+        canvas.drawText(TextFont::Label, frame.notesAt[i], frame.notes[i]);
     }
 }
 
@@ -449,13 +449,13 @@ void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCu
 
 void zoomByKey(PassViewZoom& zoom, const PassViewFrame& frame, ViewZoomKey key) {
     switch (key) {
-        case ViewZoomKey::fit:
+        case ViewZoomKey::Fit:
             zoom = PassViewZoom{};
             return;
-        case ViewZoomKey::zoomIn:
+        case ViewZoomKey::ZoomIn:
             zoomAbout(zoom, frame.fit, frame.drawingArea, frame.drawingArea.centre(), kZoomStep);
             return;
-        case ViewZoomKey::zoomOut:
+        case ViewZoomKey::ZoomOut:
             zoomAbout(zoom, frame.fit, frame.drawingArea, frame.drawingArea.centre(),
                       1 / kZoomStep);
             return;

@@ -142,7 +142,7 @@ void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCu
 const char* passViewHint(const Project& project);
 
 // What the user asks of the view's zoom with the keyboard.
-enum class ViewZoomKey { zoomIn, zoomOut, fit };
+enum class ViewZoomKey { ZoomIn, ZoomOut, Fit };
 
 // Applies a key to the zoom, about the middle of the drawing area.
 void zoomByKey(PassViewZoom& zoom, const PassViewFrame& frame, ViewZoomKey key);

@@ -92,7 +92,7 @@ LegendLayout layoutLegend(const TextExtent* items, int count, TextExtent heading
     double cellY[kPassTableSize];
     double width = 0;
     double height = 0;
-    if (place == LegendPlace::topBand) {
+    if (place == LegendPlace::TopBand) {
         // Items run across behind the heading and wrap under it.
         const double room = area.width - headingWidth;
         double x = 0;
@@ -143,7 +143,7 @@ LegendLayout layoutLegend(const TextExtent* items, int count, TextExtent heading
 
 ViewRect areaBesideLegend(const ViewRect& area, const LegendLayout& legend, LegendPlace place) {
     if (legend.count == 0) return area;
-    if (place == LegendPlace::topBand) {
+    if (place == LegendPlace::TopBand) {
         const double used = legend.box.height + kLegendGap;
         return {area.left, area.top + used, area.width, std::max(1.0, area.height - used)};
     }

@@ -48,7 +48,7 @@ PanelLayout layoutPanel(const PanelLineExtent* lines, int count, const ViewRect&
 // area, wrapping into as many rows as the width needs, or a column at its
 // right, in as many columns as the height needs; in both it sits in the
 // top-right corner.
-enum class LegendPlace { topBand, rightColumn };
+enum class LegendPlace { TopBand, RightColumn };
 
 struct LegendLayout {
     int count = 0;

@@ -10,6 +10,7 @@
 #include "display/pass_colours.h"
 #include "display/section_dimensions.h"
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "export/dxf_drawing.h"
 #include "export/loads_page.h"
@@ -28,9 +29,6 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGrey{110, 110, 110};
 constexpr Rgb kRuleGrey{170, 170, 170};
 
-// The report's units line, "( All Dimensions in mm,Kg,°,°C )", spelt out per value.
-constexpr const char* kMm = "mm";
-
 // Decimals per quantity, as a drawing office writes them.
 constexpr int kMmDecimals = 2;
 constexpr int kSquareMmDecimals = 1;
@@ -40,34 +38,25 @@ constexpr int kMassDecimals = 2;
 constexpr int kTemperatureDecimals = 1;
 constexpr int kPercentDecimals = 1;
 
-struct SectionRow {
-    const char* label;
-    const char* unit;
-    int decimals;
-    float BeamSection::*member;
-};
-
-// The required section with the report's labels, in the report's order.
-constexpr SectionRow kSectionRows[] = {
-    {"Web Width", kMm, kMmDecimals, &BeamSection::webWidth},
-    {"Web Thickness", kMm, kMmDecimals, &BeamSection::webThickness},
-    {"Flange Height", kMm, kMmDecimals, &BeamSection::flangeHeight},
-    {"Flange Thickness", kMm, kMmDecimals, &BeamSection::flangeThickness},
-    {"Root Radius", kMm, kMmDecimals, &BeamSection::rootRadius},
-    {"Tip Radius", kMm, kMmDecimals, &BeamSection::tipRadius},
-    {"Live Flange Height", kMm, kMmDecimals, &BeamSection::liveFlangeHeight},
-    {"Dead Flange Height", kMm, kMmDecimals, &BeamSection::deadFlangeHeight},
-    {"Root Thickness", kMm, kMmDecimals, &BeamSection::rootThickness},
-    {"Tip Thickness", kMm, kMmDecimals, &BeamSection::tipThickness},
-    {"Flange Slope", "\u00B0", kAngleDecimals, &BeamSection::flangeSlope},
-    {"Mass Of Beam", "kg", kMassDecimals, &BeamSection::mass},
-    {"Length Of Beam", kMm, kMmDecimals, &BeamSection::length},
-    {"Temperature", "\u00B0C", kTemperatureDecimals, &BeamSection::temperature},
-};
-
 // An average character's advance in each face, in millimetres: 0.55 em.
 constexpr double kAdvance[] = {0.55 * 14.0 * 25.4 / 72, 0.55 * 10.5 * 25.4 / 72,
                                0.55 * 9.0 * 25.4 / 72, 0.55 * 7.5 * 25.4 / 72};
+
+// The decimals a drawing office writes a quantity of this unit with.
+int decimalsOf(FieldUnit unit) {
+    switch (unit) {
+        case FieldUnit::SquareMillimetre:
+            return kSquareMmDecimals;
+        case FieldUnit::Degree:
+            return kAngleDecimals;
+        case FieldUnit::Kilogram:
+            return kMassDecimals;
+        case FieldUnit::DegreeCelsius:
+            return kTemperatureDecimals;
+        default:
+            return kMmDecimals;
+    }
+}
 
 std::string twoDigits(int value) {
     char text[16];
@@ -110,14 +99,17 @@ struct ValueRow {
     std::string label, value, unit;
 };
 
-// Pass 1 as the report lists it, the pass count before the temperature.
+// Pass 1 as the report lists it, each value with its unit ("( All
+// Dimensions in mm,Kg,°,°C )" spelt out per value).
 std::vector<ValueRow> sectionRows(const BeamSection& s) {
     std::vector<ValueRow> rows;
-    for (const SectionRow& row : kSectionRows) {
-        if (row.member == &BeamSection::temperature) {
-            rows.push_back({"Number Of Passes", std::to_string(s.passCount), ""});
+    for (const auto member : kReportSectionOrder) {
+        if (member == &BeamSection::temperature) {
+            rows.push_back({kPassCountLabel, std::to_string(s.passCount), ""});
         }
-        rows.push_back({row.label, fixedNumber(s.*row.member, row.decimals), row.unit});
+        const SectionField& field = sectionField(member);
+        rows.push_back({field.label, fixedNumber(s.*member, decimalsOf(field.unit)),
+                        utf8FromWindows1252(unitSymbol(field.unit))});
     }
     return rows;
 }
@@ -192,7 +184,7 @@ double addPassTable(Page& page, PageSize size, const Project& project,
         b.text(left + kLabelColumn, y, utf8FromWindows1252(unitSymbol(field.unit)), PageFont::Small,
                TextAlign::Left, kGrey);
         const int decimals =
-            field.unit == PassFieldUnit::squareMillimetre ? kSquareMmDecimals : kMmDecimals;
+            field.unit == FieldUnit::SquareMillimetre ? kSquareMmDecimals : kMmDecimals;
         for (int i = 0; i < count; ++i) {
             b.text(valuesLeft + (i + 1) * column - kPointFromRight, y,
                    fixedNumber(project.passes.records[first + i].*member, decimals), PageFont::Body,

@@ -45,18 +45,19 @@ QString fromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 QStringList nameFilters() {
     QStringList filters;
-    for (const FileType& type : fileTypeFilter()) filters << QString::fromUtf8(type.description);
+    for (const FileFilter& type : fileTypeFilter()) filters << QString::fromUtf8(type.description);
     return filters;
 }
 
 FileDialogChoice choiceOf(const QFileDialog& dialog) {
     FileDialogChoice choice;
     const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty()) return choice;
+    const qsizetype filter = nameFilters().indexOf(dialog.selectedNameFilter());
+    if (files.isEmpty() || filter < 0) return choice;
     choice.accepted = true;
     choice.path = files.first().toStdString();
     choice.title = QFileInfo(files.first()).fileName().toStdString();
-    choice.filterIndex = static_cast<int>(nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+    choice.fileType = fileTypeFilter()[static_cast<std::size_t>(filter)].type;
     return choice;
 }
 
@@ -279,7 +280,7 @@ FileDialogChoice MainWindow::showSaveDialog(bool projectOnly) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted) return {};
     FileDialogChoice choice = choiceOf(dialog);
-    const QString written = fromUtf8(pathWithExtension(choice.path, choice.filterIndex));
+    const QString written = fromUtf8(pathWithExtension(choice.path, saveKindOf(choice.fileType)));
     if (choice.accepted && QFileInfo::exists(written)) {
         const auto answer = QMessageBox::warning(
             this, tr("Confirm Save As"),

@@ -92,17 +92,16 @@ StorageResult openProjectFile(ProjectDocument& document, const std::string& path
     return std::nullopt;
 }
 
-std::optional<SaveKind> saveKindOfFileType(int filterIndex) {
-    switch (filterIndex) {
-        case 1:
+SaveKind saveKindOf(FileType type) {
+    switch (type) {
+        case FileType::Project:
             return SaveKind::ProjectFile;
-        case 2:
+        case FileType::Report:
             return SaveKind::Report;
-        case 3:
-            return SaveKind::Design;
-        default:
-            return std::nullopt;
+        case FileType::Design:
+            break;
     }
+    return SaveKind::Design;
 }
 
 std::string pathWithExtension(const std::string& path, SaveKind kind) {

@@ -68,9 +68,15 @@ struct SaveTarget {
     SaveKind kind = SaveKind::Nothing;
 };
 
-// The kind of file of a file dialog's type index: 1 ".rol", 2 ".txt",
-// 3 ".rolx".
-std::optional<SaveKind> saveKindOfFileType(int filterIndex);
+// The file types the open and save dialogs offer, in the dialogs' order.
+enum class FileType {
+    Project,  // ".rol"
+    Report,   // ".txt"
+    Design,   // ".rolx"
+};
+
+// The kind a save of the file type writes.
+SaveKind saveKindOf(FileType type);
 
 // The path a save writes for the kind: ".rol", ".txt" or ".rolx" appended
 // unless the path already contains it anywhere.
@@ -114,7 +120,8 @@ MissingStep computePrecondition(const ProjectFlags& flags);
 std::string missingStepNote(MissingStep step);
 
 // Compute: when nothing is missing, the hot section and the pass schedule,
-// the mill loads when a mill is given, and computed set. Returns what was missing (Nothing when it computed).
+// the mill loads when a mill is given, and computed set. Returns what was missing (Nothing when it
+// computed).
 MissingStep computeProject(Project& project);
 
 }  // namespace rolvanta

@@ -1,5 +1,6 @@
 #include "project/schedule_rows.h"
 
+#include "engine/pass_fields.h"
 #include "engine/stored_value.h"
 
 namespace rolvanta {
@@ -16,15 +17,10 @@ std::optional<double> areaRatio(double a, double b) {
 
 PassRecord hotSectionPass(const BeamSection& section) {
     PassRecord pass{};
-    pass.passWidth = section.webWidth;
-    pass.webThickness = section.webThickness;
+    for (const PassField& field : kPassFields) {
+        if (field.hotSectionMember != nullptr) pass.*field.member = section.*field.hotSectionMember;
+    }
     pass.webArea = storedValue(double{section.webThickness} * section.webWidth);
-    pass.liveFlangeHeight = section.liveFlangeHeight;
-    pass.deadFlangeHeight = section.deadFlangeHeight;
-    pass.liveFlangeThickness = section.flangeThickness;
-    pass.deadFlangeThickness = section.flangeThickness;
-    pass.liveFlangeTip = pass.deadFlangeTip = section.tipThickness;
-    pass.liveFlangeRoot = pass.deadFlangeRoot = section.rootThickness;
     pass.liveFlangeArea = storedValue(double{section.flangeThickness} * section.liveFlangeHeight);
     pass.deadFlangeArea = storedValue(double{section.flangeThickness} * section.deadFlangeHeight);
     // Two legs of each flange, one at each end of the web.

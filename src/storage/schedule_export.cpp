@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
-#include "storage/record_fields.h"
 
 namespace rolvanta {
 
@@ -128,9 +128,7 @@ std::string keyOf(const char* name, const char* unit) {
 
 // The finished web width is an internal of the program, not a dimension of
 // the section at rolling temperature.
-bool exported(const FloatField<BeamSection>& field) {
-    return std::strcmp(field.name, "finishedWebWidth") != 0;
-}
+bool exported(const SectionField& field) { return field.member != &BeamSection::coldWebWidth; }
 
 // The loads' cells of a CSV line, each after a comma; empty cells without
 // loads for the pass.
@@ -208,12 +206,12 @@ std::string formatScheduleJson(const Project& project, const std::vector<PassWar
         "{\n  \"format\": \"" + std::string(kFormatName) +
         "\",\n  \"version\": " + std::to_string(kFormatVersion) +
         ",\n  \"section\": {\n    \"name\": " + jsonString(utf8FromWindows1252(name));
-    for (const auto& field : kSectionFloatFields) {
+    for (const auto& field : kSectionFields) {
         if (!exported(field)) continue;
         json += ",\n    \"";
         json += field.member == &BeamSection::massPerLength
                     ? "massPerLength_kg_per_m\": " + number(massPerMetre(s))
-                    : keyOf(field.name, field.unit) + "\": " + number(s.*field.member);
+                    : keyOf(field.name, unitKey(field.unit)) + "\": " + number(s.*field.member);
     }
     json += ",\n    \"passCount\": " + std::to_string(s.passCount);
     if (const std::string loads = jsonLoads(project, 1); !loads.empty()) {

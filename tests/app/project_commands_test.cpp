@@ -40,52 +40,53 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     writeFileBytes(path("broken.rolx"), "{x");
     const std::string design = "113 ROLVANTA - design ( " + path("design.rolx") + " )";
     const std::string notADesign = " Is Not A Valid ROLVANTA (.rolx) File !";
+    const FileType rol = FileType::Project, txt = FileType::Report, rolx = FileType::Design;
     const struct {
         const char* what;
         int command;
         const char* chosen;
-        int filterIndex;
+        FileType type;
         std::string state;
         std::string message;
         bool changes;
     } steps[] = {
-        {"the first New Project", kMenuNewProject, nullptr, 0, "100 ROLVANTA - New Project Started",
-         "", true},
-        {"Open a project file", kMenuOpenProject, "opened.rol", 1, opened, "", true},
-        {"Save As a report", kMenuSaveAs, "schedule", 2, report, "", true},
-        {"Save rewrites the report", kMenuSaveProject, nullptr, 0, report,
+        {"the first New Project", kMenuNewProject, nullptr, rol,
+         "100 ROLVANTA - New Project Started", "", true},
+        {"Open a project file", kMenuOpenProject, "opened.rol", rol, opened, "", true},
+        {"Save As a report", kMenuSaveAs, "schedule", txt, report, "", true},
+        {"Save rewrites the report", kMenuSaveProject, nullptr, rol, report,
          "Note: Saved File " + path("schedule.txt"), false},
-        {"Save As a project file", kMenuSaveAs, "again", 1, kept, "", true},
-        {"Save from the toolbar", kButtonSaveFile, nullptr, 0, kept,
+        {"Save As a project file", kMenuSaveAs, "again", rol, kept, "", true},
+        {"Save from the toolbar", kButtonSaveFile, nullptr, rol, kept,
          "Note: Saved File " + path("again.rol"), false},
-        {"Open, cancelled", kMenuOpenProject, nullptr, 0, kept, "", false},
-        {"Save As, cancelled", kMenuSaveAs, nullptr, 0, kept, "", false},
-        {"Open a report", kButtonOpenFile, "notes.txt", 2, kept,
+        {"Open, cancelled", kMenuOpenProject, nullptr, rol, kept, "", false},
+        {"Save As, cancelled", kMenuSaveAs, nullptr, rol, kept, "", false},
+        {"Open a report", kButtonOpenFile, "notes.txt", txt, kept,
          "Sorry: Cannot Open *.txt Files !!!", false},
-        {"Open a file without the extension", kButtonOpenFile, "plain.dat", 1, kept,
+        {"Open a file without the extension", kButtonOpenFile, "plain.dat", rol, kept,
          "Error: plain.dat" + notValid, false},
-        {"Open a missing file", kButtonOpenFile, "missing.rol", 1, kept, "Error: Cannot Open File",
-         false},
-        {"Open a file cut short", kButtonOpenFile, "short.rol", 1, kept,
-         "Error: short.rol" + notValid, false},
-        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", 1, kept,
+        {"Open a missing file", kButtonOpenFile, "missing.rol", rol, kept,
          "Error: Cannot Open File", false},
-        {"Save still writes the project's own file", kMenuSaveProject, nullptr, 0, kept,
+        {"Open a file cut short", kButtonOpenFile, "short.rol", rol, kept,
+         "Error: short.rol" + notValid, false},
+        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", rol, kept,
+         "Error: Cannot Open File", false},
+        {"Save still writes the project's own file", kMenuSaveProject, nullptr, rol, kept,
          "Note: Saved File " + path("again.rol"), false},
-        {"Save As a design", kMenuSaveAs, "design", 3, design, "", true},
-        {"Save rewrites the design", kMenuSaveProject, nullptr, 0, design,
+        {"Save As a design", kMenuSaveAs, "design", rolx, design, "", true},
+        {"Save rewrites the design", kMenuSaveProject, nullptr, rol, design,
          "Note: Saved File " + path("design.rolx"), false},
-        {"Open a design without its extension", kButtonOpenFile, "plain.dat", 3, design,
+        {"Open a design without its extension", kButtonOpenFile, "plain.dat", rolx, design,
          "Error: plain.dat" + notADesign, false},
-        {"Open a damaged design", kButtonOpenFile, "broken.rolx", 3, design,
+        {"Open a damaged design", kButtonOpenFile, "broken.rolx", rolx, design,
          "Error: broken.rolx" + notADesign + "\nnot valid JSON (at byte 2)", false},
-        {"Open a design as a project file", kButtonOpenFile, "design.rolx", 1,
+        {"Open a design as a project file", kButtonOpenFile, "design.rolx", rol,
          "113 ROLVANTA - design.rolx ( " + path("design.rolx") + " )", "", true},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         const Session before = session;
-        if (step.chosen) choose(path(step.chosen), step.filterIndex);
+        if (step.chosen) choose(path(step.chosen), step.type);
         run(step.command);
         EXPECT_EQ(fileState(), step.state);
         EXPECT_EQ(shown(), step.message);
@@ -97,11 +98,6 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     EXPECT_NE(readFileBytes(path("schedule.txt")).find("Results Of Project - schedule\r\n"),
               std::string::npos);
     EXPECT_EQ(shell.fileDialogs.size(), 14u) << "Save asks for no file";
-}
-
-// Filter indexes 1 to 3 add their extensions in the table above.
-TEST_F(ProjectCommands, SaveAsWithoutAFileTypeAddsNoExtension) {
-    EXPECT_EQ(pathWithExtension("beam", 0), "beam");
 }
 
 TEST_F(ProjectCommands, SaveBeforeNewProjectSaysSo) {
@@ -140,9 +136,9 @@ TEST_F(ProjectCommands, OpenOffersUnsavedChangesForSaving) {
 TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
     startWithCustomSection(6);
     run(kMenuCompute);
-    choose(path("hz"), kFileTypeProject);
+    choose(path("hz"), FileType::Project);
     run(kMenuSaveAs);
-    choose(path("hz"), kFileTypeReport);
+    choose(path("hz"), FileType::Report);
     run(kMenuSaveAs);
     const std::string report = readFileBytes(path("hz.txt"));
     shell.dialogActions[DialogId::Setup] = [this] {
@@ -167,7 +163,7 @@ TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
     }
     shell.fileDialogs.clear();
     shell.answers = {MessageAnswer::Yes};
-    choose(path("hz2"), kFileTypeProject);
+    choose(path("hz2"), FileType::Project);
     run(kMenuExit);
     EXPECT_EQ(shell.fileDialogs, std::vector<std::string>{"save project"});
     EXPECT_EQ(shell.quitCode, 0);

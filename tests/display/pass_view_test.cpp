@@ -18,7 +18,7 @@ using testing::computedProject;
 class FixedMeasure : public TextMeasure {
   public:
     TextExtent measureText(TextFont font, std::string_view text) const override {
-        const double em = font == TextFont::caption ? 28 : 15;
+        const double em = font == TextFont::Caption ? 28 : 15;
         return {0.55 * em * static_cast<double>(text.size()), 0.9 * em, 0.22 * em};
     }
 };
@@ -145,9 +145,9 @@ TEST(PassViewZoom, ZoomKeepsThePointerStillPanMovesFitRestores) {
     PassViewFrame frame;
     frame.fit = fit;
     frame.drawingArea = area;
-    zoomByKey(zoom, frame, ViewZoomKey::fit);
+    zoomByKey(zoom, frame, ViewZoomKey::Fit);
     EXPECT_TRUE(zoom.fitted);
-    zoomByKey(zoom, frame, ViewZoomKey::zoomIn);
+    zoomByKey(zoom, frame, ViewZoomKey::ZoomIn);
     const ViewPoint middle = area.centre();
     const ViewPoint stays = zoomedTransform(zoom, fit, area).toView(fit.toDrawing(middle));
     EXPECT_NEAR(stays.x, middle.x, 1e-3);
@@ -173,18 +173,18 @@ TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
                       0.6)
                 << name;
             for (const ViewDimension& d : frame.dimensions) {
-                EXPECT_TRUE(right.containsRect(textBox(TextFont::label, d.textAt, d.text.view())))
+                EXPECT_TRUE(right.containsRect(textBox(TextFont::Label, d.textAt, d.text.view())))
                     << name << " " << d.text.view();
                 EXPECT_TRUE(right.containsRect(boundsOf(d.lines, d.lineEnds))) << name;
             }
             const ViewRect caption =
-                textBox(TextFont::caption, frame.captionAt, frame.caption.view());
+                textBox(TextFont::Caption, frame.captionAt, frame.caption.view());
             EXPECT_TRUE(right.containsRect(caption)) << name;
             EXPECT_FALSE(caption.intersects(outline)) << name;
             EXPECT_EQ(frame.caption.view(), "PASS : " + std::to_string(index + 1)) << name;
             for (int i = 0; i < frame.panel.count; ++i) {
                 const ViewRect line =
-                    textBox(TextFont::label, frame.panel.label[i], frame.panelLabels[i]);
+                    textBox(TextFont::Label, frame.panel.label[i], frame.panelLabels[i]);
                 EXPECT_GE(line.left, kViewMargin) << name;
                 EXPECT_TRUE(whole.containsRect(line)) << name << " line " << i;
                 EXPECT_LT(line.right(), frame.separatorX) << name;
@@ -205,9 +205,9 @@ TEST(PassViewFrame, NotesStandBeneathTheCaptionAndSayHowManyMore) {
         EXPECT_EQ(frame.notes[3], "and 2 more: see the Schedule Table");
         const ViewRect right{frame.separatorX, 0, view.width - frame.separatorX, view.height};
         const ViewRect outline = boundsOf(frame.outlines[0].points, kOutlinePointCount);
-        double below = textBox(TextFont::caption, frame.captionAt, frame.caption.view()).bottom();
+        double below = textBox(TextFont::Caption, frame.captionAt, frame.caption.view()).bottom();
         for (int i = 0; i < frame.noteCount; ++i) {
-            const ViewRect note = textBox(TextFont::label, frame.notesAt[i], frame.notes[i]);
+            const ViewRect note = textBox(TextFont::Label, frame.notesAt[i], frame.notes[i]);
             EXPECT_GE(note.top + kPixel, below) << i;
             EXPECT_TRUE(right.containsRect(note)) << i;
             EXPECT_FALSE(note.intersects(outline)) << i;

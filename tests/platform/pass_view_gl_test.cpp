@@ -151,12 +151,12 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
         ASSERT_TRUE(frame.labels[position].placed) << number;
         EXPECT_GT(
             pixelsOfColour(image, kViewTextColour,
-                           boxOf(TextFont::label, frame.labels[position].baseline, number, fonts),
+                           boxOf(TextFont::Label, frame.labels[position].baseline, number, fonts),
                            kTolerance),
             8)
             << "label " << number;
         EXPECT_GT(pixelsOfColour(image, kViewTextColour,
-                                 boxOf(TextFont::label, frame.legend.number[position], name, fonts),
+                                 boxOf(TextFont::Label, frame.legend.number[position], name, fonts),
                                  kTolerance),
                   8)
             << "legend " << name;
@@ -181,7 +181,7 @@ TEST(PassViewGl, ABarInThatIsNoSectionIsLeftOutOfTheFitAndTheCaptionSaysSo) {
     const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-bar-in-needle");
     const PassViewFrame& frame = shown.frame;
     ASSERT_FALSE(frame.barInFitted);
-    const QRect caption = boxOf(TextFont::label, frame.captionAt, frame.caption.view(), fonts);
+    const QRect caption = boxOf(TextFont::Label, frame.captionAt, frame.caption.view(), fonts);
     EXPECT_EQ(frame.caption.view(), kBarInOutOfFit);
     EXPECT_TRUE(shown.image.rect().contains(caption));
     EXPECT_GT(pixelsOfColour(shown.image, kViewTextColour, caption, kTolerance), 60);
@@ -212,25 +212,25 @@ TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {
                                        [&](QPointF p) { return !colourNear(image, p, colour); });
     EXPECT_EQ(missing, 0) << "of " << points.size() << " points";
 
-    const QRect caption = boxOf(TextFont::caption, frame.captionAt, frame.caption.view(), fonts);
+    const QRect caption = boxOf(TextFont::Caption, frame.captionAt, frame.caption.view(), fonts);
     EXPECT_TRUE(window.contains(caption));
     EXPECT_GT(pixelsOfColour(image, kViewTextColour, caption, kTolerance), 60);
 
     // Every panel line, its label and its value.
     for (int i = 0; i < frame.panel.count; ++i) {
         const QRect label =
-            boxOf(TextFont::label, frame.panel.label[i], frame.panelLabels[i], fonts);
+            boxOf(TextFont::Label, frame.panel.label[i], frame.panelLabels[i], fonts);
         EXPECT_TRUE(window.contains(label)) << "line " << i;
         EXPECT_GT(pixelsOfColour(image, kViewTextColour, label, kTolerance), 20) << "line " << i;
         if (frame.panelValues[i].length == 0) continue;
         const QRect value =
-            boxOf(TextFont::label, frame.panel.value[i], frame.panelValues[i].view(), fonts);
+            boxOf(TextFont::Label, frame.panel.value[i], frame.panelValues[i].view(), fonts);
         EXPECT_TRUE(window.contains(value)) << "line " << i;
         EXPECT_GT(pixelsOfColour(image, panelValueColour(), value, kTolerance), 10) << "line " << i;
     }
     EXPECT_EQ(frame.panel.count, 14);
     for (const ViewDimension& d : frame.dimensions) {
-        const QRect text = boxOf(TextFont::label, d.textAt, d.text.view(), fonts);
+        const QRect text = boxOf(TextFont::Label, d.textAt, d.text.view(), fonts);
         EXPECT_TRUE(window.contains(text)) << d.text.view();
         EXPECT_GT(pixelsOfColour(image, kViewTextColour, text, kTolerance), 10) << d.text.view();
     }
