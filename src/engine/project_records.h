@@ -130,7 +130,7 @@ struct PassTable {
 // schedule on that mill (derived: empty without a mill or a schedule).
 // limits are those the elongation rows were last spread between, kept in
 // memory only so that a new number of passes spreads them again; none once
-// lists, the defaults or a file gave the rows.
+// lists, the defaults or a design file gave the rows.
 struct Project {
     BeamSection section;
     ProjectFlags flags;

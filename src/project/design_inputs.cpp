@@ -304,8 +304,8 @@ InputResult applySetup(Project& project, const SetupFields& fields) {
         // The mill keeps one stand per pass.
         InputResult taken;
         if (p.mill) taken.note = fitMillToPasses(*p.mill, passes);
-        // Limits spread over the old count would leave the new passes
-        // without coefficients (or cut short of the upper limit).
+        // Limits spread over the old count leave added passes without
+        // coefficients, and a shorter schedule short of its range.
         if (newCount && p.limits) {
             spreadLimits(p);
             if (!taken.note.empty()) taken.note += "; ";

@@ -80,7 +80,7 @@ StorageResult openProjectFile(ProjectDocument& document, const std::string& path
     // project file leaves the program's coefficients as they are, and holds
     // no mill.
     opened.mill.reset();
-    opened.limits.reset();  // the file's rows are what they are
+    if (format.kind == SaveKind::Design) opened.limits.reset();  // the file's rows replace them
     if (StorageResult error = format.read(path, opened)) return error;
     if (StorageResult error = checkOpenedMill(opened, path)) return error;
     // What the file says of these four is about the session that saved it.
