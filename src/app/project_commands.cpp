@@ -37,7 +37,12 @@ void showStorageError(Shell& shell, const StorageError& error) {
         shell.showMessage({fileNameOf(error.path) + " Is Not A Valid ROLVANTA (.rol) File !",
                            "Error", MessageButtons::Ok, MessageIcon::Warning});
     } else {
-        shell.showMessage({"Cannot Open File", "Error"});
+        // The old words stay as the caption; the text names the file and why.
+        const bool writing =
+            error.what == StorageFailure::CannotWrite || error.what == StorageFailure::Refused;
+        shell.showMessage(
+            {(writing ? "Cannot write " : "Cannot open ") + error.path + ": " + error.reason,
+             "Cannot Open File", MessageButtons::Ok, MessageIcon::Warning});
     }
 }
 

@@ -338,15 +338,16 @@ int run(int argc, char** argv) {
                    "Rolling temperature in degrees Celsius, 800 to 1200 (default 1000)", "T");
     CoefficientOptions& c = o.coefficients;
     addValueOption(*computeCommand, "--web-coefficients", c.webList,
-                   "Web elongation coefficients separated by spaces, such as \"1.2 1.1 1\"",
+                   "Web elongation coefficients separated by spaces, each above 0 and at most 3, "
+                   "such as \"1.2 1.1 1\"",
                    "LIST");
     addValueOption(*computeCommand, "--live-coefficients", c.liveList,
                    "Live flange elongation coefficients", "LIST");
     addValueOption(*computeCommand, "--dead-coefficients", c.deadList,
                    "Dead flange elongation coefficients", "LIST");
     addValueOption(*computeCommand, "--web-limits", c.webLimits,
-                   "Web coefficients interpolated from FROM to TO (with the other two limit "
-                   "options)",
+                   "Web coefficients interpolated from FROM to TO, each above 0 and at most 3 "
+                   "(with the other two limit options)",
                    "FROM,TO");
     addValueOption(*computeCommand, "--live-limits", c.liveLimits, "Live flange limits", "FROM,TO");
     addValueOption(*computeCommand, "--dead-limits", c.deadLimits, "Dead flange limits", "FROM,TO");

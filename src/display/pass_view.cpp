@@ -342,6 +342,10 @@ void layoutPassView(PassViewFrame& frame, const Project& project, const PassView
 }
 
 const char* passViewHint(const Project& project) {
+    if (project.flags.computed && scheduledRecordCount(project.section) == 0) {
+        return "No passes to draw: run Setup first (Inputs \u203A Setup), then Solve \u203A "
+               "Compute";
+    }
     if (project.flags.computed) return nullptr;
     return "Nothing computed yet: choose a profile, then Solve \u203A Compute draws its passes "
            "here";

@@ -138,7 +138,7 @@ void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCu
                     const ViewGeometry& geometry, const PassNotes* notes = nullptr);
 
 // The line the view shows, centred, in place of passes it does not have
-// (UTF-8); null once a schedule has been computed.
+// (UTF-8); null once a schedule of one pass or more has been computed.
 const char* passViewHint(const Project& project);
 
 // What the user asks of the view's zoom with the keyboard.

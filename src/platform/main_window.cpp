@@ -175,6 +175,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kMenuOpenProject},
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), kMenuExit},  // as on every desktop
         {QKeySequence(Qt::CTRL | Qt::Key_T), kMenuScheduleTable},
         {QKeySequence(Qt::CTRL | Qt::Key_L), kMenuMillLoads},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kMenuPrint},
@@ -265,7 +266,12 @@ FileDialogChoice MainWindow::showOpenDialog() {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters());
+    // Only the kinds Open reads; a report is written, never read.
+    QStringList readable;
+    for (const FileFilter& type : fileTypeFilter()) {
+        if (type.type != FileType::Report) readable << QString::fromUtf8(type.description);
+    }
+    dialog.setNameFilters(readable);
     if (dialog.exec() != QDialog::Accepted) return {};
     return choiceOf(dialog);
 }
@@ -301,6 +307,9 @@ void MainWindow::repaintClientArea() {
 
 void MainWindow::repaintRect(const PixelRect& rect) {
     textPage_->hideWelcomePicture();
+    // The tables have no part to paint: they follow the project whole.
+    if (pages_->currentWidget() == scheduleTable_) scheduleTable_->refresh();
+    if (pages_->currentWidget() == millLoads_) millLoads_->refresh();
     textPage_->fitScrollBars();
     pages_->currentWidget()->update(QRect(rect.x, rect.y, rect.width, rect.height));
 }

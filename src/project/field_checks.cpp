@@ -74,7 +74,7 @@ Range rangeOf(InputField field) {
         case InputField::LiveTo:
         case InputField::DeadFrom:
         case InputField::DeadTo:
-            return {0.0f, false, HUGE_VALF, "a number above 0"};
+            return {0.0f, false, kLargestElongation, "a number above 0 and at most 3"};
         case InputField::Name:
         case InputField::Passes:
         case InputField::WebList:
@@ -262,7 +262,7 @@ int mostPassesForWeb(float finishedWebWidth, float temperature) {
 }
 
 InputResult checkCoefficientList(InputField field, std::string_view text) {
-    const std::string accepted = "numbers above 0 separated by spaces, at most " +
+    const std::string accepted = "numbers above 0 and at most 3 separated by spaces, at most " +
                                  std::to_string(kMostCoefficients) + " of them";
     const std::vector<std::string_view> tokens = coefficientListTokens(text);
     if (tokens.size() > std::size_t{kMostCoefficients}) {
@@ -270,7 +270,9 @@ InputResult checkCoefficientList(InputField field, std::string_view text) {
     }
     for (const std::string_view token : tokens) {
         const std::optional<float> number = strictFloat(token);
-        if (!number || !(*number > 0.0f)) return {refused(field, std::string(text), accepted)};
+        if (!number || !(*number > 0.0f && *number <= kLargestElongation)) {
+            return {refused(field, std::string(text), accepted)};
+        }
     }
     return {};
 }

@@ -97,7 +97,7 @@ std::optional<SaveTarget> currentSaveTarget(const ProjectDocument& document);
 // Window titles.
 std::string startUpTitle();                              // "ROLVANTA - Start New Project"
 std::string newProjectTitle();                           // "ROLVANTA - New Project Started"
-std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <title> ( <path> )"
+std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <file name> ( <path> )"
 
 // The title the document's state calls for: the start-up title before a
 // project is started, the file title once it has a file, else the new
@@ -109,11 +109,11 @@ enum class MissingStep {
     Nothing,       // Compute can run
     Project,       // no project started
     Profile,       // no section taken, typed or opened
-    Setup,         // a catalogue beam without a Setup
+    Setup,         // no number of passes yet: a catalogue beam or typed section without a Setup
     Coefficients,  // a catalogue beam without coefficients
 };
 
-MissingStep computePrecondition(const ProjectFlags& flags);
+MissingStep computePrecondition(const Project& project);
 
 // What the designer is asked to do first ("Run Setup first (Inputs ›
 // Setup)"); empty for Nothing. UTF-8.

@@ -6,6 +6,7 @@
 #include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "project/design_checks.h"
+#include "project/project_life.h"
 #include "project/schedule_rows.h"
 
 namespace rolvanta {
@@ -65,6 +66,12 @@ ScheduleTable scheduleTable(const Project& project) {
         cells.marked = !said.empty();
         cells.cells.push_back(said);
         table.rows.push_back(std::move(cells));
+    }
+    if (table.rows.empty()) {
+        const MissingStep missing = computePrecondition(project);
+        table.hint = missing != MissingStep::Nothing
+                         ? missingStepNote(missing)
+                         : "Compute the schedule (Solve \u203A Compute)";
     }
     return table;
 }

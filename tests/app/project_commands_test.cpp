@@ -34,11 +34,11 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     writeFileBytes(path("plain.dat"), readFileBytes(projectOnDisk("opened.rol")));
     writeFileBytes(path("short.rol"), std::string(100, 'x'));
     const std::string opened = "111 ROLVANTA - opened.rol ( " + path("opened.rol") + " )";
-    const std::string report = "112 ROLVANTA - schedule ( " + path("schedule.txt") + " )";
-    const std::string kept = "111 ROLVANTA - again ( " + path("again.rol") + " )";
+    const std::string report = "112 ROLVANTA - schedule.txt ( " + path("schedule.txt") + " )";
+    const std::string kept = "111 ROLVANTA - again.rol ( " + path("again.rol") + " )";
     const std::string notValid = " Is Not A Valid ROLVANTA (.rol) File !";
     writeFileBytes(path("broken.rolx"), "{x");
-    const std::string design = "113 ROLVANTA - design ( " + path("design.rolx") + " )";
+    const std::string design = "113 ROLVANTA - design.rolx ( " + path("design.rolx") + " )";
     const std::string notADesign = " Is Not A Valid ROLVANTA (.rolx) File !";
     const FileType rol = FileType::Project, txt = FileType::Report, rolx = FileType::Design;
     const struct {
@@ -66,11 +66,13 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
         {"Open a file without the extension", kButtonOpenFile, "plain.dat", rol, kept,
          "Error: plain.dat" + notValid, false},
         {"Open a missing file", kButtonOpenFile, "missing.rol", rol, kept,
-         "Error: Cannot Open File", false},
+         "Cannot Open File: Cannot open " + path("missing.rol") + ": No such file or directory",
+         false},
         {"Open a file cut short", kButtonOpenFile, "short.rol", rol, kept,
          "Error: short.rol" + notValid, false},
         {"Save As into a missing folder", kMenuSaveAs, "gone/beam", rol, kept,
-         "Error: Cannot Open File", false},
+         "Cannot Open File: Cannot write " + path("gone/beam.rol") + ": No such file or directory",
+         false},
         {"Save still writes the project's own file", kMenuSaveProject, nullptr, rol, kept,
          "Note: Saved File " + path("again.rol"), false},
         {"Save As a design", kMenuSaveAs, "design", rolx, design, "", true},
@@ -146,7 +148,7 @@ TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
         return true;
     };
     run(kMenuSetup);
-    EXPECT_EQ(fileState(), "112 ROLVANTA - hz ( " + path("hz.txt") + " ) *");
+    EXPECT_EQ(fileState(), "112 ROLVANTA - hz.txt ( " + path("hz.txt") + " ) *");
     const struct {
         const char* name;
         int command;
@@ -171,7 +173,7 @@ TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
     ASSERT_FALSE(readProjectFile(path("hz2.rol"), saved));
     EXPECT_EQ(saved.section.passCount, 7);
     EXPECT_EQ(readFileBytes(path("hz.txt")), report) << "the report is left as it was";
-    EXPECT_EQ(fileState(), "111 ROLVANTA - hz2 ( " + path("hz2.rol") + " )");
+    EXPECT_EQ(fileState(), "111 ROLVANTA - hz2.rol ( " + path("hz2.rol") + " )");
 }
 
 // The file named on the command line opens as Open Project opens one;
@@ -186,7 +188,7 @@ TEST_F(ProjectCommands, StartFileOpensAsOpenProjectOrLeavesTheEmptyStart) {
     } cases[] = {
         {"a project file", "beam.rol", "111 ROLVANTA - beam.rol ( " + path("beam.rol") + " )", ""},
         {"a missing file", "missing.rol", "000 ROLVANTA - Start New Project",
-         "Error: Cannot Open File"},
+         "Cannot Open File: Cannot open " + path("missing.rol") + ": No such file or directory"},
         {"a file cut short", "short.rol", "000 ROLVANTA - Start New Project",
          "Error: short.rol Is Not A Valid ROLVANTA (.rol) File !"},
         {"a report", "beam.txt", "000 ROLVANTA - Start New Project",
@@ -214,12 +216,14 @@ TEST_F(ProjectCommands, AFailedSaveKeepsTheProjectForAnotherTry) {
     shown();
     run(kMenuCompute);
     run(kMenuSaveProject);
-    EXPECT_EQ(shown(), "Error: Cannot Open File");
+    const std::string cannotWrite =
+        "Cannot write " + path("folder/beam.rol") + ": No such file or directory";
+    EXPECT_EQ(shown(), "Cannot Open File: " + cannotWrite);
     EXPECT_TRUE(hasUnsavedChanges(session)) << "closing will still offer to save";
 
     shell.answers = {MessageAnswer::Yes};
     run(kMenuNewProject);
-    EXPECT_EQ(shell.messageTexts().back(), "Cannot Open File");
+    EXPECT_EQ(shell.messageTexts().back(), cannotWrite);
     EXPECT_STREQ(session.project.section.name, "MB 100");
     EXPECT_EQ(session.project.flags.hasFileName, 1);
 }

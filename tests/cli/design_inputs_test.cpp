@@ -69,6 +69,8 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
          2, "--web-limits TO: \"abc\" is not accepted"},
         {"a limit of 0", section + "--web-limits 1,0 --live-limits 1,2 --dead-limits 1,2", 2,
          "--web-limits TO: \"0\" is not accepted"},
+        {"a limit past 3", section + "--web-limits 1,2 --live-limits 1,2 --dead-limits 1,1e30", 2,
+         "--dead-limits TO: \"1e30\" is not accepted: a number above 0 and at most 3"},
         {"half a limit pair", section + "--web-limits 1, --live-limits 1,2 --dead-limits 1,2", 2,
          "--web-limits: \"1,\" is not accepted: FROM,TO"},
         {"a list with a word", section + "--web-coefficients '1.1 x'", 2,

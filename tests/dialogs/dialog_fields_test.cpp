@@ -175,6 +175,10 @@ TEST_F(InputDialogTest, CancelAndEscChangeNothing) {
             const std::unique_ptr<DialogProcedure> dialog = make(which);
             testing::FakeDialogHost host;
             dialog->initialise(host);
+            // Typing goes into the first field, not onto a button.
+            const int first[] = {standard_dialog::kProfileList, custom_dialog::kName,
+                                 setup_dialog::kPassCount, coefficients_dialog::kWebList};
+            EXPECT_EQ(host.focused, first[static_cast<int>(which)]);
             if (which == Dialog::Standard) {
                 host.doubleClickList(*dialog, standard_dialog::kProfileList, 1);
             }
@@ -247,6 +251,15 @@ TEST_F(InputDialogTest, RefuseABadFieldWithMessageFocusAndNothingChanged) {
              for (int id : {coefficients_dialog::kWebFrom, coefficients_dialog::kWebTo,
                             coefficients_dialog::kLiveFrom, coefficients_dialog::kLiveTo,
                             coefficients_dialog::kDeadFrom}) {
+                 host.items[id] = "1.2";
+             }
+         }},
+        {Dialog::Coefficients, coefficients_dialog::kWebTo, "3.5",
+         "Web upper limit: \"3.5\" is not accepted.\nAccepted: a number above 0 and at most 3.",
+         [](auto& host) {
+             for (int id : {coefficients_dialog::kWebFrom, coefficients_dialog::kLiveFrom,
+                            coefficients_dialog::kLiveTo, coefficients_dialog::kDeadFrom,
+                            coefficients_dialog::kDeadTo}) {
                  host.items[id] = "1.2";
              }
          }},

@@ -408,6 +408,11 @@ TEST(PassViewFrame, FramesStayInsideThePassTable) {
     }
     ASSERT_NE(passViewHint(project), nullptr);
     EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
+    // Computed without passes: the hint names the Setup.
+    project.flags.computed = true;
+    project.section.passCount = 0;
+    ASSERT_NE(passViewHint(project), nullptr);
+    EXPECT_NE(std::string(passViewHint(project)).find("Setup"), std::string::npos);
 }
 
 // Each line as "what text: from -> to | extensions from a b, to c d".

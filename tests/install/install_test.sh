@@ -117,7 +117,7 @@ stop_program
 
 # A file that is not there: the program says so and starts empty.
 start_program "$files/missing.rol"
-[ -n "$(window_named '^Error$')" ] || fail "no message about the missing file"
+[ -n "$(window_named '^Cannot Open File$')" ] || fail "no message about the missing file"
 [ -n "$(window_named '^ROLVANTA - Start New Project$')" ] ||
   fail "a missing file does not leave the empty start"
 stop_program

@@ -90,6 +90,14 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
         }
     }
     EXPECT_GT(amber, 100) << "the warning beneath the caption";
+
+    // A new project empties the table, which then says what fills it.
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    markProjectUnchanged(session);
+    window.runCommand(kMenuNewProject);
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(table->hint(),
+              QStringLiteral("Choose a profile first (Inputs \u203A Profile Dimensions)"));
 }
 
 }  // namespace

@@ -174,6 +174,13 @@ TEST(ScheduleTable, CopiesAsTabSeparatedTextWithUnitsInTheHeadings) {
     EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1, 7), "Bar in\t");
     EXPECT_TRUE(scheduleTable(project).rows[2].marked);
     EXPECT_FALSE(scheduleTable(project).rows[1].marked);
+    EXPECT_EQ(scheduleTable(project).hint, "");
+    // Without rows, the table says what fills them.
+    project.flags = {};
+    project.flags.projectStarted = project.flags.customEntered = true;
+    EXPECT_EQ(scheduleTable(project).hint, "Compute the schedule (Solve \u203A Compute)");
+    project.section.passCount = 0;
+    EXPECT_EQ(scheduleTable(project).hint, "Run Setup first (Inputs \u203A Setup)");
 }
 
 }  // namespace
