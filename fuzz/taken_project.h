@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "engine/pass_fields.h"
-#include "storage/record_fields.h"
+#include "engine/section_fields.h"
 
 namespace rolvanta {
 
@@ -17,7 +17,7 @@ inline void abortUnlessSoundlyTaken(const Project& project, int records) {
     const BeamSection& s = project.section;
     if (s.passCount < 0 || s.passCount > kPassTableSize) std::abort();
     if (strnlen(s.name, kNameFieldSize) == kNameFieldSize) std::abort();
-    for (const auto& field : kSectionFloatFields) {
+    for (const auto& field : kSectionFields) {
         if (!std::isfinite(s.*field.member)) std::abort();
     }
     for (int i = 0; i < records; ++i) {

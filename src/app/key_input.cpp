@@ -8,7 +8,7 @@ static_assert(kKeyLeft == kLeftArrowKey && kKeyRight == kRightArrowKey,
               "the pass view's cursor keys are the window system's arrow keys");
 
 namespace {
-KeyRepeat repeatOf(bool autoRepeat) { return autoRepeat ? KeyRepeat::yes : KeyRepeat::no; }
+KeyRepeat repeatOf(bool autoRepeat) { return autoRepeat ? KeyRepeat::Yes : KeyRepeat::No; }
 }  // namespace
 
 void keyDown(Session& session, Shell& shell, int virtualKey, bool autoRepeat) {

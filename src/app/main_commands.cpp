@@ -10,6 +10,13 @@
 namespace rolvanta {
 namespace {
 
+// The text pages with their toolbar and scroll bars, from whatever display.
+void showTextPages(Session& session, Shell& shell) {
+    shell.setToolbarShown(true);
+    shell.setScrollBarsEnabled(true);
+    setDisplayMode(session, shell, DisplayMode::TextPages);
+}
+
 // An input dialog: gate, dialog, repaint.
 void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     if (!passProjectGate(session, shell)) return;
@@ -21,8 +28,7 @@ void runInputDialog(Session& session, Shell& shell, DialogId dialog) {
     // the schedule it replaces.
     if (accepted && dialog == DialogId::StandardProfiles &&
         session.displayMode != DisplayMode::TextPages) {
-        session.displayMode = DisplayMode::TextPages;
-        shell.showDisplayMode(DisplayMode::TextPages);
+        showTextPages(session, shell);
     }
     shell.repaint();
 }
@@ -39,7 +45,7 @@ bool passProjectGate(const Session& session, Shell& shell) {
 }
 
 void computeProject(Session& session, Shell& shell) {
-    const MissingStep missing = computePrecondition(session.project.flags);
+    const MissingStep missing = computePrecondition(session.project);
     switch (missing) {
         case MissingStep::Nothing:
             break;
@@ -78,9 +84,8 @@ void updatePassNotes(Session& session) {
         std::vector<std::string> lines;
         for (const DesignWarning& warning : warnings) {
             // The caption says which pass: the note says what is wrong.
-            const std::string prefix = "Pass " + std::to_string(warning.pass) + ": ";
             if (warning.pass != position + 2) continue;
-            lines.push_back(windows1252FromUtf8(warning.text.substr(prefix.size())));
+            lines.push_back(windows1252FromUtf8(warningBody(warning)));
         }
         setPassNotes(session.passNotes, position, lines);
     }
@@ -166,9 +171,7 @@ bool runOneCommand(Session& session, Shell& shell, int command) {
             return true;
         case kMenuTextDisplay:
         case kButtonTextMode:
-            shell.setToolbarShown(true);
-            shell.setScrollBarsEnabled(true);
-            setDisplayMode(session, shell, DisplayMode::TextPages);
+            showTextPages(session, shell);
             return true;
         case kMenuGraphicalDisplay:
         case kButtonGraphicsMode:

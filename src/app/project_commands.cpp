@@ -37,22 +37,22 @@ void showStorageError(Shell& shell, const StorageError& error) {
         shell.showMessage({fileNameOf(error.path) + " Is Not A Valid ROLVANTA (.rol) File !",
                            "Error", MessageButtons::Ok, MessageIcon::Warning});
     } else {
-        shell.showMessage({"Cannot Open File", "Error"});
+        // The old words stay as the caption; the text names the file and why.
+        const bool writing =
+            error.what == StorageFailure::CannotWrite || error.what == StorageFailure::Refused;
+        shell.showMessage(
+            {(writing ? "Cannot write " : "Cannot open ") + error.path + ": " + error.reason,
+             "Cannot Open File", MessageButtons::Ok, MessageIcon::Warning});
     }
 }
 
-const std::array<FileType, 3>& fileTypeFilter() {
-    static const std::array<FileType, 3> filter = {{
-        {"Roll Files (*.rol)", "*.rol"},
-        {"Text Files(*.txt)", "*.txt"},
-        {"ROLVANTA Design (*.rolx)", "*.rolx"},
+const std::array<FileFilter, 3>& fileTypeFilter() {
+    static const std::array<FileFilter, 3> filter = {{
+        {FileType::Project, "Roll Files (*.rol)", "*.rol"},
+        {FileType::Report, "Text Files(*.txt)", "*.txt"},
+        {FileType::Design, "ROLVANTA Design (*.rolx)", "*.rolx"},
     }};
     return filter;
-}
-
-std::string pathWithExtension(const std::string& path, int filterIndex) {
-    const std::optional<SaveKind> kind = saveKindOfFileType(filterIndex);
-    return kind ? pathWithExtension(path, *kind) : path;
 }
 
 bool offerToSave(Session& session, Shell& shell) {
@@ -82,18 +82,15 @@ bool openProject(Session& session, Shell& shell) {
     if (!offerToSave(session, shell)) return false;
     const FileDialogChoice choice = shell.showOpenDialog();
     if (!choice.accepted) return false;
-    if (choice.filterIndex == kFileTypeReport) {
+    if (choice.fileType == FileType::Report) {
         shell.showMessage({"Cannot Open *.txt Files !!!", "Sorry", MessageButtons::Ok,
                            MessageIcon::None, MessageOwner::None});
         return true;
     }
-    if (choice.filterIndex == kFileTypeDesign && choice.path.find(".rolx") == std::string::npos) {
+    if (choice.fileType == FileType::Design && choice.path.find(".rolx") == std::string::npos) {
         shell.showMessage({choice.title + " Is Not A Valid ROLVANTA (.rolx) File !", "Error",
                            MessageButtons::Ok, MessageIcon::Warning, MessageOwner::None});
         return true;
-    }
-    if (choice.filterIndex != kFileTypeProject && choice.filterIndex != kFileTypeDesign) {
-        return false;
     }
     openProjectFromPath(session, shell, choice.path, choice.title);
     return true;
@@ -120,10 +117,8 @@ bool openProjectFromPath(Session& session, Shell& shell, const std::string& path
 bool runSaveDialog(Session& session, Shell& shell) {
     const FileDialogChoice choice = shell.showSaveDialog();
     if (!choice.accepted) return false;
-    const std::optional<SaveKind> kind = saveKindOfFileType(choice.filterIndex);
-    if (!kind) return false;
-    return writeProject(session, shell,
-                        {pathWithExtension(choice.path, *kind), choice.title, *kind});
+    const SaveKind kind = saveKindOf(choice.fileType);
+    return writeProject(session, shell, {pathWithExtension(choice.path, kind), choice.title, kind});
 }
 
 bool saveProjectAs(Session& session, Shell& shell) {

@@ -16,18 +16,13 @@
 
 namespace rolvanta {
 
-// The file types offered by the open and save dialogs, in order; the
-// 1-based index of the one chosen decides the kind of file.
-struct FileType {
+// The file types offered by the open and save dialogs, in the dialogs' order.
+struct FileFilter {
+    FileType type;
     const char* description;
     const char* pattern;
 };
-enum FileTypeIndex : int { kFileTypeProject = 1, kFileTypeReport = 2, kFileTypeDesign = 3 };
-const std::array<FileType, 3>& fileTypeFilter();
-
-// The path a save writes for the file type chosen: ".rol", ".txt" or
-// ".rolx" appended unless the path already contains it anywhere.
-std::string pathWithExtension(const std::string& path, int filterIndex);
+const std::array<FileFilter, 3>& fileTypeFilter();
 
 // When the project has unsaved changes, asks "Do You Want To Save Current
 // Project ?": true when it may be left (No, or Yes and it was saved).

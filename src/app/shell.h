@@ -9,15 +9,16 @@
 
 #include "dialogs/message_shell.h"
 #include "display/display_mode.h"
+#include "project/project_life.h"
 
 namespace rolvanta {
 
 // What an open or save dialog gave back.
 struct FileDialogChoice {
-    bool accepted = false;  // false: cancelled, closed or failed
-    std::string path;       // full path as the user chose it
-    std::string title;      // the file's name without its directory
-    int filterIndex = 0;    // the file type chosen: 1 ".rol", 2 ".txt" report, 3 ".rolx" design
+    bool accepted = false;                  // false: cancelled, closed or failed
+    std::string path;                       // full path as the user chose it
+    std::string title;                      // the file's name without its directory
+    FileType fileType = FileType::Project;  // the file type chosen
 };
 
 // A rectangle of the client area, in pixels.
@@ -38,7 +39,7 @@ class Shell : public MessageShell {
     // The save dialog asks before replacing the file the user picked.
     virtual FileDialogChoice showOpenDialog() = 0;
     virtual FileDialogChoice showSaveDialog() = 0;
-    // The save dialog with the project file type alone (filterIndex 1): for
+    // The save dialog with the project file type alone: for
     // the project saved before it is left, which a report cannot hold.
     virtual FileDialogChoice showProjectSaveDialog() = 0;
 

@@ -46,6 +46,11 @@ int buildCatalogue(const std::string& tablePath, const std::string& output) {
 // A typed section, taken as the Custom Profiles dialog takes it, added by
 // the dialog's rule; a name already there is replaced only with --replace.
 int addProfile(const CatalogueOptions& o) {
+    if (o.addedTo == kStandardOutput) {
+        return usage(
+            "--catalogue: \"-\" is not accepted: the catalogue is rewritten in place, "
+            "which standard output cannot be (./- names a file called -)");
+    }
     CustomSectionFields typed;
     if (auto error = readSectionOption(o.section, typed)) return usage(error->message);
     Project project;

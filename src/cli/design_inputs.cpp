@@ -22,7 +22,7 @@ UsageError refused(const std::string& option, std::string_view value, const std:
     return {option + ": \"" + shownValue(value) + "\" is not accepted: " + accepted};
 }
 
-constexpr const char* kLimitPair = "FROM,TO: two numbers above 0";
+constexpr const char* kLimitPair = "FROM,TO: two numbers above 0 and at most 3";
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 // standard error, whether strict or not).
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,8 +21,8 @@
 #include "cli/command_line.h"
 #include "cli/design_inputs.h"
 #include "cli/drawing_outputs.h"
-#include "cli/output_file.h"
 #include "cli/mill_command.h"
+#include "cli/output_file.h"
 #include "engine/windows1252.h"
 #include "project/design_inputs.h"
 #include "project/load_checks.h"
@@ -49,19 +50,38 @@ bool written(const std::string& path, const std::string& bytes) {
     return told(writeOutput(path, bytes));
 }
 
-// The report's date: the clock, or for reproducible test output the moment
-// in ROLVANTA_REPORT_TIME ("2002-03-05 09:07:03").
-ReportTime reportTime() {
-    const char* fixed = std::getenv("ROLVANTA_REPORT_TIME");
-    if (fixed == nullptr) return currentReportTime();
-    ReportTime t;
-    if (std::sscanf(fixed, "%d-%d-%d %d:%d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute,
-                    &t.second) == 6) {
-        return t;
+// The report's date, the same for every output of the run: the clock; or,
+// so that a run gives the same bytes as the last, the moment in
+// ROLVANTA_REPORT_TIME ("2002-03-05 09:07:03", for tests) or else in
+// SOURCE_DATE_EPOCH (seconds since 1970, as reproducible builds give it),
+// told in UTC. The PDF's creation date is this moment too.
+ReportTime fixedOrCurrentTime() {
+    if (const char* fixed = std::getenv("ROLVANTA_REPORT_TIME")) {
+        ReportTime t;
+        if (std::sscanf(fixed, "%d-%d-%d %d:%d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute,
+                        &t.second) == 6) {
+            return t;
+        }
+        std::cerr << "rolvanta-cli: ROLVANTA_REPORT_TIME is not \"YYYY-MM-DD hh:mm:ss\"; the "
+                     "clock is used\n";
+        return currentReportTime();
     }
-    std::cerr << "rolvanta-cli: ROLVANTA_REPORT_TIME is not \"YYYY-MM-DD hh:mm:ss\"; the clock "
-                 "is used\n";
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        long long seconds = -1;
+        const char* end = epoch + std::strlen(epoch);
+        const auto read = std::from_chars(epoch, end, seconds);
+        if (read.ec == std::errc() && read.ptr == end && seconds >= 0) {
+            return universalTime(seconds);
+        }
+        std::cerr << "rolvanta-cli: SOURCE_DATE_EPOCH is not a whole number of seconds since "
+                     "1970; the clock is used\n";
+    }
     return currentReportTime();
+}
+
+ReportTime reportTime() {
+    static const ReportTime time = fixedOrCurrentTime();
+    return time;
 }
 
 // The report as Save As writes it, its title the file's name. A terminal
@@ -318,15 +338,16 @@ int run(int argc, char** argv) {
                    "Rolling temperature in degrees Celsius, 800 to 1200 (default 1000)", "T");
     CoefficientOptions& c = o.coefficients;
     addValueOption(*computeCommand, "--web-coefficients", c.webList,
-                   "Web elongation coefficients separated by spaces, such as \"1.2 1.1 1\"",
+                   "Web elongation coefficients separated by spaces, each above 0 and at most 3, "
+                   "such as \"1.2 1.1 1\"",
                    "LIST");
     addValueOption(*computeCommand, "--live-coefficients", c.liveList,
                    "Live flange elongation coefficients", "LIST");
     addValueOption(*computeCommand, "--dead-coefficients", c.deadList,
                    "Dead flange elongation coefficients", "LIST");
     addValueOption(*computeCommand, "--web-limits", c.webLimits,
-                   "Web coefficients interpolated from FROM to TO (with the other two limit "
-                   "options)",
+                   "Web coefficients interpolated from FROM to TO, each above 0 and at most 3 "
+                   "(with the other two limit options)",
                    "FROM,TO");
     addValueOption(*computeCommand, "--live-limits", c.liveLimits, "Live flange limits", "FROM,TO");
     addValueOption(*computeCommand, "--dead-limits", c.deadLimits, "Dead flange limits", "FROM,TO");

@@ -21,6 +21,11 @@ CoefficientTexts readCoefficientsDialog(const DialogHost& host) {
     return texts;
 }
 
+// Typing goes into the first field, not onto a button.
+void CoefficientsDialog::initialise(DialogHost& host) {
+    host.focusItem(coefficients_dialog::kWebList);
+}
+
 void CoefficientsDialog::command(DialogHost& host, int id, Notification) {
     if (id == ids::kOk) {
         CoefficientFields fields;

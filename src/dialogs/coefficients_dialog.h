@@ -19,7 +19,7 @@ class CoefficientsDialog final : public DialogProcedure {
   public:
     explicit CoefficientsDialog(Project& project) : project_(project) {}
 
-    void initialise(DialogHost&) override {}
+    void initialise(DialogHost& host) override;
     void command(DialogHost& host, int id, Notification notification) override;
 
   private:

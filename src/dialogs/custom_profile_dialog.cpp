@@ -84,6 +84,7 @@ CustomProfileDialog::CustomProfileDialog(Project& project, ProfileList& catalogu
 
 void CustomProfileDialog::initialise(DialogHost& host) {
     showCustomProfile(host, project_.section);
+    host.focusItem(ids::kName);
 }
 
 void CustomProfileDialog::command(DialogHost& host, int id, Notification) {

@@ -9,6 +9,9 @@ SetupTexts readSetupDialog(const DialogHost& host) {
     return {host.typedText(setup_dialog::kPassCount), host.typedText(setup_dialog::kTemperature)};
 }
 
+// Typing goes into the first field, not onto a button.
+void SetupDialog::initialise(DialogHost& host) { host.focusItem(setup_dialog::kPassCount); }
+
 void SetupDialog::command(DialogHost& host, int id, Notification) {
     if (id == setup_dialog::kOk) {
         SetupFields fields;

@@ -22,7 +22,7 @@ class SetupDialog final : public DialogProcedure {
     explicit SetupDialog(Project& project) : project_(project) {}
     SetupDialog(Project& project, std::string& note) : project_(project), note_(&note) {}
 
-    void initialise(DialogHost&) override {}
+    void initialise(DialogHost& host) override;
     void command(DialogHost& host, int id, Notification notification) override;
 
   private:

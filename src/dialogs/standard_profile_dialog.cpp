@@ -76,8 +76,15 @@ void StandardProfileDialog::initialise(DialogHost& host) {
         offerCatalogue(host, -1);
         return;
     }
-    showProfileValues(host, catalogue_.at(0));
-    offerCatalogue(host, 0);
+    // The beam being designed, when the catalogue lists it, so that OK
+    // keeps the design; else the first beam.
+    const auto current =
+        std::find(offered_.begin(), offered_.end(), std::string(storedName(project_.section.name)));
+    const int position =
+        current != offered_.end() ? static_cast<int>(current - offered_.begin()) : 0;
+    showProfileValues(host, catalogue_.at(position));
+    offerCatalogue(host, position);
+    host.focusItem(ids::kProfileList);
 }
 
 void StandardProfileDialog::command(DialogHost& host, int id, Notification notification) {
@@ -127,6 +134,10 @@ void StandardProfileDialog::loadCatalogue(DialogHost& host) {
                std::to_string(kLargestCatalogue >> 20) + " MiB)";
     } else if (error && error->what == StorageFailure::NotValid) {
         text = describeDamagedCatalogue(*error) + "\nNo other catalogue was found.";
+    } else if (error) {
+        // Missing or unreadable: no other catalogue could be read either.
+        text = "Cannot open " + error->path + ": " + error->reason +
+               (catalogue_.empty() ? "\nThe list of standard profiles is empty." : "");
     } else if (passedOver) {
         text = describeDamagedCatalogue(*passedOver) +
                "\nThe catalogue installed with the program is used instead.";

@@ -27,7 +27,7 @@ struct Rgb {
 // an em of 28 pixels, and the labels of the panel, the dimension lines, the
 // passes and the legend with an em of 15 pixels (at a pixel ratio of 1; the
 // renderer scales them with the ratio). Drawn without antialiasing.
-enum class TextFont { caption, label };
+enum class TextFont { Caption, Label };
 
 // The measures of a text in a face, in view pixels.
 struct TextExtent {

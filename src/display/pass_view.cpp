@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/pass_fields.h"
+#include "engine/section_outline.h"
 
 namespace rolvanta {
 
@@ -132,8 +133,8 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
         frame.panelValues[i] = fixed2(record.*kPanelLines[i - 1]);
     }
     for (int i = 0; i < kPanelLineCount; ++i) {
-        extents[i] = {measure.measureText(TextFont::label, frame.panelLabels[i]),
-                      measure.measureText(TextFont::label, frame.panelValues[i].view())};
+        extents[i] = {measure.measureText(TextFont::Label, frame.panelLabels[i]),
+                      measure.measureText(TextFont::Label, frame.panelValues[i].view())};
         if (frame.panelValues[i].length == 0) extents[i].value.width = 0;
     }
     frame.panel = layoutPanel(
@@ -143,7 +144,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
 
     // The caption under the drawing.
     frame.caption = withNumber("PASS : ", position + 2);
-    const TextExtent caption = measure.measureText(TextFont::caption, frame.caption.view());
+    const TextExtent caption = measure.measureText(TextFont::Caption, frame.caption.view());
     // The pass's notes, a label line each, beneath the caption.
     frame.noteCount = 0;
     if (notes != nullptr) {
@@ -152,7 +153,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
             frame.notes[frame.noteCount++] = line;
         }
     }
-    const TextExtent noteLine = measure.measureText(TextFont::label, "");
+    const TextExtent noteLine = measure.measureText(TextFont::Label, "");
     const double notesHeight = frame.noteCount * noteLine.height();
     const double left = frame.separatorX + kViewMargin;
     const double bottom = geometry.height - kViewMargin - notesHeight - caption.height() - kTextGap;
@@ -164,11 +165,11 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     // Room beside the outline for the dimension lines and their values.
     const SectionDimensions measured = sectionDimensions(position, record, 0, 0);
     double textWidth = 0;
-    TextExtent label = measure.measureText(TextFont::label, "");
+    TextExtent label = measure.measureText(TextFont::Label, "");
     for (int i = 1; i < kDimensionLineCount; ++i) {
         char text[64];
         dimensionText(measured.lines[i], text);
-        textWidth = std::max(textWidth, measure.measureText(TextFont::label, text).width);
+        textWidth = std::max(textWidth, measure.measureText(TextFont::Label, text).width);
     }
     ViewPadding padding;
     padding.left = kDimensionOffset + kExtensionOvershoot + kTextGap + textWidth + 2;
@@ -192,7 +193,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     frame.captionAt = {std::max(left, std::min(rightmost, middle - caption.width / 2)),
                        geometry.height - kViewMargin - notesHeight - caption.descent};
     for (int i = 0; i < frame.noteCount; ++i) {
-        const double width = measure.measureText(TextFont::label, frame.notes[i]).width;
+        const double width = measure.measureText(TextFont::Label, frame.notes[i]).width;
         const double x =
             std::max(left, std::min(geometry.width - kViewMargin - width, middle - width / 2));
         frame.notesAt[i] = {
@@ -205,7 +206,7 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
     for (int i = 0; i < kDimensionLineCount; ++i) {
         ViewDimension& d = frame.dimensions[i];
         d = viewDimension(dimensions.lines[i], frame.transform);
-        const double width = measure.measureText(TextFont::label, d.text.view()).width;
+        const double width = measure.measureText(TextFont::Label, d.text.view()).width;
         const ViewPoint from = frame.transform.toView(dimensions.lines[i].from);
         const ViewPoint to = frame.transform.toView(dimensions.lines[i].to);
         if (i == 0) {
@@ -228,12 +229,15 @@ void layoutSinglePass(PassViewFrame& frame, const Project& project, int position
 void layoutOverview(PassViewFrame& frame, const Project& project, const PassColours& colours,
                     const PassViewZoom& zoom, const ViewGeometry& geometry,
                     const TextMeasure& measure) {
-    // Every record the schedule computed, one more than the single-pass view
-    // reaches: the pass that enters the first stand of the mill.
+    // Every record the schedule computed: the passes, and last the bar that
+    // enters the mill's first stand.
     const int count = scheduledRecordCount(project.section);
     frame.outlineCount = count;
     if (count == 0) return;
     frame.drawn = true;
+    const int bar = count - 1;
+    frame.barIn = bar;
+    frame.barInFitted = soundOutline(bar, project.passes.records[bar]);
 
     SectionOutline outlines[kPassTableSize];
     DrawingBox box;
@@ -241,23 +245,39 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
     TextExtent widest;
     for (int i = 0; i < count; ++i) {
         outlines[i] = computeSectionOutline(i, project.passes.records[i]);
-        box.add(outlines[i]);
-        frame.colours[i] = passColour(colours, i);
-        frame.labelTexts[i] = withNumber("", i + 2);
-        sizes[i] = measure.measureText(TextFont::label, frame.labelTexts[i].view());
+        if (i != bar || frame.barInFitted) box.add(outlines[i]);
+        frame.colours[i] = i == bar ? kBarInColour : passColour(colours, i);
+        frame.labelTexts[i] = i == bar ? textOf(kBarInLabel) : withNumber("", i + 2);
+        sizes[i] = measure.measureText(TextFont::Label, frame.labelTexts[i].view());
         if (sizes[i].width > widest.width) widest = sizes[i];
     }
+    // The legend's numbers all as wide as the widest, the bar in by its name.
+    TextExtent items[kPassTableSize];
+    for (int i = 0; i < bar; ++i) items[i] = widest;
+    items[bar] = measure.measureText(TextFont::Label, kBarInName);
 
+    // A bar in that is no section would shrink the passes to a speck: it is
+    // drawn as it comes but left out of the fit, and the caption says so.
+    double captionHeight = 0;
+    if (!frame.barInFitted) {
+        frame.caption = textOf(kBarInOutOfFit);
+        const TextExtent caption = measure.measureText(TextFont::Label, frame.caption.view());
+        captionHeight = caption.height() + kTextGap;
+        const double x = std::max(kViewMargin, (geometry.width - caption.width) / 2);
+        frame.captionAt = {x, geometry.height - kViewMargin - caption.descent};
+        frame.captionBox = {x - 6, frame.captionAt.y - caption.ascent - 3, caption.width + 12,
+                            caption.height() + 6};
+    }
     const ViewRect area{kViewMargin, kViewMargin, std::max(1.0, geometry.width - 2 * kViewMargin),
-                        std::max(1.0, geometry.height - 2 * kViewMargin)};
+                        std::max(1.0, geometry.height - 2 * kViewMargin - captionHeight)};
     const double room = labelRoom(widest);
     const ViewPadding padding{room, room, room, room};
-    const TextExtent heading = measure.measureText(TextFont::label, "PASS");
+    const TextExtent heading = measure.measureText(TextFont::Label, "PASS");
     // The legend across the top or down the right, whichever leaves the
     // drawing larger.
     double bestScale = -1;
-    for (LegendPlace place : {LegendPlace::topBand, LegendPlace::rightColumn}) {
-        const LegendLayout legend = layoutLegend(count, heading, widest, area, place);
+    for (LegendPlace place : {LegendPlace::TopBand, LegendPlace::RightColumn}) {
+        const LegendLayout legend = layoutLegend(items, count, heading, area, place);
         const ViewRect rest = areaBesideLegend(area, legend, place);
         const ViewTransform fit = fitTransform(box, rest, padding);
         if (fit.scale > bestScale) {
@@ -270,7 +290,17 @@ void layoutOverview(PassViewFrame& frame, const Project& project, const PassColo
     frame.transform = zoomedTransform(zoom, frame.fit, frame.drawingArea);
     frame.clip = {0, 0, geometry.width, geometry.height};
     for (int i = 0; i < count; ++i) frame.outlines[i] = toView(outlines[i], frame.transform);
-    placeOutlineLabels(frame.outlines, sizes, count, area, frame.legend.box, frame.labels);
+    // A bar in left out of the fit runs out of the drawing: its label goes
+    // beside the part of it that is in view.
+    ViewOutline labelled[kPassTableSize];
+    std::copy(frame.outlines, frame.outlines + count, labelled);
+    if (!frame.barInFitted) {
+        const ViewRect& in = frame.drawingArea;
+        for (ViewPoint& p : labelled[bar].points) {
+            p = {std::clamp(p.x, in.left, in.right()), std::clamp(p.y, in.top, in.bottom())};
+        }
+    }
+    placeOutlineLabels(labelled, sizes, count, area, frame.legend.box, frame.labels);
 }
 }  // namespace
 
@@ -290,6 +320,9 @@ void layoutPassView(PassViewFrame& frame, const Project& project, const PassView
     frame.noteCount = 0;
     frame.drawn = false;
     frame.outlineCount = 0;
+    frame.barIn = -1;
+    frame.barInFitted = true;
+    frame.caption = FrameText{};
     frame.legend = LegendLayout{};
     frame.outlineWidth = outlineWidth(geometry.pixelRatio);
     frame.thinWidth = thinLineWidth(geometry.pixelRatio);
@@ -309,6 +342,10 @@ void layoutPassView(PassViewFrame& frame, const Project& project, const PassView
 }
 
 const char* passViewHint(const Project& project) {
+    if (project.flags.computed && scheduledRecordCount(project.section) == 0) {
+        return "No passes to draw: run Setup first (Inputs \u203A Setup), then Solve \u203A "
+               "Compute";
+    }
     if (project.flags.computed) return nullptr;
     return "Nothing computed yet: choose a profile, then Solve \u203A Compute draws its passes "
            "here";
@@ -320,12 +357,12 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
     if (!frame.overview) {
         canvas.setColour(kViewTextColour);
         for (int i = 0; i < frame.panel.count; ++i) {
-            canvas.drawText(TextFont::label, frame.panel.label[i], frame.panelLabels[i]);
+            canvas.drawText(TextFont::Label, frame.panel.label[i], frame.panelLabels[i]);
         }
         canvas.setColour(panelValueColour());
         for (int i = 0; i < frame.panel.count; ++i) {
             if (frame.panelValues[i].length == 0) continue;
-            canvas.drawText(TextFont::label, frame.panel.value[i], frame.panelValues[i].view());
+            canvas.drawText(TextFont::Label, frame.panel.value[i], frame.panelValues[i].view());
         }
         canvas.setLineWidth(frame.thinWidth);
         canvas.setColour(kSeparatorGrey);
@@ -335,7 +372,13 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
 
     canvas.setClip(frame.clip);
     canvas.setLineWidth(frame.outlineWidth);
+    // The bar in beneath the passes, each pass over the one before it.
+    if (frame.barIn >= 0) {
+        canvas.setColour(frame.colours[frame.barIn]);
+        canvas.drawLineLoop(frame.outlines[frame.barIn].points, kOutlinePointCount);
+    }
     for (int i = 0; i < frame.outlineCount; ++i) {
+        if (i == frame.barIn) continue;
         canvas.setColour(frame.colours[i]);
         canvas.drawLineLoop(frame.outlines[i].points, kOutlinePointCount);
     }
@@ -350,7 +393,7 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
         canvas.setColour(kViewTextColour);
         for (int i = 0; i < frame.outlineCount; ++i) {
             if (!frame.labels[i].placed) continue;
-            canvas.drawText(TextFont::label, frame.labels[i].baseline, frame.labelTexts[i].view());
+            canvas.drawText(TextFont::Label, frame.labels[i].baseline, frame.labelTexts[i].view());
         }
         // The legend over whatever a zoomed drawing shows beneath it.
         const LegendLayout& legend = frame.legend;
@@ -358,7 +401,7 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
         canvas.fillRect({legend.box.left - 6, legend.box.top - 4, legend.box.width + 12,
                          legend.box.height + 8});
         canvas.setColour(kViewTextColour);
-        canvas.drawText(TextFont::label, legend.heading, "PASS");
+        canvas.drawText(TextFont::Label, legend.heading, "PASS");
         for (int i = 0; i < legend.count; ++i) {
             canvas.setColour(frame.colours[i]);
             canvas.fillRect(legend.swatch[i]);
@@ -372,22 +415,31 @@ void drawPassView(LineCanvas& canvas, const PassViewFrame& frame) {
             canvas.setColour(kLeaderColour);
             canvas.drawLineLoop(rim, 4);
             canvas.setColour(kViewTextColour);
-            canvas.drawText(TextFont::label, legend.number[i], frame.labelTexts[i].view());
+            canvas.drawText(
+                TextFont::Label, legend.number[i],
+                i == frame.barIn ? std::string_view(kBarInName) : frame.labelTexts[i].view());
         }
         canvas.setClip({});
+        if (frame.caption.length > 0) {
+            // Over whatever a bar in out of the fit draws beneath it.
+            canvas.setColour(kViewBackground);
+            canvas.fillRect(frame.captionBox);
+            canvas.setColour(kViewTextColour);
+            canvas.drawText(TextFont::Label, frame.captionAt, frame.caption.view());
+        }
         return;
     }
     canvas.setColour(kDimensionLineColour);
     for (const ViewDimension& d : frame.dimensions) canvas.drawLines(d.lines, d.lineEnds);
     canvas.setColour(kViewTextColour);
     for (const ViewDimension& d : frame.dimensions) {
-        canvas.drawText(TextFont::label, d.textAt, d.text.view());
+        canvas.drawText(TextFont::Label, d.textAt, d.text.view());
     }
     canvas.setClip({});
-    canvas.drawText(TextFont::caption, frame.captionAt, frame.caption.view());
+    canvas.drawText(TextFont::Caption, frame.captionAt, frame.caption.view());
     canvas.setColour(kPassNoteColour);
     for (int i = 0; i < frame.noteCount; ++i) {
-        canvas.drawText(TextFont::label, frame.notesAt[i], frame.notes[i]);
+        canvas.drawText(TextFont::Label, frame.notesAt[i], frame.notes[i]);
     }
 }
 
@@ -401,13 +453,13 @@ void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCu
 
 void zoomByKey(PassViewZoom& zoom, const PassViewFrame& frame, ViewZoomKey key) {
     switch (key) {
-        case ViewZoomKey::fit:
+        case ViewZoomKey::Fit:
             zoom = PassViewZoom{};
             return;
-        case ViewZoomKey::zoomIn:
+        case ViewZoomKey::ZoomIn:
             zoomAbout(zoom, frame.fit, frame.drawingArea, frame.drawingArea.centre(), kZoomStep);
             return;
-        case ViewZoomKey::zoomOut:
+        case ViewZoomKey::ZoomOut:
             zoomAbout(zoom, frame.fit, frame.drawingArea, frame.drawingArea.centre(),
                       1 / kZoomStep);
             return;

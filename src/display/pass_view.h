@@ -3,8 +3,9 @@
 // One frame of the pass view, laid out for the window it is drawn in and
 // drawn through a LineCanvas. The view has two faces, chosen by the cursor:
 // the overview, where the outlines of all computed passes lie over one
-// another each in its own colour, labelled with their pass numbers, with a
-// legend of the colours; and the single-pass view with the pass's outline
+// another each in its own colour, labelled with their pass numbers, with the
+// bar that enters the mill among them in grey, labelled "IN", and a legend
+// of the colours; and the single-pass view with the pass's outline
 // and its dimension lines, a panel of its dimensions and a caption with its
 // pass number. Both fit the drawing to the window unless the user zoomed or
 // panned. A frame reads the project and writes nothing; a cursor or pass
@@ -45,6 +46,13 @@ Rgb panelValueColour();
 constexpr Rgb kSeparatorGrey{128, 128, 128};
 constexpr Rgb kDimensionLineColour{176, 176, 176};
 constexpr Rgb kLeaderColour{150, 150, 150};
+// The bar in is no pass: it is drawn in a grey apart from the passes' colours
+// and the view's other greys, beneath the passes, at a contrast of 3.3 : 1.
+constexpr Rgb kBarInColour{96, 96, 96};
+
+// The overview's caption when the bar in is no sound section.
+constexpr const char* kBarInOutOfFit =
+    "Bar in left out of the fit: its outline is not a sound section";
 
 // Width of the outlines in device pixels: 1.5 pixels scaled by the ratio,
 // never under 1 (and so at least 2 from a ratio of 2 up).
@@ -89,10 +97,13 @@ struct PassViewFrame {
     ViewOutline outlines[kPassTableSize]{};
     Rgb colours[kPassTableSize]{};
 
-    // The overview.
+    // The overview. The bar in is its last outline; it is left out of the
+    // fit when it is not a sound section, which the caption then says.
     PlacedLabel labels[kPassTableSize]{};
     FrameText labelTexts[kPassTableSize];
     LegendLayout legend;
+    int barIn = -1;
+    bool barInFitted = true;
 
     // The single pass.
     PanelLayout panel;
@@ -101,7 +112,8 @@ struct PassViewFrame {
     double separatorX = 0;
     ViewDimension dimensions[kDimensionLineCount];
     ViewPoint captionAt{};
-    FrameText caption;
+    FrameText caption;      // the single pass's; the overview's while it has one
+    ViewRect captionBox{};  // the overview's caption, cleared behind it
     // The pass's notes beneath the caption (display/pass_notes.h).
     int noteCount = 0;
     std::string_view notes[kShownPassNotes + 1]{};
@@ -126,11 +138,11 @@ void renderPassView(LineCanvas& canvas, const Project& project, const PassViewCu
                     const ViewGeometry& geometry, const PassNotes* notes = nullptr);
 
 // The line the view shows, centred, in place of passes it does not have
-// (UTF-8); null once a schedule has been computed.
+// (UTF-8); null once a schedule of one pass or more has been computed.
 const char* passViewHint(const Project& project);
 
 // What the user asks of the view's zoom with the keyboard.
-enum class ViewZoomKey { zoomIn, zoomOut, fit };
+enum class ViewZoomKey { ZoomIn, ZoomOut, Fit };
 
 // Applies a key to the zoom, about the middle of the drawing area.
 void zoomByKey(PassViewZoom& zoom, const PassViewFrame& frame, ViewZoomKey key);

@@ -8,8 +8,8 @@ namespace rolvanta {
 
 void cursorKeyDown(PassViewCursor& cursor, int key, int passCount, KeyRepeat repeat) {
     const bool arrow = key == kLeftArrowKey || key == kRightArrowKey;
-    if (arrow && repeat == KeyRepeat::no && cursor.keyLatched == 0) {
-        cursor.keyLatched = 1;
+    if (arrow && repeat == KeyRepeat::No && !cursor.keyLatched) {
+        cursor.keyLatched = true;
         cursor.index += key == kLeftArrowKey ? -1 : 1;
     }
     boundPassViewCursor(cursor, passCount);
@@ -18,8 +18,8 @@ void cursorKeyDown(PassViewCursor& cursor, int key, int passCount, KeyRepeat rep
 void cursorKeyUp(PassViewCursor& cursor, int key, KeyRepeat repeat) {
     // Held keys deliver release and press pairs on some window systems; only
     // a real release lets the next press move the cursor.
-    if (repeat == KeyRepeat::yes) return;
-    if (key == kLeftArrowKey || key == kRightArrowKey) cursor.keyLatched = 0;
+    if (repeat == KeyRepeat::Yes) return;
+    if (key == kLeftArrowKey || key == kRightArrowKey) cursor.keyLatched = false;
 }
 
 void boundPassViewCursor(PassViewCursor& cursor, int passCount) {

@@ -12,8 +12,8 @@ namespace rolvanta {
 
 struct PassViewCursor {
     std::int32_t index = 0;
-    std::int32_t keyLatched = 0;  // 1 from a move until an arrow key is released
-    bool overview = true;         // index is 0
+    bool keyLatched = false;  // from a move until an arrow key is released
+    bool overview = true;     // index is 0
 };
 
 // Key codes as the window system numbers them.
@@ -22,17 +22,17 @@ constexpr int kRightArrowKey = 0x27;
 
 // Whether a key message comes from the keyboard's auto-repeat while the key
 // is held rather than from a press or a release.
-enum class KeyRepeat { no, yes };
+enum class KeyRepeat { No, Yes };
 
 // A key went down. An arrow press moves the cursor one step unless it is
 // latched; auto-repeat never moves it. Whatever the key, the index is then
 // bounded to 0..passCount - 1 (passCount taken within the pass table).
 void cursorKeyDown(PassViewCursor& cursor, int key, int passCount,
-                   KeyRepeat repeat = KeyRepeat::no);
+                   KeyRepeat repeat = KeyRepeat::No);
 
 // A key came up: the release of either arrow clears the latch; the
 // auto-repeat's releases do not.
-void cursorKeyUp(PassViewCursor& cursor, int key, KeyRepeat repeat = KeyRepeat::no);
+void cursorKeyUp(PassViewCursor& cursor, int key, KeyRepeat repeat = KeyRepeat::No);
 
 // Bounds the index to a schedule of passCount passes as a key press does, so
 // that a cursor left beyond a shorter new schedule comes back onto it.

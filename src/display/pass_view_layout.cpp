@@ -71,52 +71,70 @@ PanelLayout layoutPanel(const PanelLineExtent* lines, int count, const ViewRect&
     return layout;
 }
 
-LegendLayout layoutLegend(int count, TextExtent heading, TextExtent number, const ViewRect& area,
-                          LegendPlace place) {
+LegendLayout layoutLegend(const TextExtent* items, int count, TextExtent heading,
+                          const ViewRect& area, LegendPlace place) {
     LegendLayout legend;
     count = std::clamp(count, 0, kPassTableSize);
     legend.count = count;
     if (count == 0) return legend;
-    const double textHeight = std::max(heading.height(), number.height());
-    const double swatch = std::round(number.height() * 0.8);
-    const double itemWidth = swatch + kSwatchGap + number.width;
+    TextExtent tallest;
+    for (int i = 0; i < count; ++i) {
+        if (items[i].height() > tallest.height()) tallest = items[i];
+    }
+    const double textHeight = std::max(heading.height(), tallest.height());
+    const double swatch = std::round(tallest.height() * 0.8);
+    const auto itemWidth = [&](int i) { return swatch + kSwatchGap + items[i].width; };
     const double pitch = std::ceil(textHeight * 1.3);
     const double headingWidth = heading.width + kLegendItemGap;
 
-    // Item i's cell, from the legend's top-left corner.
-    int perLine = count;
+    // Each item's cell from the legend's top-left corner.
+    double cellX[kPassTableSize];
+    double cellY[kPassTableSize];
     double width = 0;
     double height = 0;
-    if (place == LegendPlace::topBand) {
+    if (place == LegendPlace::TopBand) {
         // Items run across behind the heading and wrap under it.
         const double room = area.width - headingWidth;
-        perLine = std::clamp(
-            static_cast<int>((room + kLegendItemGap) / (itemWidth + kLegendItemGap)), 1, count);
-        const int lines = (count + perLine - 1) / perLine;
-        width = headingWidth + perLine * itemWidth + (perLine - 1) * kLegendItemGap;
-        height = lines * pitch;
+        double x = 0;
+        int line = 0;
+        for (int i = 0; i < count; ++i) {
+            if (x > 0 && x + itemWidth(i) > room) {
+                ++line;
+                x = 0;
+            }
+            cellX[i] = headingWidth + x;
+            cellY[i] = line * pitch;
+            x += itemWidth(i);
+            width = std::max(width, headingWidth + x);
+            x += kLegendItemGap;
+        }
+        height = (line + 1) * pitch;
     } else {
-        // The heading above, items down in columns.
-        perLine = std::clamp(static_cast<int>((area.height - pitch) / pitch), 1, count);
-        const int columns = (count + perLine - 1) / perLine;
-        width = std::max(heading.width, columns * itemWidth + (columns - 1) * kLegendItemGap);
+        // The heading above, items down in columns as wide as their widest.
+        const int perLine = std::clamp(static_cast<int>((area.height - pitch) / pitch), 1, count);
+        double x = 0;
+        for (int first = 0; first < count; first += perLine) {
+            const int last = std::min(count, first + perLine);
+            double columnWidth = 0;
+            for (int i = first; i < last; ++i) {
+                cellX[i] = x;
+                cellY[i] = (i - first + 1) * pitch;
+                columnWidth = std::max(columnWidth, itemWidth(i));
+            }
+            x += columnWidth + (last < count ? kLegendItemGap : 0);
+        }
+        width = std::max(heading.width, x);
         height = (std::min(perLine, count) + 1) * pitch;
     }
     const double left = area.right() - width;
     const double top = area.top;
     legend.box = {left, top, width, height};
-    const double baselineShift = (pitch - textHeight) / 2 + std::max(heading.ascent, number.ascent);
+    const double baselineShift =
+        (pitch - textHeight) / 2 + std::max(heading.ascent, tallest.ascent);
     legend.heading = {left, top + baselineShift};
     for (int i = 0; i < count; ++i) {
-        double x = 0;
-        double y = 0;
-        if (place == LegendPlace::topBand) {
-            x = left + headingWidth + (i % perLine) * (itemWidth + kLegendItemGap);
-            y = top + (i / perLine) * pitch;
-        } else {
-            x = left + (i / perLine) * (itemWidth + kLegendItemGap);
-            y = top + (i % perLine + 1) * pitch;
-        }
+        const double x = left + cellX[i];
+        const double y = top + cellY[i];
         legend.swatch[i] = {x, y + (pitch - swatch) / 2, swatch, swatch};
         legend.number[i] = {x + swatch + kSwatchGap, y + baselineShift};
     }
@@ -125,7 +143,7 @@ LegendLayout layoutLegend(int count, TextExtent heading, TextExtent number, cons
 
 ViewRect areaBesideLegend(const ViewRect& area, const LegendLayout& legend, LegendPlace place) {
     if (legend.count == 0) return area;
-    if (place == LegendPlace::topBand) {
+    if (place == LegendPlace::TopBand) {
         const double used = legend.box.height + kLegendGap;
         return {area.left, area.top + used, area.width, std::max(1.0, area.height - used)};
     }

@@ -43,11 +43,12 @@ struct PanelLayout {
 // the area, which gives the height they have; the width is what they need.
 PanelLayout layoutPanel(const PanelLineExtent* lines, int count, const ViewRect& area);
 
-// The legend: a heading and, for each pass, a colour swatch with its number.
-// Either a band across the top of the area, wrapping into as many rows as
-// the width needs, or a column at its right, in as many columns as the
-// height needs; in both it sits in the top-right corner.
-enum class LegendPlace { topBand, rightColumn };
+// The legend: a heading and, for each outline, a colour swatch with its
+// name (a pass number, or the bar in). Either a band across the top of the
+// area, wrapping into as many rows as the width needs, or a column at its
+// right, in as many columns as the height needs; in both it sits in the
+// top-right corner.
+enum class LegendPlace { TopBand, RightColumn };
 
 struct LegendLayout {
     int count = 0;
@@ -57,9 +58,9 @@ struct LegendLayout {
     ViewPoint number[kPassTableSize]{};
 };
 
-// number: the extent of the widest number.
-LegendLayout layoutLegend(int count, TextExtent heading, TextExtent number, const ViewRect& area,
-                          LegendPlace place);
+// items: the extent of each name, which its cell is made as wide as.
+LegendLayout layoutLegend(const TextExtent* items, int count, TextExtent heading,
+                          const ViewRect& area, LegendPlace place);
 
 // The area left to the drawing beside the legend.
 ViewRect areaBesideLegend(const ViewRect& area, const LegendLayout& legend, LegendPlace place);

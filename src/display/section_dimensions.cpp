@@ -28,7 +28,7 @@ SectionDimensions sectionDimensions(int position, const PassRecord& record, doub
     SectionDimensions dimensions{};
     DimensionLine& width = dimensions.lines[0];
     const double below = yB - offset;
-    width = {SectionDimension::passWidth,
+    width = {SectionDimension::PassWidth,
              false,
              record.passWidth,
              at(xL, below),
@@ -50,25 +50,25 @@ SectionDimensions sectionDimensions(int position, const PassRecord& record, doub
     const float lowerHeight = liveBelow ? record.liveFlangeHeight : record.deadFlangeHeight;
     const float upperHeight = liveBelow ? record.deadFlangeHeight : record.liveFlangeHeight;
     dimensions.lines[1] =
-        vertical(SectionDimension::lowerFlangeHeight, liveBelow, lowerHeight, yB, yW1);
+        vertical(SectionDimension::LowerFlangeHeight, liveBelow, lowerHeight, yB, yW1);
     dimensions.lines[2] =
-        vertical(SectionDimension::webThickness, false, record.webThickness, yW1, yW2);
+        vertical(SectionDimension::WebThickness, false, record.webThickness, yW1, yW2);
     dimensions.lines[3] =
-        vertical(SectionDimension::upperFlangeHeight, !liveBelow, upperHeight, yW2, yT);
+        vertical(SectionDimension::UpperFlangeHeight, !liveBelow, upperHeight, yW2, yT);
     return dimensions;
 }
 
 void dimensionText(const DimensionLine& line, char (&text)[64]) {
     const char* name = "WEB ";
     switch (line.what) {
-        case SectionDimension::passWidth:
+        case SectionDimension::PassWidth:
             name = "WIDTH ";
             break;
-        case SectionDimension::lowerFlangeHeight:
-        case SectionDimension::upperFlangeHeight:
+        case SectionDimension::LowerFlangeHeight:
+        case SectionDimension::UpperFlangeHeight:
             name = line.liveFlange ? "LIVE " : "DEAD ";
             break;
-        case SectionDimension::webThickness:
+        case SectionDimension::WebThickness:
             break;
     }
     const std::size_t length = std::strlen(name);

@@ -11,7 +11,7 @@
 
 namespace rolvanta {
 
-enum class SectionDimension { passWidth, lowerFlangeHeight, webThickness, upperFlangeHeight };
+enum class SectionDimension { PassWidth, LowerFlangeHeight, WebThickness, UpperFlangeHeight };
 
 struct DimensionLine {
     SectionDimension what;

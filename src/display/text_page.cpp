@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 
 namespace rolvanta {
 namespace {
@@ -24,8 +25,16 @@ std::string fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-std::string mm(double value) { return fixed(value, 3) + " mm"; }
-std::string squareMm(double value) { return fixed(value, 3) + " mm\xB2"; }
+// A value with its unit as the pages write it: kilograms as "Kg".
+std::string withUnit(double value, int decimals, FieldUnit unit) {
+    return fixed(value, decimals) + " " + (unit == FieldUnit::Kilogram ? "Kg" : unitSymbol(unit));
+}
+
+// "Web Width" + blanks + "=     ": the blanks line the signs up roughly in
+// the page's proportional font.
+std::string pageLabel(const char* label, int blanks) {
+    return std::string(label) + std::string(blanks, ' ') + "=     ";
+}
 
 std::string nameOf(const BeamSection& section) {
     return std::string(section.name, strnlen(section.name, sizeof section.name));
@@ -59,19 +68,30 @@ void paintWelcomePage(PagePen& pen) {
     pen.line(0, kTextBlue, " ROLVANTA Roll Profile Generation For I-Beams");
 }
 
+// The finished section as the input summary lists it, the blanks after each
+// label, and the label where the page shortens the field's own.
+struct SummaryLine {
+    float BeamSection::*member;
+    int blanks;
+    const char* label = nullptr;
+};
+constexpr SummaryLine kSummaryLines[] = {
+    {&BeamSection::webWidth, 13},    {&BeamSection::webThickness, 7},
+    {&BeamSection::flangeHeight, 9}, {&BeamSection::flangeThickness, 4},
+    {&BeamSection::rootRadius, 11},  {&BeamSection::tipRadius, 13},
+    {&BeamSection::flangeSlope, 11}, {&BeamSection::mass, 7},
+    {&BeamSection::length, 5},       {&BeamSection::area, 5, "C / S Area Of Beam"},
+};
+
 void paintInputSummary(const Project& project, PagePen& pen) {
     const BeamSection& s = project.section;
     pen.line(0, kTextDarkRed, "FINAL DIMENSIONS OF BEAM  :  " + nameOf(s));
-    pen.line(1, kTextBlue, "Web Width             =     " + mm(s.webWidth));
-    pen.line(1, kTextBlue, "Web Thickness       =     " + mm(s.webThickness));
-    pen.line(1, kTextBlue, "Flange Height         =     " + mm(s.flangeHeight));
-    pen.line(1, kTextBlue, "Flange Thickness    =     " + mm(s.flangeThickness));
-    pen.line(1, kTextBlue, "Root Radius           =     " + mm(s.rootRadius));
-    pen.line(1, kTextBlue, "Tip Radius             =     " + mm(s.tipRadius));
-    pen.line(1, kTextBlue, "Flange Slope           =     " + fixed(s.flangeSlope, 3) + " \xB0");
-    pen.line(1, kTextBlue, "Mass Of Beam       =     " + fixed(s.mass, 3) + " Kg");
-    pen.line(1, kTextBlue, "Length Of Beam     =     " + mm(s.length));
-    pen.line(1, kTextBlue, "C / S Area Of Beam     =     " + squareMm(s.area));
+    for (const SummaryLine& line : kSummaryLines) {
+        const SectionField& field = sectionField(line.member);
+        pen.line(1, kTextBlue,
+                 pageLabel(line.label != nullptr ? line.label : field.label, line.blanks) +
+                     withUnit(s.*line.member, 3, field.unit));
+    }
     pen.advance(2);
     if (project.flags.setupDone) {
         pen.line(0, kTextDarkRed, "SETUP");
@@ -100,6 +120,12 @@ void paintPassBlock(int passNumber, const PassRecord& r, PagePen& pen) {
     pen.advance(2);
 }
 
+// Blanks after each label of Pass 1 on the results page, in
+// kReportSectionOrder.
+constexpr int kBlanksAfterSectionLabel[kReportSectionFieldCount] = {21, 15, 17, 12, 20, 22, 10,
+                                                                    9,  15, 17, 20, 16, 14, 20};
+constexpr int kBlanksAfterPassCountLabel = 11;
+
 void paintResults(const Project& project, PagePen& pen) {
     const BeamSection& s = project.section;
     pen.line(0, kTextRed, " R E S U L T S ");
@@ -107,25 +133,19 @@ void paintResults(const Project& project, PagePen& pen) {
     pen.line(2, kTextBlue, "Pass 1 (Required Dimensions Before Cooling)");
     pen.line(1, kTextBlack, "-------------------------------------------------------");
     pen.line(1, kTextBlack, "Beam Name                     :     " + nameOf(s));
-    pen.line(1, kTextBlack, "Web Width                     =     " + mm(s.webWidth));
-    pen.line(1, kTextBlack, "Web Thickness               =     " + mm(s.webThickness));
-    pen.line(1, kTextBlack, "Flange Height                 =     " + mm(s.flangeHeight));
-    pen.line(1, kTextBlack, "Flange Thickness            =     " + mm(s.flangeThickness));
-    pen.line(1, kTextBlack, "Root Radius                    =     " + mm(s.rootRadius));
-    pen.line(1, kTextBlack, "Tip Radius                      =     " + mm(s.tipRadius));
-    pen.line(1, kTextBlack, "Live Flange Height          =     " + mm(s.liveFlangeHeight));
-    pen.line(1, kTextBlack, "Dead Flange Height         =     " + mm(s.deadFlangeHeight));
-    pen.line(1, kTextBlack, "Root Thickness               =     " + mm(s.rootThickness));
-    pen.line(1, kTextBlack, "Tip Thickness                 =     " + mm(s.tipThickness));
-    pen.line(2, kTextBlack,
-             "Flange Slope                    =     " + fixed(s.flangeSlope, 1) + " \xB0");
-    pen.line(1, kTextBlack, "Mass Of Beam                =     " + fixed(s.mass, 3) + " Kg");
-    pen.line(1, kTextBlack, "Length Of Beam              =     " + mm(s.length));
-    pen.line(1, kTextBlack, "Number Of Passes           =     " + std::to_string(s.passCount));
-    pen.line(1, kTextBlack,
-             "Temperature                    =     " + fixed(s.temperature, 3) +
-                 " \xB0"
-                 "C");
+    for (std::size_t i = 0; i < kReportSectionFieldCount; ++i) {
+        const SectionField& field = sectionField(kReportSectionOrder[i]);
+        if (field.member == &BeamSection::temperature) {
+            pen.line(1, kTextBlack,
+                     pageLabel(kPassCountLabel, kBlanksAfterPassCountLabel) +
+                         std::to_string(s.passCount));
+        }
+        // The slope, to a tenth of a degree, stands apart from the lengths.
+        const bool slope = field.member == &BeamSection::flangeSlope;
+        pen.line(slope ? 2 : 1, kTextBlack,
+                 pageLabel(field.label, kBlanksAfterSectionLabel[i]) +
+                     withUnit(s.*field.member, slope ? 1 : 3, field.unit));
+    }
     pen.advance(2);
     // Record i is pass i + 2.
     for (int i = 0; i < shownPassRecordCount(s); ++i) {

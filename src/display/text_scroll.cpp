@@ -23,7 +23,7 @@ void fitBar(ScrollBarState& bar, int contentPixels, int viewPixels, int stepPixe
     bar.position = clampToBar(bar, bar.position);
 }
 
-int scrollBar(ScrollBarState& bar, int request, int trackingPosition, int pixelsPerStep) {
+int scrollBar(ScrollBarState& bar, ScrollRequest request, int trackingPosition, int pixelsPerStep) {
     const int old = bar.position;
     bar.position = requestedScrollPosition(bar, request, trackingPosition);
     return (old - bar.position) * pixelsPerStep;
@@ -37,64 +37,65 @@ void updateScrollRanges(TextScroll& scroll, const TextLayout& layout, PixelSize 
     fitBar(scroll.horizontal, page.width, client.width, layout.charWidth);
 }
 
-int requestedScrollPosition(const ScrollBarState& bar, int request, int trackingPosition) {
+int requestedScrollPosition(const ScrollBarState& bar, ScrollRequest request,
+                            int trackingPosition) {
     int position = bar.position;
     switch (request) {
-        case kScrollLineUp:
+        case ScrollRequest::LineUp:
             position -= 1;
             break;
-        case kScrollLineDown:
+        case ScrollRequest::LineDown:
             position += 1;
             break;
-        case kScrollPageUp:
+        case ScrollRequest::PageUp:
             position -= bar.pageSize;
             break;
-        case kScrollPageDown:
+        case ScrollRequest::PageDown:
             position += bar.pageSize;
             break;
-        case kScrollThumbTrack:
+        case ScrollRequest::ThumbTrack:
             position = trackingPosition;
             break;
-        case kScrollTop:
+        case ScrollRequest::Top:
             position = bar.minimum;
             break;
-        case kScrollBottom:
+        case ScrollRequest::Bottom:
             position = bar.maximum;
             break;
-        default:
-            break;  // thumb released, unknown requests
+        case ScrollRequest::ThumbReleased:
+            break;
     }
     return clampToBar(bar, position);
 }
 
-int scrollTextVertically(TextScroll& scroll, const TextLayout& layout, int request,
+int scrollTextVertically(TextScroll& scroll, const TextLayout& layout, ScrollRequest request,
                          int trackingPosition) {
     return scrollBar(scroll.vertical, request, trackingPosition, layout.lineHeight);
 }
 
-int scrollTextHorizontally(TextScroll& scroll, const TextLayout& layout, int request,
+int scrollTextHorizontally(TextScroll& scroll, const TextLayout& layout, ScrollRequest request,
                            int trackingPosition) {
     return scrollBar(scroll.horizontal, request, trackingPosition, layout.charWidth);
 }
 
 PixelShift scrollTextByKey(TextScroll& scroll, const TextLayout& layout, TextScrollKey key) {
     switch (key) {
-        case TextScrollKey::up:
-            return {0, scrollTextVertically(scroll, layout, kScrollLineUp, 0)};
-        case TextScrollKey::down:
-            return {0, scrollTextVertically(scroll, layout, kScrollLineDown, 0)};
-        case TextScrollKey::left:
-            return {scrollTextHorizontally(scroll, layout, kScrollLineUp, 0), 0};
-        case TextScrollKey::right:
-            return {scrollTextHorizontally(scroll, layout, kScrollLineDown, 0), 0};
-        case TextScrollKey::pageUp:
-            return {0, scrollTextVertically(scroll, layout, kScrollPageUp, 0)};
-        case TextScrollKey::pageDown:
-            return {0, scrollTextVertically(scroll, layout, kScrollPageDown, 0)};
-        case TextScrollKey::home:
-            return {0, scrollTextVertically(scroll, layout, kScrollTop, 0)};
-        case TextScrollKey::end:
-            return {0, scrollTextVertically(scroll, layout, kScrollBottom, 0)};
+        case TextScrollKey::Up:
+            return {0, scrollTextVertically(scroll, layout, ScrollRequest::LineUp, 0)};
+        case TextScrollKey::Down:
+            return {0, scrollTextVertically(scroll, layout, ScrollRequest::LineDown, 0)};
+        case TextScrollKey::Left:
+            return {scrollTextHorizontally(scroll, layout, ScrollRequest::LineUp, 0), 0};
+        case TextScrollKey::Right:
+            return {scrollTextHorizontally(scroll, layout, ScrollRequest::LineDown, 0), 0};
+        case TextScrollKey::PageUp:
+            return {0, scrollTextVertically(scroll, layout, ScrollRequest::PageUp, 0)};
+        case TextScrollKey::PageDown:
+            return {0, scrollTextVertically(scroll, layout, ScrollRequest::PageDown, 0)};
+        case TextScrollKey::Home:
+            return {0, scrollTextVertically(scroll, layout, ScrollRequest::Top, 0)};
+        case TextScrollKey::End:
+            return {0, scrollTextVertically(scroll, layout, ScrollRequest::Bottom, 0)};
     }
     return {};
 }

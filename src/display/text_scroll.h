@@ -10,16 +10,16 @@
 
 namespace rolvanta {
 
-// Scroll requests, numbered as the window system numbers them.
-enum ScrollRequest : int {
-    kScrollLineUp = 0,    // or left
-    kScrollLineDown = 1,  // or right
-    kScrollPageUp = 2,
-    kScrollPageDown = 3,
-    kScrollThumbReleased = 4,  // the thumb is let go where it was dragged: no move
-    kScrollThumbTrack = 5,     // the thumb is being dragged to the tracking position
-    kScrollTop = 6,
-    kScrollBottom = 7,
+// What a scroll bar asks for.
+enum class ScrollRequest {
+    LineUp,    // or left
+    LineDown,  // or right
+    PageUp,
+    PageDown,
+    ThumbReleased,  // the thumb is let go where it was dragged: no move
+    ThumbTrack,     // the thumb is being dragged to the tracking position
+    Top,
+    Bottom,
 };
 
 struct ScrollBarState {
@@ -49,19 +49,19 @@ void updateScrollRanges(TextScroll& scroll, const TextLayout& layout, PixelSize 
                         PixelSize client);
 
 // The position a request asks for, clamped into the bar's range.
-int requestedScrollPosition(const ScrollBarState& bar, int request, int trackingPosition);
+int requestedScrollPosition(const ScrollBarState& bar, ScrollRequest request, int trackingPosition);
 
 // Moves the vertical position; the result is the distance in pixels the page
 // moves down ((old - new) x lineHeight), 0 when the position did not change.
-int scrollTextVertically(TextScroll& scroll, const TextLayout& layout, int request,
+int scrollTextVertically(TextScroll& scroll, const TextLayout& layout, ScrollRequest request,
                          int trackingPosition);
 
 // The same for the horizontal position, in average characters (charWidth).
-int scrollTextHorizontally(TextScroll& scroll, const TextLayout& layout, int request,
+int scrollTextHorizontally(TextScroll& scroll, const TextLayout& layout, ScrollRequest request,
                            int trackingPosition);
 
 // The keys that scroll the text pages.
-enum class TextScrollKey { up, down, left, right, pageUp, pageDown, home, end };
+enum class TextScrollKey { Up, Down, Left, Right, PageUp, PageDown, Home, End };
 
 // How far a page moved, in pixels: right and down are positive.
 struct PixelShift {

@@ -22,7 +22,7 @@ void parseList(float (&row)[kPassTableSize], int n, std::string_view text) {
 }
 
 void interpolateRow(float (&row)[kPassTableSize], int entries, int n, float from, float to) {
-    const float step = storedValue((double{to} - from) / n);
+    const float step = storedValue((double{to} - from) / (n - 1));
     row[0] = from;
     for (int k = 1; k < entries; ++k) row[k] = storedValue(double{row[k - 1]} + step);
 }
@@ -58,7 +58,7 @@ void applyCoefficientLimits(CoefficientSet& coefficients, const BeamSection& sec
                             float webTo, float liveFrom, float liveTo, float deadFrom,
                             float deadTo) {
     const int n = scheduledRecordCount(section);
-    if (n == 0) return;  // no pass count to divide the range by
+    if (n < 2) return;  // no range to spread
 
     constexpr int kCleared = 11;  // entries 0 to 10 of each row
     for (float* row : {coefficients.webElongation, coefficients.liveFlangeElongation,

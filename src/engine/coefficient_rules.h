@@ -25,10 +25,11 @@ void parseCoefficientLists(CoefficientSet& coefficients, const BeamSection& sect
                            std::string_view deadText);
 
 // Interpolates the three elongation rows between a lower and an upper limit:
-// each row starts at its lower limit and grows by (upper - lower) / n per
-// entry. The flange rows fill entries 0 to n - 1 and zero entries n to 10;
-// the web row fills entries 0 to 10, or to n - 1 when n is larger. Nothing
-// is applied while n is 0.
+// each row starts at its lower limit on the finishing end and grows by
+// (upper - lower) / (n - 1) per entry, so that entry n - 1, the mill's first
+// pass (the bar entering it), takes the upper limit. The flange rows fill
+// entries 0 to n - 1 and zero entries n to 10; the web row fills entries 0
+// to 10, or to n - 1 when n is larger. Nothing is applied below 2 records.
 void applyCoefficientLimits(CoefficientSet& coefficients, const BeamSection& section, float webFrom,
                             float webTo, float liveFrom, float liveTo, float deadFrom,
                             float deadTo);

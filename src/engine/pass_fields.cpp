@@ -12,14 +12,6 @@ const PassField& passField(float PassRecord::*member) {
     return kPassFields[0];
 }
 
-const char* unitSymbol(PassFieldUnit unit) {
-    return unit == PassFieldUnit::squareMillimetre ? "mm\xB2" : "mm";
-}
-
-const char* unitKey(PassFieldUnit unit) {
-    return unit == PassFieldUnit::squareMillimetre ? "mm2" : "mm";
-}
-
 int shownPassRecordCount(const BeamSection& section) {
     return std::max(0, scheduledRecordCount(section) - 1);
 }

@@ -4,11 +4,9 @@
 // the one list the results page, the report, the pass view and the exported
 // tables take their fields from. Texts are Windows-1252.
 
-#include "engine/project_records.h"
+#include "engine/section_fields.h"
 
 namespace rolvanta {
-
-enum class PassFieldUnit { millimetre, squareMillimetre };
 
 struct PassField {
     float PassRecord::*member;
@@ -18,7 +16,7 @@ struct PassField {
     // The pass view's caption in capitals; nullptr where the view leaves the
     // field out.
     const char* panelLabel;
-    PassFieldUnit unit;
+    FieldUnit unit;  // millimetres or square millimetres
     // The same dimension of the hot section ("Pass 1"); nullptr where the
     // section holds none (its areas are not computed).
     float BeamSection::*hotSectionMember;
@@ -30,37 +28,35 @@ constexpr int kPassFieldCount = 14;
 // area over height: what the section's flange thickness is at mid-leg.
 inline constexpr PassField kPassFields[kPassFieldCount] = {
     {&PassRecord::webArea, "webArea", "Web Area", "Web Area",
-     "WEB AREA :", PassFieldUnit::squareMillimetre, nullptr},
+     "WEB AREA :", FieldUnit::SquareMillimetre, nullptr},
     {&PassRecord::passWidth, "passWidth", "Pass Width", "Pass Width",
-     "WEB WIDTH :", PassFieldUnit::millimetre, &BeamSection::webWidth},
+     "WEB WIDTH :", FieldUnit::Millimetre, &BeamSection::webWidth},
     {&PassRecord::webThickness, "webThickness", "Web Thickness", "Web Thickness",
-     "WEB THICKNESS :", PassFieldUnit::millimetre, &BeamSection::webThickness},
+     "WEB THICKNESS :", FieldUnit::Millimetre, &BeamSection::webThickness},
     {&PassRecord::deadFlangeArea, "deadFlangeArea", "Dead Flange Area", "Dead Flange Area",
-     "DEAD FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
+     "DEAD FLANGE AREA :", FieldUnit::SquareMillimetre, nullptr},
     {&PassRecord::deadFlangeHeight, "deadFlangeHeight", "Dead Flange Height", "Dead Flange Height",
-     "DEAD FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::deadFlangeHeight},
+     "DEAD FLANGE HEIGHT :", FieldUnit::Millimetre, &BeamSection::deadFlangeHeight},
     {&PassRecord::deadFlangeThickness, "deadFlangeThickness", "Dead Flange Thickness",
-     "Dead Flange Thickness", "DEAD FLANGE THICKNESS :", PassFieldUnit::millimetre,
+     "Dead Flange Thickness", "DEAD FLANGE THICKNESS :", FieldUnit::Millimetre,
      &BeamSection::flangeThickness},
     {&PassRecord::deadFlangeTip, "deadFlangeTip", "Dead Flange Tip Thickness", "Dead Flange Tip",
-     "DEAD FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+     "DEAD FLANGE TIP :", FieldUnit::Millimetre, &BeamSection::tipThickness},
     {&PassRecord::deadFlangeRoot, "deadFlangeRoot", "Dead Flange Root Thickness",
-     "Dead Flange Root", "DEAD FLANGE ROOT :", PassFieldUnit::millimetre,
-     &BeamSection::rootThickness},
+     "Dead Flange Root", "DEAD FLANGE ROOT :", FieldUnit::Millimetre, &BeamSection::rootThickness},
     {&PassRecord::liveFlangeArea, "liveFlangeArea", "Live Flange Area", "Live Flange Area",
-     "LIVE FLANGE AREA :", PassFieldUnit::squareMillimetre, nullptr},
+     "LIVE FLANGE AREA :", FieldUnit::SquareMillimetre, nullptr},
     {&PassRecord::liveFlangeHeight, "liveFlangeHeight", "Live Flange Height", "Live Flange Height",
-     "LIVE FLANGE HEIGHT :", PassFieldUnit::millimetre, &BeamSection::liveFlangeHeight},
+     "LIVE FLANGE HEIGHT :", FieldUnit::Millimetre, &BeamSection::liveFlangeHeight},
     {&PassRecord::liveFlangeThickness, "liveFlangeThickness", "Live Flange Thickness",
-     "Live Flange Thickness", "LIVE FLANGE THICKNESS :", PassFieldUnit::millimetre,
+     "Live Flange Thickness", "LIVE FLANGE THICKNESS :", FieldUnit::Millimetre,
      &BeamSection::flangeThickness},
     {&PassRecord::liveFlangeTip, "liveFlangeTip", "Live Flange Tip Thickness", "Live Flange Tip",
-     "LIVE FLANGE TIP :", PassFieldUnit::millimetre, &BeamSection::tipThickness},
+     "LIVE FLANGE TIP :", FieldUnit::Millimetre, &BeamSection::tipThickness},
     {&PassRecord::liveFlangeRoot, "liveFlangeRoot", "Live Flange Root Thickness",
-     "Live Flange Root", "LIVE FLANGE ROOT :", PassFieldUnit::millimetre,
-     &BeamSection::rootThickness},
+     "Live Flange Root", "LIVE FLANGE ROOT :", FieldUnit::Millimetre, &BeamSection::rootThickness},
     {&PassRecord::crossSectionArea, "crossSectionArea", "Cross Sectional Area",
-     "Cross Sectional Area", nullptr, PassFieldUnit::squareMillimetre, nullptr},
+     "Cross Sectional Area", nullptr, FieldUnit::SquareMillimetre, nullptr},
 };
 
 // A pass as the report and the printed report list it: root before tip,
@@ -85,15 +81,16 @@ inline constexpr float PassRecord::*kReportFieldOrder[kPassFieldCount] = {
 // The field that reads member. Every member of a pass record has one.
 const PassField& passField(float PassRecord::*member);
 
-// "mm" or "mm²" (0xB2) as the pages show it; "mm" or "mm2" in plain ASCII
-// as exported files carry it.
-const char* unitSymbol(PassFieldUnit unit);
-const char* unitKey(PassFieldUnit unit);
-
 // The number of pass records the pages, the report and the exported tables
 // show: records 0 to passCount - 2, passes 2 to passCount. With Pass 1 they
-// show passCount passes; the last record the schedule computes is drawn only
-// in the pass view's overview.
+// show passCount passes. The last record the schedule computes is no pass:
+// it is the bar that enters the mill's first stand, which the overview, the
+// Schedule Table and the exported tables show under its own name.
 int shownPassRecordCount(const BeamSection& section);
+
+// The bar in as the tables and the overview's legend name it, and as the
+// overview labels its outline.
+inline constexpr const char* kBarInName = "Bar in";
+inline constexpr const char* kBarInLabel = "IN";
 
 }  // namespace rolvanta

@@ -19,11 +19,17 @@ bool operator==(const ProjectFlags& a, const ProjectFlags& b) {
            a.lastSaveKind == b.lastSaveKind;
 }
 
+bool operator==(const CoefficientLimits& a, const CoefficientLimits& b) {
+    return a.webFrom == b.webFrom && a.webTo == b.webTo && a.liveFrom == b.liveFrom &&
+           a.liveTo == b.liveTo && a.deadFrom == b.deadFrom && a.deadTo == b.deadTo;
+}
+
 bool sameProject(const Project& a, const Project& b) {
     // The number records are plain bytes without padding; the flags are not.
     return a.flags == b.flags && std::memcmp(&a.section, &b.section, sizeof a.section) == 0 &&
            std::memcmp(&a.coefficients, &b.coefficients, sizeof a.coefficients) == 0 &&
-           std::memcmp(&a.passes, &b.passes, sizeof a.passes) == 0 && a.mill == b.mill;
+           std::memcmp(&a.passes, &b.passes, sizeof a.passes) == 0 && a.mill == b.mill &&
+           a.limits == b.limits;
 }
 
 void resetBeamSection(BeamSection& section) {

@@ -89,6 +89,16 @@ struct CoefficientSet {
     float deadHeightStep[kPassTableSize];        // mm added to the dead flange height
 };
 
+// The lower and upper limits the three elongation rows were spread between
+// (engine/coefficient_rules.h).
+struct CoefficientLimits {
+    float webFrom = 0, webTo = 0;
+    float liveFrom = 0, liveTo = 0;
+    float deadFrom = 0, deadTo = 0;
+};
+
+bool operator==(const CoefficientLimits& a, const CoefficientLimits& b);
+
 // The section in one pass. Flange values are those of one leg; the
 // cross-sectional area counts two legs of each flange.
 struct PassRecord {
@@ -118,12 +128,16 @@ struct PassTable {
 // The whole project as the program holds it: one of each record, the mill
 // it is rolled on when one is given, and the mill loads of the computed
 // schedule on that mill (derived: empty without a mill or a schedule).
+// limits are those the elongation rows were last spread between, kept in
+// memory only so that a new number of passes spreads them again; none once
+// lists, the defaults or a design file gave the rows.
 struct Project {
     BeamSection section;
     ProjectFlags flags;
     CoefficientSet coefficients;
     PassTable passes;
     std::optional<Mill> mill;
+    std::optional<CoefficientLimits> limits;
     std::vector<PassLoads> loads;
 };
 
@@ -147,7 +161,8 @@ static_assert(sizeof(PassTable) == 840);
 void resetProjectFlags(ProjectFlags& flags);
 
 // True when the two projects hold the same records, byte for byte for the
-// numbers (so a NaN equals itself and -0 differs from 0), and the same mill.
+// numbers (so a NaN equals itself and -0 differs from 0), the same mill and
+// the same limits.
 // The loads follow from these and are not compared.
 bool sameProject(const Project& a, const Project& b);
 

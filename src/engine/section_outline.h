@@ -31,4 +31,13 @@ struct SectionOutline {
 // inconsistent dimensions give a degenerate or self-crossing outline.
 SectionOutline computeSectionOutline(int position, const PassRecord& record);
 
+// Whether two edges of the closed outline that do not follow one another
+// have a point in common.
+bool outlineCrossesItself(const SectionOutline& outline);
+
+// Whether the record draws as a section: every dimension and area above 0
+// and finite, the legs of each flange apart at their roots and tips, and an
+// outline that does not cross itself.
+bool soundOutline(int position, const PassRecord& record);
+
 }  // namespace rolvanta

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cstdio>
 #include <limits>
+#include <map>
+#include <string_view>
 
 #include "display/pass_colours.h"
 #include "engine/pass_fields.h"
@@ -134,6 +136,46 @@ void writePoint(MemoryWriter& w, const char* name, double x, double y) {
 
 int trueColour(Rgb colour) { return colour.red << 16 | colour.green << 8 | colour.blue; }
 
+// dxflib writes the objects (the dictionaries, layouts and styles a CAD
+// program expects) without their owners; a reader that checks the file
+// repairs every one. Each object is owned by the dictionary whose entry
+// (group 350) names it, so its owner is written after its handle (group
+// 330 after group 5), as the format has it.
+std::string withObjectOwners(const std::string& dxf) {
+    std::vector<std::string_view> lines;
+    for (std::size_t at = 0; at < dxf.size();) {
+        const std::size_t end = std::min(dxf.find('\n', at), dxf.size());
+        lines.emplace_back(dxf.data() + at, end - at);
+        at = end + 1;
+    }
+    const auto code = [&](std::size_t i) {
+        std::string_view c = lines[i];
+        c.remove_prefix(std::min(c.find_first_not_of(' '), c.size()));
+        return c;
+    };
+    std::size_t objects = 0;
+    while (objects + 1 < lines.size() && !(code(objects) == "2" && lines[objects + 1] == "OBJECTS"))
+        objects += 2;
+    std::map<std::string_view, std::string_view> owners;
+    std::string_view type, handle;
+    for (std::size_t i = objects; i + 1 < lines.size(); i += 2) {
+        if (code(i) == "0") type = lines[i + 1];
+        if (code(i) == "5") handle = lines[i + 1];
+        if (code(i) == "350" && (type == "DICTIONARY" || type == "ACDBDICTIONARYWDFLT"))
+            owners[lines[i + 1]] = handle;
+    }
+    std::string owned;
+    owned.reserve(dxf.size() + owners.size() * 12);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        owned.append(lines[i]).append("\n");
+        if (i % 2 == 1 && i > objects && code(i - 1) == "5") {
+            const auto owner = owners.find(lines[i]);
+            if (owner != owners.end()) owned.append("330\n").append(owner->second).append("\n");
+        }
+    }
+    return owned;
+}
+
 std::string formatDrawing(const Project& project, int first, int last) {
     const PassColours colours = makePassColours();
     Extents extents;
@@ -214,7 +256,7 @@ std::string formatDrawing(const Project& project, int first, int last) {
     dxf.writeObjects(w);
     dxf.writeObjectsEnd(w);
     w.dxfEOF();
-    return w.take();
+    return withObjectOwners(w.take());
 }
 
 }  // namespace

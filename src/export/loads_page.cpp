@@ -15,22 +15,12 @@ constexpr Rgb kGrey{110, 110, 110};
 constexpr Rgb kRuleGrey{170, 170, 170};
 constexpr Rgb kMarkedRow{255, 226, 160};  // as the tables on screen mark a row
 
-// The Small face (7.5 pt) in millimetres: its em, a line, and the advance
-// of an average character of a sans-serif face, near enough to lay out by.
+// The Small face (7.5 pt) in millimetres: its em and a line.
 constexpr double kSmallEm = 7.5 * 25.4 / 72;
 constexpr double kSmallLine = 1.25 * kSmallEm;
-constexpr double kSmallAdvance = 0.55 * kSmallEm;
 constexpr double kRow = 3.9;
 constexpr double kChartHeight = 95.0;
 constexpr double kLeastChartHeight = 50.0;
-
-double estimatedWidth(std::string_view text) {
-    // Characters, not bytes: every UTF-8 byte but the continuation bytes.
-    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    });
-    return static_cast<double>(characters) * kSmallAdvance;
-}
 
 // The columns of the page: what fits A4 portrait in the Small face, with a
 // group heading over columns that belong together. Widths are shares of the
@@ -77,24 +67,11 @@ class PageWriter {
     // Words set in lines no wider than width; returns the y below them.
     double paragraph(double x, double y, double width, const std::string& words,
                      Rgb colour = kBlack) {
-        std::string lineText;
-        std::size_t at = 0;
-        while (at < words.size()) {
-            std::size_t end = words.find(' ', at);
-            if (end == std::string::npos) end = words.size();
-            const std::string word = words.substr(at, end - at);
-            at = end + 1;
-            const std::string longer = lineText.empty() ? word : lineText + " " + word;
-            if (!lineText.empty() && estimatedWidth(longer) > width) {
-                text(x, y, lineText, PageFont::Small, TextAlign::Left, colour);
-                y += kSmallLine;
-                lineText = word;
-            } else {
-                lineText = longer;
-            }
+        for (std::string& line : wrappedLines(words, PageFont::Small, width)) {
+            text(x, y, std::move(line), PageFont::Small, TextAlign::Left, colour);
+            y += kSmallLine;
         }
-        if (!lineText.empty()) text(x, y, lineText, PageFont::Small, TextAlign::Left, colour);
-        return y + kSmallLine;
+        return y;
     }
 
   private:
@@ -108,7 +85,9 @@ class PageChartCanvas : public ChartCanvas {
     explicit PageChartCanvas(Page& page) : page_(page) {}
 
     double lineHeight() const override { return kSmallLine; }
-    double textWidth(std::string_view text) const override { return estimatedWidth(text); }
+    double textWidth(std::string_view text) const override {
+        return estimatedTextWidth(text, PageFont::Small);
+    }
     void fillRect(const ChartRect& r, Rgb colour) override {
         if (!(r.width > 0) || !(r.height > 0)) return;
         const double x = r.x + r.width / 2;

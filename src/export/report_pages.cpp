@@ -5,13 +5,17 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "display/pass_colours.h"
 #include "display/section_dimensions.h"
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "export/dxf_drawing.h"
 #include "export/loads_page.h"
+#include "project/load_checks.h"
+#include "project/schedule_rows.h"
 
 namespace rolvanta {
 namespace {
@@ -25,41 +29,33 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGrey{110, 110, 110};
 constexpr Rgb kRuleGrey{170, 170, 170};
 
-// The report's units line, "( All Dimensions in mm,Kg,°,°C )", spelt out per value.
-constexpr const char* kMm = "mm";
+// Decimals per quantity, as a drawing office writes them.
+constexpr int kMmDecimals = 2;
+constexpr int kSquareMmDecimals = 1;
+constexpr int kElongationDecimals = 3;
+constexpr int kAngleDecimals = 1;
+constexpr int kMassDecimals = 2;
+constexpr int kTemperatureDecimals = 1;
+constexpr int kPercentDecimals = 1;
 
-struct SectionRow {
-    const char* label;
-    const char* unit;
-    float BeamSection::*member;
-};
+// An average character's advance in each face, in millimetres: 0.55 em.
+constexpr double kAdvance[] = {0.55 * 14.0 * 25.4 / 72, 0.55 * 10.5 * 25.4 / 72,
+                               0.55 * 9.0 * 25.4 / 72, 0.55 * 7.5 * 25.4 / 72};
 
-// The required section with the report's labels, in the report's order.
-constexpr SectionRow kSectionRows[] = {
-    {"Web Width", kMm, &BeamSection::webWidth},
-    {"Web Thickness", kMm, &BeamSection::webThickness},
-    {"Flange Height", kMm, &BeamSection::flangeHeight},
-    {"Flange Thickness", kMm, &BeamSection::flangeThickness},
-    {"Root Radius", kMm, &BeamSection::rootRadius},
-    {"Tip Radius", kMm, &BeamSection::tipRadius},
-    {"Live Flange Height", kMm, &BeamSection::liveFlangeHeight},
-    {"Dead Flange Height", kMm, &BeamSection::deadFlangeHeight},
-    {"Root Thickness", kMm, &BeamSection::rootThickness},
-    {"Tip Thickness", kMm, &BeamSection::tipThickness},
-    {"Flange Slope", "\u00B0", &BeamSection::flangeSlope},
-    {"Mass Of Beam", "kg", &BeamSection::mass},
-    {"Length Of Beam", kMm, &BeamSection::length},
-    {"Temperature", "\u00B0C", &BeamSection::temperature},
-};
-
-// A value as the text report writes it: six significant digits, no
-// trailing zeros.
-std::string reportNumber(float value) {
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
-                                   std::chars_format::general, 6)
-                         .ptr;
-    return {digits, end};
+// The decimals a drawing office writes a quantity of this unit with.
+int decimalsOf(FieldUnit unit) {
+    switch (unit) {
+        case FieldUnit::SquareMillimetre:
+            return kSquareMmDecimals;
+        case FieldUnit::Degree:
+            return kAngleDecimals;
+        case FieldUnit::Kilogram:
+            return kMassDecimals;
+        case FieldUnit::DegreeCelsius:
+            return kTemperatureDecimals;
+        default:
+            return kMmDecimals;
+    }
 }
 
 std::string twoDigits(int value) {
@@ -93,7 +89,7 @@ void addHeader(Page& page, PageSize size, const std::string& beamName, const std
            TextAlign::Right);
     b.text(kMargin, kMargin + 11.0, "Beam Name: " + beamName, PageFont::Heading);
     b.text(right, kMargin + 11.0,
-           "Created " + twoDigits(t.day) + "/" + twoDigits(t.month) + "/" + std::to_string(t.year) +
+           "Created " + std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day) +
                " " + twoDigits(t.hour) + ":" + twoDigits(t.minute),
            PageFont::Body, TextAlign::Right);
     b.line(kMargin, kMargin + 14.0, right, kMargin + 14.0, kRuleGrey, 0.3);
@@ -103,14 +99,17 @@ struct ValueRow {
     std::string label, value, unit;
 };
 
-// Pass 1 as the report lists it, the pass count before the temperature.
+// Pass 1 as the report lists it, each value with its unit ("( All
+// Dimensions in mm,Kg,°,°C )" spelt out per value).
 std::vector<ValueRow> sectionRows(const BeamSection& s) {
     std::vector<ValueRow> rows;
-    for (const SectionRow& row : kSectionRows) {
-        if (row.member == &BeamSection::temperature) {
-            rows.push_back({"Number Of Passes", std::to_string(s.passCount), ""});
+    for (const auto member : kReportSectionOrder) {
+        if (member == &BeamSection::temperature) {
+            rows.push_back({kPassCountLabel, std::to_string(s.passCount), ""});
         }
-        rows.push_back({row.label, reportNumber(s.*row.member), row.unit});
+        const SectionField& field = sectionField(member);
+        rows.push_back({field.label, fixedNumber(s.*member, decimalsOf(field.unit)),
+                        utf8FromWindows1252(unitSymbol(field.unit))});
     }
     return rows;
 }
@@ -128,7 +127,7 @@ double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
         const double x = kMargin + (i < perColumn ? 0.0 : half);
         const double rowY = y + (i % perColumn) * kRow;
         b.text(x, rowY, rows[i].label);
-        b.text(x + half - 22.0, rowY, rows[i].value, PageFont::Body, TextAlign::Right);
+        b.text(x + half - 27.5, rowY, rows[i].value, PageFont::Body, TextAlign::Point);
         b.text(x + half - 20.0, rowY, rows[i].unit, PageFont::Small, TextAlign::Left, kGrey);
     }
     return y + perColumn * kRow + 4.0;
@@ -137,11 +136,32 @@ double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
 constexpr double kLabelColumn = 46.0;
 constexpr double kUnitColumn = 12.0;
 
-double passTableHeight() { return (std::size(kReportFieldOrder) + 1) * kRow + 6.0; }
+// What the table shows of a pass after its fields: how much the pass
+// stretches it, from the schedule's rows.
+struct StretchRow {
+    const char* label;
+    const char* unit;
+    int decimals;
+    std::optional<double> ScheduleRow::*value;
+};
+
+constexpr StretchRow kStretchRows[] = {
+    {"Elongation", "", kElongationDecimals, &ScheduleRow::elongation},
+    {"Reduction", "%", kPercentDecimals, &ScheduleRow::reductionPercent},
+    {"Total Elongation", "", kElongationDecimals, &ScheduleRow::totalElongation},
+};
+
+double passTableHeight() {
+    return (std::size(kReportFieldOrder) + std::size(kStretchRows) + 1) * kRow + 6.0;
+}
+
+// Where a column's numbers have their point: room for three decimals at
+// its right.
+constexpr double kPointFromRight = 6.5;
 
 // Up to six passes from first. Returns the y below the table.
-double addPassTable(Page& page, PageSize size, const Project& project, int first, int count,
-                    double y) {
+double addPassTable(Page& page, PageSize size, const Project& project,
+                    const std::vector<ScheduleRow>& rows, int first, int count, double y) {
     PageBuilder b(page);
     const double left = kMargin;
     const double valuesLeft = left + kLabelColumn + kUnitColumn;
@@ -163,10 +183,25 @@ double addPassTable(Page& page, PageSize size, const Project& project, int first
         b.text(left, y, utf8FromWindows1252(field.shortLabel));
         b.text(left + kLabelColumn, y, utf8FromWindows1252(unitSymbol(field.unit)), PageFont::Small,
                TextAlign::Left, kGrey);
+        const int decimals =
+            field.unit == FieldUnit::SquareMillimetre ? kSquareMmDecimals : kMmDecimals;
         for (int i = 0; i < count; ++i) {
-            b.text(valuesLeft + (i + 1) * column - 1.5, y,
-                   reportNumber(project.passes.records[first + i].*member), PageFont::Body,
-                   TextAlign::Right);
+            b.text(valuesLeft + (i + 1) * column - kPointFromRight, y,
+                   fixedNumber(project.passes.records[first + i].*member, decimals), PageFont::Body,
+                   TextAlign::Point);
+        }
+        y += kRow;
+    }
+    for (const StretchRow& stretch : kStretchRows) {
+        b.text(left, y, stretch.label);
+        b.text(left + kLabelColumn, y, stretch.unit, PageFont::Small, TextAlign::Left, kGrey);
+        for (int i = 0; i < count; ++i) {
+            // Schedule row 0 is Pass 1; record k is pass k + 2.
+            const std::size_t row = static_cast<std::size_t>(first + i) + 1;
+            if (row >= rows.size() || !(rows[row].*stretch.value)) continue;
+            b.text(valuesLeft + (i + 1) * column - kPointFromRight, y,
+                   fixedNumber(*(rows[row].*stretch.value), stretch.decimals), PageFont::Body,
+                   TextAlign::Point);
         }
         y += kRow;
     }
@@ -307,7 +342,75 @@ double drawingScaleFor(const Project& project, double areaW, double areaH) {
     return kScales[std::size(kScales) - 1];
 }
 
+// The warnings of the design and of its loads after the tables, on further
+// pages when they run past the foot.
+void addDesignChecks(ReportPages& report, const Project& project, double y, double top,
+                     double bottom) {
+    const double width = report.size.width - 2 * kMargin;
+    const auto room = [&](double needed) {
+        if (y + needed <= bottom) return;
+        report.pages.emplace_back();
+        y = top;
+    };
+    std::vector<std::string> lines;
+    for (const DesignWarning& warning : checkProject(project)) {
+        for (std::string& line : wrappedLines(warning.text, PageFont::Body, width)) {
+            lines.push_back(std::move(line));
+        }
+    }
+    if (lines.empty()) lines.push_back("No warnings");
+    // The block kept on one page where a page holds it.
+    const double height = kRow + 1.5 + static_cast<double>(lines.size()) * kRow;
+    room(std::min(height, bottom - top));
+    PageBuilder(report.pages.back()).text(kMargin, y, "Design checks", PageFont::Heading);
+    y += kRow + 1.5;
+    for (std::string& line : lines) {
+        room(kRow);
+        PageBuilder(report.pages.back()).text(kMargin, y, std::move(line));
+        y += kRow;
+    }
+}
+
 }  // namespace
+
+std::string fixedNumber(double value, int decimals) {
+    char digits[64];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals)
+            .ptr;
+    std::string text(digits, end);
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+double estimatedTextWidth(std::string_view text, PageFont font) {
+    // Characters, not bytes: every UTF-8 byte but the continuation bytes.
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return static_cast<double>(characters) * kAdvance[static_cast<int>(font)];
+}
+
+std::vector<std::string> wrappedLines(const std::string& words, PageFont font, double width) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t at = 0;
+    while (at < words.size()) {
+        std::size_t end = words.find(' ', at);
+        if (end == std::string::npos) end = words.size();
+        const std::string word = words.substr(at, end - at);
+        at = end + 1;
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && estimatedTextWidth(longer, font) > width) {
+            lines.push_back(std::move(line));
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
+}
 
 std::string scaleText(double scale) {
     char text[32];
@@ -337,14 +440,16 @@ ReportPages layOutReportPages(const Project& project, const std::string& fileTit
     report.pages.emplace_back();
     double y = addSection(report.pages.back(), size, s, top);
     const int passes = shownPassRecordCount(s);
+    const std::vector<ScheduleRow> rows = scheduleRows(project);
     for (int first = 0; first < passes; first += kPassesPerTable) {
         if (y + passTableHeight() > bottom) {
             report.pages.emplace_back();
             y = top;
         }
-        y = addPassTable(report.pages.back(), size, project, first,
+        y = addPassTable(report.pages.back(), size, project, rows, first,
                          std::min(kPassesPerTable, passes - first), y);
     }
+    addDesignChecks(report, project, y, top, bottom);
 
     // The drawing.
     const double cellW = (size.width - 2 * kMargin) / kCellColumns;

@@ -6,8 +6,11 @@
 //   the date, and "Page i of n" at its foot;
 // - first: the section required at rolling temperature ("Pass 1") and the
 //   passes the report lists (passes 2 to passCount), with the report's
-//   labels and units, as tables of up to six passes, fields down and passes
-//   across, continued on further pages when they do not fit;
+//   labels and units and each pass's elongation, reduction and total
+//   elongation, as tables of up to six passes, fields down and passes
+//   across, continued on further pages when they do not fit; then the
+//   "Design checks": every warning of the design and of the mill loads, or
+//   "No warnings";
 // - then the drawing: every pass outline at one scale stated on the page,
 //   in its pass colour, with its number and the pass view's dimension
 //   lines: the width below it, the flange heights and the web thickness
@@ -15,9 +18,12 @@
 // - last, when the schedule has mill loads, the mill-loads page
 //   (export/loads_page.h).
 // Lengths are millimetres from the page's top-left corner, y downwards;
-// texts are UTF-8; numbers have "." as decimal point in any locale.
+// texts are UTF-8; numbers have "." as decimal point in any locale and a
+// fixed number of decimals per quantity (millimetres 2, square millimetres
+// 1, elongations 3), set in their columns on the point.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "display/line_canvas.h"
@@ -42,9 +48,11 @@ inline constexpr PageSize kLetterPortrait{215.9, 279.4};
 // Sans-serif faces: Title 14 pt bold, Heading 10.5 pt bold, Body 9 pt,
 // Small 7.5 pt.
 enum class PageFont { Title, Heading, Body, Small };
-enum class TextAlign { Left, Centre, Right };
+// Point: a number whose decimal point (or, without one, its right end)
+// stands at at.x, so that numbers of a column line up on the point.
+enum class TextAlign { Left, Centre, Right, Point };
 
-// A text on its baseline; at is its left end, centre or right end.
+// A text on its baseline; at is its left end, centre, right end or point.
 struct PageText {
     PagePoint at;
     PageFont font = PageFont::Body;
@@ -102,5 +110,17 @@ bool paintReportPages(const ReportPages& pages, PageCanvas& canvas);
 
 // "1:2.5" or "2:1" for a drawing scale.
 std::string scaleText(double scale);
+
+// value with decimals places after the point, "." in any locale; never
+// "-0.00".
+std::string fixedNumber(double value, int decimals);
+
+// The width of a text in a face, near enough to lay out by: characters
+// times an average character's advance.
+double estimatedTextWidth(std::string_view text, PageFont font);
+
+// Words set in lines no wider than width in the face; a word wider than
+// that has a line of its own.
+std::vector<std::string> wrappedLines(const std::string& words, PageFont font, double width);
 
 }  // namespace rolvanta

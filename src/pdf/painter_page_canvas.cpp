@@ -57,7 +57,11 @@ void PainterPageCanvas::drawText(const PageText& text) {
     const QString string = QString::fromStdString(text.text);
     double x = pixels(text.at.x);
     if (text.align != TextAlign::Left) {
-        const double width = QFontMetricsF(font, &device_).horizontalAdvance(string);
+        const QFontMetricsF metrics(font, &device_);
+        // A number on its point: the part before the point ends at x.
+        const QString before =
+            text.align == TextAlign::Point ? string.left(string.indexOf(QLatin1Char('.'))) : string;
+        const double width = metrics.horizontalAdvance(before);
         x -= text.align == TextAlign::Centre ? width / 2 : width;
     }
     painter_.setFont(font);

@@ -31,7 +31,7 @@ PassViewFonts::PassViewFonts()
       labelMetrics_(label_) {}
 
 TextExtent PassViewFonts::measureText(TextFont font, std::string_view text) const {
-    const QFontMetricsF& metrics = font == TextFont::caption ? captionMetrics_ : labelMetrics_;
+    const QFontMetricsF& metrics = font == TextFont::Caption ? captionMetrics_ : labelMetrics_;
     TextExtent extent;
     extent.ascent = metrics.ascent();
     extent.descent = metrics.descent();

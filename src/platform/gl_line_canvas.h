@@ -29,7 +29,7 @@ class PassViewFonts : public TextMeasure {
     PassViewFonts();
 
     const QFont& font(TextFont which) const {
-        return which == TextFont::caption ? caption_ : label_;
+        return which == TextFont::Caption ? caption_ : label_;
     }
     TextExtent measureText(TextFont font, std::string_view text) const override;
 

@@ -1,7 +1,9 @@
 #include "platform/help_window.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -12,7 +14,13 @@ const QUrl kContents(QStringLiteral("qrc:/help/index.html"));
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("ROLVANTA Help"));
-    resize(760, 640);
+    // Within the smallest screen a desktop has (1280 x 1024), frame and
+    // taskbar included, and within this one.
+    QSize size(760, 640);
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    }
+    resize(size);
 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
@@ -35,6 +43,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc closes the help, as it closes a dialog; the browser passes it on.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showContents() {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The help: our HTML pages, compiled into the program, in a window of their
-// own that opens at the contents page ("Help Topics").
+// own that opens at the contents page ("Help Topics"), sized to fit the
+// screen; Esc closes it.
 
 #include <QWidget>
 
@@ -18,6 +19,9 @@ class HelpWindow : public QWidget {
     void showContents();
 
     QTextBrowser* browser() const { return browser_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QTextBrowser* browser_;

@@ -45,18 +45,19 @@ QString fromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 QStringList nameFilters() {
     QStringList filters;
-    for (const FileType& type : fileTypeFilter()) filters << QString::fromUtf8(type.description);
+    for (const FileFilter& type : fileTypeFilter()) filters << QString::fromUtf8(type.description);
     return filters;
 }
 
 FileDialogChoice choiceOf(const QFileDialog& dialog) {
     FileDialogChoice choice;
     const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty()) return choice;
+    const qsizetype filter = nameFilters().indexOf(dialog.selectedNameFilter());
+    if (files.isEmpty() || filter < 0) return choice;
     choice.accepted = true;
     choice.path = files.first().toStdString();
     choice.title = QFileInfo(files.first()).fileName().toStdString();
-    choice.filterIndex = static_cast<int>(nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+    choice.fileType = fileTypeFilter()[static_cast<std::size_t>(filter)].type;
     return choice;
 }
 
@@ -174,6 +175,7 @@ void MainWindow::buildShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_O), kMenuOpenProject},
         {QKeySequence(Qt::CTRL | Qt::Key_S), kMenuSaveProject},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kMenuExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), kMenuExit},  // as on every desktop
         {QKeySequence(Qt::CTRL | Qt::Key_T), kMenuScheduleTable},
         {QKeySequence(Qt::CTRL | Qt::Key_L), kMenuMillLoads},
         {QKeySequence(Qt::CTRL | Qt::Key_P), kMenuPrint},
@@ -264,7 +266,12 @@ FileDialogChoice MainWindow::showOpenDialog() {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters());
+    // Only the kinds Open reads; a report is written, never read.
+    QStringList readable;
+    for (const FileFilter& type : fileTypeFilter()) {
+        if (type.type != FileType::Report) readable << QString::fromUtf8(type.description);
+    }
+    dialog.setNameFilters(readable);
     if (dialog.exec() != QDialog::Accepted) return {};
     return choiceOf(dialog);
 }
@@ -279,7 +286,7 @@ FileDialogChoice MainWindow::showSaveDialog(bool projectOnly) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted) return {};
     FileDialogChoice choice = choiceOf(dialog);
-    const QString written = fromUtf8(pathWithExtension(choice.path, choice.filterIndex));
+    const QString written = fromUtf8(pathWithExtension(choice.path, saveKindOf(choice.fileType)));
     if (choice.accepted && QFileInfo::exists(written)) {
         const auto answer = QMessageBox::warning(
             this, tr("Confirm Save As"),
@@ -300,6 +307,9 @@ void MainWindow::repaintClientArea() {
 
 void MainWindow::repaintRect(const PixelRect& rect) {
     textPage_->hideWelcomePicture();
+    // The tables have no part to paint: they follow the project whole.
+    if (pages_->currentWidget() == scheduleTable_) scheduleTable_->refresh();
+    if (pages_->currentWidget() == millLoads_) millLoads_->refresh();
     textPage_->fitScrollBars();
     pages_->currentWidget()->update(QRect(rect.x, rect.y, rect.width, rect.height));
 }

@@ -36,14 +36,14 @@ bool zoomKeyOf(int qtKey, ViewZoomKey& key) {
     switch (qtKey) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:  // + without the shift key
-            key = ViewZoomKey::zoomIn;
+            key = ViewZoomKey::ZoomIn;
             return true;
         case Qt::Key_Minus:
-            key = ViewZoomKey::zoomOut;
+            key = ViewZoomKey::ZoomOut;
             return true;
         case Qt::Key_0:
         case Qt::Key_Home:
-            key = ViewZoomKey::fit;
+            key = ViewZoomKey::Fit;
             return true;
         default:
             return false;
@@ -89,7 +89,7 @@ void PassViewWidget::paintGL() {
     if (const char* hint = passViewHint(project_)) {
         QPainter painter(this);
         painter.setPen(QColor(kViewTextColour.red, kViewTextColour.green, kViewTextColour.blue));
-        painter.setFont(fonts_.font(TextFont::label));
+        painter.setFont(fonts_.font(TextFont::Label));
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(hint));
     } else if (canvas.hasTexts()) {
         QPainter painter(this);

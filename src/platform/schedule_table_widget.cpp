@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
 
 #include "project/schedule_table.h"
@@ -45,6 +46,7 @@ QColor ScheduleTableWidget::markedRowColour() { return QColor(255, 226, 160); }
 
 void ScheduleTableWidget::refresh() {
     const ScheduleTable table = source_();
+    hint_ = fromUtf8(table.hint);
     clear();
     setColumnCount(static_cast<int>(table.headings.size()));
     setRowCount(static_cast<int>(table.rows.size()));
@@ -69,6 +71,16 @@ void ScheduleTableWidget::refresh() {
         }
     }
     resizeColumnsToContents();
+    viewport()->update();
+}
+
+void ScheduleTableWidget::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    if (rowCount() != 0 || hint_.isEmpty()) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
+                     Qt::AlignCenter | Qt::TextWordWrap, hint_);
 }
 
 void ScheduleTableWidget::copy() const {

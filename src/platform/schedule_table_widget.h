@@ -30,11 +30,16 @@ class ScheduleTableWidget : public QTableWidget {
     // The background of a row with warnings.
     static QColor markedRowColour();
 
+    // The hint drawn over a table without rows; empty while it has rows.
+    QString hint() const { return rowCount() == 0 ? hint_ : QString(); }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     std::function<ScheduleTable()> source_;
+    QString hint_;
 };
 
 }  // namespace rolvanta

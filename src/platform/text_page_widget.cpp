@@ -41,45 +41,45 @@ class PainterSurface : public TextSurface {
 };
 
 // The scroll request a scroll bar action stands for.
-int scrollRequestOf(int action) {
+ScrollRequest scrollRequestOf(int action) {
     switch (action) {
         case QAbstractSlider::SliderSingleStepSub:
-            return kScrollLineUp;
+            return ScrollRequest::LineUp;
         case QAbstractSlider::SliderSingleStepAdd:
-            return kScrollLineDown;
+            return ScrollRequest::LineDown;
         case QAbstractSlider::SliderPageStepSub:
-            return kScrollPageUp;
+            return ScrollRequest::PageUp;
         case QAbstractSlider::SliderPageStepAdd:
-            return kScrollPageDown;
+            return ScrollRequest::PageDown;
         case QAbstractSlider::SliderToMinimum:
-            return kScrollTop;
+            return ScrollRequest::Top;
         case QAbstractSlider::SliderToMaximum:
-            return kScrollBottom;
+            return ScrollRequest::Bottom;
         case QAbstractSlider::SliderMove:
-            return kScrollThumbTrack;
+            return ScrollRequest::ThumbTrack;
         default:
-            return kScrollThumbReleased;
+            return ScrollRequest::ThumbReleased;
     }
 }
 
 std::optional<TextScrollKey> scrollKeyOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Up:
-            return TextScrollKey::up;
+            return TextScrollKey::Up;
         case Qt::Key_Down:
-            return TextScrollKey::down;
+            return TextScrollKey::Down;
         case Qt::Key_Left:
-            return TextScrollKey::left;
+            return TextScrollKey::Left;
         case Qt::Key_Right:
-            return TextScrollKey::right;
+            return TextScrollKey::Right;
         case Qt::Key_PageUp:
-            return TextScrollKey::pageUp;
+            return TextScrollKey::PageUp;
         case Qt::Key_PageDown:
-            return TextScrollKey::pageDown;
+            return TextScrollKey::PageDown;
         case Qt::Key_Home:
-            return TextScrollKey::home;
+            return TextScrollKey::Home;
         case Qt::Key_End:
-            return TextScrollKey::end;
+            return TextScrollKey::End;
         default:
             return std::nullopt;
     }

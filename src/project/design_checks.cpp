@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "engine/pass_fields.h"
 #include "engine/section_outline.h"
 #include "project/schedule_rows.h"
 
@@ -21,7 +22,16 @@ std::string fixed(double value, int decimals) {
     return {text, result.ptr};
 }
 
-std::string passPrefix(int pass) { return "Pass " + std::to_string(pass) + ": "; }
+// What a warning begins with: the pass it names, or the bar in.
+std::string passPrefix(const ScheduleRow& row) {
+    return row.barIn ? std::string(kBarInPrefix) : "Pass " + std::to_string(row.pass) + ": ";
+}
+
+// The pass before one, as a warning names it.
+std::string passBefore(const ScheduleRow& before) {
+    return before.barIn ? std::string("the bar in is")
+                        : "the pass before it, pass " + std::to_string(before.pass) + ", is";
+}
 
 // The fields of a pass as the checks name them, in the results page's order.
 struct NamedField {
@@ -60,48 +70,17 @@ void checkPositive(const ScheduleRow& row, std::vector<DesignWarning>& warnings)
     }
     if (found.empty()) return;
     warnings.push_back(
-        {row.pass, DesignRule::NotPositive, passPrefix(row.pass) + "at or below 0: " + found});
-}
-
-// Whether segments ab and cd have a point in common.
-bool segmentsMeet(OutlinePoint a, OutlinePoint b, OutlinePoint c, OutlinePoint d) {
-    const auto side = [](OutlinePoint p, OutlinePoint q, OutlinePoint r) {
-        const double cross =
-            (double{q.x} - p.x) * (double{r.y} - p.y) - (double{q.y} - p.y) * (double{r.x} - p.x);
-        return (cross > 0) - (cross < 0);
-    };
-    const auto within = [](OutlinePoint p, OutlinePoint q, OutlinePoint r) {
-        return std::min(p.x, q.x) <= r.x && r.x <= std::max(p.x, q.x) &&
-               std::min(p.y, q.y) <= r.y && r.y <= std::max(p.y, q.y);
-    };
-    const int d1 = side(c, d, a), d2 = side(c, d, b), d3 = side(a, b, c), d4 = side(a, b, d);
-    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
-    return (d1 == 0 && within(c, d, a)) || (d2 == 0 && within(c, d, b)) ||
-           (d3 == 0 && within(a, b, c)) || (d4 == 0 && within(a, b, d));
-}
-
-// Whether two edges of the closed outline that do not follow one another
-// have a point in common.
-bool outlineCrossesItself(const SectionOutline& outline) {
-    constexpr int edges = kOutlinePointCount - 1;
-    const OutlinePoint* p = outline.points;
-    for (int i = 0; i < edges; ++i) {
-        for (int j = i + 2; j < edges; ++j) {
-            if (i == 0 && j == edges - 1) continue;  // they share the first point
-            if (segmentsMeet(p[i], p[i + 1], p[j], p[j + 1])) return true;
-        }
-    }
-    return false;
+        {row.pass, DesignRule::NotPositive, passPrefix(row) + "at or below 0: " + found});
 }
 
 // The legs of one flange, one at each end of the web, stand out on the same
 // side of it: their roots, and their tips, must stay apart.
-bool checkFlangeLegs(int pass, const char* flange, double root, double tip, double width,
-                     std::vector<DesignWarning>& warnings) {
+bool checkFlangeLegs(const ScheduleRow& row, const char* flange, double root, double tip,
+                     double width, std::vector<DesignWarning>& warnings) {
     const auto meet = [&](const char* where, const char* across, double thickness) {
         const char* verb = 2.0 * thickness > width ? " overlap " : " meet ";
-        warnings.push_back({pass, DesignRule::OutlineCrosses,
-                            passPrefix(pass) + "the " + flange + " " + where + verb + across +
+        warnings.push_back({row.pass, DesignRule::OutlineCrosses,
+                            passPrefix(row) + "the " + flange + " " + where + verb + across +
                                 " (2 \u00d7 " + fixed(thickness, 1) + " mm on a " +
                                 fixed(width, 1) + " mm pass width)"});
     };
@@ -120,15 +99,15 @@ void checkOutline(const ScheduleRow& row, std::vector<DesignWarning>& warnings) 
     const PassRecord& r = row.values;
     const double width = r.passWidth;
     // A width at or below 0 is told as such; its outline is folded anyway.
-    bool named = width > 0.0 && checkFlangeLegs(row.pass, "dead flange", r.deadFlangeRoot,
+    bool named = width > 0.0 && checkFlangeLegs(row, "dead flange", r.deadFlangeRoot,
                                                 r.deadFlangeTip, width, warnings);
-    named = (width > 0.0 && checkFlangeLegs(row.pass, "live flange", r.liveFlangeRoot,
-                                            r.liveFlangeTip, width, warnings)) ||
+    named = (width > 0.0 && checkFlangeLegs(row, "live flange", r.liveFlangeRoot, r.liveFlangeTip,
+                                            width, warnings)) ||
             named;
     if (named) return;
     if (outlineCrossesItself(computeSectionOutline(row.pass - 2, r))) {
-        warnings.push_back({row.pass, DesignRule::OutlineCrosses,
-                            passPrefix(row.pass) + "the outline crosses itself"});
+        warnings.push_back(
+            {row.pass, DesignRule::OutlineCrosses, passPrefix(row) + "the outline crosses itself"});
     }
 }
 
@@ -141,9 +120,8 @@ void checkElongation(const ScheduleRow& row, const ScheduleRow& before,
                      std::vector<DesignWarning>& warnings) {
     if (row.elongation && *row.elongation < 1.0) {
         warnings.push_back({row.pass, DesignRule::ElongationBelowOne,
-                            passPrefix(row.pass) + "the elongation " + fixed(*row.elongation, 3) +
-                                " is below 1.0: the pass before it, pass " +
-                                std::to_string(before.pass) + ", is smaller (" +
+                            passPrefix(row) + "the elongation " + fixed(*row.elongation, 3) +
+                                " is below 1.0: " + passBefore(before) + " smaller (" +
                                 fixed(before.values.crossSectionArea, 1) + " against " +
                                 fixed(row.values.crossSectionArea, 1) + " mm\u00b2)"});
     }
@@ -161,7 +139,7 @@ void checkElongation(const ScheduleRow& row, const ScheduleRow& before,
         const ElongationCeiling& limit = kElongationCeilings[i];
         if (!parts[i] || *parts[i] <= limit.ceiling) continue;
         warnings.push_back({row.pass, DesignRule::ElongationAboveCeiling,
-                            passPrefix(row.pass) + "the " + limit.part + " elongation " +
+                            passPrefix(row) + "the " + limit.part + " elongation " +
                                 fixed(*parts[i], 3) + " is above the ceiling of " +
                                 fixed(limit.ceiling, 1)});
     }
@@ -172,13 +150,23 @@ void checkElongation(const ScheduleRow& row, const ScheduleRow& before,
 std::vector<DesignWarning> checkDesign(const Project& project) {
     std::vector<DesignWarning> warnings;
     const std::vector<ScheduleRow> rows = scheduleRows(project);
+    // A bar in that is no section gives the first pass no elongation to
+    // check: its own warnings say what is wrong with it.
+    const bool barSound = !rows.empty() && soundOutline(rows.back().pass - 2, rows.back().values);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ScheduleRow& row = rows[i];
         if (row.pass >= 2) checkOutline(row, warnings);
         checkPositive(row, warnings);
-        if (i + 1 < rows.size()) checkElongation(row, rows[i + 1], warnings);
+        if (i + 1 < rows.size() && (!rows[i + 1].barIn || barSound)) {
+            checkElongation(row, rows[i + 1], warnings);
+        }
     }
     return warnings;
+}
+
+std::string warningBody(const DesignWarning& warning) {
+    const std::size_t colon = warning.text.find(": ");
+    return colon == std::string::npos ? warning.text : warning.text.substr(colon + 2);
 }
 
 std::string warningsNote(const std::vector<DesignWarning>& warnings) {

@@ -32,10 +32,19 @@ enum class DesignRule {
 inline bool isLoadRule(DesignRule rule) { return rule >= DesignRule::ForceLimit; }
 
 struct DesignWarning {
-    int pass = 0;  // as the user numbers it: 1 for the hot section
+    // As the user numbers it: 1 for the hot section; passCount + 1, which no
+    // pass has, for the bar in.
+    int pass = 0;
     DesignRule rule = DesignRule::NotPositive;
-    std::string text;  // "Pass 13: ..."
+    std::string text;  // "Pass 13: ...", "Bar in: ..."
 };
+
+// What the warnings of the bar that enters the mill begin with.
+inline constexpr const char* kBarInPrefix = "Bar in: ";  // kBarInName, then ": "
+
+// The text without what it begins with ("Pass 13: ", "Bar in: ", "Mill: "),
+// which a row or a caption already says.
+std::string warningBody(const DesignWarning& warning);
 
 // The most a pass may stretch the web or a flange: the cross-sectional area
 // before the pass over the area after it.
@@ -54,8 +63,8 @@ inline constexpr ElongationCeiling kElongationCeilings[] = {
     {"dead flange", 1.6},
 };
 
-// The warnings of a computed project, pass by pass from Pass 1 on; none
-// while nothing is computed. Only the passes the pages show are checked.
+// The warnings of a computed project, pass by pass from Pass 1 on and the
+// bar in last; none while nothing is computed.
 std::vector<DesignWarning> checkDesign(const Project& project);
 
 // The status bar's note of the warnings and where to look: "1 warning: see

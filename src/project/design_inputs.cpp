@@ -35,7 +35,7 @@ InputResult changeInputs(Project& project, Change change) {
     InputResult result = change(changed);
     if (!result.accepted()) return result;
     if (changed.flags.computed) {
-        if (computePrecondition(changed.flags) == MissingStep::Nothing) {
+        if (computePrecondition(changed) == MissingStep::Nothing) {
             computeDesign(changed);
         } else {
             changed.flags.computed = false;  // no schedule for these inputs
@@ -44,6 +44,14 @@ InputResult changeInputs(Project& project, Change change) {
     computeProjectLoads(changed);  // the loads of the new schedule, or none
     if (!sameProject(changed, project)) project = changed;
     return result;  // with its note, if any
+}
+
+// The kept limits spread over the section's passes, with their height steps.
+void spreadLimits(Project& p) {
+    const CoefficientLimits& l = *p.limits;
+    applyCoefficientLimits(p.coefficients, p.section, l.webFrom, l.webTo, l.liveFrom, l.liveTo,
+                           l.deadFrom, l.deadTo);
+    adjustHeightSteps(p.coefficients, p.section);
 }
 
 struct NumberText {
@@ -87,6 +95,25 @@ InputResult checkSection(const Project& project, const SectionFields& f) {
                                  "Inputs › Setup)"}};
     }
     return {};
+}
+
+// The finished section's fields as the custom profile dialog shows them and
+// reads them back (three decimals).
+CustomSectionFields shownFieldsOfSection(const BeamSection& section) {
+    CustomSectionFields fields = fieldsOfSection(section);
+    for (float* number : {&fields.webWidth, &fields.webThickness, &fields.flangeHeight,
+                          &fields.flangeThickness, &fields.rootRadius, &fields.tipRadius,
+                          &fields.flangeSlope, &fields.mass, &fields.length}) {
+        *number = strictFloat(formatFieldNumber(*number)).value_or(*number);
+    }
+    return fields;
+}
+
+bool sameFields(const CustomSectionFields& a, const CustomSectionFields& b) {
+    return a.name == b.name && a.webWidth == b.webWidth && a.webThickness == b.webThickness &&
+           a.flangeHeight == b.flangeHeight && a.flangeThickness == b.flangeThickness &&
+           a.rootRadius == b.rootRadius && a.tipRadius == b.tipRadius &&
+           a.flangeSlope == b.flangeSlope && a.mass == b.mass && a.length == b.length;
 }
 
 }  // namespace
@@ -191,6 +218,11 @@ InputResult takeStandardSection(Project& project, const StandardSectionFields& f
 }
 
 InputResult takeCustomSection(Project& project, const CustomSectionFields& fields) {
+    // The fields as the dialog showed them, given back untouched: the
+    // section stays as it is, a catalogue beam's own area included, rather
+    // than being taken anew with an area computed from its dimensions.
+    const bool sectionTaken = project.flags.standardChosen || project.flags.customEntered;
+    if (sectionTaken && sameFields(fields, shownFieldsOfSection(project.section))) return {};
     if (InputResult r = checkSection(project, fields); !r.accepted()) return r;
     for (const auto& [field, value] :
          {std::pair{InputField::Mass, fields.mass}, std::pair{InputField::Length, fields.length}}) {
@@ -265,12 +297,21 @@ InputResult applySetup(Project& project, const SetupFields& fields) {
                             numberText(web) + " mm allows no more"}};
     }
     return changeInputs(project, [&](Project& p) {
+        const bool newCount = p.section.passCount != passes;
         p.section.passCount = passes;
         p.section.temperature = fields.temperature;
         p.flags.setupDone = true;
         // The mill keeps one stand per pass.
         InputResult taken;
         if (p.mill) taken.note = fitMillToPasses(*p.mill, passes);
+        // Limits spread over the old count leave added passes without
+        // coefficients, and a shorter schedule short of its range.
+        if (newCount && p.limits) {
+            spreadLimits(p);
+            if (!taken.note.empty()) taken.note += "; ";
+            taken.note +=
+                "The coefficient limits are spread over " + std::to_string(passes) + " passes now";
+        }
         return taken;
     });
 }
@@ -346,10 +387,14 @@ InputResult applyCoefficients(Project& project, const CoefficientFields& fields)
         p.flags.coefficientListsEntered = true;
         parseCoefficientLists(p.coefficients, p.section, fields.webList, fields.liveList,
                               fields.deadList);
-        if (const std::optional<CoefficientLimits>& l = fields.limits) {
-            applyCoefficientLimits(p.coefficients, p.section, l->webFrom, l->webTo, l->liveFrom,
-                                   l->liveTo, l->deadFrom, l->deadTo);
-            adjustHeightSteps(p.coefficients, p.section);
+        const bool listsGiven = !coefficientListTokens(fields.webList).empty() ||
+                                !coefficientListTokens(fields.liveList).empty() ||
+                                !coefficientListTokens(fields.deadList).empty();
+        if (fields.limits) {
+            p.limits = fields.limits;
+            spreadLimits(p);
+        } else if (listsGiven) {
+            p.limits.reset();  // the rows are the lists' now
         }
         p.flags.coefficientsGiven = true;
         return InputResult{};
@@ -359,6 +404,7 @@ InputResult applyCoefficients(Project& project, const CoefficientFields& fields)
 InputResult restoreDefaultCoefficients(Project& project) {
     return changeInputs(project, [](Project& p) {
         loadDefaultCoefficients(p.coefficients);
+        p.limits.reset();
         p.flags.defaultCoefficients = true;
         p.flags.coefficientsGiven = true;
         return InputResult{};

@@ -118,15 +118,9 @@ InputResult readSetup(const SetupTexts& texts, SetupFields& fields);
 // The Setup dialog's OK: passes 5 to 13, temperature 800 to 1200 °C, and a
 // section already taken must keep a positive width through every pass.
 // Sets setupDone. A mill follows a new number of passes (fitMillToPasses),
-// and the result's note says how.
+// limits given before are spread again over it as a new OK of the
+// Coefficients would, and the result's note says so.
 InputResult applySetup(Project& project, const SetupFields& fields);
-
-// The limits to interpolate the three elongation rows between.
-struct CoefficientLimits {
-    float webFrom = 0, webTo = 0;
-    float liveFrom = 0, liveTo = 0;
-    float deadFrom = 0, deadTo = 0;
-};
 
 struct CoefficientFields {
     std::string webList, liveList, deadList;  // numbers separated by spaces
@@ -139,13 +133,15 @@ struct CoefficientTexts {
 };
 
 // Reads the lists (checkCoefficientList) and the limits: all six or none,
-// each a number above 0.
+// each an elongation coefficient (above 0, at most kLargestElongation).
 InputResult readCoefficients(const CoefficientTexts& texts, CoefficientFields& fields);
 
 // The Coefficients dialog's OK: the three lists into the elongation rows
 // (coefficientListsEntered), then the rows interpolated between the limits
 // and the height steps that go with limits. Limits need the number of
-// passes, so they are refused before the Setup. Sets coefficientsGiven.
+// passes, so they are refused before the Setup; given, they are kept
+// (Project::limits), and lists given without them drop the kept ones. Sets
+// coefficientsGiven.
 InputResult applyCoefficients(Project& project, const CoefficientFields& fields);
 
 // The Coefficients dialog's Default: the default coefficients and height

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/coefficient_rules.h"
+#include "engine/section_fields.h"
 #include "engine/stored_value.h"
 #include "engine/windows1252.h"
 #include "project/design_inputs.h"
@@ -12,6 +13,22 @@
 namespace rolvanta {
 
 namespace {
+
+// The inputs that fill a float of the section, named as the section names it.
+constexpr std::pair<InputField, float BeamSection::*> kSectionInputs[] = {
+    {InputField::WebWidth, &BeamSection::webWidth},
+    {InputField::WebThickness, &BeamSection::webThickness},
+    {InputField::FlangeHeight, &BeamSection::flangeHeight},
+    {InputField::FlangeThickness, &BeamSection::flangeThickness},
+    {InputField::RootRadius, &BeamSection::rootRadius},
+    {InputField::TipRadius, &BeamSection::tipRadius},
+    {InputField::FlangeSlope, &BeamSection::flangeSlope},
+    {InputField::Area, &BeamSection::area},
+    {InputField::MassPerLength, &BeamSection::massPerLength},
+    {InputField::Mass, &BeamSection::mass},
+    {InputField::Length, &BeamSection::length},
+    {InputField::Temperature, &BeamSection::temperature},
+};
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -57,7 +74,7 @@ Range rangeOf(InputField field) {
         case InputField::LiveTo:
         case InputField::DeadFrom:
         case InputField::DeadTo:
-            return {0.0f, false, HUGE_VALF, "a number above 0"};
+            return {0.0f, false, kLargestElongation, "a number above 0 and at most 3"};
         case InputField::Name:
         case InputField::Passes:
         case InputField::WebList:
@@ -83,35 +100,14 @@ std::string fixed(double value, int decimals) {
 }  // namespace
 
 std::string fieldLabel(InputField field) {
+    for (const auto& [input, member] : kSectionInputs) {
+        if (input == field) return sectionField(member).label;
+    }
     switch (field) {
         case InputField::Name:
             return "Beam Name";
-        case InputField::WebWidth:
-            return "Web Width";
-        case InputField::WebThickness:
-            return "Web Thickness";
-        case InputField::FlangeHeight:
-            return "Flange Height";
-        case InputField::FlangeThickness:
-            return "Flange Thickness";
-        case InputField::RootRadius:
-            return "Root Radius";
-        case InputField::TipRadius:
-            return "Tip Radius";
-        case InputField::FlangeSlope:
-            return "Flange Slope";
-        case InputField::Area:
-            return "Cross Sectional Area";
-        case InputField::MassPerLength:
-            return "Mass Per Unit Length";
-        case InputField::Mass:
-            return "Mass Of Beam";
-        case InputField::Length:
-            return "Length Of Beam";
         case InputField::Passes:
-            return "Number Of Passes";
-        case InputField::Temperature:
-            return "Temperature";
+            return kPassCountLabel;
         case InputField::WebList:
             return "Web Coefficients";
         case InputField::LiveList:
@@ -130,6 +126,8 @@ std::string fieldLabel(InputField field) {
             return "Dead Flange lower limit";
         case InputField::DeadTo:
             return "Dead Flange upper limit";
+        default:
+            break;  // the section's fields, named above
     }
     return "field";
 }
@@ -264,7 +262,7 @@ int mostPassesForWeb(float finishedWebWidth, float temperature) {
 }
 
 InputResult checkCoefficientList(InputField field, std::string_view text) {
-    const std::string accepted = "numbers above 0 separated by spaces, at most " +
+    const std::string accepted = "numbers above 0 and at most 3 separated by spaces, at most " +
                                  std::to_string(kMostCoefficients) + " of them";
     const std::vector<std::string_view> tokens = coefficientListTokens(text);
     if (tokens.size() > std::size_t{kMostCoefficients}) {
@@ -272,7 +270,9 @@ InputResult checkCoefficientList(InputField field, std::string_view text) {
     }
     for (const std::string_view token : tokens) {
         const std::optional<float> number = strictFloat(token);
-        if (!number || !(*number > 0.0f)) return {refused(field, std::string(text), accepted)};
+        if (!number || !(*number > 0.0f && *number <= kLargestElongation)) {
+            return {refused(field, std::string(text), accepted)};
+        }
     }
     return {};
 }

@@ -91,6 +91,8 @@ constexpr float kParallelFlangeSlope = 90.0f;   // degrees
 constexpr float kLargestHeightLoss = 1.5f;      // mm a dead flange loses in one pass
 constexpr std::size_t kLongestName = 9;         // characters
 constexpr int kMostCoefficients = 15;           // one per pass table record
+constexpr float kLargestElongation = 3.0f;      // a pass that more than triples the length is
+                                                // no rolling pass
 
 // Reads the text of a number field strictly and checks its range; value is
 // set only when it is accepted. The range is the field's: see the accepted
@@ -132,8 +134,9 @@ bool passWidthsStayPositive(float finishedWebWidth, float temperature, int passe
 // allows not even the fewest.
 int mostPassesForWeb(float finishedWebWidth, float temperature);
 
-// A coefficient list: numbers above 0 separated by spaces, at most
-// kMostCoefficients of them (an empty list is accepted).
+// A coefficient list: numbers above 0 and at most kLargestElongation
+// separated by spaces, at most kMostCoefficients of them (an empty list is
+// accepted).
 InputResult checkCoefficientList(InputField field, std::string_view text);
 
 }  // namespace rolvanta

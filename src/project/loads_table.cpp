@@ -153,7 +153,7 @@ std::string millHeading(const Mill& mill) {
 std::string millLoadsHint(const Project& project) {
     if (!project.mill) return "Give the mill first (Inputs \u203A Mill; Example Mill fills one)";
     if (!project.loads.empty()) return {};
-    const MissingStep missing = computePrecondition(project.flags);
+    const MissingStep missing = computePrecondition(project);
     if (missing != MissingStep::Nothing) return missingStepNote(missing);
     return "Compute the schedule (Solve \u203A Compute)";
 }

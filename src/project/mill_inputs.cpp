@@ -308,11 +308,11 @@ MillTexts textsOfMill(const Mill& mill) {
     texts.example = mill.example;
     Mill copy = mill;
     for (const WholeField& f : kWholeFields) texts.*f.text = shortest(f.value(copy));
-    texts.steelChoice = mill.steel.model == FlowStressModel::Shida   ? 0
-                        : mill.steel.set == HenselSpittelSet::C20C22 ? 1
-                        : mill.steel.set == HenselSpittelSet::S355J2 ? 2
-                                                                     : 3;
-    texts.rollMaterialChoice = mill.rollMaterial == RollMaterial::Steel ? 0 : 1;
+    texts.steel = mill.steel.model == FlowStressModel::Shida   ? SteelChoice::Shida
+                  : mill.steel.set == HenselSpittelSet::C20C22 ? SteelChoice::HenselSpittelC20C22
+                  : mill.steel.set == HenselSpittelSet::S355J2 ? SteelChoice::HenselSpittelS355J2
+                                                               : SteelChoice::HenselSpittelC45;
+    texts.rollMaterial = mill.rollMaterial;
     for (const MillStand& stand : mill.stands) {
         std::vector<std::string> row(kMillColumnCount);
         row[static_cast<int>(MillColumn::Stand)] = stand.stand;
@@ -331,19 +331,12 @@ std::optional<MillProblem> readMill(const MillTexts& texts, int passCount, Mill&
     if (auto problem = checkMillName(texts.name)) return problem;
     read.name = texts.name;
     read.example = texts.example;
-    if (texts.steelChoice < 0 || texts.steelChoice > 3 || texts.rollMaterialChoice < 0 ||
-        texts.rollMaterialChoice > 1) {
-        return wholeProblem(MillField::Carbon, "", "a steel and a roll material from the lists");
-    }
+    // A Shida steel keeps the default coefficient set, as a file holds it.
     read.steel.model =
-        texts.steelChoice == 0 ? FlowStressModel::Shida : FlowStressModel::HenselSpittel;
-    if (texts.steelChoice > 0) {
-        read.steel.set = texts.steelChoice == 1   ? HenselSpittelSet::C20C22
-                         : texts.steelChoice == 2 ? HenselSpittelSet::S355J2
-                                                  : HenselSpittelSet::C45;
-    }
-    read.rollMaterial =
-        texts.rollMaterialChoice == 0 ? RollMaterial::Steel : RollMaterial::ChilledIron;
+        texts.steel == SteelChoice::Shida ? FlowStressModel::Shida : FlowStressModel::HenselSpittel;
+    if (texts.steel == SteelChoice::HenselSpittelS355J2) read.steel.set = HenselSpittelSet::S355J2;
+    if (texts.steel == SteelChoice::HenselSpittelC45) read.steel.set = HenselSpittelSet::C45;
+    read.rollMaterial = texts.rollMaterial;
     for (const WholeField& f : kWholeFields) {
         // The carbon content is the Shida model's alone.
         if (f.field == MillField::Carbon && read.steel.model != FlowStressModel::Shida) continue;

@@ -58,19 +58,22 @@ enum class MillField {
 // [°C]", "Carbon [%]", "Mill Name".
 std::string millFieldLabel(MillField field);
 
-// The steels the dialog offers, in its list's order: "Shida (carbon %)",
+// The steels the dialog offers, in its list's order.
+enum class SteelChoice { Shida, HenselSpittelC20C22, HenselSpittelS355J2, HenselSpittelC45 };
+
+// The list of steels in SteelChoice's order: "Shida (carbon %)",
 // "Hensel-Spittel C20/C22", "Hensel-Spittel S355J2", "Hensel-Spittel C45".
 std::vector<std::string> steelChoices();
-// "Steel rolls", "Chilled iron rolls".
+// The roll materials in RollMaterial's order: "Steel rolls", "Chilled iron rolls".
 std::vector<std::string> rollMaterialChoices();
 
 // The Mill dialog as typed.
 struct MillTexts {
     std::string name;
     std::string entryTemperature;
-    int steelChoice = 0;  // index into steelChoices()
+    SteelChoice steel = SteelChoice::Shida;
     std::string carbon;
-    int rollMaterialChoice = 0;  // index into rollMaterialChoices()
+    RollMaterial rollMaterial = RollMaterial::Steel;
     // Filled by Example Mill and not edited since: the mill read is labelled
     // as an example.
     bool example = false;

@@ -17,6 +17,7 @@ void startUpProject(Project& project) {
     loadDefaultCoefficients(project.coefficients);
     project.mill.reset();
     project.loads.clear();
+    project.limits.reset();
 }
 
 void beginNewProject(Project& project) {
@@ -28,6 +29,7 @@ void beginNewProject(Project& project) {
     // Nor from the mill of the one before: a mill file brings it back.
     project.mill.reset();
     project.loads.clear();
+    project.limits.reset();
     project.flags.projectStarted = true;
 }
 
@@ -78,6 +80,7 @@ StorageResult openProjectFile(ProjectDocument& document, const std::string& path
     // project file leaves the program's coefficients as they are, and holds
     // no mill.
     opened.mill.reset();
+    if (format.kind == SaveKind::Design) opened.limits.reset();  // the file's rows replace them
     if (StorageResult error = format.read(path, opened)) return error;
     if (StorageResult error = checkOpenedMill(opened, path)) return error;
     // What the file says of these four is about the session that saved it.
@@ -92,17 +95,16 @@ StorageResult openProjectFile(ProjectDocument& document, const std::string& path
     return std::nullopt;
 }
 
-std::optional<SaveKind> saveKindOfFileType(int filterIndex) {
-    switch (filterIndex) {
-        case 1:
+SaveKind saveKindOf(FileType type) {
+    switch (type) {
+        case FileType::Project:
             return SaveKind::ProjectFile;
-        case 2:
+        case FileType::Report:
             return SaveKind::Report;
-        case 3:
-            return SaveKind::Design;
-        default:
-            return std::nullopt;
+        case FileType::Design:
+            break;
     }
+    return SaveKind::Design;
 }
 
 std::string pathWithExtension(const std::string& path, SaveKind kind) {
@@ -156,7 +158,9 @@ std::string startUpTitle() { return std::string(kProgramName) + " - Start New Pr
 std::string newProjectTitle() { return std::string(kProgramName) + " - New Project Started"; }
 
 std::string fileTitle(const ProjectDocument& document) {
-    const std::string title = document.filePath.empty() ? "no name" : document.fileTitle;
+    // The name of the file itself, as Open gives it: after a Save As the
+    // dialog's title lacks the extension the save appended.
+    const std::string title = document.filePath.empty() ? "no name" : fileNameOf(document.filePath);
     return std::string(kProgramName) + " - " + title + " ( " + document.filePath + " )";
 }
 
@@ -168,12 +172,16 @@ std::string windowTitle(const ProjectDocument& document, bool unsavedChanges) {
     return unsavedChanges ? title + " *" : title;
 }
 
-MissingStep computePrecondition(const ProjectFlags& flags) {
+MissingStep computePrecondition(const Project& project) {
+    const ProjectFlags& flags = project.flags;
     if (!flags.projectStarted) return MissingStep::Project;
-    if (flags.customEntered) return MissingStep::Nothing;
-    if (!flags.standardChosen) return MissingStep::Profile;
-    if (!flags.setupDone) return MissingStep::Setup;
-    if (!flags.coefficientsGiven) return MissingStep::Coefficients;
+    if (!flags.customEntered && !flags.standardChosen) return MissingStep::Profile;
+    // A typed or opened section brings the default coefficients, but no
+    // pass count: a schedule of 0 passes is no design.
+    if (flags.customEntered ? project.section.passCount <= 0 : !flags.setupDone) {
+        return MissingStep::Setup;
+    }
+    if (!flags.customEntered && !flags.coefficientsGiven) return MissingStep::Coefficients;
     return MissingStep::Nothing;
 }
 
@@ -195,7 +203,7 @@ std::string missingStepNote(MissingStep step) {
 }
 
 MissingStep computeProject(Project& project) {
-    const MissingStep missing = computePrecondition(project.flags);
+    const MissingStep missing = computePrecondition(project);
     if (missing != MissingStep::Nothing) return missing;
     project.flags.computed = true;
     computeDesign(project);

@@ -68,9 +68,15 @@ struct SaveTarget {
     SaveKind kind = SaveKind::Nothing;
 };
 
-// The kind of file of a file dialog's type index: 1 ".rol", 2 ".txt",
-// 3 ".rolx".
-std::optional<SaveKind> saveKindOfFileType(int filterIndex);
+// The file types the open and save dialogs offer, in the dialogs' order.
+enum class FileType {
+    Project,  // ".rol"
+    Report,   // ".txt"
+    Design,   // ".rolx"
+};
+
+// The kind a save of the file type writes.
+SaveKind saveKindOf(FileType type);
 
 // The path a save writes for the kind: ".rol", ".txt" or ".rolx" appended
 // unless the path already contains it anywhere.
@@ -91,7 +97,7 @@ std::optional<SaveTarget> currentSaveTarget(const ProjectDocument& document);
 // Window titles.
 std::string startUpTitle();                              // "ROLVANTA - Start New Project"
 std::string newProjectTitle();                           // "ROLVANTA - New Project Started"
-std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <title> ( <path> )"
+std::string fileTitle(const ProjectDocument& document);  // "ROLVANTA - <file name> ( <path> )"
 
 // The title the document's state calls for: the start-up title before a
 // project is started, the file title once it has a file, else the new
@@ -103,18 +109,19 @@ enum class MissingStep {
     Nothing,       // Compute can run
     Project,       // no project started
     Profile,       // no section taken, typed or opened
-    Setup,         // a catalogue beam without a Setup
+    Setup,         // no number of passes yet: a catalogue beam or typed section without a Setup
     Coefficients,  // a catalogue beam without coefficients
 };
 
-MissingStep computePrecondition(const ProjectFlags& flags);
+MissingStep computePrecondition(const Project& project);
 
 // What the designer is asked to do first ("Run Setup first (Inputs ›
 // Setup)"); empty for Nothing. UTF-8.
 std::string missingStepNote(MissingStep step);
 
 // Compute: when nothing is missing, the hot section and the pass schedule,
-// the mill loads when a mill is given, and computed set. Returns what was missing (Nothing when it computed).
+// the mill loads when a mill is given, and computed set. Returns what was missing (Nothing when it
+// computed).
 MissingStep computeProject(Project& project);
 
 }  // namespace rolvanta

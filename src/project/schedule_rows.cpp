@@ -1,5 +1,6 @@
 #include "project/schedule_rows.h"
 
+#include "engine/pass_fields.h"
 #include "engine/stored_value.h"
 
 namespace rolvanta {
@@ -16,15 +17,10 @@ std::optional<double> areaRatio(double a, double b) {
 
 PassRecord hotSectionPass(const BeamSection& section) {
     PassRecord pass{};
-    pass.passWidth = section.webWidth;
-    pass.webThickness = section.webThickness;
+    for (const PassField& field : kPassFields) {
+        if (field.hotSectionMember != nullptr) pass.*field.member = section.*field.hotSectionMember;
+    }
     pass.webArea = storedValue(double{section.webThickness} * section.webWidth);
-    pass.liveFlangeHeight = section.liveFlangeHeight;
-    pass.deadFlangeHeight = section.deadFlangeHeight;
-    pass.liveFlangeThickness = section.flangeThickness;
-    pass.deadFlangeThickness = section.flangeThickness;
-    pass.liveFlangeTip = pass.deadFlangeTip = section.tipThickness;
-    pass.liveFlangeRoot = pass.deadFlangeRoot = section.rootThickness;
     pass.liveFlangeArea = storedValue(double{section.flangeThickness} * section.liveFlangeHeight);
     pass.deadFlangeArea = storedValue(double{section.flangeThickness} * section.deadFlangeHeight);
     // Two legs of each flange, one at each end of the web.
@@ -39,11 +35,11 @@ std::vector<ScheduleRow> scheduleRows(const Project& project) {
     const int records = scheduledRecordCount(project.section);
     if (records == 0) return rows;
     // The pages show records 0 to passCount - 2; with Pass 1 that is passCount
-    // passes. The last record computed enters the mill's first stand and is
-    // drawn only in the pass view's overview.
-    rows.push_back({1, hotSectionPass(project.section), {}, {}, {}});
-    for (int k = 0; k + 1 < records; ++k) {
-        rows.push_back({k + 2, project.passes.records[k], {}, {}, {}});
+    // passes. The last record computed is the bar that enters the mill's
+    // first stand.
+    rows.push_back({1, false, hotSectionPass(project.section), {}, {}, {}});
+    for (int k = 0; k < records; ++k) {
+        rows.push_back({k + 2, k + 1 == records, project.passes.records[k], {}, {}, {}});
     }
     const double first = rows.back().values.crossSectionArea;
     for (std::size_t i = 0; i < rows.size(); ++i) {

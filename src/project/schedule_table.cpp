@@ -6,6 +6,7 @@
 #include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "project/design_checks.h"
+#include "project/project_life.h"
 #include "project/schedule_rows.h"
 
 namespace rolvanta {
@@ -48,7 +49,7 @@ ScheduleTable scheduleTable(const Project& project) {
     const std::vector<DesignWarning> warnings = checkDesign(project);
     for (const ScheduleRow& row : scheduleRows(project)) {
         ScheduleTable::Row cells;
-        cells.cells.push_back(std::to_string(row.pass));
+        cells.cells.push_back(row.barIn ? std::string(kBarInName) : std::to_string(row.pass));
         for (const auto member : kDimensionColumns) {
             cells.cells.push_back(fixed(double{row.values.*member}, 3));
         }
@@ -57,17 +58,20 @@ ScheduleTable scheduleTable(const Project& project) {
         cells.cells.push_back(fixed(row.totalElongation, 3));
         // The warnings without their "Pass N: ", which the row already says.
         std::string said;
-        const std::string prefix = "Pass " + std::to_string(row.pass) + ": ";
         for (const DesignWarning& warning : warnings) {
             if (warning.pass != row.pass) continue;
             if (!said.empty()) said += "; ";
-            said += warning.text.compare(0, prefix.size(), prefix) == 0
-                        ? warning.text.substr(prefix.size())
-                        : warning.text;
+            said += warningBody(warning);
         }
         cells.marked = !said.empty();
         cells.cells.push_back(said);
         table.rows.push_back(std::move(cells));
+    }
+    if (table.rows.empty()) {
+        const MissingStep missing = computePrecondition(project);
+        table.hint = missing != MissingStep::Nothing
+                         ? missingStepNote(missing)
+                         : "Compute the schedule (Solve \u203A Compute)";
     }
     return table;
 }

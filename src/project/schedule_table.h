@@ -21,9 +21,11 @@ struct ScheduleTable {
         bool marked = false;             // the pass has warnings
     };
     std::vector<Row> rows;
+    std::string hint;  // without rows: what to do to fill them
 };
 
-// The table of a computed project; headings only while nothing is computed.
+// The table of a computed project; headings and the hint (the missing step,
+// or Compute) while nothing is computed.
 ScheduleTable scheduleTable(const Project& project);
 
 // The whole table, headings first, cells separated by tabs, each row ending

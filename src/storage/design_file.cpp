@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
 #include "storage/mill_json.h"
-#include "storage/record_fields.h"
 
 namespace rolvanta {
 
@@ -117,7 +117,7 @@ void readSection(const Json& document, BeamSection& section) {
     std::memset(section.name, 0, kNameFieldSize);
     std::memcpy(section.name, bytes.data(), bytes.size());
 
-    for (const auto& field : kSectionFloatFields) {
+    for (const auto& field : kSectionFields) {
         section.*field.member = numberAt(member(object, field.name, where), where + field.name);
     }
     const Json& passCount = member(object, "passCount", where);
@@ -128,7 +128,7 @@ void readSection(const Json& document, BeamSection& section) {
     section.passCount = static_cast<std::int32_t>(passCount.get<std::int64_t>());
     onlyKnownKeys(object, where, [](const std::string& key) {
         if (key == "name" || key == "passCount") return true;
-        for (const auto& field : kSectionFloatFields) {
+        for (const auto& field : kSectionFields) {
             if (key == field.name) return true;
         }
         return false;
@@ -216,7 +216,7 @@ std::string encodeDesignFile(const Project& project) {
     const BeamSection& s = project.section;
     Json section = Json::object();
     section["name"] = utf8FromWindows1252(std::string(s.name, strnlen(s.name, kNameFieldSize)));
-    for (const auto& field : kSectionFloatFields) {
+    for (const auto& field : kSectionFields) {
         section[field.name] = written(s.*field.member);
     }
     section["passCount"] = s.passCount;

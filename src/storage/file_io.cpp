@@ -418,6 +418,13 @@ LocalTime localTimeNow() {
             local.tm_hour, local.tm_min,     local.tm_sec};
 }
 
+LocalTime universalTime(long long secondsSinceEpoch) {
+    const auto moment = static_cast<std::time_t>(secondsSinceEpoch);
+    std::tm utc{};
+    if (gmtime_r(&moment, &utc) == nullptr) return {};
+    return {utc.tm_mday, utc.tm_mon + 1, utc.tm_year + 1900, utc.tm_hour, utc.tm_min, utc.tm_sec};
+}
+
 std::string fileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);

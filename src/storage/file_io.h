@@ -86,6 +86,8 @@ struct LocalTime {
     int second = 0;
 };
 LocalTime localTimeNow();
+// The moment secondsSinceEpoch after 1970-01-01 00:00:00 UTC, in UTC.
+LocalTime universalTime(long long secondsSinceEpoch);
 
 // The byte order of the machine: the files are little-endian.
 constexpr bool kLittleEndianHost = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;

@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "storage/file_io.h"
 #include "storage/record_bytes.h"
-#include "storage/record_fields.h"
 
 namespace rolvanta {
 
@@ -96,7 +96,7 @@ bool decodeProjectFile(std::string_view bytes, Project& project) {
     if (bytes.size() != fileSizeFor(section.passCount)) return false;
 
     record_bytes::tidyName(section.name);
-    for (const auto& field : kSectionFloatFields) record_bytes::tidyNumber(section.*field.member);
+    for (const auto& field : kSectionFields) record_bytes::tidyNumber(section.*field.member);
     ProjectFlags flags;
     if (!flagsFromStored(record_bytes::recordAt<StoredFlags>(bytes.data() + kSectionBytes, 0),
                          flags)) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
 
@@ -49,6 +50,14 @@ std::string_view nameOf(const BeamSection& section) {
     return {section.name, strnlen(section.name, kNameFieldSize)};
 }
 
+// "Web Area\t\t= ": the label and tabs to the fourth tab stop (column 24).
+std::string reportLabel(std::string_view label) {
+    std::string text(label);
+    for (std::size_t column = label.size(); column < 24; column = (column / 8 + 1) * 8)
+        text += '\t';
+    return text + "= ";
+}
+
 void writeHeader(ReportText& report, const BeamSection& s, const std::string& title,
                  const ReportTime& t) {
     report.line("ROLVANTA");
@@ -63,30 +72,13 @@ void writeHeader(ReportText& report, const BeamSection& s, const std::string& ti
         "C )");
     report.line();
     report.line(std::string("Beam Name\t\t: ").append(nameOf(s)));
-    report.value("Web Width\t\t= ", s.webWidth);
-    report.value("Web Thickness\t\t= ", s.webThickness);
-    report.value("Flange Height\t\t= ", s.flangeHeight);
-    report.value("Flange Thickness\t= ", s.flangeThickness);
-    report.value("Root Radius\t\t= ", s.rootRadius);
-    report.value("Tip Radius\t\t= ", s.tipRadius);
-    report.value("Live Flange Height\t= ", s.liveFlangeHeight);
-    report.value("Dead Flange Height\t= ", s.deadFlangeHeight);
-    report.value("Root Thickness\t\t= ", s.rootThickness);
-    report.value("Tip Thickness\t\t= ", s.tipThickness);
-    report.value("Flange Slope\t\t= ", s.flangeSlope);
-    report.value("Mass Of Beam\t\t= ", s.mass);
-    report.value("Length Of Beam\t\t= ", s.length);
-    report.value("Number Of Passes\t= ", long{s.passCount});
-    report.value("Temperature\t\t= ", s.temperature);
+    for (const auto member : kReportSectionOrder) {
+        if (member == &BeamSection::temperature) {
+            report.value(reportLabel(kPassCountLabel), long{s.passCount});
+        }
+        report.value(reportLabel(sectionField(member).label), s.*member);
+    }
     report.line();
-}
-
-// "Web Area\t\t= ": the label and tabs to the fourth tab stop (column 24).
-std::string reportLabel(std::string_view label) {
-    std::string text(label);
-    for (std::size_t column = label.size(); column < 24; column = (column / 8 + 1) * 8)
-        text += '\t';
-    return text + "= ";
 }
 
 // One pass as the user numbers it: record k is pass k + 2.

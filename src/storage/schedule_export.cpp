@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "engine/pass_fields.h"
+#include "engine/section_fields.h"
 #include "engine/windows1252.h"
 #include "storage/file_io.h"
-#include "storage/record_fields.h"
 
 namespace rolvanta {
 
@@ -128,9 +128,7 @@ std::string keyOf(const char* name, const char* unit) {
 
 // The finished web width is an internal of the program, not a dimension of
 // the section at rolling temperature.
-bool exported(const FloatField<BeamSection>& field) {
-    return std::strcmp(field.name, "finishedWebWidth") != 0;
-}
+bool exported(const SectionField& field) { return field.member != &BeamSection::coldWebWidth; }
 
 // The loads' cells of a CSV line, each after a comma; empty cells without
 // loads for the pass.
@@ -188,6 +186,16 @@ std::string formatScheduleCsv(const Project& project, const std::vector<PassWarn
         if (withLoads) csv += csvLoads(project, k + 2);
         csv += "," + csvCell(warningsOfPass(warnings, k + 2)) + "\n";
     }
+    // The bar that enters the mill: no pass makes it, so it has no loads.
+    const int bar = scheduledRecordCount(project.section) - 1;
+    if (bar < 0) return csv;
+    csv += kBarInName;
+    for (const PassField& field : kPassFields) {
+        csv += "," + number(project.passes.records[bar].*field.member);
+    }
+    csv += ",";
+    if (withLoads) csv += csvLoads(project, bar + 2);
+    csv += "," + csvCell(warningsOfPass(warnings, bar + 2)) + "\n";
     return csv;
 }
 
@@ -198,12 +206,12 @@ std::string formatScheduleJson(const Project& project, const std::vector<PassWar
         "{\n  \"format\": \"" + std::string(kFormatName) +
         "\",\n  \"version\": " + std::to_string(kFormatVersion) +
         ",\n  \"section\": {\n    \"name\": " + jsonString(utf8FromWindows1252(name));
-    for (const auto& field : kSectionFloatFields) {
+    for (const auto& field : kSectionFields) {
         if (!exported(field)) continue;
         json += ",\n    \"";
         json += field.member == &BeamSection::massPerLength
                     ? "massPerLength_kg_per_m\": " + number(massPerMetre(s))
-                    : keyOf(field.name, field.unit) + "\": " + number(s.*field.member);
+                    : keyOf(field.name, unitKey(field.unit)) + "\": " + number(s.*field.member);
     }
     json += ",\n    \"passCount\": " + std::to_string(s.passCount);
     if (const std::string loads = jsonLoads(project, 1); !loads.empty()) {
@@ -218,7 +226,18 @@ std::string formatScheduleJson(const Project& project, const std::vector<PassWar
         }
         json += jsonLoads(project, k + 2) + "}";
     }
-    json += "\n  ],\n  \"warnings\": [";
+    json += "\n  ],";
+    if (const int bar = scheduledRecordCount(s) - 1; bar >= 0) {
+        const char* comma = "";
+        json += "\n  \"barIn\": {";
+        for (const PassField& field : kPassFields) {
+            json += std::string(comma) + "\"" + keyOf(field.name, unitKey(field.unit)) +
+                    "\": " + number(project.passes.records[bar].*field.member);
+            comma = ", ";
+        }
+        json += "},";
+    }
+    json += "\n  \"warnings\": [";
     for (std::size_t i = 0; i < warnings.size(); ++i) {
         json += std::string(i == 0 ? "" : ",") + "\n    " + jsonString(warnings[i].text);
     }

@@ -32,9 +32,9 @@ struct App {
         session.project.flags.customEntered = true;
     }
 
-    // The next file dialog confirms path with the filter index given.
-    void choose(const std::string& path, int filterIndex = kFileTypeProject) {
-        shell.fileChoices.push_back(chosenFile(path, filterIndex));
+    // The next file dialog confirms path with the file type given.
+    void choose(const std::string& path, FileType type = FileType::Project) {
+        shell.fileChoices.push_back(chosenFile(path, type));
     }
 
     // projectStarted, hasFileName and lastSaveKind, then the window title.

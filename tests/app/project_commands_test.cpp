@@ -35,38 +35,39 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     writeFileBytes(path("plain.dat"), readFileBytes(projectOnDisk("opened.rol")));
     writeFileBytes(path("short.rol"), std::string(100, 'x'));
     writeFileBytes(path("broken.rolx"), "{x");
+    const FileType rol = FileType::Project, txt = FileType::Report, rolx = FileType::Design;
     const struct {
         const char* what;
         int command;
         const char* chosen;
-        int filterIndex;
+        FileType type;
         bool changes;
     } steps[] = {
-        {"the first New Project", kMenuNewProject, nullptr, 0, true},
-        {"Open a project file", kMenuOpenProject, "opened.rol", 1, true},
-        {"Save As a report", kMenuSaveAs, "schedule", 2, true},
-        {"Save rewrites the report", kMenuSaveProject, nullptr, 0, false},
-        {"Save As a project file", kMenuSaveAs, "again", 1, true},
-        {"Save from the toolbar", kButtonSaveFile, nullptr, 0, false},
-        {"Open, cancelled", kMenuOpenProject, nullptr, 0, false},
-        {"Save As, cancelled", kMenuSaveAs, nullptr, 0, false},
-        {"Open a report", kButtonOpenFile, "notes.txt", 2, false},
-        {"Open a file without the extension", kButtonOpenFile, "plain.dat", 1, false},
-        {"Open a missing file", kButtonOpenFile, "missing.rol", 1, false},
-        {"Open a file cut short", kButtonOpenFile, "short.rol", 1, false},
-        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", 1, false},
-        {"Save still writes the project's own file", kMenuSaveProject, nullptr, 0, false},
-        {"Save As a design", kMenuSaveAs, "design", 3, true},
-        {"Save rewrites the design", kMenuSaveProject, nullptr, 0, false},
-        {"Open a design without its extension", kButtonOpenFile, "plain.dat", 3, false},
-        {"Open a damaged design", kButtonOpenFile, "broken.rolx", 3, false},
-        {"Open a design as a project file", kButtonOpenFile, "design.rolx", 1, true},
+        {"the first New Project", kMenuNewProject, nullptr, rol, true},
+        {"Open a project file", kMenuOpenProject, "opened.rol", rol, true},
+        {"Save As a report", kMenuSaveAs, "schedule", txt, true},
+        {"Save rewrites the report", kMenuSaveProject, nullptr, rol, false},
+        {"Save As a project file", kMenuSaveAs, "again", rol, true},
+        {"Save from the toolbar", kButtonSaveFile, nullptr, rol, false},
+        {"Open, cancelled", kMenuOpenProject, nullptr, rol, false},
+        {"Save As, cancelled", kMenuSaveAs, nullptr, rol, false},
+        {"Open a report", kButtonOpenFile, "notes.txt", txt, false},
+        {"Open a file without the extension", kButtonOpenFile, "plain.dat", rol, false},
+        {"Open a missing file", kButtonOpenFile, "missing.rol", rol, false},
+        {"Open a file cut short", kButtonOpenFile, "short.rol", rol, false},
+        {"Save As into a missing folder", kMenuSaveAs, "gone/beam", rol, false},
+        {"Save still writes the project's own file", kMenuSaveProject, nullptr, rol, false},
+        {"Save As a design", kMenuSaveAs, "design", rolx, true},
+        {"Save rewrites the design", kMenuSaveProject, nullptr, rol, false},
+        {"Open a design without its extension", kButtonOpenFile, "plain.dat", rolx, false},
+        {"Open a damaged design", kButtonOpenFile, "broken.rolx", rolx, false},
+        {"Open a design as a project file", kButtonOpenFile, "design.rolx", rol, true},
     };
     std::string transcript;
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         const Session before = session;
-        if (step.chosen) choose(path(step.chosen), step.filterIndex);
+        if (step.chosen) choose(path(step.chosen), step.type);
         run(step.command);
         transcript += std::string(step.what) + "\n  " + fileState() + "\n  " + shown() + "\n";
         if (!step.changes) {
@@ -78,11 +79,6 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     EXPECT_NE(readFileBytes(path("schedule.txt")).find("Results Of Project - schedule\r\n"),
               std::string::npos);
     EXPECT_EQ(shell.fileDialogs.size(), 14u) << "Save asks for no file";
-}
-
-// Filter indexes 1 to 3 add their extensions in the table above.
-TEST_F(ProjectCommands, SaveAsWithoutAFileTypeAddsNoExtension) {
-    EXPECT_EQ(pathWithExtension("beam", 0), "beam");
 }
 
 TEST_F(ProjectCommands, SaveBeforeNewProjectSaysSo) {
@@ -121,9 +117,9 @@ TEST_F(ProjectCommands, OpenOffersUnsavedChangesForSaving) {
 TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
     startWithCustomSection(6);
     run(kMenuCompute);
-    choose(path("hz"), kFileTypeProject);
+    choose(path("hz"), FileType::Project);
     run(kMenuSaveAs);
-    choose(path("hz"), kFileTypeReport);
+    choose(path("hz"), FileType::Report);
     run(kMenuSaveAs);
     const std::string report = readFileBytes(path("hz.txt"));
     shell.dialogActions[DialogId::Setup] = [this] {
@@ -131,7 +127,7 @@ TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
         return true;
     };
     run(kMenuSetup);
-    EXPECT_EQ(fileState(), "112 ROLVANTA - hz ( " + path("hz.txt") + " ) *");
+    EXPECT_EQ(fileState(), "112 ROLVANTA - hz.txt ( " + path("hz.txt") + " ) *");
     const struct {
         const char* name;
         int command;
@@ -148,7 +144,7 @@ TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
     }
     shell.fileDialogs.clear();
     shell.answers = {MessageAnswer::Yes};
-    choose(path("hz2"), kFileTypeProject);
+    choose(path("hz2"), FileType::Project);
     run(kMenuExit);
     EXPECT_EQ(shell.fileDialogs, std::vector<std::string>{"save project"});
     EXPECT_EQ(shell.quitCode, 0);
@@ -156,7 +152,7 @@ TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
     ASSERT_FALSE(readProjectFile(path("hz2.rol"), saved));
     EXPECT_EQ(saved.section.passCount, 7);
     EXPECT_EQ(readFileBytes(path("hz.txt")), report) << "the report is left as it was";
-    EXPECT_EQ(fileState(), "111 ROLVANTA - hz2 ( " + path("hz2.rol") + " )");
+    EXPECT_EQ(fileState(), "111 ROLVANTA - hz2.rol ( " + path("hz2.rol") + " )");
 }
 
 // The file named on the command line opens as Open Project opens one;
@@ -171,7 +167,7 @@ TEST_F(ProjectCommands, StartFileOpensAsOpenProjectOrLeavesTheEmptyStart) {
     } cases[] = {
         {"a project file", "beam.rol", "111 ROLVANTA - beam.rol ( " + path("beam.rol") + " )", ""},
         {"a missing file", "missing.rol", "000 ROLVANTA - Start New Project",
-         "Error: Cannot Open File"},
+         "Cannot Open File: Cannot open " + path("missing.rol") + ": No such file or directory"},
         {"a file cut short", "short.rol", "000 ROLVANTA - Start New Project",
          "Error: short.rol Is Not A Valid ROLVANTA (.rol) File !"},
         {"a report", "beam.txt", "000 ROLVANTA - Start New Project",
@@ -199,12 +195,14 @@ TEST_F(ProjectCommands, AFailedSaveKeepsTheProjectForAnotherTry) {
     shown();
     run(kMenuCompute);
     run(kMenuSaveProject);
-    EXPECT_EQ(shown(), "Error: Cannot Open File");
+    const std::string cannotWrite =
+        "Cannot write " + path("folder/beam.rol") + ": No such file or directory";
+    EXPECT_EQ(shown(), "Cannot Open File: " + cannotWrite);
     EXPECT_TRUE(hasUnsavedChanges(session)) << "closing will still offer to save";
 
     shell.answers = {MessageAnswer::Yes};
     run(kMenuNewProject);
-    EXPECT_EQ(shell.messageTexts().back(), "Cannot Open File");
+    EXPECT_EQ(shell.messageTexts().back(), cannotWrite);
     EXPECT_STREQ(session.project.section.name, "MB 100");
     EXPECT_EQ(session.project.flags.hasFileName, 1);
 }

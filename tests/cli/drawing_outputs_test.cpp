@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "engine/pass_schedule.h"
 #include "export/dxf_drawing.h"
 #include "storage/project_file.h"
+#include "support/child_process.h"
 #include "tool_run.h"
 
 namespace rolvanta {
@@ -58,11 +61,31 @@ TEST(ToolDrawings, AFolderOfDrawingsIsWrittenWholeOrNotAtAll) {
 
 #ifdef ROLVANTA_CLI_PDF
 // "-" is standard output, for the PDF as for the DXF: no file named "-".
+// The PDF is dated by SOURCE_DATE_EPOCH, its header and its creation date,
+// so that two runs in any time zone give the same bytes; its text, as
+// poppler reads it (with any complaint about the file), is the expected
+// one, tests/data/expected/report-pdf.txt (pdftotext -raw -enc UTF-8).
 TEST(ToolDrawings, WriteThePdfReportWithoutADisplay) {
-    TemporaryFolder out;
+    TemporaryFolder out, again;
+    const std::string design = "compute --profile 'MB 200' --passes 13 --mill '" ROLVANTA_SOURCE_DIR
+                               "/tests/data/expected/mill-example.rolmill' --pdf ";
+    const std::string epoch = "-u ROLVANTA_REPORT_TIME SOURCE_DATE_EPOCH=1796642460 TZ=";
+    ASSERT_EQ(runTool(design + out / "beam.pdf", "", epoch + "UTC").exitCode, 0);
+    ASSERT_EQ(runTool(design + again / "beam.pdf", "", epoch + "Asia/Kolkata").exitCode, 0);
+    const std::string pdf = readFileBytes(out / "beam.pdf");
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_TRUE(pdf == readFileBytes(again / "beam.pdf")) << "two runs differ";
+    EXPECT_NE(pdf.find("/CreationDate (D:20261207112100)"), std::string::npos);
+    std::string text =
+        testing::commandOutput("pdftotext -raw -enc UTF-8 '" + out / "beam.pdf" + "' - 2>&1");
+    // The face's ligatures as letters.
+    for (const auto& [from, to] : {std::pair{"\uFB01", "fi"}, {"\uFB02", "fl"}}) {
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+            text.replace(at, std::strlen(from), to);
+    }
+    EXPECT_EQ(text, readFileBytes(ROLVANTA_SOURCE_DIR "/tests/data/expected/report-pdf.txt"));
+
     const std::string section = "compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' ";
-    ASSERT_EQ(runTool(section + "--passes 13 --pdf " + out / "beam.pdf").exitCode, 0);
-    EXPECT_EQ(readFileBytes(out / "beam.pdf").rfind("%PDF-", 0), 0u);
     const ToolRun piped = runTool(section + "--pdf -", out.path());
     EXPECT_EQ(piped.exitCode, 0);
     EXPECT_EQ(piped.output.rfind("%PDF-", 0), 0u);

@@ -1,16 +1,21 @@
 // The command-line tool on the cases of tests/data/golden-cases.txt, each
-// output compared byte for byte with its expected file.
+// output compared byte for byte with its expected file; and its help
+// against its manual page.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/golden_file.h"
 #include "support/temporary_folder.h"
+#include "tool_run.h"
 
 namespace rolvanta {
 namespace {
@@ -78,6 +83,63 @@ INSTANTIATE_TEST_SUITE_P(Cli, Golden, ::testing::ValuesIn(goldenCases()),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) {
                              return replaced(info.param.name, "-", "_");
                          });
+
+// The options a text names: "-" or "--" and a lower-case letter, not
+// inside a word or a path.
+std::set<std::string> optionsIn(const std::string& text) {
+    static const std::regex option("(^|[^A-Za-z0-9_./-])(--?[a-z][a-z0-9-]*)");
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), option);
+         it != std::sregex_iterator(); ++it) {
+        found.insert((*it)[2]);
+    }
+    return found;
+}
+
+// The options a command's help lists: the first word of each option line.
+std::set<std::string> helpOptions(const std::string& command) {
+    std::istringstream help(testing::runTool(command + " --help").output);
+    std::string names;
+    for (std::string line, word; std::getline(help, line);) {
+        std::istringstream words(line);
+        if (words >> word && word[0] == '-') names += word + "\n";
+    }
+    return optionsIn(names);
+}
+
+// The manual page's text of a command: from its term in COMMANDS to the
+// next command's term, or the section's end; "" names the OPTIONS section.
+std::string manualPart(const std::string& command) {
+    const std::string page =
+        replaced(readFileBytes(kSource + "/src/resources/man/rolvanta-cli.1.in"), "\\-", "-");
+    const std::string term = "\n.TP\n.B ";
+    const std::string start = command.empty() ? "\n.SH OPTIONS\n" : term + command + "\n";
+    const std::size_t from = page.find(start);
+    if (from == std::string::npos) return "";
+    std::size_t to = page.find("\n.SH ", from + 1);
+    for (std::size_t at = from; !command.empty() && (at = page.find(term, at + 1)) < to;) {
+        if (page[at + term.size()] != '-') to = at;  // a command's term, not an option's
+    }
+    return page.substr(from, to - from);
+}
+
+// Every option the tool's help lists is in the manual page, in the part of
+// its command, and the manual names no option the command does not have.
+TEST(ManualPage, NamesTheOptionsOfEveryCommandAsTheHelpDoes) {
+    const std::set<std::string> everyCommand = {"-h", "--help", "--help-all"};
+    for (const std::string command : {"", "compute", "report", "mill example", "catalogue list",
+                                      "catalogue build", "catalogue add"}) {
+        std::set<std::string> manual = optionsIn(manualPart(command));
+        std::set<std::string> help = helpOptions(command);
+        if (!command.empty()) {
+            for (const std::string& option : everyCommand) help.erase(option);
+        }
+#ifndef ROLVANTA_CLI_PDF
+        manual.erase("--pdf");
+#endif
+        EXPECT_EQ(manual, help) << "rolvanta-cli " << command;
+    }
+}
 
 }  // namespace
 }  // namespace rolvanta

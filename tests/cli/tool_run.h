@@ -24,14 +24,17 @@ struct ToolRun {
 // The exit status timeout(1) gives a command it had to end.
 constexpr int kWatchdogEnded = 124;
 
-// The arguments are shell words; workingDirectory empty: the test's own.
-inline ToolRun runTool(const std::string& arguments, const std::string& workingDirectory = "") {
+constexpr const char* kFixedReportTime = "ROLVANTA_REPORT_TIME='2002-03-05 09:07:03'";
+
+// The arguments are shell words; workingDirectory empty: the test's own;
+// environment: the words of env(1) the tool runs under.
+inline ToolRun runTool(const std::string& arguments, const std::string& workingDirectory = "",
+                       const std::string& environment = kFixedReportTime) {
     TemporaryFolder streams;
     const std::string command =
-        (workingDirectory.empty() ? "" : "cd '" + workingDirectory + "' && ") +
-        "ROLVANTA_REPORT_TIME='2002-03-05 09:07:03' timeout -k 10 60 '" +
-        std::string(ROLVANTA_CLI) + "' " + arguments + " > '" + streams / "out" + "' 2> '" +
-        streams / "err" + "' < /dev/null";
+        (workingDirectory.empty() ? "" : "cd '" + workingDirectory + "' && ") + "env " +
+        environment + " timeout -k 10 60 '" + std::string(ROLVANTA_CLI) + "' " + arguments +
+        " > '" + streams / "out" + "' 2> '" + streams / "err" + "' < /dev/null";
     const int status = std::system(command.c_str());
     const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return {exitCode, readFileBytes(streams / "out"), readFileBytes(streams / "err"),

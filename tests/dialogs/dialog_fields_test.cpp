@@ -170,6 +170,10 @@ TEST_F(InputDialogTest, CancelAndEscChangeNothing) {
             const std::unique_ptr<DialogProcedure> dialog = make(which);
             testing::FakeDialogHost host;
             dialog->initialise(host);
+            // Typing goes into the first field, not onto a button.
+            const int first[] = {standard_dialog::kProfileList, custom_dialog::kName,
+                                 setup_dialog::kPassCount, coefficients_dialog::kWebList};
+            EXPECT_EQ(host.focused, first[static_cast<int>(which)]);
             if (which == Dialog::Standard) {
                 host.doubleClickList(*dialog, standard_dialog::kProfileList, 1);
             }
@@ -228,6 +232,7 @@ TEST_F(InputDialogTest, RefuseABadFieldWithMessageFocusAndNothingChanged) {
         {Dialog::Setup, setup_dialog::kTemperature, "200\xB0",
          [](auto& host) { host.items[setup_dialog::kPassCount] = "9"; }},
         {Dialog::Coefficients, coefficients_dialog::kLiveList, "1.1 abc", nullptr},
+        {Dialog::Coefficients, coefficients_dialog::kWebList, "1.1 3.5", nullptr},
         {Dialog::Coefficients, coefficients_dialog::kDeadTo, "", allLimitsButTheLast},
     };
     std::string told;

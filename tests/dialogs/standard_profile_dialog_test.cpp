@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "dialogs/standard_profile_dialog.h"
+#include "project/field_text.h"
 #include "resources/dialog_ids.h"
 #include "support/catalogue_fixture.h"
 #include "support/example_section.h"
@@ -22,8 +24,9 @@ class StandardProfileDialogTest : public testing::CatalogueFixture {
         writeCatalogue(
             {profile("R 300", 300.0f), profile("P 100", 100.0f), profile("Q 200", 200.0f)});
     }
-    StandardProfileDialog& open() {
+    StandardProfileDialog& open(const char* designed = "MB 100") {
         project = testing::exampleProject();
+        storeName(project.section.name, designed);
         host = testing::FakeDialogHost();
         dialog.initialise(host);
         return dialog;
@@ -38,17 +41,20 @@ class StandardProfileDialogTest : public testing::CatalogueFixture {
 TEST_F(StandardProfileDialogTest, WhatEachActTakes) {
     const struct {
         const char* name;
+        const char* designed;
         int doubleClicked;  // -1: none
         int clicked;        // -1: none
         const char* expected;
     } cases[] = {
-        {"OK right after opening takes the first beam", -1, -1, "P 100"},
-        {"a double-click shows the beam, OK takes it", 2, -1, "R 300"},
-        {"the fields follow a single click", -1, 1, "Q 200"},
-        {"and a click after a double-click", 1, 0, "P 100"},
+        {"OK right after opening takes the first beam", "MB 100", -1, -1, "P 100"},
+        {"or the beam being designed", "Q 200", -1, -1, "Q 200"},
+        {"a double-click shows the beam, OK takes it", "MB 100", 2, -1, "R 300"},
+        {"the fields follow a single click", "MB 100", -1, 1, "Q 200"},
+        {"and a click after a double-click", "MB 100", 1, 0, "P 100"},
     };
     for (const auto& c : cases) {
-        open();
+        open(c.designed);
+        EXPECT_EQ(host.focused, ids::kProfileList);
         EXPECT_EQ(host.lists[ids::kProfileList],
                   (std::vector<std::string>{"P 100", "Q 200", "R 300"}));
         if (c.doubleClicked >= 0) host.doubleClickList(dialog, ids::kProfileList, c.doubleClicked);
@@ -99,6 +105,16 @@ TEST_F(StandardProfileDialogTest, ADamagedCatalogueIsToldOnceAndTheInstalledOneO
     EXPECT_EQ(host.lists[ids::kProfileList], std::vector<std::string>{"JB 150"});
     EXPECT_STREQ(project.section.name, "JB 150");
     EXPECT_EQ(testing::readFileBytes(files.working), "not a catalogue");
+}
+
+TEST_F(StandardProfileDialogTest, AMissingCatalogueIsNamedWithItsReason) {
+    std::filesystem::remove(files.working);
+    open();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Cannot open " + files.installed +
+                                         ": No such file or directory\nThe list of standard "
+                                         "profiles is empty.");
+    EXPECT_TRUE(host.lists[ids::kProfileList].empty());
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ void play(PassViewCursor& cursor, const std::string& keys, int passCount) {
         const int arrow = key == 'L' || key == 'l' ? kLeftArrowKey : kRightArrowKey;
         if (key == 'L' || key == 'R') cursorKeyDown(cursor, held = arrow, passCount);
         if (key == 'l' || key == 'r') cursorKeyUp(cursor, arrow);
-        if (key == '+') cursorKeyDown(cursor, held, passCount, KeyRepeat::yes);
-        if (key == '-') cursorKeyUp(cursor, held, KeyRepeat::yes);
+        if (key == '+') cursorKeyDown(cursor, held, passCount, KeyRepeat::Yes);
+        if (key == '-') cursorKeyUp(cursor, held, KeyRepeat::Yes);
         if (key == 'x') {
             cursorKeyDown(cursor, 'A', passCount);
             cursorKeyUp(cursor, 'A');

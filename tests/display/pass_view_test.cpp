@@ -22,7 +22,7 @@ using testing::computedProject;
 class FixedMeasure : public TextMeasure {
   public:
     TextExtent measureText(TextFont font, std::string_view text) const override {
-        const double em = font == TextFont::caption ? 28 : 15;
+        const double em = font == TextFont::Caption ? 28 : 15;
         return {0.55 * em * static_cast<double>(text.size()), 0.9 * em, 0.22 * em};
     }
 };
@@ -54,7 +54,7 @@ class RecordingCanvas : public LineCanvas {
         add("rect", {{r.left, r.top}, {r.width, r.height}});
     }
     void drawText(TextFont font, ViewPoint at, std::string_view text) override {
-        add(font == TextFont::caption ? "caption" : "text", {at});
+        add(font == TextFont::Caption ? "caption" : "text", {at});
         drawn.back() = ' ';
         drawn += std::string(text) + "\n";
     }
@@ -177,9 +177,9 @@ TEST(PassViewZoom, ZoomKeepsThePointerStillPanMovesFitRestores) {
     PassViewFrame frame;
     frame.fit = fit;
     frame.drawingArea = area;
-    zoomByKey(zoom, frame, ViewZoomKey::fit);
+    zoomByKey(zoom, frame, ViewZoomKey::Fit);
     EXPECT_TRUE(zoom.fitted);
-    zoomByKey(zoom, frame, ViewZoomKey::zoomIn);
+    zoomByKey(zoom, frame, ViewZoomKey::ZoomIn);
     const ViewPoint middle = area.centre();
     const ViewPoint stays = zoomedTransform(zoom, fit, area).toView(fit.toDrawing(middle));
     EXPECT_NEAR(stays.x, middle.x, 1e-3);
@@ -205,18 +205,18 @@ TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
                       0.6)
                 << name;
             for (const ViewDimension& d : frame.dimensions) {
-                EXPECT_TRUE(right.containsRect(textBox(TextFont::label, d.textAt, d.text.view())))
+                EXPECT_TRUE(right.containsRect(textBox(TextFont::Label, d.textAt, d.text.view())))
                     << name << " " << d.text.view();
                 EXPECT_TRUE(right.containsRect(boundsOf(d.lines, d.lineEnds))) << name;
             }
             const ViewRect caption =
-                textBox(TextFont::caption, frame.captionAt, frame.caption.view());
+                textBox(TextFont::Caption, frame.captionAt, frame.caption.view());
             EXPECT_TRUE(right.containsRect(caption)) << name;
             EXPECT_FALSE(caption.intersects(outline)) << name;
             EXPECT_EQ(frame.caption.view(), "PASS : " + std::to_string(index + 1)) << name;
             for (int i = 0; i < frame.panel.count; ++i) {
                 const ViewRect line =
-                    textBox(TextFont::label, frame.panel.label[i], frame.panelLabels[i]);
+                    textBox(TextFont::Label, frame.panel.label[i], frame.panelLabels[i]);
                 EXPECT_GE(line.left, kViewMargin) << name;
                 EXPECT_TRUE(whole.containsRect(line)) << name << " line " << i;
                 EXPECT_LT(line.right(), frame.separatorX) << name;
@@ -292,7 +292,7 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
             EXPECT_FALSE(bounds.intersects(frame.legend.box)) << name << " outline " << i;
             const PlacedLabel& label = frame.labels[i];
             ASSERT_TRUE(label.placed) << name << " pass " << i + 2;
-            EXPECT_EQ(frame.labelTexts[i].view(), std::to_string(i + 2));
+            EXPECT_EQ(frame.labelTexts[i].view(), i == 14 ? "IN" : std::to_string(i + 2));
             for (int k = 0; k + 1 < kOutlinePointCount; ++k) {
                 EXPECT_FALSE(segmentMeetsRect(outline.points[k], outline.points[k + 1], label.box))
                     << name << " label of pass " << i + 2 << " on its outline";
@@ -310,6 +310,26 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
         }
         EXPECT_GE(bottom - top, 0.4 * view.height) << name;
     }
+    // A sound bar in is fitted with the passes, without a caption.
+    const PassViewFrame sound = frameOf(computedProject(9), 0, 800, 600);
+    EXPECT_TRUE(sound.barInFitted);
+    EXPECT_EQ(sound.caption.length, 0u);
+    // One that is no section (at 15 passes its flange roots overlap; here a
+    // needle) is drawn where it comes but left out of the fit, which the
+    // caption says: the passes still fill the view.
+    Project needle = project;
+    needle.passes.records[14].passWidth = 1;
+    const PassViewFrame frame = frameOf(needle, 0, 800, 600);
+    ASSERT_FALSE(frame.barInFitted);
+    EXPECT_EQ(frame.caption.view(), kBarInOutOfFit);
+    ViewRect passes = boundsOf(frame.outlines[13].points, kOutlinePointCount);
+    EXPECT_GE(passes.height, 0.4 * 600);
+    RecordingCanvas canvas;
+    drawPassView(canvas, frame);
+    const std::string caption = std::string(" ") + kBarInOutOfFit + "\n";
+    ASSERT_GE(canvas.drawn.size(), caption.size());
+    EXPECT_EQ(canvas.drawn.substr(canvas.drawn.size() - caption.size()), caption);
+    EXPECT_NE(canvas.drawn.find(" Bar in\n"), std::string::npos) << "in the legend";
 }
 
 TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
@@ -383,6 +403,11 @@ TEST(PassViewFrame, FramesEqualTheGoldenDisplayLists) {
     testing::expectGolden("pass-view-frames.txt", frames);
     ASSERT_NE(passViewHint(project), nullptr);
     EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
+    // Computed without passes: the hint names the Setup.
+    project.flags.computed = true;
+    project.section.passCount = 0;
+    ASSERT_NE(passViewHint(project), nullptr);
+    EXPECT_NE(std::string(passViewHint(project)).find("Setup"), std::string::npos);
 }
 
 // Each line as "what text: from -> to | extensions from a b, to c d".

@@ -75,22 +75,23 @@ TEST(TextScroll, RequestsAndKeysMoveByLinesAndPages) {
     const ScrollBarState horizontal{0, 20, 30, 5};
     const struct {
         const char* name;
-        int from, request, tracking, to;
+        int from;
+        ScrollRequest request;
+        int tracking, to;
     } requests[] = {
-        {"line down", 50, kScrollLineDown, 0, 51},
-        {"line up", 50, kScrollLineUp, 0, 49},
-        {"line up at the top", 0, kScrollLineUp, 0, 0},
-        {"line down at the end", 100, kScrollLineDown, 0, 100},
-        {"page down", 50, kScrollPageDown, 0, 60},
-        {"page up", 50, kScrollPageUp, 0, 40},
-        {"page up near the top", 4, kScrollPageUp, 0, 0},
-        {"page down near the end", 95, kScrollPageDown, 0, 100},
-        {"thumb dragged", 50, kScrollThumbTrack, 70, 70},
-        {"thumb dragged past the end", 50, kScrollThumbTrack, 500, 100},
-        {"thumb released", 50, kScrollThumbReleased, 70, 50},
-        {"top", 50, kScrollTop, 0, 0},
-        {"end", 50, kScrollBottom, 0, 100},
-        {"unknown request", 50, 8, 0, 50},
+        {"line down", 50, ScrollRequest::LineDown, 0, 51},
+        {"line up", 50, ScrollRequest::LineUp, 0, 49},
+        {"line up at the top", 0, ScrollRequest::LineUp, 0, 0},
+        {"line down at the end", 100, ScrollRequest::LineDown, 0, 100},
+        {"page down", 50, ScrollRequest::PageDown, 0, 60},
+        {"page up", 50, ScrollRequest::PageUp, 0, 40},
+        {"page up near the top", 4, ScrollRequest::PageUp, 0, 0},
+        {"page down near the end", 95, ScrollRequest::PageDown, 0, 100},
+        {"thumb dragged", 50, ScrollRequest::ThumbTrack, 70, 70},
+        {"thumb dragged past the end", 50, ScrollRequest::ThumbTrack, 500, 100},
+        {"thumb released", 50, ScrollRequest::ThumbReleased, 70, 50},
+        {"top", 50, ScrollRequest::Top, 0, 0},
+        {"end", 50, ScrollRequest::Bottom, 0, 100},
     };
     for (const auto& c : requests) {
         TextScroll scroll{vertical, horizontal};
@@ -107,10 +108,10 @@ TEST(TextScroll, RequestsAndKeysMoveByLinesAndPages) {
         TextScrollKey key;
         const char* result;
     } keys[] = {
-        {TextScrollKey::up, "49 5 0 16"},      {TextScrollKey::down, "51 5 0 -16"},
-        {TextScrollKey::left, "50 4 7 0"},     {TextScrollKey::right, "50 6 -7 0"},
-        {TextScrollKey::pageUp, "40 5 0 160"}, {TextScrollKey::pageDown, "60 5 0 -160"},
-        {TextScrollKey::home, "0 5 0 800"},    {TextScrollKey::end, "100 5 0 -800"},
+        {TextScrollKey::Up, "49 5 0 16"},      {TextScrollKey::Down, "51 5 0 -16"},
+        {TextScrollKey::Left, "50 4 7 0"},     {TextScrollKey::Right, "50 6 -7 0"},
+        {TextScrollKey::PageUp, "40 5 0 160"}, {TextScrollKey::PageDown, "60 5 0 -160"},
+        {TextScrollKey::Home, "0 5 0 800"},    {TextScrollKey::End, "100 5 0 -800"},
     };
     for (const auto& c : keys) {
         TextScroll scroll{vertical, horizontal};

@@ -65,9 +65,9 @@ TEST(ParseCoefficientLists, NamedCases) {
 }
 
 // Limits from 1.0 to 1.3 for every row, then the height steps that go with
-// them, for n passes: the web row runs through entry 10 or n - 1, the flange
-// rows through n - 1 and are cleared through entry 10; nothing is applied
-// without a pass count, and nothing is written past a row.
+// them, for n passes: each row reaches 1.3 in entry n - 1; the web row runs
+// on through entry 10, the flange rows are cleared through it; nothing is
+// applied without a range of records, and nothing is written past a row.
 TEST(ApplyCoefficientLimits, RowsAndStepsFollowThePassCount) {
     for (const int n : {0, 1, 2, 5, 12, 13, 40}) {
         const std::string what = std::to_string(n) + " passes";
@@ -78,8 +78,8 @@ TEST(ApplyCoefficientLimits, RowsAndStepsFollowThePassCount) {
 
         const int m = std::min(n, kPassTableSize);
         std::vector<float> web, flange;
-        for (int k = 0; m > 0 && k < std::max(m, 11); ++k) {
-            web.push_back(1.0f + 0.3f * k / m);
+        for (int k = 0; m > 1 && k < std::max(m, 11); ++k) {
+            web.push_back(1.0f + 0.3f * k / (m - 1));
             flange.push_back(k < m ? web.back() : 0.0f);
         }
         std::vector<float> dead(std::max(m - 1, 0), -1.5f);

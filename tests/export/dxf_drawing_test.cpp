@@ -1,5 +1,5 @@
 // The pass drawings read back with dxflib's reader, as a CAD program reads
-// them.
+// them, and audited by another library's reader.
 
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
@@ -13,7 +13,9 @@
 
 #include "display/pass_colours.h"
 #include "export/dxf_drawing.h"
+#include "support/child_process.h"
 #include "support/example_section.h"
+#include "support/temporary_folder.h"
 
 namespace rolvanta {
 namespace {
@@ -131,6 +133,23 @@ TEST(PassDrawings, OfAnUncomputedProjectHoldNoOutlineAndStillRead) {
     const ReadDrawing drawing = readBack(formatPassDrawingsDxf(project));
     EXPECT_TRUE(drawing.polylines.empty());
     EXPECT_EQ(drawing.variables.at("$EXTMIN"), (std::vector<double>{0.0, 0.0, 0.0}));
+}
+
+// ezdxf (Debian's python3-ezdxf, for the system's python) audits the
+// structure a CAD program relies on, owners and handles: it finds nothing
+// to repair, in the whole drawing or in one pass's.
+TEST(PassDrawings, PassAnAuditWithNothingToRepair) {
+    const Project project = testing::computedProject(13);
+    testing::TemporaryFolder folder;
+    testing::writeFileBytes(folder / "all.dxf", formatPassDrawingsDxf(project));
+    testing::writeFileBytes(folder / "one.dxf", formatPassDrawingDxf(project, 4));
+    for (const char* file : {"all.dxf", "one.dxf"}) {
+        const std::string command =
+            "/usr/bin/python3 -c 'import sys, ezdxf; a = ezdxf.readfile(sys.argv[1]).audit(); "
+            "print(len(a.errors), len(a.fixes), *[e.message for e in a.errors + a.fixes])' '" +
+            folder / file + "' 2>&1";
+        EXPECT_EQ(testing::commandOutput(command), "0 0\n") << file;
+    }
 }
 
 TEST(PassDrawings, NumbersDoNotFollowTheLocale) {

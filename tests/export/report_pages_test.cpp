@@ -33,8 +33,8 @@ TEST(ReportPages, PutTheTablesThenTheDrawingOnNumberedPages) {
         std::size_t pages;
     } cases[] = {
         {"5 passes on A4", 5, kA4Portrait, 2},
-        {"13 passes on A4", 13, kA4Portrait, 2},
-        {"13 passes on Letter", 13, kLetterPortrait, 2},
+        {"13 passes on A4: the design checks on a page of their own", 13, kA4Portrait, 3},
+        {"13 passes on Letter", 13, kLetterPortrait, 3},
         {"15 passes need a second table page", 15, kA4Portrait, 4},
     };
     for (const auto& c : cases) {
@@ -64,6 +64,9 @@ TEST(ReportPages, PutTheTablesThenTheDrawingOnNumberedPages) {
             }
         }
         EXPECT_EQ(outlines, passes) << c.name;
+        EXPECT_TRUE(std::any_of(report.pages.begin(), report.pages.end(), [](const Page& page) {
+            return holds(page, "Design checks");
+        })) << c.name;
         const Page& drawing = report.pages.back();
         EXPECT_TRUE(holds(drawing, "Pass Drawings    Scale " + scaleText(report.drawingScale) +
                                        "    (All Dimensions in mm)"))
@@ -91,8 +94,8 @@ TEST(ReportPages, DrawEachPassInItsColourWithItsNumberAndValues) {
     // The report's label, unit and value of a field, as the text report
     // writes the value.
     for (const char* text :
-         {"Cross Sectional Area", "mm\u00B2", "Temperature", "1000",
-          "Pass 1 (Required Dimensions Before Cooling)", "Created 05/03/2002 09:07"}) {
+         {"Cross Sectional Area", "mm\u00B2", "Temperature", "1000.0", "Elongation", "No warnings",
+          "Pass 1 (Required Dimensions Before Cooling)", "Created 2002-03-05 09:07"}) {
         EXPECT_TRUE(holds(tables, text)) << text;
     }
 }

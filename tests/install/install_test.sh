@@ -27,7 +27,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 
 for file in bin/rolvanta bin/rolvanta-cli share/rolvanta/profile.dat share/rolvanta/Bitmap.bmp \
     share/applications/rolvanta.desktop share/metainfo/rolvanta.metainfo.xml \
-    share/mime/packages/rolvanta.xml share/man/man1/rolvanta.1 share/man/man1/rolvanta-cli.1 \
+    share/mime/packages/rolvanta.xml share/man/man1/rolvanta.1.gz share/man/man1/rolvanta-cli.1.gz \
     share/doc/rolvanta/copyright; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -52,7 +52,7 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 for page in rolvanta rolvanta-cli; do
-  text=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1" 2>"$work/man-warnings")
+  text=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>"$work/man-warnings")
   [ -s "$work/man-warnings" ] && fail "man $page: $(cat "$work/man-warnings")"
   echo "$text" | grep -q "^NAME" || fail "man $page renders no NAME section"
 done
@@ -117,7 +117,7 @@ stop_program
 
 # A file that is not there: the program says so and starts empty.
 start_program "$files/missing.rol"
-[ -n "$(window_named '^Error$')" ] || fail "no message about the missing file"
+[ -n "$(window_named '^Cannot Open File$')" ] || fail "no message about the missing file"
 [ -n "$(window_named '^ROLVANTA - Start New Project$')" ] ||
   fail "a missing file does not leave the empty start"
 stop_program

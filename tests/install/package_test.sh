@@ -1,7 +1,8 @@
 #!/bin/sh
 # Packages the build as a Debian package and lists its contents and
-# dependencies: the package holds the installed tree under /usr and depends
-# on the Qt, OpenGL and C++ libraries dpkg-shlibdeps found.
+# dependencies: the package holds the installed tree under /usr, depends
+# on the Qt, OpenGL and C++ libraries dpkg-shlibdeps found, and lintian
+# finds no error and no warning in it.
 #   package_test.sh BUILD_FOLDER
 set -u
 build=$1
@@ -31,10 +32,14 @@ contents=$(dpkg-deb --contents "$package" | awk '{print $6}')
 for file in ./usr/bin/rolvanta ./usr/bin/rolvanta-cli ./usr/share/rolvanta/profile.dat \
     ./usr/share/rolvanta/Bitmap.bmp ./usr/share/applications/rolvanta.desktop \
     ./usr/share/metainfo/rolvanta.metainfo.xml ./usr/share/mime/packages/rolvanta.xml \
-    ./usr/share/icons/hicolor/256x256/apps/rolvanta.png ./usr/share/man/man1/rolvanta.1 \
-    ./usr/share/man/man1/rolvanta-cli.1 ./usr/share/doc/rolvanta/copyright; do
+    ./usr/share/icons/hicolor/256x256/apps/rolvanta.png \
+    ./usr/share/icons/hicolor/scalable/apps/rolvanta.svg ./usr/share/man/man1/rolvanta.1.gz \
+    ./usr/share/man/man1/rolvanta-cli.1.gz ./usr/share/doc/rolvanta/copyright \
+    ./usr/share/doc/rolvanta/changelog.Debian.gz; do
   echo "$contents" | grep -qx "$file" || fail "the package lacks $file"
 done
 [ "$(dpkg-deb --field "$package" Package)" = rolvanta ] || fail "package name"
+lintian --fail-on error,warning --tag-display-limit 0 "$package" >"$work/lintian" 2>&1 ||
+  fail "lintian: $(cat "$work/lintian")"
 [ "$failures" -eq 0 ] && echo "package: all checks passed"
 exit $((failures != 0))

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 
 #include "engine/windows1252.h"
@@ -19,6 +21,7 @@
 #include "resources/main_menu.h"
 #include "support/example_section.h"
 #include "support/golden_file.h"
+#include "support/temporary_folder.h"
 
 namespace rolvanta {
 namespace {
@@ -108,6 +111,24 @@ TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {
     EXPECT_TRUE(window.verticalBar()->isEnabled());
 }
 
+TEST_F(MainWindowTest, OpenOffersTheKindsItOpens) {
+    testing::TemporaryFolder folder;
+    const QString design = QString::fromStdString(folder / "beam.rolx");
+    testing::writeFileBytes(design.toStdString(), "{}");
+    QStringList offered;
+    QTimer::singleShot(0, [&offered, design] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->nameFilters();
+        dialog->selectNameFilter(offered.last());
+        dialog->selectFile(design);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const FileDialogChoice choice = window.showOpenDialog();
+    EXPECT_EQ(offered, (QStringList{"Roll Files (*.rol)", "ROLVANTA Design (*.rolx)"}));
+    EXPECT_EQ(choice.fileType, FileType::Design);
+}
+
 TEST_F(MainWindowTest, HelpOpensAtItsContents) {
     window.runCommand(kMenuHelp);
     ASSERT_NE(window.helpWindow(), nullptr);
@@ -115,7 +136,10 @@ TEST_F(MainWindowTest, HelpOpensAtItsContents) {
     EXPECT_EQ(window.helpWindow()->browser()->source().toString(),
               QStringLiteral("qrc:/help/index.html"));
     EXPECT_TRUE(window.helpWindow()->browser()->toPlainText().contains("Help Topics"));
-    window.helpWindow()->close();
+    EXPECT_LE(window.helpWindow()->frameGeometry().width(), 1280);
+    EXPECT_LE(window.helpWindow()->frameGeometry().height(), 1024);
+    QTest::keyClick(window.helpWindow()->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(window.helpWindow()->isVisible()) << "Esc closes the help";
 }
 
 TEST(HelpPages, EveryLinkLeadsToAPageOfTheHelp) {

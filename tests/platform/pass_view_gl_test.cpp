@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "display/pass_view.h"
+#include "engine/pass_fields.h"
 #include "platform/pass_view_widget.h"
 #include "platform_testing.h"
 #include "support/example_section.h"
@@ -29,19 +30,27 @@ using testing::pixelsOfColour;
 // Colours are compared with this much room in each channel.
 constexpr int kTolerance = 24;
 
-// A medium-weight beam of catalogue size, 600 x 210.
-Project computedBeam(int passCount) {
+// A beam of catalogue size: its web width, web thickness, flange height and
+// thickness, root and tip radius, mass and area.
+struct Beam {
+    const char* name;
+    float sizes[8];
+};
+// Medium weight, 600 x 210.
+constexpr Beam kMediumBeam600{"MB 600", {600, 12, 210, 20.8f, 20, 10, 122.6f, 15621}};
+// Light, 75 x 50: in 12 passes its bar in comes out a needle far taller
+// than it is wide.
+constexpr Beam kLightBeam75{"LB 75", {75, 3.7f, 50, 5, 6.5f, 2, 6.1f, 771}};
+
+Project computedBeam(int passCount, const Beam& beam = kMediumBeam600) {
     Project project = testing::exampleProject(passCount);
     BeamSection& s = project.section;
-    std::strcpy(s.name, "MB 600");
-    setFinishedWebWidth(s, 600.0f);
-    s.webThickness = 12.0f;
-    s.flangeHeight = 210.0f;
-    s.flangeThickness = 20.8f;
-    s.rootRadius = 20.0f;
-    s.tipRadius = 10.0f;
-    s.mass = 122.6f;
-    s.area = 15621.0f;
+    std::strcpy(s.name, beam.name);
+    setFinishedWebWidth(s, beam.sizes[0]);
+    float* fields[] = {&s.webThickness, &s.flangeHeight, &s.flangeThickness,
+                       &s.rootRadius,   &s.tipRadius,    &s.mass,
+                       &s.area};
+    for (int i = 0; i < 7; ++i) *fields[i] = beam.sizes[i + 1];
     computeDesign(project);
     project.flags.computed = true;
     return project;
@@ -109,21 +118,24 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
     const PassViewFrame& frame = shown.frame;
     ASSERT_EQ(image.size(), QSize(1280, 1024));
 
-    // Later passes are drawn over earlier ones: check each pass where no
-    // later outline passes within a few pixels.
+    // Later passes are drawn over earlier ones, all over the bar in (the
+    // last record): check each where no later outline passes within a few
+    // pixels.
     QPainterPathStroker stroker;
     stroker.setWidth(5);
     QPainterPath later;
     int top = image.height();
     int bottom = 0;
-    for (int position = 12; position >= 0; --position) {
+    for (int position : {11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 12}) {
+        const bool bar = position == 12;
+        const Rgb colour = bar ? kBarInColour : colours.entries[position];
         const QPainterPath outline = pathOf(frame.outlines[position]);
         int checked = 0;
         int found = 0;
         for (QPointF p : samples(outline)) {
             if (later.contains(p)) continue;
             ++checked;
-            if (colourNear(image, p, colours.entries[position])) {
+            if (colourNear(image, p, colour)) {
                 ++found;
                 top = std::min(top, int(p.y()));
                 bottom = std::max(bottom, int(p.y()));
@@ -132,33 +144,52 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
         EXPECT_EQ(found, checked) << "position " << position;
         later = later.united(stroker.createStroke(outline));
 
-        // Its number beside it, and in the legend with a swatch of its colour.
-        const std::string number = std::to_string(position + 2);
+        // Its number ("IN") beside it, and in the legend ("Bar in") with a
+        // swatch of its colour.
+        const std::string number = bar ? kBarInLabel : std::to_string(position + 2);
+        const std::string name = bar ? kBarInName : number;
         ASSERT_TRUE(frame.labels[position].placed) << number;
         EXPECT_GT(
             pixelsOfColour(image, kViewTextColour,
-                           boxOf(TextFont::label, frame.labels[position].baseline, number, fonts),
+                           boxOf(TextFont::Label, frame.labels[position].baseline, number, fonts),
                            kTolerance),
             8)
             << "label " << number;
-        EXPECT_GT(
-            pixelsOfColour(image, kViewTextColour,
-                           boxOf(TextFont::label, frame.legend.number[position], number, fonts),
-                           kTolerance),
-            8)
-            << "legend " << number;
+        EXPECT_GT(pixelsOfColour(image, kViewTextColour,
+                                 boxOf(TextFont::Label, frame.legend.number[position], name, fonts),
+                                 kTolerance),
+                  8)
+            << "legend " << name;
         const QRect swatch =
             QRectF(frame.legend.swatch[position].left, frame.legend.swatch[position].top,
                    frame.legend.swatch[position].width, frame.legend.swatch[position].height)
                 .toAlignedRect()
                 .adjusted(2, 2, -2, -2);
-        EXPECT_GE(pixelsOfColour(image, colours.entries[position], swatch, kTolerance),
+        EXPECT_GE(pixelsOfColour(image, colour, swatch, kTolerance),
                   swatch.width() * swatch.height() * 3 / 4)
             << "swatch " << number;
     }
     EXPECT_GE(bottom - top, 0.4 * image.height()) << "the drawing spans the window";
     // Away from every outline and text the background stays black.
     EXPECT_EQ(pixelsOfColour(image, {0, 0, 0}, QRect(0, image.height() - 8, 1280, 8)), 8 * 1280);
+}
+
+TEST(PassViewGl, ABarInThatIsNoSectionIsLeftOutOfTheFitAndTheCaptionSaysSo) {
+    ASSERT_TRUE(openGlAvailable());
+    const Project project = computedBeam(12, kLightBeam75);
+    const PassViewFonts fonts;
+    const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-bar-in-needle");
+    const PassViewFrame& frame = shown.frame;
+    ASSERT_FALSE(frame.barInFitted);
+    const QRect caption = boxOf(TextFont::Label, frame.captionAt, frame.caption.view(), fonts);
+    EXPECT_EQ(frame.caption.view(), kBarInOutOfFit);
+    EXPECT_TRUE(shown.image.rect().contains(caption));
+    EXPECT_GT(pixelsOfColour(shown.image, kViewTextColour, caption, kTolerance), 60);
+    QRectF passes;
+    for (int position = 0; position < 11; ++position) {
+        passes = passes.united(pathOf(frame.outlines[position]).boundingRect());
+    }
+    EXPECT_GE(passes.height(), 0.4 * shown.image.height()) << "the passes span the window";
 }
 
 TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {
@@ -181,25 +212,25 @@ TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {
                                        [&](QPointF p) { return !colourNear(image, p, colour); });
     EXPECT_EQ(missing, 0) << "of " << points.size() << " points";
 
-    const QRect caption = boxOf(TextFont::caption, frame.captionAt, frame.caption.view(), fonts);
+    const QRect caption = boxOf(TextFont::Caption, frame.captionAt, frame.caption.view(), fonts);
     EXPECT_TRUE(window.contains(caption));
     EXPECT_GT(pixelsOfColour(image, kViewTextColour, caption, kTolerance), 60);
 
     // Every panel line, its label and its value.
     for (int i = 0; i < frame.panel.count; ++i) {
         const QRect label =
-            boxOf(TextFont::label, frame.panel.label[i], frame.panelLabels[i], fonts);
+            boxOf(TextFont::Label, frame.panel.label[i], frame.panelLabels[i], fonts);
         EXPECT_TRUE(window.contains(label)) << "line " << i;
         EXPECT_GT(pixelsOfColour(image, kViewTextColour, label, kTolerance), 20) << "line " << i;
         if (frame.panelValues[i].length == 0) continue;
         const QRect value =
-            boxOf(TextFont::label, frame.panel.value[i], frame.panelValues[i].view(), fonts);
+            boxOf(TextFont::Label, frame.panel.value[i], frame.panelValues[i].view(), fonts);
         EXPECT_TRUE(window.contains(value)) << "line " << i;
         EXPECT_GT(pixelsOfColour(image, panelValueColour(), value, kTolerance), 10) << "line " << i;
     }
     EXPECT_EQ(frame.panel.count, 14);
     for (const ViewDimension& d : frame.dimensions) {
-        const QRect text = boxOf(TextFont::label, d.textAt, d.text.view(), fonts);
+        const QRect text = boxOf(TextFont::Label, d.textAt, d.text.view(), fonts);
         EXPECT_TRUE(window.contains(text)) << d.text.view();
         EXPECT_GT(pixelsOfColour(image, kViewTextColour, text, kTolerance), 10) << d.text.view();
     }

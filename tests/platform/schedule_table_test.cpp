@@ -35,18 +35,20 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-    // MB 200 in 13 passes: pass 13's dead flange roots overlap.
+    // MB 200 in 13 passes: pass 13's dead flange roots overlap, and both
+    // flanges' roots of the bar in.
     window.runCommand(kMenuNewProject);
     ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(session.project));
     testing::actionFor(window, kButtonCompute)->trigger();
-    EXPECT_EQ(window.note(), QStringLiteral("1 warning: see the Schedule Table"));
+    EXPECT_EQ(window.note(), QStringLiteral("3 warnings: see the Schedule Table"));
 
     QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
     ScheduleTableWidget* table = window.scheduleTable();
     ASSERT_TRUE(table->isVisible());
     EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
-    ASSERT_EQ(table->rowCount(), 13);
+    ASSERT_EQ(table->rowCount(), 14);
     EXPECT_EQ(table->item(12, 0)->text(), QStringLiteral("13"));
+    EXPECT_EQ(table->item(13, 0)->text(), QStringLiteral("Bar in"));
     EXPECT_TRUE(table->item(12, table->columnCount() - 1)
                     ->text()
                     .startsWith(QStringLiteral("the dead flange roots overlap")));
@@ -69,7 +71,7 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith(QStringLiteral("Pass\tPass Width [mm]\t")))
         << copied.toStdString();
-    EXPECT_EQ(copied.count(QLatin1Char('\n')), 14);
+    EXPECT_EQ(copied.count(QLatin1Char('\n')), 15);
     EXPECT_TRUE(copied.contains(QStringLiteral("\n13\t112.1"))) << copied.toStdString();
 
     // The pass view tells the same beneath pass 13's caption, in amber.
@@ -91,6 +93,14 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
         return amber > 100;
     }));
     EXPECT_GT(amber, 100) << "the warning beneath the caption";
+
+    // A new project empties the table, which then says what fills it.
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    markProjectUnchanged(session);
+    window.runCommand(kMenuNewProject);
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(table->hint(),
+              QStringLiteral("Choose a profile first (Inputs \u203A Profile Dimensions)"));
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ Project computedExample() { return testing::computedProject(5); }
 
 TEST(ScheduleRows, ElongationsOfTheWorkedExample) {
     const std::vector<ScheduleRow> rows = scheduleRows(computedExample());
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 6u);
     const double tolerance = 5e-5;
     // Pass 1: web 4 x 101.2 and four legs of 7.2 x 35.5.
     EXPECT_EQ(rows[0].pass, 1);
@@ -30,15 +30,20 @@ TEST(ScheduleRows, ElongationsOfTheWorkedExample) {
     EXPECT_EQ(rows[1].pass, 2);
     EXPECT_NEAR(*rows[1].elongation, 1566.2843 / 1473.2079, tolerance);
     EXPECT_NEAR(*rows[1].reductionPercent, (1566.2843 - 1473.2079) / 1566.2843 * 100, 1e-3);
-    EXPECT_NEAR(*rows[1].totalElongation, 2009.1539 / 1473.2079, tolerance);
-    // Pass 5, the mill's first pass, has no pass before it.
+    EXPECT_NEAR(*rows[1].totalElongation, 2398.4492 / 1473.2079, tolerance);
+    // Pass 5, the mill's first pass, is made from the bar in (record 4),
+    // which no pass makes.
     EXPECT_EQ(rows[4].pass, 5);
-    EXPECT_FALSE(rows[4].elongation);
-    EXPECT_FALSE(rows[4].reductionPercent);
-    EXPECT_EQ(*rows[4].totalElongation, 1.0);
+    EXPECT_NEAR(*rows[4].elongation, 2398.4492 / 2009.1539, tolerance);
+    EXPECT_FALSE(rows[4].barIn);
+    EXPECT_TRUE(rows[5].barIn);
+    EXPECT_EQ(rows[5].pass, 6);
+    EXPECT_FALSE(rows[5].elongation);
+    EXPECT_FALSE(rows[5].reductionPercent);
+    EXPECT_EQ(*rows[5].totalElongation, 1.0);
     // The product of the pass elongations is the total elongation.
     double product = 1;
-    for (int i = 0; i < 4; ++i) product *= *rows[i].elongation;
+    for (int i = 0; i < 5; ++i) product *= *rows[i].elongation;
     EXPECT_NEAR(product, *rows[0].totalElongation, tolerance);
 }
 
@@ -79,6 +84,15 @@ TEST(DesignChecks, EachRuleTripsOnItsPassOnly) {
         {"a pass larger than the pass before it",
          [](Project& p) { p.passes.records[1].crossSectionArea = 1800; },
          {{3, DesignRule::ElongationBelowOne}}},
+        {"the first pass larger than the bar in",
+         [](Project& p) { p.passes.records[4].crossSectionArea = 1900; },
+         {{5, DesignRule::ElongationBelowOne}}},
+        {"a bar in whose roots overlap, and no elongation checked from it",
+         [](Project& p) {
+             p.passes.records[4].deadFlangeRoot = 60;
+             p.passes.records[4].crossSectionArea = 1900;
+         },
+         {{6, DesignRule::OutlineCrosses}}},
         {"the web stretched beyond its ceiling",
          [](Project& p) {
              p.coefficients.webElongation[3] = 1.7f;
@@ -130,6 +144,13 @@ TEST(ScheduleTable, CopiesAsTabSeparatedTextWithUnitsInTheHeadings) {
     testing::expectGolden("schedule-table.txt", tabSeparatedText(scheduleTable(project)));
     EXPECT_TRUE(scheduleTable(project).rows[2].marked);
     EXPECT_FALSE(scheduleTable(project).rows[1].marked);
+    EXPECT_EQ(scheduleTable(project).hint, "");
+    // Without rows, the table says what fills them.
+    project.flags = {};
+    project.flags.projectStarted = project.flags.customEntered = true;
+    EXPECT_EQ(scheduleTable(project).hint, "Compute the schedule (Solve \u203A Compute)");
+    project.section.passCount = 0;
+    EXPECT_EQ(scheduleTable(project).hint, "Run Setup first (Inputs \u203A Setup)");
 }
 
 }  // namespace

@@ -104,6 +104,10 @@ TEST(TakeSection, CatalogueBeamIsOneMetreTypedSectionGetsItsArea) {
     EXPECT_FLOAT_EQ(project.section.mass, 7.1f) << "the mass per length to every digit shown";
     EXPECT_EQ(finishedWebWidth(project.section), 150.0f);
     EXPECT_TRUE(project.flags.standardChosen);
+    // Custom Profiles' OK on the beam as shown keeps the catalogue's area.
+    const Project chosen = project;
+    EXPECT_TRUE(takeCustomSection(project, fieldsOfSection(project.section)).accepted());
+    EXPECT_TRUE(testing::sameBytes(project, chosen));
 
     CustomSectionTexts texts = exampleTexts();
     texts.rootRadius = "-0";
@@ -171,7 +175,12 @@ TEST(Coefficients, ListsAndLimitsAreReadStrictly) {
         std::optional<InputField> refused;
     } cases[] = {
         {"lists", {"1.2 1.1 1", "  1.05  ", "", "", "", "", "", "", ""}, 5, {}},
-        {"all six limits", {"", "", "", "1", "1.5", "1", "1.5", "1", "1.5"}, 5, {}},
+        {"all six limits", {"", "", "", "1", "1.5", "1", "1.5", "1", "3"}, 5, {}},
+        {"a list past 3", {"1.1 1e30", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
+        {"a limit past 3",
+         {"", "", "", "1", "1.5", "1", "3.01", "1", "1.5"},
+         5,
+         InputField::LiveTo},
         {"a word in a list", {"1.1 x", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
         {"a decimal comma", {"", "1,5", "", "", "", "", "", "", ""}, 5, InputField::LiveList},
         {"a negative", {"", "", "1.1 -1", "", "", "", "", "", ""}, 5, InputField::DeadList},
@@ -226,6 +235,24 @@ TEST(Coefficients, DefaultRestoresTheDefaultsAfterLimits) {
     ASSERT_TRUE(applyCoefficients(project, limits).accepted());
     beginNewProject(project);
     EXPECT_TRUE(testing::sameBytes(project.coefficients, defaults)) << "New Project resets them";
+}
+
+TEST(Coefficients, LimitsFollowANewPassCount) {
+    Project project = testing::exampleProject(9);
+    CoefficientFields limits;
+    limits.limits = CoefficientLimits{1.05f, 1.3f, 1.05f, 1.4f, 1.05f, 1.4f};
+    ASSERT_TRUE(applyCoefficients(project, limits).accepted());
+    const InputResult setup = applySetup(project, {12, 1000.0f});
+    ASSERT_TRUE(setup.accepted());
+    EXPECT_EQ(setup.note, "The coefficient limits are spread over 12 passes now");
+    Project fresh = testing::exampleProject(12);
+    ASSERT_TRUE(applyCoefficients(fresh, limits).accepted());
+    EXPECT_TRUE(testing::sameBytes(project.coefficients, fresh.coefficients));
+    // Lists given afterwards are the rows' now: a new count spreads nothing.
+    CoefficientFields lists;
+    lists.webList = "1.2";
+    ASSERT_TRUE(applyCoefficients(project, lists).accepted());
+    EXPECT_EQ(applySetup(project, {10, 1000.0f}).note, "");
 }
 
 TEST(ChangedInputs, RecomputeAComputedDesignUnchangedOnesChangeNothing) {

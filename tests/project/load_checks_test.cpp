@@ -137,14 +137,15 @@ TEST(LoadChecks, FollowTheDesignChecksAndNeedLoads) {
     project.mill->stands[0].maxForce_kN = 1000;
     project.loads = computeMillLoads(*project.mill, project.section, project.passes);
     const std::vector<DesignWarning> all = checkProject(project);
-    ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[0].rule, DesignRule::OutlineCrosses);  // Pass 13's dead flange roots
-    EXPECT_EQ(all[1].rule, DesignRule::ForceLimit);
-    EXPECT_EQ(all[1].pass, 13);
+    // Pass 13's dead flange roots, and both flanges' roots of the bar in.
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_EQ(all[2].rule, DesignRule::OutlineCrosses);
+    EXPECT_EQ(all[3].rule, DesignRule::ForceLimit);
+    EXPECT_EQ(all[3].pass, 13);
 
     project.loads.clear();
     EXPECT_TRUE(checkLoads(project).empty());
-    EXPECT_EQ(checkProject(project).size(), 1u);
+    EXPECT_EQ(checkProject(project).size(), 3u);
 }
 
 }  // namespace

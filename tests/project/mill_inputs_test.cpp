@@ -112,9 +112,9 @@ TEST(ReadMill, TakesWhatTheDialogShowsAndTheDefaultsOfEmptyFields) {
     // Empty: the defaults, no limits; the carbon of a Hensel-Spittel steel is not read.
     MillTexts texts = textsOfMill(exampleMill(kPasses));
     texts.entryTemperature = texts.emissivity = texts.specificHeat = "";
-    texts.steelChoice = 2;
+    texts.steel = SteelChoice::HenselSpittelS355J2;
     texts.carbon = "none";
-    texts.rollMaterialChoice = 1;
+    texts.rollMaterial = RollMaterial::ChilledIron;
     for (const MillColumn c : {MillColumn::MaxForce, MillColumn::NeckRatio}) cell(texts, 0, c) = "";
     ASSERT_EQ(readMill(texts, kPasses, read), std::nullopt);
     EXPECT_EQ(read.entryTemperature_C, Mill{}.entryTemperature_C);

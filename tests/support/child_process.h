@@ -2,7 +2,8 @@
 
 // Runs a piece of a test in a child process, so that it can lose the powers
 // of root (file permissions then hold as they do for a user) or take a file
-// size limit without touching the test program itself.
+// size limit without touching the test program itself; and a shell command
+// for its output.
 
 #include <grp.h>
 #include <signal.h>
@@ -10,7 +11,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <functional>
+#include <string>
 
 namespace rolvanta::testing {
 
@@ -51,6 +54,19 @@ inline int runInChild(const ChildLimits& limits, const std::function<int()>& bod
     int status = 0;
     if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// What a shell command writes on its standard output.
+inline std::string commandOutput(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return output;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, got);
+    }
+    ::pclose(pipe);
+    return output;
 }
 
 }  // namespace rolvanta::testing

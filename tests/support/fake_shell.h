@@ -97,9 +97,9 @@ class FakeShell : public Shell {
 };
 
 // A confirmed file dialog; the title is the path's last component.
-inline FileDialogChoice chosenFile(const std::string& path, int filterIndex) {
+inline FileDialogChoice chosenFile(const std::string& path, FileType type) {
     const auto slash = path.find_last_of('/');
-    return {true, path, slash == std::string::npos ? path : path.substr(slash + 1), filterIndex};
+    return {true, path, slash == std::string::npos ? path : path.substr(slash + 1), type};
 }
 
 }  // namespace rolvanta::testing
