@@ -6,6 +6,7 @@
 #include "app_fixture.h"
 #include "project/design_inputs.h"
 #include "project/mill_inputs.h"
+#include "support/golden_file.h"
 #include "support/mill_loads_fixture.h"
 
 namespace rolvanta::testing {
@@ -117,52 +118,31 @@ TEST(MainCommand, ComputeRunsOnlyWithACompleteSection) {
     }
 }
 
+// After each display command: the mode kept and shown, the toolbar and the
+// scroll bars, and the repaints since the project was started. The pass view
+// draws itself when shown; the text page comes back painted, once; the
+// Schedule Table and Mill Loads keep the toolbar and scroll by themselves; a
+// dialog that leaves graphics mode brings the text pages back, the toolbar
+// as it was.
 TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     run(kMenuNewProject);
     const int repaints = shell.repaints;
-    run(kMenuGraphicalDisplay);
-    run(kButtonGraphicsMode);
-    EXPECT_EQ(session.displayMode, DisplayMode::PassView);
-    EXPECT_EQ(shell.displayShown, DisplayMode::PassView);
-    EXPECT_FALSE(shell.toolbarShown);
-    EXPECT_FALSE(shell.scrollBarsEnabled);
-    EXPECT_EQ(shell.repaints, repaints) << "the pass view draws itself when shown";
-
-    run(kButtonTextMode);
-    run(kMenuTextDisplay);
-    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
-    EXPECT_EQ(shell.displayShown, DisplayMode::TextPages);
-    EXPECT_TRUE(shell.toolbarShown);
-    EXPECT_TRUE(shell.scrollBarsEnabled);
-    EXPECT_EQ(shell.repaints, repaints + 1) << "the text page comes back painted, once";
-
-    // The Schedule Table keeps the toolbar and scrolls by itself; from it the
-    // pass view and the text pages come as from each other.
-    run(kMenuScheduleTable);
-    run(kButtonScheduleTable);
-    EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
-    EXPECT_EQ(shell.displayShown, DisplayMode::ScheduleTable);
-    EXPECT_TRUE(shell.toolbarShown);
-    EXPECT_FALSE(shell.scrollBarsEnabled);
-    // Mill Loads likewise, from the pass view too.
-    run(kMenuGraphicalDisplay);
-    run(kMenuMillLoads);
-    run(kButtonMillLoads);
-    EXPECT_EQ(session.displayMode, DisplayMode::MillLoads);
-    EXPECT_EQ(shell.displayShown, DisplayMode::MillLoads);
-    EXPECT_TRUE(shell.toolbarShown);
-    EXPECT_FALSE(shell.scrollBarsEnabled);
-    run(kMenuTextDisplay);
-    EXPECT_EQ(shell.repaints, repaints + 2);
-    run(kMenuScheduleTable);
-
-    // A dialog that leaves graphics mode brings the text pages back, as
-    // Text Display does.
-    run(kMenuGraphicalDisplay);
     shell.dialogActions[DialogId::StandardProfiles] = [] { return true; };
-    run(kMenuStandardProfiles);
-    EXPECT_EQ(shell.displayShown, DisplayMode::TextPages);
-    EXPECT_TRUE(shell.toolbarShown && shell.scrollBarsEnabled);
+    std::string states;
+    for (const int command :
+         {kMenuGraphicalDisplay, kButtonGraphicsMode, kButtonTextMode, kMenuTextDisplay,
+          kMenuScheduleTable, kButtonScheduleTable, kMenuGraphicalDisplay, kMenuMillLoads,
+          kButtonMillLoads, kMenuTextDisplay, kMenuScheduleTable, kMenuGraphicalDisplay,
+          kMenuStandardProfiles}) {
+        run(command);
+        states += std::to_string(command) + ": " +
+                  std::to_string(static_cast<int>(session.displayMode)) + " shown " +
+                  std::to_string(static_cast<int>(shell.displayShown)) + ", toolbar " +
+                  std::to_string(shell.toolbarShown) + ", bars " +
+                  std::to_string(shell.scrollBarsEnabled) + ", repaints " +
+                  std::to_string(shell.repaints - repaints) + "\n";
+    }
+    expectGolden("display-commands.txt", states);
 }
 
 TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {

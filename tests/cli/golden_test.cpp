@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "support/golden_file.h"
 #include "support/temporary_folder.h"
 #include "tool_run.h"
 
@@ -21,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readFileBytes;
+using testing::replaced;
 using testing::TemporaryFolder;
 
 const std::string kSource = ROLVANTA_SOURCE_DIR;
@@ -42,13 +44,6 @@ std::vector<GoldenCase> goldenCases() {
         cases.push_back({line.substr(0, blank), line.substr(blank + 1)});
     }
     return cases;
-}
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
 }
 
 class Golden : public ::testing::TestWithParam<GoldenCase> {};

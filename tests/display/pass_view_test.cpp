@@ -2,12 +2,16 @@
 
 #include <clocale>
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "display/pass_view.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -23,23 +27,51 @@ class FixedMeasure : public TextMeasure {
     }
 };
 
-// Writes down the texts and counts the rest.
+// The frame as drawn, one call a line: a display list.
 class RecordingCanvas : public LineCanvas {
   public:
-    std::vector<std::string> texts;
-    int loops = 0;
+    std::string drawn;
 
     TextExtent measureText(TextFont font, std::string_view text) const override {
         return FixedMeasure().measureText(font, text);
     }
-    void clear() override {}
-    void setClip(const ViewRect&) override {}
-    void setLineWidth(float) override {}
-    void setColour(Rgb) override {}
-    void drawLineLoop(const ViewPoint*, int) override { ++loops; }
-    void drawLines(const ViewPoint*, int) override {}
-    void fillRect(const ViewRect&) override {}
-    void drawText(TextFont, ViewPoint, std::string_view text) override { texts.emplace_back(text); }
+    void clear() override { drawn += "clear\n"; }
+    void setClip(const ViewRect& r) override {
+        add("clip", {{r.left, r.top}, {r.width, r.height}});
+    }
+    void setLineWidth(float width) override { drawn += "width " + number(width) + "\n"; }
+    void setColour(Rgb c) override {
+        drawn += "colour " + std::to_string(c.red) + " " + std::to_string(c.green) + " " +
+                 std::to_string(c.blue) + "\n";
+    }
+    void drawLineLoop(const ViewPoint* points, int count) override {
+        add("loop", {points, points + count});
+    }
+    void drawLines(const ViewPoint* ends, int count) override {
+        add("lines", {ends, ends + count});
+    }
+    void fillRect(const ViewRect& r) override {
+        add("rect", {{r.left, r.top}, {r.width, r.height}});
+    }
+    void drawText(TextFont font, ViewPoint at, std::string_view text) override {
+        add(font == TextFont::Caption ? "caption" : "text", {at});
+        drawn.back() = ' ';
+        drawn += std::string(text) + "\n";
+    }
+
+  private:
+    static std::string number(double value) {  // whatever the locale and the sign of NaN
+        if (std::isnan(value)) return "nan";
+        std::ostringstream text;
+        text.imbue(std::locale::classic());
+        text << std::fixed << std::setprecision(2) << value;
+        return text.str();
+    }
+    void add(const char* what, const std::vector<ViewPoint>& points) {
+        drawn += what;
+        for (const ViewPoint& p : points) drawn += " " + number(p.x) + "," + number(p.y);
+        drawn += "\n";
+    }
 };
 
 PassViewCursor cursorAt(int index) {
@@ -193,32 +225,6 @@ TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
     }
 }
 
-TEST(PassViewFrame, NotesStandBeneathTheCaptionAndSayHowManyMore) {
-    const Project project = computedProject(13);
-    PassNotes notes;
-    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"});
-    for (const ViewGeometry view : {ViewGeometry{640, 480, 1}, ViewGeometry{1280, 1024, 2}}) {
-        PassViewFrame frame;
-        layoutPassView(frame, project, cursorAt(2), makePassColours(), {}, view, FixedMeasure(),
-                       &notes);
-        ASSERT_EQ(frame.noteCount, 4);
-        EXPECT_EQ(frame.notes[3], "and 2 more: see the Schedule Table");
-        const ViewRect right{frame.separatorX, 0, view.width - frame.separatorX, view.height};
-        const ViewRect outline = boundsOf(frame.outlines[0].points, kOutlinePointCount);
-        double below = textBox(TextFont::Caption, frame.captionAt, frame.caption.view()).bottom();
-        for (int i = 0; i < frame.noteCount; ++i) {
-            const ViewRect note = textBox(TextFont::Label, frame.notesAt[i], frame.notes[i]);
-            EXPECT_GE(note.top + kPixel, below) << i;
-            EXPECT_TRUE(right.containsRect(note)) << i;
-            EXPECT_FALSE(note.intersects(outline)) << i;
-            below = note.bottom();
-        }
-        layoutPassView(frame, project, cursorAt(3), makePassColours(), {}, view, FixedMeasure(),
-                       &notes);
-        EXPECT_EQ(frame.noteCount, 0) << "none for pass 4";
-    }
-}
-
 TEST(PassViewFrame, OutlineWidthsAtEveryRatio) {
     const struct {
         double ratio;
@@ -320,8 +326,10 @@ TEST(PassViewFrame, OverviewLabelsEveryPassBesideItsOutline) {
     EXPECT_GE(passes.height, 0.4 * 600);
     RecordingCanvas canvas;
     drawPassView(canvas, frame);
-    EXPECT_EQ(canvas.texts.back(), kBarInOutOfFit);
-    EXPECT_EQ(canvas.texts[canvas.texts.size() - 2], "Bar in") << "last in the legend";
+    const std::string caption = std::string(" ") + kBarInOutOfFit + "\n";
+    ASSERT_GE(canvas.drawn.size(), caption.size());
+    EXPECT_EQ(canvas.drawn.substr(canvas.drawn.size() - caption.size()), caption);
+    EXPECT_NE(canvas.drawn.find(" Bar in\n"), std::string::npos) << "in the legend";
 }
 
 TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
@@ -341,71 +349,58 @@ TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
     EXPECT_NEAR(contrastRatio({64, 128, 128}, {0, 0, 0}), 4.62, 0.01);
 }
 
-TEST(PassViewFrame, DrawsThePanelValuesInTheViewsOwnFormat) {
-    Project project = computedProject(5);
-    PassRecord& record = project.passes.records[0];
-    record.passWidth = 100.188f;
-    record.webThickness = 2.675f;         // just below 2.675 in single precision
-    record.deadFlangeTip = 99.995f;       // just above 99.995
-    record.liveFlangeThickness = 6.375f;  // a tie, exact in binary: to even
-    record.liveFlangeArea = 3.4e38f;
-    // The user's decimal comma must not reach the view.
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
-    RecordingCanvas canvas;
-    renderPassView(canvas, project, cursorAt(1), makePassColours(), {}, {800, 600, 1});
-    std::setlocale(LC_ALL, "C");
-    const std::vector<std::string>& t = canvas.texts;
-    ASSERT_EQ(t.size(), 2u * 13 + 1 + 4 + 1);
-    EXPECT_EQ(t[0], "   ( ALL DIMENSIONS IN MM )");
-    EXPECT_EQ(t[1], "WEB WIDTH :");
-    EXPECT_EQ(t[14], "100.19");
-    EXPECT_EQ(t[15], "2.67");
-    EXPECT_EQ(t[20], "100.00");
-    EXPECT_EQ(t[23], "6.38");
-    EXPECT_EQ(t[26], "339999995214436424907732413799364296704.00");
-    EXPECT_EQ(t[27], "WIDTH 100.19");
-    EXPECT_EQ(t[29], "WEB 2.67");
-    EXPECT_EQ(t.back(), "PASS : 2");
-}
-
-TEST(PassViewFrame, FramesStayInsideThePassTable) {
+// The frames as drawn, as display lists: the panel's values in the view's
+// own format under a decimal comma (100.188, 2.675 just below in single
+// precision, 99.995 just above, the tie 6.375 to even, 3.4e38), the notes
+// beneath the caption with how many more, and frames that stay inside the
+// pass table whatever the pass count and the cursor say.
+TEST(PassViewFrame, FramesEqualTheGoldenDisplayLists) {
+    Project project = computedProject(15);
+    PassNotes notes;
+    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"});
+    const auto frame = [&](const std::string& name, int index, ViewGeometry view = {800, 600, 1}) {
+        RecordingCanvas canvas;
+        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, view, &notes);
+        return "== " + name + "\n" + canvas.drawn;
+    };
+    std::string frames = frame("pass 3 with five notes, 640 x 480", 2, {640, 480, 1}) +
+                         frame("pass 3 with five notes, 1280 x 1024 at 2", 2, {1280, 1024, 2}) +
+                         frame("pass 4 without notes", 3);
     const struct {
         const char* name;
         int passCount;
         int index;
-        int loops;
-    } cases[] = {
-        {"no computed project", 0, 0, 0},
-        {"negative pass count", -3, 0, 0},
-        {"pass count beyond the table", 1000, 0, 15 + 15},
-        {"cursor on the last record", 15, 15, 1},
-        {"cursor set past the table", 15, 16, 0},
-        {"single-pass face with a negative index", 8, -4, 0},
+    } edges[] = {
+        {"no computed project", 0, 0},
+        {"negative pass count", -3, 0},
+        {"pass count beyond the table", 1000, 0},
+        {"cursor on the last record", 15, 15},
+        {"cursor set past the table", 15, 16},
+        {"single-pass face with a negative index", 8, -4},
     };
-    Project project = computedProject(15);
-    for (const auto& c : cases) {
+    for (const auto& c : edges) {
         project.section.passCount = c.passCount;
-        RecordingCanvas canvas;
-        renderPassView(canvas, project, cursorAt(c.index), makePassColours(), {}, {800, 600, 1});
-        EXPECT_EQ(canvas.loops, c.loops) << c.name;  // the overview's swatches have rims
+        frames += frame(c.name, c.index);
     }
-    // Dimensions that are not numbers draw, and lay out, without harm.
     project.section.passCount = 5;
+    PassRecord& record = project.passes.records[0];
+    record.passWidth = 100.188f;
+    record.webThickness = 2.675f;
+    record.deadFlangeTip = 99.995f;
+    record.liveFlangeThickness = 6.375f;
+    record.liveFlangeArea = 3.4e38f;
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
+    frames += frame("pass 2 under a decimal comma", 1);
+    std::setlocale(LC_ALL, "C");
+    // Dimensions that are not numbers draw, and lay out, without harm.
     project.passes.records[0].passWidth = std::numeric_limits<float>::quiet_NaN();
     project.passes.records[1].liveFlangeHeight = std::numeric_limits<float>::infinity();
-    for (int index : {0, 1, 2}) {
-        RecordingCanvas canvas;
-        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
-    }
+    for (int index : {0, 1, 2}) frames += frame("not a number, " + std::to_string(index), index);
     EXPECT_EQ(passViewHint(project), nullptr);
     // Nothing computed: a black view, with the hint for the widget to show.
     project.flags.computed = false;
-    for (int index : {0, 1}) {
-        RecordingCanvas canvas;
-        renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, {800, 600, 1});
-        EXPECT_EQ(canvas.loops, 0);
-        EXPECT_TRUE(canvas.texts.empty());
-    }
+    for (int index : {0, 1}) frames += frame("nothing computed, " + std::to_string(index), index);
+    testing::expectGolden("pass-view-frames.txt", frames);
     ASSERT_NE(passViewHint(project), nullptr);
     EXPECT_NE(std::string(passViewHint(project)).find("Compute"), std::string::npos);
     // Computed without passes: the hint names the Setup.
@@ -441,18 +436,10 @@ TEST(SectionDimensions, MeasureTheOutlineWhereItIsDrawn) {
     record.liveFlangeHeight = 50;
     record.liveFlangeTip = 9;
     record.liveFlangeRoot = 15;
-    // Position 1: dead flange below, the web from 345 to 355 (see the outline).
-    EXPECT_EQ(describe(sectionDimensions(1, record, 20, 3)),
-              "0 WIDTH 300.00: 287,265 -> 587,265 | 287,285 587,285, 287,262 587,262\n"
-              "1 DEAD 60.00: 267,285 -> 267,345 | 287,285 287,345, 264,285 264,345\n"
-              "2 WEB 10.00: 267,345 -> 267,355 | 287,345 287,355, 264,345 264,355\n"
-              "3 LIVE 50.00: 267,355 -> 267,405 | 287,355 287,405, 264,355 264,405\n");
-    // At an even position the live flange is below.
-    EXPECT_EQ(describe(sectionDimensions(0, record, 20, 3)),
-              "0 WIDTH 300.00: 287,265 -> 587,265 | 287,285 587,285, 287,262 587,262\n"
-              "1 LIVE 50.00: 267,285 -> 267,335 | 287,285 287,335, 264,285 264,335\n"
-              "2 WEB 10.00: 267,335 -> 267,345 | 287,335 287,345, 264,335 264,345\n"
-              "3 DEAD 60.00: 267,345 -> 267,405 | 287,345 287,405, 264,345 264,405\n");
+    // At an odd position the dead flange is below, at an even one the live.
+    testing::expectGolden("section-dimensions.txt",
+                          describe(sectionDimensions(1, record, 20, 3)) +
+                              describe(sectionDimensions(0, record, 20, 3)));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <clocale>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "display/text_page.h"
 #include "engine/windows1252.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -71,101 +71,32 @@ TEST(TextPage, PageFollowsTheFlags) {
         EXPECT_EQ(paintTextPage(project, c.mode, kLayout, {}, surface), c.page) << c.name;
         EXPECT_EQ(surface.lines.empty(), c.page == TextPage::None) << c.name;
     }
-    EXPECT_EQ(painted(Project{}).page(),
-              "267 66 blue \" ROLVANTA Roll Profile Generation For I-Beams\"\n");
 }
 
-TEST(TextPage, InputSummaryWithAndWithoutSetup) {
-    Project project = withFlags(exampleProject(9), 1, 0, 0);
-    const std::string summary = painted(project).page();
-    project.flags.setupDone = 1;
-    EXPECT_EQ(painted(project).page(), summary +
-                                           "32 233 darkred \"SETUP\"\n"
-                                           "32 249 blue \"Number Of Passes Chosen = 9\"\n"
-                                           "32 265 blue \"Temperature    = 1000 ºC\"\n");
-    EXPECT_EQ(summary, R"(32 41 darkred "FINAL DIMENSIONS OF BEAM  :  MB 100"
-32 57 blue "Web Width             =     100.000 mm"
-32 73 blue "Web Thickness       =     4.000 mm"
-32 89 blue "Flange Height         =     75.000 mm"
-32 105 blue "Flange Thickness    =     7.200 mm"
-32 121 blue "Root Radius           =     9.000 mm"
-32 137 blue "Tip Radius             =     4.500 mm"
-32 153 blue "Flange Slope           =     98.000 °"
-32 169 blue "Mass Of Beam       =     11.500 Kg"
-32 185 blue "Length Of Beam     =     1000.000 mm"
-32 201 blue "C / S Area Of Beam     =     1460.000 mm²"
-)");
-}
-
-// The results page: the hot section, then one block for each record but
-// the last, the first block (pass 2, record 0) in full.
-TEST(TextPage, ResultsUnderADecimalComma) {
+// The pages as drawn: the welcome line, the summary before and after the
+// Setup, the results (the hot section, then one block for each record but
+// the last) under a decimal comma, scrolled, and without passes, and a name
+// that fills its field.
+TEST(TextPage, PagesEqualTheGoldenFile) {
+    Project summary = withFlags(exampleProject(9), 1, 0, 0);
+    std::string pages =
+        "== welcome\n" + painted(Project{}).page() + "== summary\n" + painted(summary).page();
+    summary.flags.setupDone = 1;
+    pages += "== summary after the Setup\n" + painted(summary).page();
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "no de_DE.UTF-8 locale";
-    const RecordingSurface surface = painted(withFlags(computedProject(5), 0, 1, 1));
+    pages += "== results of 5 passes under a decimal comma\n" +
+             painted(withFlags(computedProject(5), 0, 1, 1)).page();
     std::setlocale(LC_ALL, "C");
-    ASSERT_EQ(surface.lines.size(), 20u + 4 * 15);
-    EXPECT_EQ(surface.page().substr(0, surface.page().find("32 665 blue \"Pass 3\"")),
-              R"page(32 41 red " R E S U L T S "
-32 57 black "--------------------"
-32 89 blue "Pass 1 (Required Dimensions Before Cooling)"
-32 105 black "-------------------------------------------------------"
-32 121 black "Beam Name                     :     MB 100"
-32 137 black "Web Width                     =     101.200 mm"
-32 153 black "Web Thickness               =     4.000 mm"
-32 169 black "Flange Height                 =     75.000 mm"
-32 185 black "Flange Thickness            =     7.200 mm"
-32 201 black "Root Radius                    =     9.000 mm"
-32 217 black "Tip Radius                      =     4.500 mm"
-32 233 black "Live Flange Height          =     35.500 mm"
-32 249 black "Dead Flange Height         =     35.500 mm"
-32 265 black "Root Thickness               =     9.695 mm"
-32 281 black "Tip Thickness                 =     4.705 mm"
-32 313 black "Flange Slope                    =     98.0 °"
-32 329 black "Mass Of Beam                =     11.500 Kg"
-32 345 black "Length Of Beam              =     1000.000 mm"
-32 361 black "Number Of Passes           =     5"
-32 377 black "Temperature                    =     1000.000 °C"
-32 409 blue "Pass 2"
-32 425 black "Web Area                               =     404.800 mm²"
-32 441 black "Pass Width                             =     100.188 mm"
-32 457 black "Web Thickness                       =     4.040 mm"
-32 473 black "Dead Flange Area                   =     263.268 mm²"
-32 489 black "Dead Flange Height                =     34.500 mm"
-32 505 black "Dead Flange Thickness          =     7.631 mm"
-32 521 black "Dead Flange Tip Thickness   =     4.987 mm"
-32 537 black "Dead Flange Root Thickness =     10.275 mm"
-32 553 black "Live Flange Area                    =     270.936 mm²"
-32 569 black "Live Flange Height                 =     42.500 mm"
-32 585 black "Live Flange Thickness           =     6.375 mm"
-32 601 black "Live Flange Tip Thickness    =     4.166 mm"
-32 617 black "Live Flange Root Thickness  =     8.584 mm"
-32 633 black "Cross Sectional Area              =     1473.208 mm²"
-)page");
-}
-
-TEST(TextPage, ResultsListEveryPassButTheLastRecordAndScroll) {
-    for (const int passCount : {0, 1, 5, 13}) {
-        const Project project = withFlags(computedProject(passCount), 0, 1, 1);
-        for (const TextOffset offset : {TextOffset{}, TextOffset{3, 0}, TextOffset{199, 73}}) {
-            const RecordingSurface surface = painted(project, offset);
-            const int blocks = std::max(passCount - 1, 0);
-            ASSERT_EQ(surface.lines.size(), 20u + 15 * blocks) << passCount;
-            const int x = 32 - 7 * offset.horizontal;
-            const int y = 41 - 16 * offset.vertical;
-            EXPECT_EQ(surface.lines[0],
-                      std::to_string(x) + " " + std::to_string(y) + " red \" R E S U L T S \"");
-            for (int k = 0; k < blocks; ++k) {
-                char area[64];
-                std::snprintf(area, sizeof area, "=     %.3f mm²",
-                              double{project.passes.records[k].crossSectionArea});
-                // Pass 2 on line 24, each block 16 lines further.
-                EXPECT_EQ(surface.lines[20 + 15 * k],
-                          std::to_string(x) + " " + std::to_string(y + 16 * (23 + 16 * k)) +
-                              " blue \"Pass " + std::to_string(k + 2) + "\"");
-                EXPECT_NE(surface.lines[34 + 15 * k].find(area), std::string::npos) << k;
-            }
-        }
+    pages += "== results of 13 passes scrolled by 199 lines and 73 characters\n" +
+             painted(withFlags(computedProject(13), 0, 1, 1), {199, 73}).page();
+    for (const int passCount : {0, 1}) {
+        pages += "== results of " + std::to_string(passCount) + " passes\n" +
+                 painted(withFlags(computedProject(passCount), 0, 1, 1)).page();
     }
+    Project named = withFlags(exampleProject(), 0, 1, 0);
+    std::memset(named.section.name, 'W', sizeof named.section.name);
+    pages += "== a name without its terminator\n" + painted(named).page();
+    expectGolden("text-pages.txt", pages);
 }
 
 // Down to the last line's bottom, across to the margin and the widest line
@@ -193,13 +124,6 @@ TEST(TextPage, SizeEndsAtTheLastLine) {
         EXPECT_EQ(size.width, c.size.width) << c.name;
         EXPECT_EQ(size.height, c.size.height) << c.name;
     }
-}
-
-TEST(TextPage, NameWithoutTerminatorStopsAtItsField) {
-    Project project = withFlags(exampleProject(), 0, 1, 0);
-    std::memset(project.section.name, 'W', sizeof project.section.name);
-    EXPECT_EQ(painted(project).lines[0],
-              "32 41 darkred \"FINAL DIMENSIONS OF BEAM  :  " + std::string(52, 'W') + "\"");
 }
 
 }  // namespace

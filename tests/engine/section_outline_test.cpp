@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/section_outline.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -37,28 +38,13 @@ std::string pointsOf(int position, const PassRecord& record) {
     return text.substr(1);
 }
 
+// Position 1 with the dead flange below, 0 with the live, odd and even
+// alike at 7 and 12; an all-zero record gives the reference point.
 TEST(ComputeSectionOutline, WorkedExampleInBothOrientations) {
-    const std::string deadBelow =
-        "287,285 295,285 301,345 573,345 579,285 587,285 587,345 587,355 587,405 578,405 "
-        "572,355 302,355 296,405 287,405 287,285";
-    const std::string liveBelow =
-        "287,285 296,285 302,335 572,335 578,285 587,285 587,335 587,345 587,405 579,405 "
-        "573,345 301,345 295,405 287,405 287,285";
-    const struct {
-        const char* name;
-        int position;
-        PassRecord record;
-        std::string expected;
-    } cases[] = {
-        {"position 1: dead flange below", 1, workedExample(), deadBelow},
-        {"position 0: live flange below", 0, workedExample(), liveBelow},
-        {"position 7 is odd", 7, workedExample(), deadBelow},
-        {"position 12 is even", 12, workedExample(), liveBelow},
-        {"all-zero record: the reference point", 0, PassRecord{},
-         "437,350 437,350 437,350 437,350 437,350 437,350 437,350 437,350 437,350 437,350 "
-         "437,350 437,350 437,350 437,350 437,350"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(pointsOf(c.position, c.record), c.expected) << c.name;
+    std::string outlines;
+    for (const int position : {1, 0, 7, 12}) outlines += pointsOf(position, workedExample()) + "\n";
+    outlines += pointsOf(0, PassRecord{}) + "\n";
+    testing::expectGolden("section-outlines.txt", outlines);
 }
 
 TEST(ComputeSectionOutline, LastPointClosesTheLoopExactly) {

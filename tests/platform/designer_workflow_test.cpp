@@ -120,21 +120,16 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamToThePassViewAndBack) {
 
     click(kButtonCompute);
     ASSERT_EQ(project.flags.computed, 1);
-    QTest::qWait(50);
     saveScreenshot(window, "results");
 
-    // The overview: the mill's first pass lies over all others and shows
-    // whole, the bar in beneath them in its grey; then
-    // the arrow keys step to pass 3 alone (its panel: view_picture_test.cpp).
+    // The overview, then the arrow keys step to pass 3 alone (the frames'
+    // pixels: pass_view_gl_test.cpp; the panel: view_picture_test.cpp).
     ASSERT_TRUE(openGlAvailable());
     click(kButtonGraphicsMode);
     ASSERT_EQ(session.displayMode, DisplayMode::PassView);
     const Rgb* colours = session.passColours.entries;
-    const QImage overview = shown("overview");
+    shown("overview");  // its pixels: pass_view_gl_test.cpp
     constexpr int kTolerance = 24;
-    EXPECT_GT(pixelsOfColour(overview, colours[7], QRect(), kTolerance), 200);
-    EXPECT_GT(pixelsOfColour(overview, kBarInColour, QRect(), kTolerance), 200);
-    EXPECT_GT(pixelsOfColour(overview, colours[5], QRect(), kTolerance), 20);
     QTest::keyClick(&window, Qt::Key_Right);
     QTest::keyClick(&window, Qt::Key_Right);
     const QImage single = shown("single-pass");

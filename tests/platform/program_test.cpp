@@ -63,9 +63,33 @@ class RunningProgram {
     QByteArray errors;
 };
 
-QImage screenshot(const QString& name) {
-    QThread::msleep(300);  // let the server finish drawing what was sent
-    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+// Polls until done() holds, for at most ten seconds; whether it came to hold.
+template <typename Done>
+bool waitFor(Done done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > 10000) return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+QImage grabScreen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
+
+// The screen once it differs from before (when given) and two grabs in a
+// row agree: the server has drawn what was sent.
+QImage screenshot(const QString& name, const QImage& before = QImage()) {
+    QImage image = grabScreen();
+    if (!before.isNull()) {
+        waitFor([&] { return (image = grabScreen()) != before; });
+    }
+    waitFor([&] {
+        const QImage next = grabScreen();
+        const bool settled = next == image;
+        image = next;
+        return settled;
+    });
     image.save(QDir(screenshotDir).filePath(name));
     return image;
 }
@@ -113,20 +137,23 @@ TEST(Program, ShowsItsWindowRunsItsShortcutsAndExitsWithCodeZero) {
     ASSERT_FALSE(window.isEmpty());
     xdotool({"windowfocus", "--sync", window});
     xdotool({"key", "--window", window, "ctrl+n"});
-    QThread::msleep(500);
-    EXPECT_EQ(xdotool({"getwindowname", window}), QStringLiteral("ROLVANTA - New Project Started"));
-    const QImage started = screenshot(QStringLiteral("program-new-project.png"));
+    EXPECT_TRUE(waitFor([&] {
+        return xdotool({"getwindowname", window}) ==
+               QStringLiteral("ROLVANTA - New Project Started");
+    }));
+    const QImage started = screenshot(QStringLiteral("program-new-project.png"), start);
     EXPECT_LT(shareOf(started, QRect(20, 200, 300, 300), QColor(15, 30, 70)), 0.05)
         << "the welcome picture goes with the first repaint";
 
     // The pass view turns the window into an OpenGL one, a new native
     // window: the keyboard must still reach the program afterwards.
     xdotool({"key", "alt+s"});
-    QThread::msleep(300);
+    const QImage menuOpen = screenshot(QStringLiteral("program-solve-menu.png"), started);
     xdotool({"key", "g"});
-    QThread::msleep(800);
-    EXPECT_TRUE(xdotool({"getwindowname", xdotool({"getwindowfocus"})}).startsWith("ROLVANTA"))
-        << "the keyboard focus stays with the main window";
+    screenshot(QStringLiteral("program-pass-view.png"), menuOpen);
+    EXPECT_TRUE(waitFor([] {
+        return xdotool({"getwindowname", xdotool({"getwindowfocus"})}).startsWith("ROLVANTA");
+    })) << "the keyboard focus stays with the main window";
 
     // Ctrl+Q quits as on every desktop (Ctrl+X, the menu's, does as well).
     xdotool({"key", "ctrl+q"});

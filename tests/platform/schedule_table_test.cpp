@@ -80,15 +80,18 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     session.passViewCursor.index = 12;
     window.runCommand(kButtonGraphicsMode);
     window.passView()->update();
-    QTest::qWait(200);
-    const QImage view = window.screen()->grabWindow(window.winId()).toImage();
-    view.save(ROLVANTA_SCREENSHOT_DIR "/schedule-pass-notes.png");
     int amber = 0;
-    for (int y = 0; y < view.height(); ++y) {
-        for (int x = 0; x < view.width(); ++x) {
-            if (near(view.pixel(x, y), QColor(255, 190, 0), 40)) ++amber;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QImage view = window.screen()->grabWindow(window.winId()).toImage();
+        view.save(ROLVANTA_SCREENSHOT_DIR "/schedule-pass-notes.png");
+        amber = 0;
+        for (int y = 0; y < view.height(); ++y) {
+            for (int x = 0; x < view.width(); ++x) {
+                if (near(view.pixel(x, y), QColor(255, 190, 0), 40)) ++amber;
+            }
         }
-    }
+        return amber > 100;
+    }));
     EXPECT_GT(amber, 100) << "the warning beneath the caption";
 
     // A new project empties the table, which then says what fills it.

@@ -55,16 +55,19 @@ TEST(ViewPicture, ShowsTheTextPageOrThePassViewWithItsTexts) {
 
     window.runCommand(kMenuGraphicalDisplay);
     ASSERT_NE(window.passView(), nullptr);
-    QTest::qWait(200);
-    const QImage view = pictureOfShownView(window);
-    EXPECT_EQ(view.size(), window.passView()->size() * ratio);
+    QImage view;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        view = pictureOfShownView(window);
+        return view.size() == window.passView()->size() * ratio;
+    }));
     QTest::keyClick(&window, Qt::Key_Right);
     QTest::keyClick(&window, Qt::Key_Right);
-    QTest::qWait(100);
     // The panel of dimensions, left of the separator, is text painted over
-    // the OpenGL frame.
-    const QImage single = pictureOfShownView(window);
-    EXPECT_GT(otherPixels(single, {}, QRect(0, 0, single.width() / 6, single.height())), 200);
+    // the OpenGL frame: wait for the repaint that shows it.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QImage single = pictureOfShownView(window);
+        return otherPixels(single, {}, QRect(0, 0, single.width() / 6, single.height())) > 200;
+    }));
 }
 
 }  // namespace

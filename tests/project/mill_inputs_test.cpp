@@ -8,6 +8,7 @@
 #include "storage/file_io.h"
 #include "storage/mill_file.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 #include "support/medium_beam_200.h"
 #include "support/odd_mill.h"
 #include "support/temporary_folder.h"
@@ -23,88 +24,75 @@ std::string& cell(MillTexts& texts, int row, MillColumn column) {
 
 TEST(ReadMill, EveryRefusalNamesTheFieldOrTheCellAndChangesNothing) {
     using C = MillColumn;
-    using F = MillField;
     using T = MillTexts;
     const struct {
-        MillField field;
         std::string T::*text;
         std::string typed;
-        const char* accepted;  // a piece of what is accepted
     } fields[] = {
-        {F::Name, &T::name, std::string(41, 'm'), "up to 40"},
-        {F::Name, &T::name, "a\tb", "control"},
-        {F::EntryTemperature, &T::entryTemperature, "1300.5", "700 to 1300, or nothing for 1150"},
-        {F::EntryTemperature, &T::entryTemperature, "1150,5", "from 700"},
-        {F::Carbon, &T::carbon, "1.6", "from 0.02 to 1.5"},
-        {F::Emissivity, &T::emissivity, "0", "from 0.1 to 1"},
-        {F::Convection, &T::convection, "-1", "from 0 to 200"},
-        {F::Contact, &T::contact, "20001", "from 0 to 20000"},
-        {F::RollTemperature, &T::rollTemperature, "301", "from 0 to 300"},
-        {F::HeatFraction, &T::heatFraction, "1.1", "from 0 to 1"},
-        {F::MinimumTaper, &T::minimumTaper, "0", "from 0.001 to 0.2"},
-        {F::AirTemperature, &T::airTemperature, "-21", "from -20 to 60"},
-        {F::Density, &T::density, "6999", "from 7000 to 8000"},
-        {F::SpecificHeat, &T::specificHeat, "1e9", "from 400 to 1000"},
+        {&T::name, std::string(41, 'm')},
+        {&T::name, "a\tb"},
+        {&T::entryTemperature, "1300.5"},
+        {&T::entryTemperature, "1150,5"},
+        {&T::carbon, "1.6"},
+        {&T::emissivity, "0"},
+        {&T::convection, "-1"},
+        {&T::contact, "20001"},
+        {&T::rollTemperature, "301"},
+        {&T::heatFraction, "1.1"},
+        {&T::minimumTaper, "0"},
+        {&T::airTemperature, "-21"},
+        {&T::density, "6999"},
+        {&T::specificHeat, "1e9"},
     };
-    // Rows in rolling order: row 0 is Pass 9, row 8 Pass 1.
+    // Rows in rolling order: row 0 is Pass 9, row 8 Pass 1; row 3 has no
+    // distance either.
     const struct {
         int row;
         MillColumn column;
         std::string typed;
-        const char* accepted;
     } cells[] = {
-        {0, C::Stand, " ", "1 to 20 characters, not all blanks"},
-        {0, C::Stand, std::string(21, 's'), "1 to 20"},
-        {1, C::Diameter, "", "from 200 to 1500"},
-        {1, C::Diameter, "199.9", "from 200"},
-        {2, C::Rpm, "abc", "from 1 to 600"},
-        {2, C::Rpm, "0", "from 1"},
-        {3, C::Interpass, "601", "from 0 to 600"},
-        {3, C::Interpass, "", "or the distance to the next pass"},  // no distance either
-        {4, C::Distance, "500.1", "from 0 to 500"},
-        {8, C::Interpass, "2", "nothing: no pass follows the finishing pass"},
-        {8, C::Distance, "3", "no pass follows"},
-        {5, C::MaxForce, "0", "above 0 and at most 1000000, or nothing for no limit"},
-        {5, C::MaxTorque, "-5", "above 0"},
-        {5, C::MaxTorque, "1e30", "at most 100000"},
-        {5, C::Motor, "nan", "above 0"},
-        {6, C::NeckRatio, "0.81", "from 0.3 to 0.8, or nothing for 0.55"},
-        {6, C::NeckFriction, "0.0009", "from 0.001 to 0.1"},
-        {7, C::DriveEfficiency, "1.01", "from 0.5 to 1"},
+        {0, C::Stand, " "},
+        {0, C::Stand, std::string(21, 's')},
+        {1, C::Diameter, ""},
+        {1, C::Diameter, "199.9"},
+        {2, C::Rpm, "abc"},
+        {2, C::Rpm, "0"},
+        {3, C::Interpass, "601"},
+        {3, C::Interpass, ""},
+        {4, C::Distance, "500.1"},
+        {8, C::Interpass, "2"},
+        {8, C::Distance, "3"},
+        {5, C::MaxForce, "0"},
+        {5, C::MaxTorque, "-5"},
+        {5, C::MaxTorque, "1e30"},
+        {5, C::Motor, "nan"},
+        {6, C::NeckRatio, "0.81"},
+        {6, C::NeckFriction, "0.0009"},
+        {7, C::DriveEfficiency, "1.01"},
     };
-    auto refusal = [](const MillTexts& texts) {
+    std::string told;
+    auto refuse = [&told](const MillTexts& texts) {
         Mill mill = testing::oddMill();
         const std::optional<MillProblem> problem = readMill(texts, kPasses, mill);
         EXPECT_TRUE(mill == testing::oddMill()) << "changed";
+        told += describeMillProblem(problem.value_or(MillProblem{})) + "\n";
         return problem.value_or(MillProblem{});
     };
     for (const auto& c : fields) {
         MillTexts texts = textsOfMill(exampleMill(kPasses));
         texts.*c.text = c.typed;
-        const MillProblem problem = refusal(texts);
-        EXPECT_EQ(problem.field, c.field) << c.typed;
-        EXPECT_EQ(problem.value, c.typed);
-        EXPECT_NE(problem.accepted.find(c.accepted), std::string::npos) << problem.accepted;
+        refuse(texts);
     }
     for (const auto& c : cells) {
         MillTexts texts = textsOfMill(exampleMill(kPasses));
         cell(texts, c.row, c.column) = c.typed;
-        const MillProblem problem = refusal(texts);
-        EXPECT_EQ(problem.field, std::nullopt) << c.typed;
-        EXPECT_EQ(problem.row, c.row) << c.typed;
-        EXPECT_EQ(problem.pass, kPasses - c.row) << c.typed;
-        EXPECT_EQ(problem.column, c.column) << c.typed;
-        EXPECT_NE(problem.accepted.find(c.accepted), std::string::npos) << problem.accepted;
+        const MillProblem problem = refuse(texts);
+        EXPECT_TRUE(problem.row == c.row && problem.column == c.column) << c.typed;
     }
     MillTexts texts = textsOfMill(exampleMill(kPasses));
     texts.rows.pop_back();
-    EXPECT_EQ(describeMillProblem(refusal(texts)),
-              "Stands: \"8\" is not accepted.\nAccepted: one stand for each of the 9 passes of "
-              "the Setup.");
-    texts = textsOfMill(exampleMill(kPasses));
-    cell(texts, 2, MillColumn::Rpm) = "abc";
-    EXPECT_EQ(describeMillProblem(refusal(texts)),
-              "Pass 7, Speed [rpm]: \"abc\" is not accepted.\nAccepted: a number from 1 to 600.");
+    refuse(texts);
+    testing::expectGolden("mill-refusals.txt", told);
 }
 
 TEST(ReadMill, TakesWhatTheDialogShowsAndTheDefaultsOfEmptyFields) {
@@ -180,46 +168,32 @@ TEST(ProjectMill, FollowsTheSetupAndAnOkThatChangesNothingChangesNothing) {
 // The mill file refused names the fault; a mill of other passes is fitted.
 TEST(OpenMill, RefusesADamagedForeignOrOutOfRangeFileAndFitsAGoodOne) {
     const std::string good = encodeMillFile(exampleMill(5));
-    auto replaced = [&good](const std::string& from, const std::string& to) {
-        std::string text = good;
-        const std::size_t at = text.find(from);
-        if (at == std::string::npos) throw std::runtime_error("not in the file: " + from);
-        return text.replace(at, from.size(), to);
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        return testing::replaced(good, from, to);
     };
-    const struct {
-        const char* name;
-        std::string text;
-        std::string reason;
-    } cases[] = {
-        {"damaged", good.substr(0, 120), "not valid JSON (at byte 121)"},
-        {"foreign", R"({"format": "ROLVANTA Design", "version": 2})",
-         "not a ROLVANTA mill (no \"format\": \"ROLVANTA Mill\")"},
-        {"version 2", replaced("\"version\": 1", "\"version\": 2"),
-         "format version 2 is not one this program reads (1)"},
-        {"a wrong type", replaced("\"rpm\": 45.0", "\"rpm\": \"45\""),
-         "passes[0].rpm is not a number"},
-        {"a missing value", replaced("\"diameter_mm\": 850.0,", ""),
-         "passes[0].diameter_mm is missing"},
-        {"a misspelt key", replaced("\"maxForce_kN\"", "\"maxForce_KN\""),
-         "passes[0].maxForce_KN is not part of the format"},
-        {"an unknown set", replaced("\"model\": \"shida\"", "\"model\": \"hensel\""),
-         "steel.model is not \"shida\" or \"hensel-spittel\""},
-        {"out of order", replaced("\"pass\": 5", "\"pass\": 4"),
-         "passes[0].pass is 4, not 5: the passes run in rolling order, from the highest pass "
-         "number down to 1"},
-        {"out of range", replaced("\"rpm\": 45.0", "\"rpm\": 700"),
-         "Pass 5, Speed [rpm]: \"700\" is not accepted. Accepted: a number from 1 to 600."},
+    const std::string refused[] = {
+        good.substr(0, 120),
+        R"({"format": "ROLVANTA Design", "version": 2})",
+        replaced("\"version\": 1", "\"version\": 2"),
+        replaced("\"rpm\": 45.0", "\"rpm\": \"45\""),
+        replaced("\"diameter_mm\": 850.0,", ""),
+        replaced("\"maxForce_kN\"", "\"maxForce_KN\""),
+        replaced("\"model\": \"shida\"", "\"model\": \"hensel\""),
+        replaced("\"pass\": 5", "\"pass\": 4"),
+        replaced("\"rpm\": 45.0", "\"rpm\": 700"),
     };
     testing::TemporaryFolder folder;
-    for (const auto& c : cases) {
+    std::string reasons;
+    for (const std::string& text : refused) {
         const std::string path = folder / "refused.rolmill";
-        ASSERT_EQ(replaceFile(path, c.text), std::nullopt);
+        ASSERT_EQ(replaceFile(path, text), std::nullopt);
         const MillOpened opened = openMillFile(path, 7);
-        ASSERT_TRUE(opened.error) << c.name;
-        EXPECT_EQ(opened.error->what, StorageFailure::NotValid) << c.name;
-        EXPECT_EQ(opened.error->reason, c.reason) << c.name;
-        EXPECT_FALSE(opened.mill.has_value()) << c.name;
+        ASSERT_TRUE(opened.error) << text;
+        EXPECT_EQ(opened.error->what, StorageFailure::NotValid) << text;
+        EXPECT_FALSE(opened.mill.has_value()) << text;
+        reasons += opened.error->reason + "\n";
     }
+    testing::expectGolden("mill-file-refusals.txt", reasons);
 
     ASSERT_EQ(saveMillFile(exampleMill(5), folder / "five"), std::nullopt);
     const MillOpened opened = openMillFile(folder / "five.rolmill", 7);

@@ -15,6 +15,7 @@
 #include "support/catalogue_fixture.h"
 #include "support/child_process.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -201,46 +202,38 @@ TEST_F(CatalogueFolder, ADamagedOrEmptyWorkingFileIsToldAndTheInstalledOneUsed) 
     unterminated.replace(96, kNameFieldSize, std::string(kNameFieldSize, 'M'));
     std::string control = good;
     control[96 + 2] = '\x07';
-    const struct {
-        const char* name;
-        std::string bytes;
-        const char* told;
-    } cases[] = {
-        {"empty", "", "profile.dat in FOLDER is empty"},
-        {"a piece of a record at the end", good + std::string(40, 'x'),
-         "profile.dat in FOLDER is damaged (record 3): the file ends within it"},
-        {"a name without its end", unterminated,
-         "profile.dat in FOLDER is damaged (record 2): the name does not end within its 52 bytes"},
-        {"a control byte in a name", control,
-         "profile.dat in FOLDER is damaged (record 2): the name is not printable text"},
-        {"a number that is not one", withFloat(offsetof(ProfileRecord, area), NAN),
-         "profile.dat in FOLDER is damaged (record 2): the area is not a number"},
-        {"a negative number", withFloat(offsetof(ProfileRecord, webThickness), -4.0f),
-         "profile.dat in FOLDER is damaged (record 2): the web thickness is negative"},
+    const std::string damaged[] = {
+        "",
+        good + std::string(40, 'x'),  // a piece of a record at the end
+        unterminated,
+        control,
+        withFloat(offsetof(ProfileRecord, area), NAN),
+        withFloat(offsetof(ProfileRecord, webThickness), -4.0f),
     };
     const std::string folderName = std::filesystem::absolute(folder.path()).string();
-    for (const auto& c : cases) {
-        writeFileBytes(files.working, c.bytes);
+    std::string told;
+    for (const std::string& bytes : damaged) {
+        writeFileBytes(files.working, bytes);
         std::optional<StorageError> passedOver;
-        EXPECT_FALSE(loadProfileCatalogue(list, files, &passedOver)) << c.name;
-        EXPECT_EQ(namesOf(list), Names{"JB 150#1"}) << c.name;
-        ASSERT_TRUE(passedOver) << c.name;
-        std::string told = describeDamagedCatalogue(*passedOver);
-        told.replace(told.find(folderName), folderName.size(), "FOLDER");
-        EXPECT_EQ(told.substr(0, std::string(c.told).size()), c.told) << c.name;
+        EXPECT_FALSE(loadProfileCatalogue(list, files, &passedOver));
+        EXPECT_EQ(namesOf(list), Names{"JB 150#1"});
+        ASSERT_TRUE(passedOver);
+        told +=
+            testing::replaced(describeDamagedCatalogue(*passedOver), folderName, "FOLDER") + "\n";
 
         // An addition never builds on a damaged file.
         const StorageResult refused = appendCustomProfile(list, testing::exampleSection(), files);
-        if (c.bytes.empty()) {
-            EXPECT_FALSE(refused) << c.name;
+        if (bytes.empty()) {
+            EXPECT_FALSE(refused);
             EXPECT_EQ(namesOf(readCatalogue()), (Names{"JB 150#1", "MB 100#100"}))
                 << "an empty file is extended from the catalogue offered";
         } else {
-            ASSERT_TRUE(refused) << c.name;
-            EXPECT_EQ(refused->what, StorageFailure::NotValid) << c.name;
-            EXPECT_EQ(readFileBytes(files.working), c.bytes) << c.name;
+            ASSERT_TRUE(refused);
+            EXPECT_EQ(refused->what, StorageFailure::NotValid);
+            EXPECT_EQ(readFileBytes(files.working), bytes);
         }
     }
+    testing::expectGolden("damaged-catalogues.txt", told);
     // Nothing installed: the damage is the error, and the list stays.
     std::filesystem::remove(files.installed);
     writeFileBytes(files.working, good + "x");

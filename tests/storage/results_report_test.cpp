@@ -7,6 +7,7 @@
 
 #include "storage/results_report.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -32,29 +33,17 @@ std::string valueAfter(const std::string& report, const std::string& label) {
 }
 
 TEST(ResultsReport, NumbersHaveSixSignificantDigits) {
-    const struct {
-        const char* name;
-        float value;
-        const char* text;
-    } cases[] = {
-        {"whole", 1000.0f, "1000"},
-        {"one decimal", 12.5f, "12.5"},
-        {"float nearest a tenth", 0.1f, "0.1"},
-        {"zero", 0.0f, "0"},
-        {"negative", -2.25f, "-2.25"},
-        {"rounded to six digits", 1234.5678f, "1234.57"},
-        {"largest without exponent", 999999.0f, "999999"},
-        {"exponent from a million", 1234567.0f, "1.23457e+06"},
-        {"exactly a million", 1e6f, "1e+06"},
-        {"smallest without exponent", 0.0001f, "0.0001"},
-        {"small with exponent", 0.00001f, "1e-05"},
-    };
-    for (const auto& c : cases) {
+    // Whole, one decimal, the float nearest a tenth, zero, negative, rounded
+    // to six digits, the largest without exponent, from a million on with
+    // one, the smallest without and a small one with.
+    std::string texts;
+    for (const float value : {1000.0f, 12.5f, 0.1f, 0.0f, -2.25f, 1234.5678f, 999999.0f, 1234567.0f,
+                              1e6f, 0.0001f, 0.00001f}) {
         Project project = computedProject(0);
-        project.section.mass = c.value;
-        const std::string report = formatResultsReport(project, "t", {});
-        EXPECT_EQ(valueAfter(report, "Mass Of Beam\t\t= "), c.text) << c.name;
+        project.section.mass = value;
+        texts += valueAfter(formatResultsReport(project, "t", {}), "Mass Of Beam\t\t= ") + "\n";
     }
+    testing::expectGolden("report-numbers.txt", texts);
 }
 
 TEST(ResultsReport, DecimalPointIsAPointInACommaLocale) {
