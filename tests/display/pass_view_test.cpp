@@ -196,13 +196,13 @@ TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
 TEST(PassViewFrame, NotesStandBeneathTheCaptionAndSayHowManyMore) {
     const Project project = computedProject(13);
     PassNotes notes;
-    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"});
+    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"}, "Mill Loads");
     for (const ViewGeometry view : {ViewGeometry{640, 480, 1}, ViewGeometry{1280, 1024, 2}}) {
         PassViewFrame frame;
         layoutPassView(frame, project, cursorAt(2), makePassColours(), {}, view, FixedMeasure(),
                        &notes);
         ASSERT_EQ(frame.noteCount, 4);
-        EXPECT_EQ(frame.notes[3], "and 2 more: see the Schedule Table");
+        EXPECT_EQ(frame.notes[3], "and 2 more: see Mill Loads");
         const ViewRect right{frame.separatorX, 0, view.width - frame.separatorX, view.height};
         const ViewRect outline = boundsOf(frame.outlines[0].points, kOutlinePointCount);
         double below = textBox(TextFont::caption, frame.captionAt, frame.caption.view()).bottom();
