@@ -73,6 +73,8 @@ TEST_F(MainWindowTest, MenuHoldsEveryTextAndCommandAsStored) {
               "  &Setup = 2200\n"
               "  -\n"
               "  &Coefficients = 2100\n"
+              "  -\n"
+              "  &Mill = 2300\n"
               "&Solve >\n"
               "  &Compute = 3000\n"
               "  -\n"
@@ -96,7 +98,7 @@ TEST_F(MainWindowTest, ToolbarHasItsEntriesWithTheirTooltips) {
     EXPECT_EQ(
         shown,
         "105 New File\n106 Open File\n107 Save File\n|\n"
-        "111 Standard Profiles\n112 Custom Profiles\n113 Coefficients\n114 Setup\n|\n"
+        "111 Standard Profiles\n112 Custom Profiles\n113 Coefficients\n114 Setup\n119 Mill\n|\n"
         "115 Compute\n116 Text Mode\n117 Graphics Mode\n118 Schedule Table\n120 Mill Loads\n|\n"
         "108 Help\n");
 }
