@@ -82,12 +82,14 @@ void updatePassNotes(Session& session) {
     const std::vector<DesignWarning> warnings = checkProject(session.project);
     for (int position = 0; position < kPassTableSize; ++position) {
         std::vector<std::string> lines;
+        std::vector<DesignWarning> hidden;  // beyond what the caption has room for
         for (const DesignWarning& warning : warnings) {
             // The caption says which pass: the note says what is wrong.
             if (warning.pass != position + 2) continue;
             lines.push_back(windows1252FromUtf8(warningBody(warning)));
+            if (lines.size() > static_cast<std::size_t>(kShownPassNotes)) hidden.push_back(warning);
         }
-        setPassNotes(session.passNotes, position, lines);
+        setPassNotes(session.passNotes, position, lines, warningsPlace(hidden));
     }
 }
 
@@ -164,6 +166,10 @@ bool runOneCommand(Session& session, Shell& shell, int command) {
         case kMenuSetup:
         case kButtonSetup:
             runInputDialog(session, shell, DialogId::Setup);
+            return true;
+        case kMenuMill:
+        case kButtonMill:
+            runInputDialog(session, shell, DialogId::Mill);
             return true;
         case kMenuCompute:
         case kButtonCompute:

@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's commands: every menu item (1000 to 4100) and toolbar
-// button (105 to 117) arrives here as its command identifier
+// button (105 to 120) arrives here as its command identifier
 // (resources/command_ids.h). The input commands and Compute are refused with
 // "Please Start New Project !" until a project has been started.
 

@@ -20,8 +20,10 @@ struct PassNotes {
 constexpr int kShownPassNotes = 3;
 
 // Sets the notes of the pass at position (ignored outside the table): the
-// first kShownPassNotes, and a last line saying how many more there are.
-void setPassNotes(PassNotes& notes, int position, const std::vector<std::string>& texts);
+// first kShownPassNotes, and a last line saying how many more there are and
+// where they are listed ("and 2 more: see Mill Loads").
+void setPassNotes(PassNotes& notes, int position, const std::vector<std::string>& texts,
+                  const std::string& listedIn);
 
 // The colour of the notes: amber reads on the black background and stands
 // apart from the pass colours.

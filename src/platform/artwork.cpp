@@ -142,6 +142,19 @@ void drawMillLoads(QPainter& p) {
     p.drawLine(1, 4, 14, 4);
 }
 
+// A 2-high stand seen from the side: two rolls between the housing posts,
+// the bar in the gap between them.
+void drawRollStand(QPainter& p) {
+    p.setPen(kInk);
+    p.setBrush(kSteel);
+    p.drawRect(QRectF(0.5, 0.5, 2, 14));
+    p.drawRect(QRectF(13.5, 0.5, 2, 14));
+    p.setBrush(kNavy.lighter(150));
+    p.drawEllipse(QRectF(3, 0.5, 10, 6.5));
+    p.drawEllipse(QRectF(3, 8, 10, 6.5));
+    p.fillRect(QRectF(0, 7, 16, 1), kRed);
+}
+
 }  // namespace
 
 QPixmap drawToolbarTile(int tile) {
@@ -189,6 +202,9 @@ QPixmap drawToolbarTile(int tile) {
             break;
         case kTileMillLoads:
             drawMillLoads(p);
+            break;
+        case kTileRollStand:
+            drawRollStand(p);
             break;
         default:
             break;

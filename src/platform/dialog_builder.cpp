@@ -3,8 +3,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTableWidget>
 #include <QValidator>
 #include <cmath>
 
@@ -231,6 +234,23 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& control) {
                     [this, id] { emit commandIssued(id, Notification::Clicked); });
             return box;
         }
+        case ControlKind::Table: {
+            // Typing into a cell replaces its text, as in a spreadsheet;
+            // F2 or a double-click edits it.
+            auto* table = new QTableWidget(this);
+            table->setSelectionMode(QAbstractItemView::SingleSelection);
+            table->setSelectionBehavior(QAbstractItemView::SelectItems);
+            table->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed);
+            table->setTabKeyNavigation(false);  // Tab leaves the table, as in every dialog
+            // Rows of a line of text each: as many passes in sight as fit.
+            table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+            table->setFrameShape((control.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+            return table;
+        }
+        case ControlKind::DropDown:
+            return new QComboBox(this);
         case ControlKind::Icon: {
             auto* icon = new QLabel(this);
             const QRect rect = dialogUnitsToPixels(control.rect, units_);

@@ -2,6 +2,7 @@
 
 #include "dialogs/coefficients_dialog.h"
 #include "dialogs/custom_profile_dialog.h"
+#include "dialogs/mill_dialog.h"
 #include "dialogs/setup_about_dialogs.h"
 #include "dialogs/standard_profile_dialog.h"
 #include "platform/qt_dialog_host.h"
@@ -36,6 +37,8 @@ void registerDialogs(DialogRegistry& registry, Session& session, Shell& shell) {
                  runner<SetupDialog>(kSetupDialog, shell, session.project, session.inputNote));
     registry.add(DialogId::Coefficients,
                  runner<CoefficientsDialog>(kCoefficientsDialog, shell, session.project));
+    registry.add(DialogId::Mill,
+                 runner<MillDialog>(kMillDialog, shell, session.project, session.inputNote));
     registry.add(DialogId::About, runner<AboutDialog>(kAboutDialog, shell));
 }
 

@@ -2,16 +2,27 @@
 #include "platform/qt_text.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QTableWidget>
 
 namespace rolvanta {
 
-namespace {}  // namespace
+namespace {
+
+QStringList utf8Texts(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) list.append(QString::fromStdString(text));
+    return list;
+}
+
+}  // namespace
 
 std::string QtDialogHost::itemText(int id, std::size_t maxLength) const {
     QString text;
@@ -59,23 +70,27 @@ void QtDialogHost::focusItem(int id) {
 
 // A procedure's own changes to the list are not the user's: no notification.
 void QtDialogHost::clearList(int id) {
-    if (auto* list = qobject_cast<QListWidget*>(dialog_.item(id))) {
-        const QSignalBlocker quiet(list);
-        list->clear();
-    }
+    QWidget* item = dialog_.item(id);
+    const QSignalBlocker quiet(item);
+    if (auto* list = qobject_cast<QListWidget*>(item)) list->clear();
+    if (auto* dropDown = qobject_cast<QComboBox*>(item)) dropDown->clear();
 }
 
 void QtDialogHost::addListItem(int id, std::string_view text) {
-    if (auto* list = qobject_cast<QListWidget*>(dialog_.item(id))) {
-        const QSignalBlocker quiet(list);
-        list->addItem(fromWindows1252(text));
-    }
+    QWidget* item = dialog_.item(id);
+    const QSignalBlocker quiet(item);
+    if (auto* list = qobject_cast<QListWidget*>(item)) list->addItem(fromWindows1252(text));
+    if (auto* dropDown = qobject_cast<QComboBox*>(item)) dropDown->addItem(fromWindows1252(text));
 }
 
 void QtDialogHost::selectListItem(int id, int position) {
-    auto* list = qobject_cast<QListWidget*>(dialog_.item(id));
+    QWidget* item = dialog_.item(id);
+    const QSignalBlocker quiet(item);
+    if (auto* dropDown = qobject_cast<QComboBox*>(item)) {
+        dropDown->setCurrentIndex(position >= 0 && position < dropDown->count() ? position : -1);
+    }
+    auto* list = qobject_cast<QListWidget*>(item);
     if (!list) return;
-    const QSignalBlocker quiet(list);
     if (position >= 0 && position < list->count()) {
         list->setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
     } else {
@@ -85,7 +100,9 @@ void QtDialogHost::selectListItem(int id, int position) {
 }
 
 int QtDialogHost::listSelection(int id) const {
-    auto* list = qobject_cast<QListWidget*>(dialog_.item(id));
+    QWidget* item = dialog_.item(id);
+    if (auto* dropDown = qobject_cast<QComboBox*>(item)) return dropDown->currentIndex();
+    auto* list = qobject_cast<QListWidget*>(item);
     if (!list) return -1;
     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
@@ -94,6 +111,68 @@ int QtDialogHost::listSelection(int id) const {
 bool QtDialogHost::isChecked(int id) const {
     auto* button = qobject_cast<QAbstractButton*>(dialog_.item(id));
     return button && button->isChecked();
+}
+
+void QtDialogHost::setTableHeadings(int id, const std::vector<std::string>& rows,
+                                    const std::vector<std::string>& columns) {
+    auto* table = qobject_cast<QTableWidget*>(dialog_.item(id));
+    if (!table) return;
+    table->clear();
+    table->setRowCount(static_cast<int>(rows.size()));
+    table->setColumnCount(static_cast<int>(columns.size()));
+    table->setVerticalHeaderLabels(utf8Texts(rows));
+    table->setHorizontalHeaderLabels(utf8Texts(columns));
+    table->resizeColumnsToContents();
+}
+
+std::string QtDialogHost::cellText(int id, int row, int column) const {
+    auto* table = qobject_cast<QTableWidget*>(dialog_.item(id));
+    const QTableWidgetItem* cell = table ? table->item(row, column) : nullptr;
+    return cell ? cell->text().toStdString() : std::string();
+}
+
+void QtDialogHost::setCellText(int id, int row, int column, std::string_view text) {
+    auto* table = qobject_cast<QTableWidget*>(dialog_.item(id));
+    if (!table || row < 0 || row >= table->rowCount() || column < 0 ||
+        column >= table->columnCount()) {
+        return;
+    }
+    const QString shown = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    if (QTableWidgetItem* cell = table->item(row, column)) {
+        cell->setText(shown);
+    } else {
+        table->setItem(row, column, new QTableWidgetItem(shown));
+    }
+}
+
+TableCell QtDialogHost::currentCell(int id) const {
+    auto* table = qobject_cast<QTableWidget*>(dialog_.item(id));
+    if (!table || table->currentRow() < 0 || table->currentColumn() < 0) return {};
+    return {table->currentRow(), table->currentColumn()};
+}
+
+void QtDialogHost::focusCell(int id, int row, int column) {
+    auto* table = qobject_cast<QTableWidget*>(dialog_.item(id));
+    if (!table) return;
+    table->setCurrentCell(row, column);
+    table->scrollTo(table->model()->index(row, column));
+    table->setFocus(Qt::OtherFocusReason);
+}
+
+DialogResult QtDialogHost::runDialog(const char* resourceName, DialogProcedure& procedure) {
+    const DialogTemplate* dialog = findDialogTemplate(resourceName);
+    if (dialog == nullptr) return DialogResult::Cancelled;
+    return runTemplateDialog(*dialog, procedure, &dialog_, messages_);
+}
+
+std::string QtDialogHost::chooseFile(FileChoice choice, std::string_view caption,
+                                     std::string_view fileType) {
+    const QString title = QString::fromUtf8(caption.data(), static_cast<int>(caption.size()));
+    const QString filter = QString::fromUtf8(fileType.data(), static_cast<int>(fileType.size()));
+    const QString path = choice == FileChoice::Open
+                             ? QFileDialog::getOpenFileName(&dialog_, title, QString(), filter)
+                             : QFileDialog::getSaveFileName(&dialog_, title, QString(), filter);
+    return path.toStdString();
 }
 
 void QtDialogHost::endDialog(DialogResult result) {

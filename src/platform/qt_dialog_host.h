@@ -28,6 +28,15 @@ class QtDialogHost final : public DialogHost {
     void selectListItem(int id, int position) override;
     int listSelection(int id) const override;
     bool isChecked(int id) const override;
+    void setTableHeadings(int id, const std::vector<std::string>& rows,
+                          const std::vector<std::string>& columns) override;
+    std::string cellText(int id, int row, int column) const override;
+    void setCellText(int id, int row, int column, std::string_view text) override;
+    TableCell currentCell(int id) const override;
+    void focusCell(int id, int row, int column) override;
+    DialogResult runDialog(const char* resourceName, DialogProcedure& procedure) override;
+    std::string chooseFile(FileChoice choice, std::string_view caption,
+                           std::string_view fileType) override;
     void endDialog(DialogResult result) override;
 
     MessageAnswer showMessage(const MessageRequest& request) override {

@@ -169,16 +169,20 @@ std::string warningBody(const DesignWarning& warning) {
     return colon == std::string::npos ? warning.text : warning.text.substr(colon + 2);
 }
 
-std::string warningsNote(const std::vector<DesignWarning>& warnings) {
-    const std::size_t count = warnings.size();
-    if (count == 0) return {};
+const char* warningsPlace(const std::vector<DesignWarning>& warnings) {
     const auto loads = static_cast<std::size_t>(
         std::count_if(warnings.begin(), warnings.end(),
                       [](const DesignWarning& w) { return isLoadRule(w.rule); }));
-    const char* where = loads == 0       ? "the Schedule Table"
-                        : loads == count ? "Mill Loads"
-                                         : "the Schedule Table and Mill Loads";
-    return std::to_string(count) + (count == 1 ? " warning" : " warnings") + ": see " + where;
+    return loads == 0                 ? "the Schedule Table"
+           : loads == warnings.size() ? "Mill Loads"
+                                      : "the Schedule Table and Mill Loads";
+}
+
+std::string warningsNote(const std::vector<DesignWarning>& warnings) {
+    const std::size_t count = warnings.size();
+    if (count == 0) return {};
+    return std::to_string(count) + (count == 1 ? " warning" : " warnings") + ": see " +
+           warningsPlace(warnings);
 }
 
 }  // namespace rolvanta

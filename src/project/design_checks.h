@@ -72,4 +72,8 @@ std::vector<DesignWarning> checkDesign(const Project& project);
 // "2 warnings: see Mill Loads"; empty for none.
 std::string warningsNote(const std::vector<DesignWarning>& warnings);
 
+// Where those warnings are listed in full: "the Schedule Table", "Mill
+// Loads" or "the Schedule Table and Mill Loads".
+const char* warningsPlace(const std::vector<DesignWarning>& warnings);
+
 }  // namespace rolvanta

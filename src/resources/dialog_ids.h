@@ -77,4 +77,39 @@ constexpr int kLimitsFrame = 4431;
 constexpr int kDefaultLimitsFrame = 4432;
 }  // namespace coefficients_dialog
 
+// Mill (DIALOG_INPUTS_MILL): the stands in a table, one row per pass in
+// rolling order, and the mill as a whole.
+namespace mill_dialog {
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kTable = 2301;
+constexpr int kName = 2302;
+constexpr int kEntryTemperature = 2303;
+constexpr int kSteel = 2304;
+constexpr int kCarbon = 2305;
+constexpr int kRollMaterial = 2306;
+constexpr int kMore = 2307;
+constexpr int kFillDown = 2308;
+constexpr int kExample = 2309;
+constexpr int kOpen = 2310;
+constexpr int kSave = 2311;
+constexpr int kNote = 2312;  // what the mill shown is: an example, a file fitted, a file saved
+}  // namespace mill_dialog
+
+// Mill Constants (DIALOG_INPUTS_MILL_CONSTANTS), the Mill dialog's More.
+namespace mill_constants_dialog {
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kEmissivity = 2321;
+constexpr int kConvection = 2322;
+constexpr int kContact = 2323;
+constexpr int kRollTemperature = 2324;
+constexpr int kHeatFraction = 2325;
+constexpr int kMinimumTaper = 2326;
+constexpr int kAirTemperature = 2327;
+constexpr int kDensity = 2328;
+constexpr int kSpecificHeat = 2329;
+constexpr int kDefaults = 2330;
+}  // namespace mill_constants_dialog
+
 }  // namespace rolvanta

@@ -141,6 +141,59 @@ constexpr ControlTemplate kCoefficientsControls[] = {
     {coefficients::kDefaultLimitsFrame, kFrame, " Default Limits", {310, 0, 60, 80}, kPlain},
 };
 
+namespace mill = mill_dialog;
+
+// The table scrolls across: eleven columns do not fit a dialog that fits
+// an 800 x 600 screen.
+constexpr ControlTemplate kMillControls[] = {
+    {mill::kTable, ControlKind::Table, "", {5, 5, 390, 150}, kTabStop | kBorder},
+    {kNoControlId, kText, "Mill Name", {5, 163, 60, 8}, kPlain},
+    {mill::kName, kEdit, "", {70, 161, 100, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Entry Temperature [\260C]", {190, 163, 90, 8}, kPlain},
+    {mill::kEntryTemperature, kEdit, "", {290, 161, 40, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Steel", {5, 179, 60, 8}, kPlain},
+    {mill::kSteel, ControlKind::DropDown, "", {70, 177, 100, 13}, kTabStop},
+    {kNoControlId, kText, "Carbon [%] (Shida only)", {190, 179, 90, 8}, kPlain},
+    {mill::kCarbon, kEdit, "", {290, 177, 40, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Roll Material", {5, 195, 60, 8}, kPlain},
+    {mill::kRollMaterial, ControlKind::DropDown, "", {70, 193, 100, 13}, kTabStop},
+    {mill::kMore, kPush, "&More\x85", {290, 192, 50, 14}, kButton},
+    {mill::kNote, kText, "", {5, 212, 390, 8}, kPlain},
+    {mill::kFillDown, kPush, "&Fill Down", {5, 226, 50, 14}, kButton},
+    {mill::kExample, kPush, "&Example Mill", {60, 226, 60, 14}, kButton},
+    {mill::kOpen, kPush, "&Open Mill\x85", {125, 226, 60, 14}, kButton},
+    {mill::kSave, kPush, "&Save Mill As\x85", {190, 226, 65, 14}, kButton},
+    {mill::kOk, kPush, "OK", {295, 226, 45, 14}, kDefault},
+    {mill::kCancel, kPush, "Cancel", {350, 226, 45, 14}, kButton},
+};
+
+namespace constants = mill_constants_dialog;
+
+constexpr ControlTemplate kMillConstantsControls[] = {
+    {kNoControlId, kText, "Emissivity", {5, 10, 100, 8}, kPlain},
+    {constants::kEmissivity, kEdit, "", {110, 8, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Convection [W/(m\xB2 K)]", {5, 26, 100, 8}, kPlain},
+    {constants::kConvection, kEdit, "", {110, 24, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Roll Contact [W/(m\xB2 K)]", {5, 42, 100, 8}, kPlain},
+    {constants::kContact, kEdit, "", {110, 40, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Roll Temperature [\260C]", {5, 58, 100, 8}, kPlain},
+    {constants::kRollTemperature, kEdit, "", {110, 56, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Heat Fraction", {5, 74, 100, 8}, kPlain},
+    {constants::kHeatFraction, kEdit, "", {110, 72, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Minimum Taper", {5, 90, 100, 8}, kPlain},
+    {constants::kMinimumTaper, kEdit, "", {110, 88, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Air Temperature [\260C]", {5, 106, 100, 8}, kPlain},
+    {constants::kAirTemperature, kEdit, "", {110, 104, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Density [kg/m\xB3]", {5, 122, 100, 8}, kPlain},
+    {constants::kDensity, kEdit, "", {110, 120, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Specific Heat [J/(kg K)]", {5, 138, 100, 8}, kPlain},
+    {constants::kSpecificHeat, kEdit, "", {110, 136, 50, 12}, kScrollingEdit},
+    {kNoControlId, kText, "Left empty, a constant takes its default.", {5, 156, 160, 8}, kPlain},
+    {constants::kDefaults, kPush, "&Defaults", {5, 172, 45, 14}, kButton},
+    {constants::kOk, kPush, "OK", {65, 172, 45, 14}, kDefault},
+    {constants::kCancel, kPush, "Cancel", {120, 172, 45, 14}, kButton},
+};
+
 template <int N>
 constexpr DialogTemplate dialog(const char* name, const char* caption, DialogRect rect,
                                 const ControlTemplate (&controls)[N]) {
@@ -157,6 +210,9 @@ constexpr DialogTemplate kAbout =
 constexpr DialogTemplate kCoefficients =
     dialog(kCoefficientsDialog, "Enter Elongation Coefficients", {32, 32, 400, 130},
            kCoefficientsControls);
+constexpr DialogTemplate kMill = dialog(kMillDialog, "Mill", {20, 20, 400, 246}, kMillControls);
+constexpr DialogTemplate kMillConstants =
+    dialog(kMillConstantsDialog, "Mill Constants", {40, 40, 170, 192}, kMillConstantsControls);
 
 }  // namespace
 
@@ -168,8 +224,8 @@ const ControlTemplate* DialogTemplate::control(int id) const {
 }
 
 const std::vector<const DialogTemplate*>& allDialogTemplates() {
-    static const std::vector<const DialogTemplate*> templates = {&kStandard, &kCustom, &kSetup,
-                                                                 &kAbout, &kCoefficients};
+    static const std::vector<const DialogTemplate*> templates = {
+        &kStandard, &kCustom, &kSetup, &kAbout, &kCoefficients, &kMill, &kMillConstants};
     return templates;
 }
 

@@ -18,11 +18,25 @@ constexpr const char kCustomProfileDialog[] = "DIALOG_INPUTS_PROFILESELECTION_CU
 constexpr const char kSetupDialog[] = "DIALOG_INPUTS_SETUP";
 constexpr const char kAboutDialog[] = "DIALOG_HELP_ABOUT";
 constexpr const char kCoefficientsDialog[] = "DIALOG_INPUTS_COEFFICIENTS";
+constexpr const char kMillDialog[] = "DIALOG_INPUTS_MILL";
+constexpr const char kMillConstantsDialog[] = "DIALOG_INPUTS_MILL_CONSTANTS";
 
 // The program's icon, as the About dialog's icon control names it.
 constexpr const char kProgramIcon[] = "ICON1";
 
-enum class ControlKind { PushButton, Edit, Static, GroupBox, ListBox, CheckBox, Icon };
+// A table's rows and columns, and a drop-down's entries, are the dialog
+// procedure's to set; the template gives their place only.
+enum class ControlKind {
+    PushButton,
+    Edit,
+    Static,
+    GroupBox,
+    ListBox,
+    CheckBox,
+    Icon,
+    Table,
+    DropDown
+};
 
 // Style bits of a control.
 enum ControlStyle : unsigned {

@@ -45,6 +45,8 @@ std::vector<MenuEntry> buildMainMenu() {
                   item("&Setup", kMenuSetup),
                   separator(),
                   item("&Coefficients", kMenuCoefficients),
+                  separator(),
+                  item("&Mill", kMenuMill),
               }),
         popup("&Solve",
               {

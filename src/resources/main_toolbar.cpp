@@ -15,6 +15,7 @@ const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar() {
         {false, kTileHandWithPen, kButtonCustomProfiles, "Custom Profiles"},
         {false, kTileLambda, kButtonCoefficients, "Coefficients"},
         {false, kTileBeamOutlines, kButtonSetup, "Setup"},
+        {false, kTileRollStand, kButtonMill, "Mill"},
         kSeparator,
         {false, kTileLetterC, kButtonCompute, "Compute"},
         {false, kTileLetterT, kButtonTextMode, "Text Mode"},

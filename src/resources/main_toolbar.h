@@ -1,8 +1,8 @@
 #pragma once
 
-// The main toolbar as the resource script holds it: 16 entries, buttons and
-// separators, each button with its tile in the toolbar bitmap strip (13
-// tiles of 16 x 15 pixels, 208 x 15 in all), its command and its tooltip.
+// The main toolbar as the resource script holds it: 17 entries, buttons and
+// separators, each button with its tile in the toolbar bitmap strip (14
+// tiles of 16 x 15 pixels, 224 x 15 in all), its command and its tooltip.
 
 #include <array>
 
@@ -23,8 +23,9 @@ enum ToolbarTile : int {
     kTileQuestionMark = 10,
     kTileTable = 11,
     kTileMillLoads = 12,
+    kTileRollStand = 13,
 };
-constexpr int kToolbarTileCount = 13;
+constexpr int kToolbarTileCount = 14;
 constexpr int kToolbarTileWidth = 16;
 constexpr int kToolbarTileHeight = 15;
 
@@ -35,7 +36,7 @@ struct ToolbarEntry {
     const char* tooltip = "";  // empty for a separator
 };
 
-constexpr int kToolbarEntryCount = 16;
+constexpr int kToolbarEntryCount = 17;
 
 // The entries in position order.
 const std::array<ToolbarEntry, kToolbarEntryCount>& mainToolbar();

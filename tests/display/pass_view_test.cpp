@@ -346,7 +346,7 @@ TEST(PassViewFrame, TextsReadOnTheBlackBackground) {
 TEST(PassViewFrame, FramesEqualTheGoldenDisplayLists) {
     Project project = computedProject(15);
     PassNotes notes;
-    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"});
+    setPassNotes(notes, 1, {"a", "b", "c", "d", "e"}, "Mill Loads");
     const auto frame = [&](const std::string& name, int index, ViewGeometry view = {800, 600, 1}) {
         RecordingCanvas canvas;
         renderPassView(canvas, project, cursorAt(index), makePassColours(), {}, view, &notes);

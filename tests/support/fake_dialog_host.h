@@ -1,11 +1,14 @@
 #pragma once
 
-// A dialog host without a window: items are texts in a map, the list box is
-// a vector, every message box is recorded and answered from a script (OK when
-// the script is empty). Tests type into items, click, and read what the
-// procedure left behind.
+// A dialog host without a window: items are texts in a map, a list box or
+// drop-down is a vector, a table is rows of texts, every message box is
+// recorded and answered from a script (OK when the script is empty), and so
+// are the file dialogs (cancelled when empty) and a dialog opened over this
+// one (subDialog acts in it; cancelled unless it ends it). Tests type into items, click, and read
+// what the procedure left behind.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +28,12 @@ class FakeDialogHost : public DialogHost {
     std::map<int, bool> checks;
     std::vector<MessageRequest> messages;
     std::deque<MessageAnswer> answers;
+    std::map<int, std::vector<std::vector<std::string>>> tables;
+    std::map<int, std::vector<std::string>> rowHeadings;
+    std::map<int, TableCell> cells;  // the current cell of each table
+    std::deque<std::string> chosenFiles;
+    std::function<void(FakeDialogHost&, DialogProcedure&)> subDialog;
+    std::vector<std::string> subDialogsRun;
     bool ended = false;
     DialogResult result = DialogResult::Cancelled;
 
@@ -58,6 +67,50 @@ class FakeDialogHost : public DialogHost {
     bool isChecked(int id) const override {
         const auto found = checks.find(id);
         return found != checks.end() && found->second;
+    }
+
+    void setTableHeadings(int id, const std::vector<std::string>& rows,
+                          const std::vector<std::string>& columns) override {
+        rowHeadings[id] = rows;
+        tables[id].assign(rows.size(), std::vector<std::string>(columns.size()));
+        cells[id] = {};
+    }
+    std::string cellText(int id, int row, int column) const override {
+        const auto found = tables.find(id);
+        if (found == tables.end() || row < 0 || row >= static_cast<int>(found->second.size())) {
+            return {};
+        }
+        const std::vector<std::string>& texts = found->second[static_cast<std::size_t>(row)];
+        return column >= 0 && column < static_cast<int>(texts.size())
+                   ? texts[static_cast<std::size_t>(column)]
+                   : std::string();
+    }
+    void setCellText(int id, int row, int column, std::string_view text) override {
+        tables.at(id).at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = text;
+    }
+    TableCell currentCell(int id) const override {
+        const auto found = cells.find(id);
+        return found == cells.end() ? TableCell{} : found->second;
+    }
+    void focusCell(int id, int row, int column) override {
+        cells[id] = {row, column};
+        focused = id;
+    }
+
+    DialogResult runDialog(const char* resourceName, DialogProcedure& procedure) override {
+        subDialogsRun.emplace_back(resourceName);
+        FakeDialogHost sub;
+        procedure.initialise(sub);
+        if (subDialog) subDialog(sub, procedure);
+        messages.insert(messages.end(), sub.messages.begin(), sub.messages.end());
+        return sub.ended ? sub.result : DialogResult::Cancelled;
+    }
+
+    std::string chooseFile(FileChoice, std::string_view, std::string_view) override {
+        if (chosenFiles.empty()) return {};
+        const std::string path = chosenFiles.front();
+        chosenFiles.pop_front();
+        return path;
     }
 
     void endDialog(DialogResult how) override {
