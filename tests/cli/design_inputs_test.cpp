@@ -89,16 +89,5 @@ TEST(CommandLine, WarningsGoToStandardErrorAndStrictMakesThemExitThree) {
     }
 }
 
-TEST(CommandLine, ToldOfADamagedCatalogue) {
-    testing::TemporaryFolder folder;
-    const std::string damaged = folder / "profile.dat";
-    testing::writeFileBytes(damaged, std::string(100, 'x'));
-    const ToolRun listed = runTool("catalogue list --catalogue " + damaged);
-    EXPECT_EQ(listed.exitCode, 1);
-    EXPECT_NE(listed.errors.find("profile.dat in " + folder.path() + " is damaged (record 1): "),
-              std::string::npos)
-        << listed.errors;
-}
-
 }  // namespace
 }  // namespace rolvanta::cli

@@ -64,15 +64,17 @@ TEST_P(Golden, OutputsEqualTheExpectedFiles) {
 
     const std::string standardOutput = out / (c.name + ".stdout");
     if (fs::file_size(standardOutput) == 0) fs::remove(standardOutput);
-    for (const auto& entry : fs::directory_iterator(out.path())) {
-        const std::string file = entry.path().filename().string();
+    // Files in folders too (the drawings of one pass each), by their paths.
+    for (const auto& entry : fs::recursive_directory_iterator(out.path())) {
+        if (entry.is_directory()) continue;
+        const std::string file = fs::relative(entry.path(), out.path()).string();
         const std::string expected = kExpected + "/" + file;
         ASSERT_TRUE(fs::exists(expected)) << file << " has no expected file";
         EXPECT_TRUE(readFileBytes(entry.path().string()) == readFileBytes(expected))
             << file << " differs from " << expected;
     }
-    for (const auto& entry : fs::directory_iterator(kExpected)) {
-        const std::string file = entry.path().filename().string();
+    for (const auto& entry : fs::recursive_directory_iterator(kExpected)) {
+        const std::string file = fs::relative(entry.path(), kExpected).string();
         if (file.rfind(c.name + ".", 0) == 0) {
             EXPECT_TRUE(fs::exists(out / file)) << file << " was not written";
         }

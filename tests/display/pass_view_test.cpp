@@ -225,17 +225,6 @@ TEST(PassViewFrame, SinglePassShowsOutlineDimensionsPanelAndCaptionWhole) {
     }
 }
 
-TEST(PassViewFrame, OutlineWidthsAtEveryRatio) {
-    const struct {
-        double ratio;
-        float outline;
-    } cases[] = {{0.5, 1.0f}, {1, 1.5f}, {1.25, 1.875f}, {2, 3.0f}, {3, 4.5f}};
-    for (const auto& c : cases) {
-        EXPECT_FLOAT_EQ(outlineWidth(c.ratio), c.outline) << c.ratio;
-        EXPECT_GE(thinLineWidth(c.ratio), c.ratio >= 2 ? 2.0f : 1.0f) << c.ratio;
-    }
-}
-
 TEST(PassViewFrame, PanelKeepsEveryLineAtAnyHeight) {
     std::vector<PanelLineExtent> lines(kPanelLineCount, {{180, 13.5, 3.3}, {60, 13.5, 3.3}});
     lines[0].value.width = 0;

@@ -37,31 +37,24 @@ TEST(ComputeHotDimensions, ExpandsTheFinishedWebWidth) {
     }
 }
 
+// No taper at 90°, a taper the other way thins the root; a degenerate
+// section still gives finite numbers.
 TEST(ComputeHotDimensions, RootAndTipFollowTheTaper) {
     BeamSection section = exampleSection();
     section.flangeSlope = 90.0f;
     computeHotDimensions(section);
     EXPECT_EQ(section.slopeAngle, 0.0f);
-    EXPECT_EQ(section.rootThickness, 7.2f) << "no taper";
-    EXPECT_EQ(section.tipThickness, 7.2f) << "no taper";
-
+    EXPECT_TRUE(section.rootThickness == 7.2f && section.tipThickness == 7.2f);
     section.flangeSlope = 86.0f;
     computeHotDimensions(section);
-    EXPECT_NEAR(section.slopeAngle, -0.0698132, 5e-8);
-    EXPECT_NEAR(section.rootThickness, 7.2 + 17.75 * std::tan(-0.0698132), 5e-5)
-        << "a taper the other way thins the root";
-}
-
-TEST(ComputeHotDimensions, DegenerateSectionsGiveFiniteNumbers) {
+    EXPECT_NEAR(section.rootThickness, 7.2 + 17.75 * std::tan(-0.0698132), 5e-5);
     for (const float slope : {0.0f, 90.0f, 180.0f, 270.0f, -1e30f, 1e30f}) {
-        BeamSection section = exampleSection();
         section.flangeSlope = slope;
         section.flangeThickness = 0.0f;
         computeHotDimensions(section);
-        for (const float value :
-             {section.slopeAngle, section.rootThickness, section.tipThickness}) {
-            EXPECT_TRUE(std::isfinite(value)) << "slope " << slope;
-        }
+        EXPECT_TRUE(std::isfinite(section.slopeAngle) && std::isfinite(section.rootThickness) &&
+                    std::isfinite(section.tipThickness))
+            << "slope " << slope;
     }
 }
 

@@ -37,24 +37,20 @@ TEST(ReadNumber, NamedCases) {
         {"cut before the number", "         5", 9, 0.0},
         {"cut inside the exponent", "12345678e3", 9, 12345678.0},
     };
-    for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(readNumber(c.text, c.maxLength), c.expected) << c.name;
+    // The same under the user's decimal comma (Qt sets the process locale
+    // from the environment, as here).
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr)
+            << locale << " is missing (scripts/install-deps makes it)";
+        for (const auto& c : cases) {
+            EXPECT_DOUBLE_EQ(readNumber(c.text, c.maxLength), c.expected)
+                << c.name << ", " << locale;
+        }
+        EXPECT_EQ(readFloatNumber("1e39"), 0.0f) << "beyond a float";
+        EXPECT_EQ(readFloatNumber("-1e999"), 0.0f);
+        EXPECT_EQ(readFloatNumber("3e38"), 3e38f);
+        EXPECT_EQ(readFloatNumber("1234.567", 9), 1234.567f);
     }
-}
-
-TEST(ReadFloatNumber, BeyondFloatRangeReadsAsZero) {
-    EXPECT_EQ(readFloatNumber("1e39"), 0.0f);
-    EXPECT_EQ(readFloatNumber("-1e999"), 0.0f);
-    EXPECT_EQ(readFloatNumber("3e38"), 3e38f);
-    EXPECT_EQ(readFloatNumber("1234.567", 9), 1234.567f);
-}
-
-TEST(ReadNumber, IgnoresTheUsersDecimalComma) {
-    // Qt sets the process locale from the environment, as here.
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the de_DE.UTF-8 locale is missing (scripts/install-deps makes it)";
-    EXPECT_DOUBLE_EQ(readNumber("1.5"), 1.5);
-    EXPECT_EQ(readFloatNumber("2.25"), 2.25f);
     std::setlocale(LC_ALL, "C");
 }
 

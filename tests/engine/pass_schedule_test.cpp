@@ -22,16 +22,9 @@ PassRecord filledRecord(float value) {
 }
 
 // The worked example's schedule is pinned, every field to nine digits, by
-// the command-line tool's golden files (worked-example.csv and .json).
-
-TEST(ComputePassSchedule, PassWidthFollowsTheClosedForm) {
-    const Project project = computedProject(13);
-    const double hot = project.section.webWidth;
-    for (int k = 0; k < 13; ++k) {
-        const double closedForm = hot - (k + 1) * 0.01 * hot - k * (k + 1) / 2.0;
-        EXPECT_NEAR(project.passes.records[k].passWidth, closedForm, 1e-3) << k;
-    }
-}
+// the command-line tool's golden files (worked-example.csv and .json), the
+// pass widths of 5 to 13 passes by its other cases; a second Compute giving
+// the same bytes by the project's ChangedInputs test.
 
 TEST(ComputePassSchedule, RecordsAndWidthReductionsFromThePassCountUpAreUntouched) {
     for (const int n : {0, 13}) {
@@ -55,13 +48,6 @@ TEST(ComputePassSchedule, FirstWebElongationIsNeverUsed) {
     changed.coefficients.webElongation[0] = 7.0f;
     computeDesign(changed);
     EXPECT_TRUE(sameBytes(changed.passes, computedProject().passes));
-}
-
-TEST(ComputePassSchedule, RepeatedComputeGivesIdenticalRecords) {
-    Project project = computedProject(13);
-    const Project first = project;
-    computeDesign(project);
-    EXPECT_TRUE(sameBytes(first, project));
 }
 
 TEST(ComputePassSchedule, ZeroDivisorsStoreZero) {

@@ -167,58 +167,50 @@ TEST(Setup, AWebTooNarrowForThePassesIsRefusedEitherWay) {
     EXPECT_EQ(problem->field, InputField::WebWidth);
 }
 
+// The nine fields, web, live and dead list, then the six limits, split at
+// '|'; each taken or its field refused, with the rows left as they were.
 TEST(Coefficients, ListsAndLimitsAreReadStrictly) {
-    const struct {
-        const char* name;
-        CoefficientTexts texts;
-        int passCount;
-        std::optional<InputField> refused;
-    } cases[] = {
-        {"lists", {"1.2 1.1 1", "  1.05  ", "", "", "", "", "", "", ""}, 5, {}},
-        {"all six limits", {"", "", "", "1", "1.5", "1", "1.5", "1", "3"}, 5, {}},
-        {"a list past 3", {"1.1 1e30", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
-        {"a limit past 3",
-         {"", "", "", "1", "1.5", "1", "3.01", "1", "1.5"},
-         5,
-         InputField::LiveTo},
-        {"a word in a list", {"1.1 x", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
-        {"a decimal comma", {"", "1,5", "", "", "", "", "", "", ""}, 5, InputField::LiveList},
-        {"a negative", {"", "", "1.1 -1", "", "", "", "", "", ""}, 5, InputField::DeadList},
-        {"zero", {"0", "", "", "", "", "", "", "", ""}, 5, InputField::WebList},
-        {"sixteen numbers",
-         {"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "", "", "", "", "", "", "", ""},
-         5,
-         InputField::WebList},
-        {"web limits alone", {"", "", "", "1", "1.5", "", "", "", ""}, 5, InputField::LiveFrom},
-        {"one limit left out",
-         {"", "", "", "1", "1.5", "1", "1.5", "1", ""},
-         5,
-         InputField::DeadTo},
-        {"a limit of 0", {"", "", "", "0", "1.5", "1", "1.5", "1", "1.5"}, 5, InputField::WebFrom},
-        {"a limit not finite",
-         {"", "", "", "1", "1.5", "1", "1e99", "1", "1.5"},
-         5,
-         InputField::LiveTo},
-        {"limits before Setup",
-         {"", "", "", "1", "1.5", "1", "1.5", "1", "1.5"},
-         0,
-         InputField::WebFrom},
+    const std::pair<const char*, int> typed[] = {
+        {"1.2 1.1 1|  1.05  ||||||", 5},
+        {"|||1|1.5|1|1.5|1|3", 5},
+        {"1.1 1e30||||||||", 5},
+        {"|||1|1.5|1|3.01|1|1.5", 5},
+        {"1.1 x||||||||", 5},
+        {"|1,5|||||||", 5},
+        {"||1.1 -1||||||", 5},
+        {"0||||||||", 5},
+        {"1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1||||||||", 5},
+        {"|||1|1.5||||", 5},
+        {"|||1|1.5|1|1.5|1|", 5},
+        {"|||0|1.5|1|1.5|1|1.5", 5},
+        {"|||1|1.5|1|1e99|1|1.5", 5},
+        {"|||1|1.5|1|1.5|1|1.5", 0},
     };
-    for (const auto& c : cases) {
-        Project project = testing::exampleProject(c.passCount);
+    std::string results;
+    for (const auto& [text, passCount] : typed) {
+        std::string f[9];
+        std::string rest = text;
+        for (int i = 0; i < 9; ++i) {
+            const std::size_t bar = rest.find('|');
+            f[i] = rest.substr(0, bar);
+            rest = bar == std::string::npos ? "" : rest.substr(bar + 1);
+        }
+        Project project = testing::exampleProject(passCount);
         const Project before = project;
         CoefficientFields fields;
-        InputResult result = readCoefficients(c.texts, fields);
+        InputResult result =
+            readCoefficients({f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]}, fields);
         if (result.accepted()) result = applyCoefficients(project, fields);
-        if (c.refused) {
-            ASSERT_FALSE(result.accepted()) << c.name;
-            EXPECT_EQ(result.problem->field, *c.refused) << c.name;
-            EXPECT_TRUE(testing::sameBytes(project, before)) << c.name;
-        } else {
-            EXPECT_TRUE(result.accepted()) << c.name;
+        results += "\"" + std::string(text) + "\", " + std::to_string(passCount) + " passes: ";
+        if (result.accepted()) {
             EXPECT_TRUE(project.flags.coefficientsGiven && project.flags.coefficientListsEntered);
+            results += "taken\n";
+        } else {
+            EXPECT_TRUE(testing::sameBytes(project, before)) << text;
+            results += fieldLabel(result.problem->field) + " refused\n";
         }
     }
+    testing::expectGolden("coefficient-fields.txt", results);
 }
 
 TEST(Coefficients, DefaultRestoresTheDefaultsAfterLimits) {

@@ -21,11 +21,8 @@ TEST(MillFile, RoundTripsEveryValueBitForBit) {
     Mill read;
     ASSERT_EQ(readMillFile(path, read), std::nullopt);
     EXPECT_TRUE(read == saved);
-    EXPECT_EQ(encodeMillFile(read), testing::readFileBytes(path));
-    EXPECT_EQ(testing::readFileBytes(path).rfind("{\n  \"format\": \"ROLVANTA Mill\",\n  "
-                                                 "\"version\": 1,\n  \"name\": ",
-                                                 0),
-              0u);
+    EXPECT_EQ(encodeMillFile(read),
+              testing::readFileBytes(path));  // its form: mill-example.rolmill
 }
 
 TEST(MillFile, TakesTheDefaultsOfWhatIsLeftOut) {

@@ -55,7 +55,6 @@ TEST(ResultsReport, DecimalPointIsAPointInACommaLocale) {
     std::locale::global(std::locale::classic());
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(underComma, expected);
-    EXPECT_EQ(valueAfter(underComma, "Flange Thickness\t= "), "7.2");
 }
 
 TEST(ResultsReport, TitleAndNameAreWindows1252) {
