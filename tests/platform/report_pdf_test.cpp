@@ -117,9 +117,9 @@ TEST(ReportPdfMillLoads, EndsInTheMillLoadsPage) {
     testing::writeFileBytes(pdf, renderReportPdf(project, "mb100.rol", kTime));
     ASSERT_EQ(pageCountOf(pdf), 3);
     QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
-    std::system(("pdftoppm -r 100 -f 3 -l 3 -singlefile -png '" + pdf + "' '" +
-                 ROLVANTA_SCREENSHOT_DIR "/report-mill-loads'")
-                    .c_str());
+    const std::string picture = "pdftoppm -r 100 -f 3 -l 3 -singlefile -png '" + pdf + "' '" +
+                                ROLVANTA_SCREENSHOT_DIR "/report-mill-loads'";
+    EXPECT_EQ(std::system(picture.c_str()), 0) << picture;
     std::string text = commandOutput(
         "pdftotext -raw -f 3 -l 3 -x 0 -y 95 -W 595 -H 705 -enc UTF-8 '" + pdf + "' -");
     // The face's ligatures as letters, the lines as one text.
