@@ -81,14 +81,6 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     EXPECT_EQ(shell.fileDialogs.size(), 14u) << "Save asks for no file";
 }
 
-TEST_F(ProjectCommands, SaveBeforeNewProjectSaysSo) {
-    choose(path("first"));
-    run(kMenuSaveProject);
-    EXPECT_EQ(shown(), "Note: Please Start New Project !");
-    EXPECT_EQ(fileState(), "000 ROLVANTA - Start New Project");
-    EXPECT_TRUE(shell.fileDialogs.empty());
-}
-
 TEST_F(ProjectCommands, OpenOffersUnsavedChangesForSaving) {
     startWithCustomSection(9);
     run(kMenuCompute);
