@@ -239,12 +239,5 @@ TEST(ProjectCommand, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
     expectGolden("new-project-answers.txt", transcript);
 }
 
-TEST_F(ProjectCommands, ProjectTitleNamesNoNameForAnEmptyPath) {
-    session.fileTitle = "beam.rol";
-    EXPECT_EQ(fileTitle(session), "ROLVANTA - no name (  )");
-    session.filePath = "/work/beam.rol";
-    EXPECT_EQ(fileTitle(session), "ROLVANTA - beam.rol ( /work/beam.rol )");
-}
-
 }  // namespace
 }  // namespace rolvanta::testing
