@@ -1,13 +1,10 @@
-// File > Export: the gate, the file dialog, the atomic write and the
-// failure message.
+// File > Export: the gate, the file dialog and the failure message.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "app/export_commands.h"
 #include "app_fixture.h"
 #include "storage/schedule_export.h"
-#include "support/child_process.h"
 
 namespace rolvanta {
 namespace {
@@ -108,25 +105,6 @@ TEST_F(ExportCommands, WriteTheChosenFileOnceComputed) {
     EXPECT_EQ(shell.messageTexts(),
               std::vector<std::string>{"Cannot write " + folder / "blank.png" +
                                        ": the picture could not be made"});
-}
-
-TEST_F(ExportCommands, NameThePathAndTheReasonWhenTheFolderIsReadOnly) {
-    startWithCustomSection();
-    run(kMenuCompute);
-    const std::string path = folder / "passes.dxf";
-    testing::writeFileBytes(path, "old");
-    ASSERT_EQ(chmod(path.c_str(), 0666), 0);
-    ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
-    chooseExport(path);
-    const int shown = testing::runInChild(testing::unprivileged(), [&] {
-        export_(kMenuExportPassDrawings);
-        return shell.messageTexts() ==
-                       std::vector<std::string>{"Cannot write " + path + ": Permission denied"}
-                   ? 0
-                   : 1;
-    });
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(readFileBytes(path), "old");
 }
 
 }  // namespace

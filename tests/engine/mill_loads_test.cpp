@@ -280,19 +280,8 @@ TEST(MillLoads, RollForwardsFromTheBarEnteringTheMill) {
     EXPECT_TRUE(computeMillLoads(millOf(1), one, project.passes).empty());
 }
 
-TEST(MillLoads, LegsExchangeRolesButInTheFinishingPass) {
-    const TwoPasses t = twoPasses();
-    const std::vector<PassLoads> loads = computeMillLoads(millOf(2), t.hot, t.passes);
-    ASSERT_EQ(loads.size(), 2u);
-    const double R = 0.3;
-    // Pass 2: the live leg leaving (55) was the dead leg entering (60); the
-    // dead leg leaving (49) grows from the live one entering (45): no tip load.
-    EXPECT_NEAR(loads[0].tipForce_kN, tipPair_kN(R, 60, 55, 12, loads[0]), 1e-9);
-    // Pass 1: live (55) to live (52) only; dead grows 49 -> 50.
-    EXPECT_NEAR(loads[1].tipForce_kN, tipPair_kN(R, 55, 52, 11, loads[1]), 1e-9);
-}
-
-TEST(MillLoads, CarryTheTemperatureFromPassToPass) {
+// Two passes: the legs' roles, and the temperature carried from pass to pass.
+TEST(MillLoads, TwoPassesExchangeTheLegsAndCarryTheTemperature) {
     const TwoPasses t = twoPasses();
     const std::vector<PassSection> S = rollingSections(t.hot, t.passes);
     Mill mill = millOf(2);
@@ -300,6 +289,12 @@ TEST(MillLoads, CarryTheTemperatureFromPassToPass) {
     mill.stands[1].motor_kW = 100;
 
     const std::vector<PassLoads> timed = computeMillLoads(mill, t.hot, t.passes);
+    ASSERT_EQ(timed.size(), 2u);
+    // Pass 2: the live leg leaving (55) was the dead leg entering (60); the
+    // dead leg leaving (49) grows from the live one entering (45): no tip load.
+    EXPECT_NEAR(timed[0].tipForce_kN, tipPair_kN(0.3, 60, 55, 12, timed[0]), 1e-9);
+    // Pass 1: live (55) to live (52) only; dead grows 49 -> 50.
+    EXPECT_NEAR(timed[1].tipForce_kN, tipPair_kN(0.3, 55, 52, 11, timed[1]), 1e-9);
     const PassLoads& first = timed[0];
     EXPECT_EQ(first.entryTemperature_C, mill.entryTemperature_C);
     EXPECT_NEAR(first.exitTemperature_C,

@@ -38,9 +38,6 @@ struct Beam {
 };
 // Medium weight, 600 x 210.
 constexpr Beam kMediumBeam600{"MB 600", {600, 12, 210, 20.8f, 20, 10, 122.6f, 15621}};
-// Light, 75 x 50: in 12 passes its bar in comes out a needle far taller
-// than it is wide.
-constexpr Beam kLightBeam75{"LB 75", {75, 3.7f, 50, 5, 6.5f, 2, 6.1f, 771}};
 
 Project computedBeam(int passCount, const Beam& beam = kMediumBeam600) {
     Project project = testing::exampleProject(passCount);
@@ -172,24 +169,6 @@ TEST(PassViewGl, OverviewShowsEveryPassLabelledAcrossTheWindow) {
     EXPECT_GE(bottom - top, 0.4 * image.height()) << "the drawing spans the window";
     // Away from every outline and text the background stays black.
     EXPECT_EQ(pixelsOfColour(image, {0, 0, 0}, QRect(0, image.height() - 8, 1280, 8)), 8 * 1280);
-}
-
-TEST(PassViewGl, ABarInThatIsNoSectionIsLeftOutOfTheFitAndTheCaptionSaysSo) {
-    ASSERT_TRUE(openGlAvailable());
-    const Project project = computedBeam(12, kLightBeam75);
-    const PassViewFonts fonts;
-    const Shown shown = shownFrame(project, 0, QSize(1280, 1024), "pass-view-bar-in-needle");
-    const PassViewFrame& frame = shown.frame;
-    ASSERT_FALSE(frame.barInFitted);
-    const QRect caption = boxOf(TextFont::Label, frame.captionAt, frame.caption.view(), fonts);
-    EXPECT_EQ(frame.caption.view(), kBarInOutOfFit);
-    EXPECT_TRUE(shown.image.rect().contains(caption));
-    EXPECT_GT(pixelsOfColour(shown.image, kViewTextColour, caption, kTolerance), 60);
-    QRectF passes;
-    for (int position = 0; position < 11; ++position) {
-        passes = passes.united(pathOf(frame.outlines[position]).boundingRect());
-    }
-    EXPECT_GE(passes.height(), 0.4 * shown.image.height()) << "the passes span the window";
 }
 
 TEST(PassViewGl, SinglePassShowsOutlinePanelAndCaptionWholeIn800x600) {

@@ -20,12 +20,7 @@
 namespace rolvanta {
 namespace {
 
-// Whether two colours differ by at most tolerance in every channel.
-bool near(QRgb a, QColor b, int tolerance) {
-    return std::abs(qRed(a) - b.red()) <= tolerance &&
-           std::abs(qGreen(a) - b.green()) <= tolerance &&
-           std::abs(qBlue(a) - b.blue()) <= tolerance;
-}
+using testing::pixelsOfColour;
 
 TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     Session session;
@@ -60,10 +55,10 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     shown.save(ROLVANTA_SCREENSHOT_DIR "/schedule-table.png");
     const QRect row = table->visualItemRect(table->item(12, 1));
     const QPoint inRow = table->viewport()->mapTo(&window, row.center());
-    int marked = 0;
-    for (int x = 0; x < shown.width(); ++x) {
-        if (near(shown.pixel(x, inRow.y()), ScheduleTableWidget::markedRowColour(), 8)) ++marked;
-    }
+    const QColor band = ScheduleTableWidget::markedRowColour();
+    const Rgb bandColour{std::uint8_t(band.red()), std::uint8_t(band.green()),
+                         std::uint8_t(band.blue())};
+    const int marked = pixelsOfColour(shown, bandColour, QRect(0, inRow.y(), shown.width(), 1), 8);
     EXPECT_GT(marked, shown.width() / 2) << "the marked row spans most of the window";
 
     QApplication::clipboard()->clear();
@@ -84,12 +79,7 @@ TEST(ScheduleTableOnScreen, ShowsEveryPassMarksTheImpossibleOneAndCopies) {
     EXPECT_TRUE(QTest::qWaitFor([&] {
         const QImage view = window.screen()->grabWindow(window.winId()).toImage();
         view.save(ROLVANTA_SCREENSHOT_DIR "/schedule-pass-notes.png");
-        amber = 0;
-        for (int y = 0; y < view.height(); ++y) {
-            for (int x = 0; x < view.width(); ++x) {
-                if (near(view.pixel(x, y), QColor(255, 190, 0), 40)) ++amber;
-            }
-        }
+        amber = pixelsOfColour(view, {255, 190, 0}, QRect(), 40);
         return amber > 100;
     }));
     EXPECT_GT(amber, 100) << "the warning beneath the caption";

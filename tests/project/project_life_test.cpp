@@ -65,6 +65,8 @@ TEST(ProjectLife, OpenSetsTheFlagsOfAnOpenedProjectAndSaveNamesTheFile) {
     EXPECT_EQ(flags.lastSaveKind, SaveKind::ProjectFile);
     EXPECT_EQ(fileTitle(opened), "ROLVANTA - beam.rol ( " + path + " )");
     EXPECT_EQ(currentSaveTarget(opened)->kind, SaveKind::ProjectFile);
+    opened.filePath.clear();
+    EXPECT_EQ(fileTitle(opened), "ROLVANTA - no name (  )");
 }
 
 TEST(ProjectLife, FailuresComeBackAsValuesAndChangeNothing) {
