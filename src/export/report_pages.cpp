@@ -373,16 +373,6 @@ void addDesignChecks(ReportPages& report, const Project& project, double y, doub
 
 }  // namespace
 
-std::string fixedNumber(double value, int decimals) {
-    char digits[64];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals)
-            .ptr;
-    std::string text(digits, end);
-    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-    return text;
-}
-
 double estimatedTextWidth(std::string_view text, PageFont font) {
     // Characters, not bytes: every UTF-8 byte but the continuation bytes.
     const auto characters = std::count_if(text.begin(), text.end(), [](char c) {

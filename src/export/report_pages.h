@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "display/line_canvas.h"
+#include "engine/fixed_number.h"
 #include "engine/project_records.h"
 #include "storage/results_report.h"
 
@@ -110,10 +111,6 @@ bool paintReportPages(const ReportPages& pages, PageCanvas& canvas);
 
 // "1:2.5" or "2:1" for a drawing scale.
 std::string scaleText(double scale);
-
-// value with decimals places after the point, "." in any locale; never
-// "-0.00".
-std::string fixedNumber(double value, int decimals);
 
 // The width of a text in a face, near enough to lay out by: characters
 // times an average character's advance.

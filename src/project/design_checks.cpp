@@ -1,10 +1,10 @@
 #include "project/design_checks.h"
 
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 #include <optional>
 
+#include "engine/fixed_number.h"
 #include "engine/pass_fields.h"
 #include "engine/section_outline.h"
 #include "project/schedule_rows.h"
@@ -12,15 +12,6 @@
 namespace rolvanta {
 
 namespace {
-
-// A number with the given decimals and "." in any locale.
-std::string fixed(double value, int decimals) {
-    char text[64];
-    const auto result =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) return "?";
-    return {text, result.ptr};
-}
 
 // What a warning begins with: the pass it names, or the bar in.
 std::string passPrefix(const ScheduleRow& row) {
@@ -66,7 +57,7 @@ void checkPositive(const ScheduleRow& row, std::vector<DesignWarning>& warnings)
         const float value = row.values.*field.member;
         if (value > 0.0f) continue;  // a NaN is caught here too
         if (!found.empty()) found += ", ";
-        found += std::string(field.name) + " " + fixed(value, 1) + " " + field.unit;
+        found += std::string(field.name) + " " + fixedNumber(value, 1) + " " + field.unit;
     }
     if (found.empty()) return;
     warnings.push_back(
@@ -81,8 +72,8 @@ bool checkFlangeLegs(const ScheduleRow& row, const char* flange, double root, do
         const char* verb = 2.0 * thickness > width ? " overlap " : " meet ";
         warnings.push_back({row.pass, DesignRule::OutlineCrosses,
                             passPrefix(row) + "the " + flange + " " + where + verb + across +
-                                " (2 \u00d7 " + fixed(thickness, 1) + " mm on a " +
-                                fixed(width, 1) + " mm pass width)"});
+                                " (2 \u00d7 " + fixedNumber(thickness, 1) + " mm on a " +
+                                fixedNumber(width, 1) + " mm pass width)"});
     };
     if (2.0 * root >= width) {
         meet("roots", "across the web", root);
@@ -120,10 +111,10 @@ void checkElongation(const ScheduleRow& row, const ScheduleRow& before,
                      std::vector<DesignWarning>& warnings) {
     if (row.elongation && *row.elongation < 1.0) {
         warnings.push_back({row.pass, DesignRule::ElongationBelowOne,
-                            passPrefix(row) + "the elongation " + fixed(*row.elongation, 3) +
+                            passPrefix(row) + "the elongation " + fixedNumber(*row.elongation, 3) +
                                 " is below 1.0: " + passBefore(before) + " smaller (" +
-                                fixed(before.values.crossSectionArea, 1) + " against " +
-                                fixed(row.values.crossSectionArea, 1) + " mm\u00b2)"});
+                                fixedNumber(before.values.crossSectionArea, 1) + " against " +
+                                fixedNumber(row.values.crossSectionArea, 1) + " mm\u00b2)"});
     }
     // Live and dead flange change sides between passes: the leg that is the
     // dead flange in this pass was the live flange in the pass before.
@@ -140,8 +131,8 @@ void checkElongation(const ScheduleRow& row, const ScheduleRow& before,
         if (!parts[i] || *parts[i] <= limit.ceiling) continue;
         warnings.push_back({row.pass, DesignRule::ElongationAboveCeiling,
                             passPrefix(row) + "the " + limit.part + " elongation " +
-                                fixed(*parts[i], 3) + " is above the ceiling of " +
-                                fixed(limit.ceiling, 1)});
+                                fixedNumber(*parts[i], 3) + " is above the ceiling of " +
+                                fixedNumber(limit.ceiling, 1)});
     }
 }
 

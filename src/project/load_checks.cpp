@@ -1,9 +1,9 @@
 #include "project/load_checks.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
+#include "engine/fixed_number.h"
 #include "engine/mill_loads.h"
 
 namespace rolvanta {
@@ -17,15 +17,6 @@ constexpr double kFinishingTemperatureTolerance_K = 50;
 // above 1 means loads too low to be possible (plausible 0.5 to 0.9).
 constexpr double kEfficiencyCeiling = 1;
 
-// A number with the given decimals and "." in any locale.
-std::string fixed(double value, int decimals) {
-    char text[64];
-    const auto result =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc()) return "?";
-    return {text, result.ptr};
-}
-
 // A value as given (a limit, a bound): its shortest decimals.
 std::string given(double value) {
     char text[64];
@@ -37,7 +28,7 @@ std::string given(double value) {
 // About three significant digits, for values that span decades.
 std::string threeDigits(double value) {
     const double size = std::fabs(value);
-    return fixed(value, size < 1 ? 3 : size < 10 ? 2 : size < 100 ? 1 : 0);
+    return fixedNumber(value, size < 1 ? 3 : size < 10 ? 2 : size < 100 ? 1 : 0);
 }
 
 std::string passPrefix(int pass) { return "Pass " + std::to_string(pass) + ": "; }
@@ -55,15 +46,15 @@ struct Checker {
     void inputs(const PassLoads& l, const MillStand& stand, const PassSection& leaving, bool last) {
         if (!(l.elongation > 1)) {
             warn(l.pass, DesignRule::MillInput,
-                 "the pass does not reduce the area (elongation " + fixed(l.elongation, 3) +
+                 "the pass does not reduce the area (elongation " + fixedNumber(l.elongation, 3) +
                      ", not above 1)");
         }
         const double radius = stand.diameter_mm / 2;
         const double leg = std::max(leaving.live.height, leaving.dead.height);
         if (!(radius > leg)) {
             warn(l.pass, DesignRule::MillInput,
-                 "the roll radius " + given(radius) + " mm is not above the " + fixed(leg, 1) +
-                     " mm leg height of the section it makes");
+                 "the roll radius " + given(radius) + " mm is not above the " +
+                     fixedNumber(leg, 1) + " mm leg height of the section it makes");
         }
         if (!last && !stand.interpass_s && !stand.distance_m) {
             warn(l.pass, DesignRule::MillInput,
@@ -77,8 +68,9 @@ struct Checker {
                const std::optional<double>& use) {
         if (!max || !(value > *max)) return;
         warn(pass, rule,
-             std::string(what) + " " + fixed(value, decimals) + " " + unit + " above " + whose +
-                 " " + given(*max) + " " + unit + " (" + fixed(use.value_or(0), 0) + " %)");
+             std::string(what) + " " + fixedNumber(value, decimals) + " " + unit + " above " +
+                 whose + " " + given(*max) + " " + unit + " (" + fixedNumber(use.value_or(0), 0) +
+                 " %)");
     }
 
     void limits(const PassLoads& l, const MillStand& s) {
@@ -94,8 +86,9 @@ struct Checker {
     void bite(const PassLoads& l) {
         if (!l.webDraft || !(l.biteAngle_deg > l.biteAngleLimit_deg)) return;
         warn(l.pass, DesignRule::Bite,
-             "the rolls cannot grip the web (bite angle " + fixed(l.biteAngle_deg, 1) +
-                 "\u00b0 above the " + fixed(l.biteAngleLimit_deg, 1) + "\u00b0 friction allows)");
+             "the rolls cannot grip the web (bite angle " + fixedNumber(l.biteAngle_deg, 1) +
+                 "\u00b0 above the " + fixedNumber(l.biteAngleLimit_deg, 1) +
+                 "\u00b0 friction allows)");
     }
 
     void outside(int pass, const std::string& value, const std::string& range) {
@@ -107,7 +100,7 @@ struct Checker {
         const double T = l.entryTemperature_C;
         if (T < data.minTemperature_C || T > data.maxTemperature_C) {
             outside(
-                l.pass, fixed(T, 0) + " \u00b0C",
+                l.pass, fixedNumber(T, 0) + " \u00b0C",
                 given(data.minTemperature_C) + " to " + given(data.maxTemperature_C) + " \u00b0C");
         }
         const bool below = data.minStrain && l.strain < *data.minStrain;
@@ -128,7 +121,7 @@ struct Checker {
         if (!(l.homogeneousEfficiency > kEfficiencyCeiling)) return;
         warn(l.pass, DesignRule::HomogeneousEfficiency,
              "the mill loads are too low to be possible (efficiency " +
-                 fixed(l.homogeneousEfficiency, 2) + " above 1)");
+                 fixedNumber(l.homogeneousEfficiency, 2) + " above 1)");
     }
 
     void finishing(const PassLoads& l) {
@@ -136,8 +129,8 @@ struct Checker {
         const double off = l.exitTemperature_C - assumed;
         if (!(std::fabs(off) > kFinishingTemperatureTolerance_K)) return;
         warn(l.pass, DesignRule::FinishingTemperature,
-             "finishing temperature " + fixed(l.exitTemperature_C, 0) + " \u00b0C, " +
-                 fixed(std::fabs(off), 0) + " K from the " + given(assumed) +
+             "finishing temperature " + fixedNumber(l.exitTemperature_C, 0) + " \u00b0C, " +
+                 fixedNumber(std::fabs(off), 0) + " K from the " + given(assumed) +
                  " \u00b0C the hot dimensions assume");
     }
 

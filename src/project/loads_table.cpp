@@ -1,8 +1,8 @@
 #include "project/loads_table.h"
 
-#include <charconv>
 #include <optional>
 
+#include "engine/fixed_number.h"
 #include "project/load_checks.h"
 #include "project/project_life.h"
 
@@ -44,11 +44,7 @@ constexpr ColumnInfo kColumns[kLoadsColumnCount] = {
 };
 
 std::string fixed(std::optional<double> value, int decimals) {
-    if (!value) return {};
-    char text[64];
-    const auto result =
-        std::to_chars(text, text + sizeof text, *value, std::chars_format::fixed, decimals);
-    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("?");
+    return value ? fixedNumber(*value, decimals) : std::string();
 }
 
 std::string steelName(const Steel& steel) {

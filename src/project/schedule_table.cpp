@@ -1,8 +1,8 @@
 #include "project/schedule_table.h"
 
-#include <charconv>
 #include <optional>
 
+#include "engine/fixed_number.h"
 #include "engine/pass_fields.h"
 #include "engine/windows1252.h"
 #include "project/design_checks.h"
@@ -29,11 +29,7 @@ std::string heading(float PassRecord::*member) {
 }
 
 std::string fixed(std::optional<double> value, int decimals) {
-    if (!value) return {};
-    char text[64];
-    const auto result =
-        std::to_chars(text, text + sizeof text, *value, std::chars_format::fixed, decimals);
-    return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("?");
+    return value ? fixedNumber(*value, decimals) : std::string();
 }
 
 }  // namespace
