@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -54,6 +55,15 @@ TEST(MillOnScreen, TheExampleMillGivesTheLoadsTableAndChart) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.runCommand(kMenuNewProject);
     ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(session.project));
+
+    // Without a mill, Mill Loads says how to give one.
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    MillLoadsWidget* loads = window.millLoads();
+    ASSERT_TRUE(loads->isVisible());
+    EXPECT_EQ(loads->hint(),
+              QStringLiteral("Give the mill first (Inputs \u203A Mill; Example Mill fills one)"));
+    EXPECT_FALSE(loads->table()->isVisible());
+    window.grab().save(screenshot("loads-hint"));
 
     QTest::keyClick(&window, Qt::Key_I, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
@@ -107,11 +117,18 @@ TEST(MillOnScreen, TheExampleMillGivesTheLoadsTableAndChart) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
-    MillLoadsWidget* loads = window.millLoads();
     ASSERT_EQ(session.displayMode, DisplayMode::MillLoads);
+    EXPECT_TRUE(loads->hint().isEmpty());
     ASSERT_TRUE(loads->table()->isVisible());
     ASSERT_TRUE(loads->chart()->isVisible());
     EXPECT_EQ(loads->table()->rowCount(), 13);
+    EXPECT_EQ(loads->table()->item(0, 0)->text(), QStringLiteral("13"));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith(QStringLiteral("Pass\tStand\tDiameter [mm]\t")))
+        << copied.toStdString();
+    EXPECT_EQ(copied.count(QLatin1Char('\n')), 14);
 
     for (const QSize size : {QSize(1280, 1024), QSize(800, 600)}) {
         window.resize(size);
