@@ -10,14 +10,10 @@
 namespace rolvanta {
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGrey{110, 110, 110};
 constexpr Rgb kRuleGrey{170, 170, 170};
 constexpr Rgb kMarkedRow{255, 226, 160};  // as the tables on screen mark a row
 
-// The Small face (7.5 pt) in millimetres: its em and a line.
-constexpr double kSmallEm = 7.5 * 25.4 / 72;
-constexpr double kSmallLine = 1.25 * kSmallEm;
 constexpr double kRow = 3.9;
 constexpr double kChartHeight = 95.0;
 constexpr double kLeastChartHeight = 50.0;
@@ -52,39 +48,13 @@ constexpr PageColumn kPageColumns[] = {
     {LoadsColumn::MotorUse, 10, "Use Of The Limit", "Motor", "%"},
 };
 
-class PageWriter {
-  public:
-    explicit PageWriter(Page& page) : page_(page) {}
-
-    void text(double x, double y, std::string s, PageFont font = PageFont::Small,
-              TextAlign align = TextAlign::Left, Rgb colour = kBlack) {
-        page_.texts.push_back({{x, y}, font, align, colour, std::move(s)});
-    }
-    void line(double x1, double y1, double x2, double y2, Rgb colour, double width) {
-        page_.lines.push_back({{x1, y1}, {x2, y2}, colour, width});
-    }
-
-    // Words set in lines no wider than width; returns the y below them.
-    double paragraph(double x, double y, double width, const std::string& words,
-                     Rgb colour = kBlack) {
-        for (std::string& line : wrappedLines(words, PageFont::Small, width)) {
-            text(x, y, std::move(line), PageFont::Small, TextAlign::Left, colour);
-            y += kSmallLine;
-        }
-        return y;
-    }
-
-  private:
-    Page& page_;
-};
-
 // The chart drawn on the page: a bar is a line as wide as the bar (the
 // page's lines have flat ends), the texts in the Small face.
 class PageChartCanvas : public ChartCanvas {
   public:
     explicit PageChartCanvas(Page& page) : page_(page) {}
 
-    double lineHeight() const override { return kSmallLine; }
+    double lineHeight() const override { return rolvanta::lineHeight(PageFont::Small); }
     double textWidth(std::string_view text) const override {
         return estimatedTextWidth(text, PageFont::Small);
     }
@@ -184,10 +154,11 @@ Page millLoadsPage(const Project& project, const PageBox& box) {
                     "High: the default run (Sims' Q on the flange walls), the high side of the "
                     "force; Low: Q = 1 on the walls. Stress: the mean flow stress. Rows with "
                     "warnings are marked.",
-                    kGrey);
-    y = w.paragraph(box.left, y, width, kLoadsAccuracyNote);
+                    PageFont::Small, kGrey);
+    y = w.paragraph(box.left, y, width, kLoadsAccuracyNote, PageFont::Small);
 
-    const double chartHeight = std::min(kChartHeight, box.bottom - y - 4 * kSmallLine);
+    const double chartHeight =
+        std::min(kChartHeight, box.bottom - y - 4 * lineHeight(PageFont::Small));
     if (chartHeight >= kLeastChartHeight) {
         PageChartCanvas canvas(page);
         paintLoadsChart(project.loads, {box.left, y + 2.0, width, chartHeight}, canvas);
@@ -197,13 +168,14 @@ Page millLoadsPage(const Project& project, const PageBox& box) {
     w.text(box.left, y, warnings.empty() ? "No Load Warnings" : "Load Warnings", PageFont::Heading);
     y += 5.5;
     for (std::size_t i = 0; i < warnings.size(); ++i) {
-        if (y + 2 * kSmallLine > box.bottom) {
+        if (y + 2 * lineHeight(PageFont::Small) > box.bottom) {
             w.text(box.left, y,
                    "and " + std::to_string(warnings.size() - i) +
-                       " more: the Mill Loads display lists them all");
+                       " more: the Mill Loads display lists them all",
+                   PageFont::Small);
             break;
         }
-        y = w.paragraph(box.left, y, width, warnings[i].text);
+        y = w.paragraph(box.left, y, width, warnings[i].text, PageFont::Small);
     }
     return page;
 }

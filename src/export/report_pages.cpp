@@ -25,7 +25,6 @@ constexpr double kHeaderHeight = 22.0;  // from the top margin to the first cont
 constexpr double kFooterHeight = 12.0;  // from the foot of the content to the page edge
 constexpr double kRow = 4.6;
 constexpr int kPassesPerTable = 6;
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGrey{110, 110, 110};
 constexpr Rgb kRuleGrey{170, 170, 170};
 
@@ -38,9 +37,10 @@ constexpr int kMassDecimals = 2;
 constexpr int kTemperatureDecimals = 1;
 constexpr int kPercentDecimals = 1;
 
-// An average character's advance in each face, in millimetres: 0.55 em.
-constexpr double kAdvance[] = {0.55 * 14.0 * 25.4 / 72, 0.55 * 10.5 * 25.4 / 72,
-                               0.55 * 9.0 * 25.4 / 72, 0.55 * 7.5 * 25.4 / 72};
+// Each face's em in millimetres.
+constexpr double kEm[] = {14.0 * 25.4 / 72, 10.5 * 25.4 / 72, 9.0 * 25.4 / 72, 7.5 * 25.4 / 72};
+// An average character's advance: 0.55 em.
+constexpr double kAdvanceEms = 0.55;
 
 // The decimals a drawing office writes a quantity of this unit with.
 int decimalsOf(FieldUnit unit) {
@@ -64,25 +64,9 @@ std::string twoDigits(int value) {
     return text;
 }
 
-class PageBuilder {
-  public:
-    explicit PageBuilder(Page& page) : page_(page) {}
-
-    void text(double x, double y, std::string s, PageFont font = PageFont::Body,
-              TextAlign align = TextAlign::Left, Rgb colour = kBlack) {
-        page_.texts.push_back({{x, y}, font, align, colour, std::move(s)});
-    }
-    void line(double x1, double y1, double x2, double y2, Rgb colour = kBlack, double width = 0.2) {
-        page_.lines.push_back({{x1, y1}, {x2, y2}, colour, width});
-    }
-
-  private:
-    Page& page_;
-};
-
 void addHeader(Page& page, PageSize size, const std::string& beamName, const std::string& fileTitle,
                const ReportTime& t) {
-    PageBuilder b(page);
+    PageWriter b(page);
     const double right = size.width - kMargin;
     b.text(kMargin, kMargin + 5.0, "ROLVANTA", PageFont::Title);
     b.text(right, kMargin + 5.0, "Results Of Project - " + fileTitle, PageFont::Body,
@@ -117,7 +101,7 @@ std::vector<ValueRow> sectionRows(const BeamSection& s) {
 // Pass 1: label, value and unit, in two columns side by side. Returns the
 // y below it.
 double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
-    PageBuilder b(page);
+    PageWriter b(page);
     b.text(kMargin, y, "Pass 1 (Required Dimensions Before Cooling)", PageFont::Heading);
     y += 6.0;
     const std::vector<ValueRow> rows = sectionRows(s);
@@ -162,7 +146,7 @@ constexpr double kPointFromRight = 6.5;
 // Up to six passes from first. Returns the y below the table.
 double addPassTable(Page& page, PageSize size, const Project& project,
                     const std::vector<ScheduleRow>& rows, int first, int count, double y) {
-    PageBuilder b(page);
+    PageWriter b(page);
     const double left = kMargin;
     const double valuesLeft = left + kLabelColumn + kUnitColumn;
     const double column = (size.width - kMargin - valuesLeft) / kPassesPerTable;
@@ -250,7 +234,7 @@ constexpr double kExtensionOvershoot = 1.0;
 constexpr double kTextGap = 1.0;
 constexpr double kSmallTextHeight = 2.0;  // the digits of 7.5 pt, near enough
 
-void arrowHead(PageBuilder& b, PagePoint tip, PagePoint towards) {
+void arrowHead(PageWriter& b, PagePoint tip, PagePoint towards) {
     const double dx = towards.x - tip.x, dy = towards.y - tip.y;
     const double length = std::hypot(dx, dy);
     if (!(length > 0.0)) return;
@@ -264,7 +248,7 @@ void arrowHead(PageBuilder& b, PagePoint tip, PagePoint towards) {
 
 void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colour, double scale,
                     double cellX, double cellY, double cellW, double cellH) {
-    PageBuilder b(page);
+    PageWriter b(page);
     b.text(cellX + 2.0, cellY + 4.5, "PASS " + std::to_string(position + 2), PageFont::Heading,
            TextAlign::Left, colour);
     const std::vector<DrawingPoint> outline = drawingOutline(position, record);
@@ -362,11 +346,11 @@ void addDesignChecks(ReportPages& report, const Project& project, double y, doub
     // The block kept on one page where a page holds it.
     const double height = kRow + 1.5 + static_cast<double>(lines.size()) * kRow;
     room(std::min(height, bottom - top));
-    PageBuilder(report.pages.back()).text(kMargin, y, "Design checks", PageFont::Heading);
+    PageWriter(report.pages.back()).text(kMargin, y, "Design checks", PageFont::Heading);
     y += kRow + 1.5;
     for (std::string& line : lines) {
         room(kRow);
-        PageBuilder(report.pages.back()).text(kMargin, y, std::move(line));
+        PageWriter(report.pages.back()).text(kMargin, y, std::move(line));
         y += kRow;
     }
 }
@@ -378,7 +362,18 @@ double estimatedTextWidth(std::string_view text, PageFont font) {
     const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     });
-    return static_cast<double>(characters) * kAdvance[static_cast<int>(font)];
+    return static_cast<double>(characters) * kAdvanceEms * kEm[static_cast<int>(font)];
+}
+
+double lineHeight(PageFont font) { return 1.25 * kEm[static_cast<int>(font)]; }
+
+double PageWriter::paragraph(double x, double y, double width, const std::string& words,
+                             PageFont font, Rgb colour) {
+    for (std::string& line : wrappedLines(words, font, width)) {
+        text(x, y, std::move(line), font, TextAlign::Left, colour);
+        y += lineHeight(font);
+    }
+    return y;
 }
 
 std::vector<std::string> wrappedLines(const std::string& words, PageFont font, double width) {
@@ -451,7 +446,7 @@ ReportPages layOutReportPages(const Project& project, const std::string& fileTit
         const int cell = position % (kCellColumns * kCellRows);
         if (cell == 0) {
             report.pages.emplace_back();
-            PageBuilder(report.pages.back())
+            PageWriter(report.pages.back())
                 .text(kMargin, top,
                       "Pass Drawings    Scale " + scaleText(report.drawingScale) +
                           "    (All Dimensions in mm)",
@@ -473,9 +468,9 @@ ReportPages layOutReportPages(const Project& project, const std::string& fileTit
     for (int i = 0; i < count; ++i) {
         Page& page = report.pages[i];
         addHeader(page, size, beamName, fileTitle, time);
-        PageBuilder(page).text(size.width / 2, size.height - kFooterHeight,
-                               "Page " + std::to_string(i + 1) + " of " + std::to_string(count),
-                               PageFont::Small, TextAlign::Centre);
+        PageWriter(page).text(size.width / 2, size.height - kFooterHeight,
+                              "Page " + std::to_string(i + 1) + " of " + std::to_string(count),
+                              PageFont::Small, TextAlign::Centre);
     }
     return report;
 }

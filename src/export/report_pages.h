@@ -83,6 +83,28 @@ struct Page {
     std::vector<PageText> texts;
 };
 
+// Adds texts and lines to a page.
+class PageWriter {
+  public:
+    explicit PageWriter(Page& page) : page_(page) {}
+
+    void text(double x, double y, std::string s, PageFont font = PageFont::Body,
+              TextAlign align = TextAlign::Left, Rgb colour = {0, 0, 0}) {
+        page_.texts.push_back({{x, y}, font, align, colour, std::move(s)});
+    }
+    void line(double x1, double y1, double x2, double y2, Rgb colour = {0, 0, 0},
+              double width = 0.2) {
+        page_.lines.push_back({{x1, y1}, {x2, y2}, colour, width});
+    }
+    // Words set in lines of the face no wider than width, a line height
+    // apart; returns the y below them.
+    double paragraph(double x, double y, double width, const std::string& words, PageFont font,
+                     Rgb colour = {0, 0, 0});
+
+  private:
+    Page& page_;
+};
+
 struct ReportPages {
     PageSize size{kA4Portrait};
     std::vector<Page> pages;
@@ -115,6 +137,9 @@ std::string scaleText(double scale);
 // The width of a text in a face, near enough to lay out by: characters
 // times an average character's advance.
 double estimatedTextWidth(std::string_view text, PageFont font);
+
+// The distance between the baselines of a face's lines: 1.25 em.
+double lineHeight(PageFont font);
 
 // Words set in lines no wider than width in the face; a word wider than
 // that has a line of its own.
