@@ -130,8 +130,12 @@ struct ComputeOptions {
 
 using NamedOutputs = std::vector<std::pair<const char*, const std::string*>>;
 
-// Standard output carries one output: two would run into each other.
-std::optional<std::string> sharedStandardOutput(const NamedOutputs& outputs) {
+// The outputs of a command, with the drawings asked for: standard output
+// carries one of them (two would run into each other), and the drawings'
+// own options must go together.
+std::optional<std::string> refusedOutputs(NamedOutputs outputs, const DrawingOutputs& drawings) {
+    outputs.push_back({"--dxf", &drawings.dxf});
+    outputs.push_back({"--pdf", &drawings.pdf});
     const char* first = nullptr;
     for (const auto& [option, path] : outputs) {
         if (*path != kStandardOutput) continue;
@@ -141,7 +145,7 @@ std::optional<std::string> sharedStandardOutput(const NamedOutputs& outputs) {
         }
         first = option;
     }
-    return std::nullopt;
+    return refusedDrawingOutputs(drawings);
 }
 
 // Options that do not go together (after the parse: see command_line.h).
@@ -160,15 +164,9 @@ std::optional<std::string> refusedCombination(const ComputeOptions& o) {
     if (!o.catalogue.empty() && o.profile.empty()) {
         return std::string("--catalogue is read only for --profile");
     }
-    if (auto shared = sharedStandardOutput({{"--report", &o.report},
-                                            {"--save", &o.save},
-                                            {"--csv", &o.csv},
-                                            {"--json", &o.json},
-                                            {"--dxf", &o.drawings.dxf},
-                                            {"--pdf", &o.drawings.pdf}})) {
-        return shared;
-    }
-    return refusedDrawingOutputs(o.drawings);
+    return refusedOutputs(
+        {{"--report", &o.report}, {"--save", &o.save}, {"--csv", &o.csv}, {"--json", &o.json}},
+        o.drawings);
 }
 
 // The catalogue beam of that name (UTF-8); empty, told, when the catalogue
@@ -284,11 +282,7 @@ int compute(const ComputeOptions& o) {
 // Without --output or a drawing, the report goes to standard output.
 int report(const std::string& projectPath, const std::string& output,
            const DrawingOutputs& drawings, const std::string& mill) {
-    if (auto refused = sharedStandardOutput(
-            {{"--output", &output}, {"--dxf", &drawings.dxf}, {"--pdf", &drawings.pdf}})) {
-        return usage(*refused);
-    }
-    if (auto refused = refusedDrawingOutputs(drawings)) return usage(*refused);
+    if (auto refused = refusedOutputs({{"--output", &output}}, drawings)) return usage(*refused);
     ProjectDocument document;
     startUpProject(document.project);
     const std::string title = fileNameOf(projectPath);
