@@ -1,12 +1,14 @@
 #include "project/design_checks.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <optional>
 
 #include "engine/fixed_number.h"
 #include "engine/pass_fields.h"
 #include "engine/section_outline.h"
+#include "engine/windows1252.h"
 #include "project/schedule_rows.h"
 
 namespace rolvanta {
@@ -24,40 +26,24 @@ std::string passBefore(const ScheduleRow& before) {
                         : "the pass before it, pass " + std::to_string(before.pass) + ", is";
 }
 
-// The fields of a pass as the checks name them, in the results page's order.
-struct NamedField {
-    const char* name;
-    const char* unit;
-    float PassRecord::*member;
-};
-
-constexpr const char* kMillimetres = "mm";
-constexpr const char* kSquareMillimetres = "mm\u00b2";
-
-constexpr NamedField kCheckedFields[] = {
-    {"pass width", kMillimetres, &PassRecord::passWidth},
-    {"web thickness", kMillimetres, &PassRecord::webThickness},
-    {"web area", kSquareMillimetres, &PassRecord::webArea},
-    {"dead flange height", kMillimetres, &PassRecord::deadFlangeHeight},
-    {"dead flange thickness", kMillimetres, &PassRecord::deadFlangeThickness},
-    {"dead flange root thickness", kMillimetres, &PassRecord::deadFlangeRoot},
-    {"dead flange tip thickness", kMillimetres, &PassRecord::deadFlangeTip},
-    {"dead flange area", kSquareMillimetres, &PassRecord::deadFlangeArea},
-    {"live flange height", kMillimetres, &PassRecord::liveFlangeHeight},
-    {"live flange thickness", kMillimetres, &PassRecord::liveFlangeThickness},
-    {"live flange root thickness", kMillimetres, &PassRecord::liveFlangeRoot},
-    {"live flange tip thickness", kMillimetres, &PassRecord::liveFlangeTip},
-    {"live flange area", kSquareMillimetres, &PassRecord::liveFlangeArea},
-    {"cross-sectional area", kSquareMillimetres, &PassRecord::crossSectionArea},
-};
+// A pass field as the checks name it: its label in lower case, its unit.
+std::string checkedName(const PassField& field) {
+    std::string name = field.label;
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name;
+}
 
 void checkPositive(const ScheduleRow& row, std::vector<DesignWarning>& warnings) {
     std::string found;
-    for (const NamedField& field : kCheckedFields) {
-        const float value = row.values.*field.member;
+    // In the report's order, the units as the warnings write them (UTF-8).
+    for (float PassRecord::*member : kReportFieldOrder) {
+        const float value = row.values.*member;
         if (value > 0.0f) continue;  // a NaN is caught here too
+        const PassField& field = passField(member);
         if (!found.empty()) found += ", ";
-        found += std::string(field.name) + " " + fixedNumber(value, 1) + " " + field.unit;
+        found += checkedName(field) + " " + fixedNumber(value, 1) + " " +
+                 utf8FromWindows1252(unitSymbol(field.unit));
     }
     if (found.empty()) return;
     warnings.push_back(
