@@ -92,17 +92,25 @@ XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export DISPLAY XDG_RUNTIME_DIR
 
-# The window's title, waited for up to 30 seconds; empty when none came.
+# The window's title, waited for up to 60 seconds (a loaded machine starts
+# a program slowly); empty when none came.
 window_named() {
-  for _ in $(seq 60); do
+  for _ in $(seq 120); do
     found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
     [ -n "$found" ] && { echo "$found"; return; }
     sleep 0.5
   done
 }
 start_program() {
-  (cd "$empty" && QT_QPA_PLATFORM=xcb exec "$prefix/bin/rolvanta" "$@") &
+  (cd "$empty" && QT_QPA_PLATFORM=xcb exec "$prefix/bin/rolvanta" "$@" 2>"$work/program.err") &
   program=$!
+}
+# What a failed wait saw: the windows there are, and whether the program
+# still runs and what it said.
+what_was_there() {
+  echo "windows: $(xdotool search --name . getwindowname %@ 2>&1 | tr '\n' '|')"
+  kill -0 "$program" 2>/dev/null && echo "the program runs" || echo "the program has ended"
+  echo "it said: $(cat "$work/program.err")"
 }
 stop_program() {
   kill "$program" 2>/dev/null
@@ -112,14 +120,15 @@ stop_program() {
 
 start_program "$files/beam.rol"
 [ -n "$(window_named "^ROLVANTA - beam.rol \\( $files/beam.rol \\)\$")" ] ||
-  fail "the opened project's name is not in the title: $(xdotool search --name ROLVANTA getwindowname 2>&1)"
+  fail "the opened project's name is not in the title: $(what_was_there)"
 stop_program
 
 # A file that is not there: the program says so and starts empty.
 start_program "$files/missing.rol"
-[ -n "$(window_named '^Cannot Open File$')" ] || fail "no message about the missing file"
+[ -n "$(window_named '^Cannot Open File$')" ] ||
+  fail "no message about the missing file: $(what_was_there)"
 [ -n "$(window_named '^ROLVANTA - Start New Project$')" ] ||
-  fail "a missing file does not leave the empty start"
+  fail "a missing file does not leave the empty start: $(what_was_there)"
 stop_program
 
 # Started from an empty folder, the installed program shows the welcome
