@@ -20,16 +20,11 @@ void startUpProject(Project& project) {
     project.limits.reset();
 }
 
+// A new design starts as the program does: from the standard coefficients,
+// not from lists or limits typed for the one before, nor from its mill (a
+// mill file brings that back).
 void beginNewProject(Project& project) {
-    resetProjectFlags(project.flags);
-    resetBeamSection(project.section);
-    // A new design starts from the standard coefficients, not from lists or
-    // limits typed for the one before.
-    loadDefaultCoefficients(project.coefficients);
-    // Nor from the mill of the one before: a mill file brings it back.
-    project.mill.reset();
-    project.loads.clear();
-    project.limits.reset();
+    startUpProject(project);
     project.flags.projectStarted = true;
 }
 
