@@ -39,25 +39,21 @@ std::string pointsOf(int position, const PassRecord& record) {
 }
 
 // Position 1 with the dead flange below, 0 with the live, odd and even
-// alike at 7 and 12; an all-zero record gives the reference point.
+// alike at 7 and 12; an all-zero record gives the reference point; values a
+// float cannot hold, where the last point must still close the loop exactly.
 TEST(ComputeSectionOutline, WorkedExampleInBothOrientations) {
     std::string outlines;
     for (const int position : {1, 0, 7, 12}) outlines += pointsOf(position, workedExample()) + "\n";
     outlines += pointsOf(0, PassRecord{}) + "\n";
-    testing::expectGolden("section-outlines.txt", outlines);
-}
-
-TEST(ComputeSectionOutline, LastPointClosesTheLoopExactly) {
     int position = 0;
-    for (float value : {0.1f, 1e-7f, 333.333f, -17.25f, 1e30f, 2.5e-3f}) {
+    for (const float value : {0.1f, 1e-7f, 333.333f, -17.25f, 1e30f, 2.5e-3f}) {
         PassRecord record = workedExample();
         record.passWidth = value * 3;
         record.webThickness = value;
         record.deadFlangeHeight = value / 7;
-        const SectionOutline outline = computeSectionOutline(position++, record);
-        EXPECT_EQ(outline.points[14].x, outline.points[0].x) << value;
-        EXPECT_EQ(outline.points[14].y, outline.points[0].y) << value;
+        outlines += pointsOf(position++, record) + "\n";
     }
+    testing::expectGolden("section-outlines.txt", outlines);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "storage/project_file.h"
 #include "storage/results_report.h"
 #include "support/child_process.h"
+#include "support/golden_file.h"
 #include "support/temporary_folder.h"
 
 namespace rolvanta {
@@ -74,50 +75,42 @@ TEST(ReplaceFile, ReplacesTheFileItNamesKeepingItsPermissions) {
     EXPECT_EQ(folder.listing(), "beam.rol\nlink.rol\n") << "no temporary file is left behind";
 }
 
+// Each failure is told with the path and the system's reason, and leaves
+// the old file as it was and no temporary file behind. A folder in the way
+// is WriteFileSet's case below, the message's form too.
 TEST(ReplaceFile, FailsWithoutHarmWhereItCannotWrite) {
-    TemporaryFolder folder;
-    std::filesystem::create_directory(folder / "sub");
-    for (const std::string& path :
-         {std::string(), folder / "none/beam.rol", folder / "sub", std::string("/dev/full")}) {
-        const StorageResult error = replaceFile(path, "bytes");
-        ASSERT_TRUE(error) << "'" << path << "'";
-        EXPECT_EQ(error->what, StorageFailure::CannotWrite);
-        EXPECT_EQ(error->path, path);
-        EXPECT_FALSE(error->reason.empty()) << "the system's reason";
-    }
-    EXPECT_EQ(folder.listing(), "sub\n");
-    EXPECT_EQ(describeStorageError(*replaceFile(folder / "none/beam.txt", "")),
-              "cannot write " + folder / "none/beam.txt" + ": No such file or directory");
-    // The project file and the report are written through it.
-    EXPECT_TRUE(writeProjectFile("/dev/full", Project{}));
-    EXPECT_TRUE(writeResultsReport("/dev/full", "full", Project{}, {}));
-}
-
-// Each failure leaves the old file as it was and no temporary file behind.
-TEST(ReplaceFile, FailureLeavesTheOldFileAsItWas) {
     const struct {
         const char* name;
+        std::string path;  // FOLDER stands for the test's folder
         mode_t folderMode;
-        mode_t fileMode;  // the old file
+        mode_t fileMode;  // of the old file there, 0 for none
         testing::ChildLimits limits;
     } cases[] = {
+        {"no path", "", 0777, 0, {}},
+        {"no such folder", "FOLDER/none/beam.rol", 0777, 0, {}},
+        {"a full device", "/dev/full", 0777, 0, {}},
         // The old file is writable, so a write in place would destroy it.
-        {"read-only folder", 0555, 0666, testing::unprivileged()},
-        {"read-only file", 0777, 0444, testing::unprivileged()},
-        {"disk full halfway", 0777, 0666, testing::fileSizeLimit(4096)},
+        {"read-only folder", "FOLDER/beam.rol", 0555, 0666, testing::unprivileged()},
+        {"read-only file", "FOLDER/beam.rol", 0777, 0444, testing::unprivileged()},
+        {"disk full halfway", "FOLDER/beam.rol", 0777, 0666, testing::fileSizeLimit(4096)},
     };
     for (const auto& c : cases) {
         TemporaryFolder folder;
-        const std::string path = folder / "beam.rol";
-        writeFileBytes(path, kOld);
-        ASSERT_EQ(chmod(path.c_str(), c.fileMode), 0);
+        const std::string path = testing::replaced(c.path, "FOLDER", folder.path());
+        if (c.fileMode != 0) writeFileBytes(path, kOld), chmod(path.c_str(), c.fileMode);
         ASSERT_EQ(chmod(folder.path().c_str(), c.folderMode), 0);
-        const std::string large(64 * 1024, 'x');
-        EXPECT_EQ(runInChild(c.limits, [&] { return replaceFile(path, large) ? 1 : 0; }), 1)
-            << c.name;
-        EXPECT_EQ(readFileBytes(path), kOld) << c.name;
-        EXPECT_EQ(folder.listing(), "beam.rol\n") << c.name;
+        const auto toldAsIs = [&] {
+            const StorageResult error = replaceFile(path, std::string(64 * 1024, 'x'));
+            return error && error->what == StorageFailure::CannotWrite && error->path == path &&
+                   !error->reason.empty();
+        };
+        EXPECT_EQ(runInChild(c.limits, [&] { return toldAsIs() ? 0 : 1; }), 0) << c.name;
+        EXPECT_EQ(c.fileMode != 0 ? readFileBytes(path) : kOld, kOld) << c.name;
+        EXPECT_EQ(folder.listing(), c.fileMode != 0 ? "beam.rol\n" : "") << c.name;
     }
+    // The project file and the report are written through it.
+    EXPECT_TRUE(writeProjectFile("/dev/full", Project{}));
+    EXPECT_TRUE(writeResultsReport("/dev/full", "full", Project{}, {}));
 }
 
 // A process id that no process has: a child that has ended and been reaped.

@@ -116,10 +116,10 @@ TEST(ProjectFile, ReadingTidiesNamesAndNumbers) {
     Project loaded = otherProject();
     ASSERT_TRUE(decodeProjectFile(bytes, loaded));
     EXPECT_EQ(std::string(loaded.section.name), std::string(51, 'z')) << "cut to its field";
-    EXPECT_EQ(loaded.section.temperature, 0.0f);
-    EXPECT_EQ(loaded.section.area, 0.0f);
-    EXPECT_EQ(loaded.passes.records[3].liveFlangeTip, 0.0f);
-    EXPECT_EQ(loaded.passes.records[3].liveFlangeRoot, saved.passes.records[3].liveFlangeRoot);
+    const PassRecord& r = loaded.passes.records[3];
+    EXPECT_TRUE(loaded.section.temperature == 0 && loaded.section.area == 0 && r.liveFlangeTip == 0)
+        << "not numbers";
+    EXPECT_EQ(r.liveFlangeRoot, saved.passes.records[3].liveFlangeRoot);
 }
 
 // A missing or unreadable file is told by file_io's own test.
@@ -131,8 +131,7 @@ TEST(ProjectFile, FailuresComeBackAsValuesAndChangeNothing) {
         Project project = otherProject();
         const StorageResult error = readProjectFile(path, project);
         ASSERT_TRUE(error) << path;
-        EXPECT_EQ(error->what, StorageFailure::NotValid) << path;
-        EXPECT_EQ(error->path, path);
+        EXPECT_TRUE(error->what == StorageFailure::NotValid && error->path == path) << path;
         EXPECT_TRUE(sameBytes(project, otherProject())) << path;
     }
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <string>
 
 #include "engine/number_reader.h"
+#include "engine/windows1252.h"
 
 namespace rolvanta {
 namespace {
@@ -46,12 +48,37 @@ TEST(ReadNumber, NamedCases) {
             EXPECT_DOUBLE_EQ(readNumber(c.text, c.maxLength), c.expected)
                 << c.name << ", " << locale;
         }
-        EXPECT_EQ(readFloatNumber("1e39"), 0.0f) << "beyond a float";
-        EXPECT_EQ(readFloatNumber("-1e999"), 0.0f);
-        EXPECT_EQ(readFloatNumber("3e38"), 3e38f);
-        EXPECT_EQ(readFloatNumber("1234.567", 9), 1234.567f);
+        EXPECT_TRUE(readFloatNumber("1e39") == 0 && readFloatNumber("-1e999") == 0 &&
+                    readFloatNumber("3e38") == 3e38f && readFloatNumber("1234.567", 9) == 1234.567f)
+            << "a float, zero beyond its range";
     }
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(Windows1252, ConvertsTheCodePageAndQuestionMarksTheRest) {
+    const struct {
+        const char* name;
+        const char* utf8;
+        const char* windows1252;
+        bool bothWays;
+    } cases[] = {
+        {"degrees", "90\u00B0", "90\xB0", true},
+        {"square millimetres", "mm\u00B2", "mm\xB2", true},
+        {"ordinal", "\u00BA", "\xBA", true},
+        {"euro, where the code page is not Latin-1", "\u20AC", "\x80", true},
+        {"Cyrillic", "\u0416B 1", "?B 1", false},
+        {"outside the basic plane", "\U0001F600", "?", false},
+        {"not UTF-8", "\xFF\xC3", "??", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(windows1252FromUtf8(c.utf8), c.windows1252) << c.name;
+        if (c.bothWays) {
+            EXPECT_EQ(utf8FromWindows1252(c.windows1252), c.utf8) << c.name;
+        }
+    }
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(windows1252FromUtf8(utf8FromWindows1252(all)), all) << "every byte round trips";
 }
 
 }  // namespace
