@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "display/text_layout.h"
@@ -17,39 +18,44 @@ namespace {
 // A default font 16 pixels high, 7 wide on average.
 const TextLayout kLayout = measureTextMetrics({16, 0, 7, true});
 
-TEST(TextLayout, MeasuresFromTheDefaultFont) {
+// Numbers apart, as the golden files write them.
+std::string numbers(std::initializer_list<int> values) {
+    std::string text;
+    for (int value : values) text += (text.empty() ? "" : " ") + std::to_string(value);
+    return text;
+}
+
+// The layouts measured from the default font ("lineHeight charWidth
+// capsWidth maxWidth"); the bars' ranges ("minimum maximum pageSize
+// position", vertical | horizontal), which end where the page's end comes
+// into view, a page step being what the window shows whole; and from line 50
+// of 100 shown 10 at a time and character 5 of 20, where each request and key
+// leaves the bars (vertical horizontal) and how far the page moved (x y).
+TEST(TextScroll, LayoutsRangesAndMovesEqualTheGoldenFile) {
+    std::string all;
     const struct {
         const char* name;
         FontMeasures font;
         int pageFontHeight;
-        const char* layout;  // lineHeight charWidth capsWidth maxWidth
-    } cases[] = {
-        {"variable pitch", {16, 0, 7, true}, 0, "16 7 10 500"},
-        {"fixed pitch", {16, 0, 8, false}, 0, "16 8 8 496"},
-        {"odd width rounds down", {13, 2, 5, true}, 0, "15 5 7 354"},
-        {"nothing measured", {0, 0, 0, true}, 0, "0 0 0 0"},
-        {"lines no closer than the page font", {14, 0, 6, true}, 15, "15 6 9 438"},
-        {"a larger default font", {16, 1, 7, true}, 15, "17 7 10 500"},
+    } fonts[] = {
+        {"variable pitch", {16, 0, 7, true}, 0},
+        {"fixed pitch", {16, 0, 8, false}, 0},
+        {"odd width rounds down", {13, 2, 5, true}, 0},
+        {"nothing measured", {0, 0, 0, true}, 0},
+        {"lines no closer than the page font", {14, 0, 6, true}, 15},
+        {"a larger default font", {16, 1, 7, true}, 15},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : fonts) {
         const TextLayout l = measureTextMetrics(c.font, c.pageFontHeight);
-        EXPECT_EQ(std::to_string(l.lineHeight) + " " + std::to_string(l.charWidth) + " " +
-                      std::to_string(l.capsWidth) + " " + std::to_string(l.maxWidth),
-                  c.layout)
-            << c.name;
+        all += std::string(c.name) + ": " +
+               numbers({l.lineHeight, l.charWidth, l.capsWidth, l.maxWidth}) + "\n";
     }
-}
-
-// The ranges end where the page's end comes into view; a page step is what
-// the window shows whole. Each case's bars, "minimum maximum pageSize
-// position" vertical | horizontal, are in the golden file.
-TEST(TextScroll, RangesFollowThePageAndTheWindow) {
     const struct {
         const char* name;
         TextLayout layout;
         PixelSize page, client;
         int position;  // before
-    } cases[] = {
+    } ranges[] = {
         {"page inside the window", kLayout, {532, 300}, {800, 600}, 0},
         {"longer page", kLayout, {532, 1000}, {800, 600}, 3},
         {"a part line still scrolls", kLayout, {532, 617}, {800, 600}, 0},
@@ -59,74 +65,52 @@ TEST(TextScroll, RangesFollowThePageAndTheWindow) {
         {"no page", kLayout, {0, 0}, {800, 600}, 9},
         {"not measured", TextLayout{}, {532, 1000}, {800, 600}, 9},
     };
-    const auto text = [](const ScrollBarState& bar) {
-        return std::to_string(bar.minimum) + " " + std::to_string(bar.maximum) + " " +
-               std::to_string(bar.pageSize) + " " + std::to_string(bar.position);
+    const auto bar = [](const ScrollBarState& b) {
+        return numbers({b.minimum, b.maximum, b.pageSize, b.position});
     };
-    std::string bars;
-    for (const auto& c : cases) {
+    for (const auto& c : ranges) {
         TextScroll scroll;
         scroll.vertical.position = c.position;
         updateScrollRanges(scroll, c.layout, c.page, c.client);
-        bars += std::string(c.name) + ": " + text(scroll.vertical) + " | " +
-                text(scroll.horizontal) + "\n";
+        all += std::string(c.name) + ": " + bar(scroll.vertical) + " | " + bar(scroll.horizontal) +
+               "\n";
     }
-    expectGolden("scroll-ranges.txt", bars);
-}
-
-TEST(TextScroll, RequestsAndKeysMoveByLinesAndPages) {
-    // 100 lines to scroll through, 10 at a time; 20 characters, 30 at a time.
-    const ScrollBarState vertical{0, 100, 10, 50};
-    const ScrollBarState horizontal{0, 20, 30, 5};
+    const auto moved = [&](const std::string& name, const TextScroll& scroll, PixelShift shift) {
+        all += name + ": " + numbers({scroll.vertical.position, scroll.horizontal.position}) +
+               " moved " + numbers({shift.x, shift.y}) + "\n";
+    };
     const struct {
         const char* name;
         int from;
         ScrollRequest request;
-        int tracking, to;
+        int tracking;
     } requests[] = {
-        {"line down", 50, ScrollRequest::LineDown, 0, 51},
-        {"line up", 50, ScrollRequest::LineUp, 0, 49},
-        {"line up at the top", 0, ScrollRequest::LineUp, 0, 0},
-        {"line down at the end", 100, ScrollRequest::LineDown, 0, 100},
-        {"page down", 50, ScrollRequest::PageDown, 0, 60},
-        {"page up", 50, ScrollRequest::PageUp, 0, 40},
-        {"page up near the top", 4, ScrollRequest::PageUp, 0, 0},
-        {"page down near the end", 95, ScrollRequest::PageDown, 0, 100},
-        {"thumb dragged", 50, ScrollRequest::ThumbTrack, 70, 70},
-        {"thumb dragged past the end", 50, ScrollRequest::ThumbTrack, 500, 100},
-        {"thumb released", 50, ScrollRequest::ThumbReleased, 70, 50},
-        {"top", 50, ScrollRequest::Top, 0, 0},
-        {"end", 50, ScrollRequest::Bottom, 0, 100},
+        {"line down", 50, ScrollRequest::LineDown, 0},
+        {"line up", 50, ScrollRequest::LineUp, 0},
+        {"line up at the top", 0, ScrollRequest::LineUp, 0},
+        {"line down at the end", 100, ScrollRequest::LineDown, 0},
+        {"page down", 50, ScrollRequest::PageDown, 0},
+        {"page up", 50, ScrollRequest::PageUp, 0},
+        {"page up near the top", 4, ScrollRequest::PageUp, 0},
+        {"page down near the end", 95, ScrollRequest::PageDown, 0},
+        {"thumb dragged", 50, ScrollRequest::ThumbTrack, 70},
+        {"thumb dragged past the end", 50, ScrollRequest::ThumbTrack, 500},
+        {"thumb released", 50, ScrollRequest::ThumbReleased, 70},
+        {"top", 50, ScrollRequest::Top, 0},
+        {"end", 50, ScrollRequest::Bottom, 0},
     };
     for (const auto& c : requests) {
-        TextScroll scroll{vertical, horizontal};
-        scroll.vertical.position = c.from;
-        EXPECT_EQ(scrollTextVertically(scroll, kLayout, c.request, c.tracking),
-                  (c.from - c.to) * 16)
-            << c.name;
-        EXPECT_EQ(scroll.vertical.position, c.to) << c.name;
-        EXPECT_EQ(scroll.horizontal.position, 5) << c.name;
+        TextScroll scroll{{0, 100, 10, c.from}, {0, 20, 30, 5}};
+        const int y = scrollTextVertically(scroll, kLayout, c.request, c.tracking);
+        moved(c.name, scroll, {0, y});
     }
-
-    // Where the bars end up, and how far the page moved (x, y pixels).
-    const struct {
-        TextScrollKey key;
-        const char* result;
-    } keys[] = {
-        {TextScrollKey::Up, "49 5 0 16"},      {TextScrollKey::Down, "51 5 0 -16"},
-        {TextScrollKey::Left, "50 4 7 0"},     {TextScrollKey::Right, "50 6 -7 0"},
-        {TextScrollKey::PageUp, "40 5 0 160"}, {TextScrollKey::PageDown, "60 5 0 -160"},
-        {TextScrollKey::Home, "0 5 0 800"},    {TextScrollKey::End, "100 5 0 -800"},
-    };
-    for (const auto& c : keys) {
-        TextScroll scroll{vertical, horizontal};
-        const PixelShift moved = scrollTextByKey(scroll, kLayout, c.key);
-        EXPECT_EQ(std::to_string(scroll.vertical.position) + " " +
-                      std::to_string(scroll.horizontal.position) + " " + std::to_string(moved.x) +
-                      " " + std::to_string(moved.y),
-                  c.result)
-            << static_cast<int>(c.key);
+    const char* const keys[] = {"Up", "Down", "Left", "Right", "PageUp", "PageDown", "Home", "End"};
+    for (int key = 0; key < 8; ++key) {
+        TextScroll scroll{{0, 100, 10, 50}, {0, 20, 30, 5}};
+        const PixelShift shift = scrollTextByKey(scroll, kLayout, static_cast<TextScrollKey>(key));
+        moved(std::string("key ") + keys[key], scroll, shift);
     }
+    expectGolden("text-scroll.txt", all);
 }
 
 // The page as drawn, one line per text: "x y colour text", text in UTF-8.
