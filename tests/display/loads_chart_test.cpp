@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "display/loads_chart.h"
 #include "support/golden_file.h"
@@ -45,15 +46,13 @@ class RecordingChart : public ChartCanvas {
         drawn += text;
     }
     static std::string nameOf(Rgb c) {
-        const struct {
-            Rgb colour;
-            const char* name;
-        } names[] = {{kChartForce, "force"}, {kChartTorque, "torque"},
-                     {kChartMotor, "motor"}, {kChartTemperature, "temperature"},
-                     {kChartLimit, "limit"}, {kChartInk, "ink"},
-                     {kChartGrid, "grid"}};
-        for (const auto& n : names) {
-            if (n.colour == c) return n.name;
+        const std::pair<Rgb, const char*> names[] = {
+            {kChartForce, "force"}, {kChartTorque, "torque"},
+            {kChartMotor, "motor"}, {kChartTemperature, "temperature"},
+            {kChartLimit, "limit"}, {kChartInk, "ink"},
+            {kChartGrid, "grid"}};
+        for (const auto& [colour, name] : names) {
+            if (colour == c) return name;
         }
         return "?";
     }

@@ -55,7 +55,7 @@ ReadDrawing readBack(const std::string& dxf) {
 // read as a CAD program reads it: every pass of 13 a closed outline of
 // fourteen corners (the fifteenth closes it) on its own layer, numbers with
 // "." whatever the locale.
-TEST(PassDrawings, HoldEveryReportedPassOnItsOwnLayer) {
+TEST(PassDrawings, HoldEveryReportedPassOnItsOwnLayerAndPassAnAudit) {
     const Project project = testing::computedProject(13);
     const std::string dxf = formatPassDrawingsDxf(project);
     const ReadDrawing drawing = readBack(dxf);
@@ -79,15 +79,11 @@ TEST(PassDrawings, HoldEveryReportedPassOnItsOwnLayer) {
     const std::string underComma = formatPassDrawingsDxf(project);
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(underComma, dxf);
-}
-
-// ezdxf (Debian's python3-ezdxf, for the system's python) audits the
-// structure a CAD program relies on, owners and handles: it finds nothing
-// to repair, in the whole drawing or in one pass's.
-TEST(PassDrawings, PassAnAuditWithNothingToRepair) {
-    const Project project = testing::computedProject(13);
+    // ezdxf (Debian's python3-ezdxf, for the system's python) audits the
+    // structure a CAD program relies on, owners and handles: it finds nothing
+    // to repair, in the whole drawing or in one pass's.
     testing::TemporaryFolder folder;
-    testing::writeFileBytes(folder / "all.dxf", formatPassDrawingsDxf(project));
+    testing::writeFileBytes(folder / "all.dxf", dxf);
     testing::writeFileBytes(folder / "one.dxf", formatPassDrawingDxf(project, 4));
     for (const char* file : {"all.dxf", "one.dxf"}) {
         const std::string command =
