@@ -1,7 +1,9 @@
 // A designer's day with the real main window on a real X display, from the
 // keyboard as a person works: a catalogue beam, Setup, Coefficients,
 // Compute, Inputs › Mill with the Example Mill, Mill Loads at two window
-// sizes, then the pass view with its keys. What is drawn and the rules are
+// sizes, then the pass view with its keys; a typed section; the results of
+// a beam with warnings in the Schedule Table, the pass view and Picture Of
+// The View. What is drawn and the rules are
 // tested in display/, project/ and app/: here, that the Qt layer passes the
 // keys on, opens the dialogs and shows what they took. Screenshots go to
 // build/.../screenshots/workflow-*.png for a person to look at.
@@ -25,15 +27,18 @@
 
 #include "display/pass_view.h"
 #include "platform/dialog_builder.h"
+#include "platform/export_shell_qt.h"
 #include "platform/main_window.h"
 #include "platform/mill_loads_widget.h"
 #include "platform/pass_view_widget.h"
 #include "platform/schedule_table_widget.h"
+#include "platform/text_page_widget.h"
 #include "platform_testing.h"
 #include "project/loads_table.h"
 #include "project/schedule_table.h"
 #include "resources/command_ids.h"
 #include "resources/dialog_ids.h"
+#include "support/medium_beam_200.h"
 #include "support/temporary_folder.h"
 
 namespace rolvanta {
@@ -75,6 +80,10 @@ int drawnPixels(const QImage& image, const QRect& area) {
     int background = 0;
     for (const int count : counts) background = std::max(background, count);
     return area.width() * area.height() - background;
+}
+
+QImage pictureOfView(QWidget* widget) {
+    return QImage::fromData(QByteArray::fromStdString(pictureOf(widget)), "PNG");
 }
 
 class DesignerWorkflow : public ::testing::Test {
@@ -306,6 +315,70 @@ TEST_F(DesignerWorkflow, ATypedSectionIsTakenOnceItsFieldsAreRight) {
     click(kButtonCustomProfiles);
     EXPECT_EQ(told, 2) << "the refusal, then the saving";
     EXPECT_STREQ(session.project.section.name, "XB 180");
+}
+
+// MB 200 in 13 passes: pass 13's dead flange roots overlap, and both
+// flanges' roots of the bar in. The Schedule Table (Ctrl+T) marks the row
+// as the user sees it and copies with Ctrl+C, the pass view tells it beneath
+// pass 13's caption, and Picture Of The View shows the text page and the
+// pass view, the texts painted over the OpenGL frame included.
+TEST_F(DesignerWorkflow, TheResultsOfABeamWithWarnings) {
+    ASSERT_TRUE(activate());
+    window.runCommand(kMenuNewProject);
+    ASSERT_NO_FATAL_FAILURE(testing::takeMediumBeam200InThirteenPasses(session.project));
+    click(kButtonCompute);
+    EXPECT_EQ(window.note(), QStringLiteral("3 warnings: see the Schedule Table"));
+    const qreal ratio = window.devicePixelRatioF();
+    const QImage page = pictureOfView(window.textPage());
+    EXPECT_EQ(page.size(), window.textPage()->size() * ratio);
+    EXPECT_GT(page.width() * page.height() - pixelsOfColour(page, {255, 255, 255}), 1000)
+        << "the results page";
+
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    ScheduleTableWidget* table = window.scheduleTable();
+    ASSERT_TRUE(table->isVisible());
+    EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
+    ASSERT_EQ(table->rowCount(), 14);
+    EXPECT_EQ(table->item(12, 0)->text(), QStringLiteral("13"));
+    EXPECT_TRUE(table->item(12, table->columnCount() - 1)
+                    ->text()
+                    .startsWith(QStringLiteral("the dead flange roots overlap")));
+    // The marked row shows as a band across the table.
+    const QImage image = shown("schedule-table");
+    const QPoint inRow =
+        table->viewport()->mapTo(&window, table->visualItemRect(table->item(12, 1)).center());
+    const QColor band = ScheduleTableWidget::markedRowColour();
+    const Rgb bandColour{std::uint8_t(band.red()), std::uint8_t(band.green()),
+                         std::uint8_t(band.blue())};
+    EXPECT_GT(pixelsOfColour(image, bandColour, QRect(0, inRow.y(), image.width(), 1), 8),
+              image.width() / 2)
+        << "the marked row spans most of the window";
+    QApplication::clipboard()->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString::fromStdString(tabSeparatedText(scheduleTable(session.project))));
+
+    click(kButtonGraphicsMode);
+    session.passViewCursor.overview = false;
+    session.passViewCursor.index = 12;
+    window.runCommand(kButtonGraphicsMode);
+    window.passView()->update();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return pixelsOfColour(shown("schedule-pass-notes"), {255, 190, 0}, QRect(), 40) > 100;
+    })) << "the warning beneath the caption, in amber";
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QImage picture = pictureOfView(window.passView());
+        return picture.size() == window.passView()->size() * ratio &&
+               pixelsOfColour(picture, kViewTextColour,
+                              QRect(0, 0, picture.width() / 6, picture.height()), 24) > 200;
+    })) << "the picture of the pass view shows its panel";
+
+    // A new project empties the table, which then says what fills it.
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    markProjectUnchanged(session);
+    window.runCommand(kMenuNewProject);
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_FALSE(table->hint().isEmpty());
 }
 
 }  // namespace
