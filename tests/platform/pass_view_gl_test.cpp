@@ -38,43 +38,32 @@ QPainterPath pathOf(const ViewOutline& outline) {
     return path;
 }
 
-// A text of the frame, where it is drawn.
+// The texts the frame draws, each with its face and colour.
 struct Text {
     TextFont font;
     ViewPoint baseline;
-    std::string_view text;
+    std::string text;
     Rgb colour;
 };
-
-std::vector<Text> textsOf(const PassViewFrame& frame) {
+struct TextsDrawn : LineCanvas {
+    explicit TextsDrawn(const TextMeasure& faces) : faces(faces) {}
+    TextExtent measureText(TextFont font, std::string_view text) const override {
+        return faces.measureText(font, text);
+    }
+    void clear() override {}
+    void setClip(const ViewRect&) override {}
+    void setLineWidth(float) override {}
+    void setColour(Rgb c) override { colour = c; }
+    void drawLineLoop(const ViewPoint*, int) override {}
+    void drawLines(const ViewPoint*, int) override {}
+    void fillRect(const ViewRect&) override {}
+    void drawText(TextFont font, ViewPoint at, std::string_view text) override {
+        texts.push_back({font, at, std::string(text), colour});
+    }
+    const TextMeasure& faces;
+    Rgb colour{};
     std::vector<Text> texts;
-    if (frame.overview) {
-        for (int i = 0; i < frame.outlineCount; ++i) {
-            const std::string_view number = frame.labelTexts[i].view();
-            if (frame.labels[i].placed)
-                texts.push_back(
-                    {TextFont::Label, frame.labels[i].baseline, number, kViewTextColour});
-            texts.push_back({TextFont::Label, frame.legend.number[i],
-                             i == frame.barIn ? std::string_view(kBarInName) : number,
-                             kViewTextColour});
-        }
-        if (frame.caption.length > 0)
-            texts.push_back(
-                {TextFont::Label, frame.captionAt, frame.caption.view(), kViewTextColour});
-        return texts;
-    }
-    for (int i = 0; i < frame.panel.count; ++i) {
-        texts.push_back(
-            {TextFont::Label, frame.panel.label[i], frame.panelLabels[i], kViewTextColour});
-        if (frame.panelValues[i].length > 0)
-            texts.push_back({TextFont::Label, frame.panel.value[i], frame.panelValues[i].view(),
-                             panelValueColour()});
-    }
-    for (const ViewDimension& d : frame.dimensions)
-        texts.push_back({TextFont::Label, d.textAt, d.text.view(), kViewTextColour});
-    texts.push_back({TextFont::Caption, frame.captionAt, frame.caption.view(), kViewTextColour});
-    return texts;
-}
+};
 
 TEST(PassViewGl, TheFramebufferShowsWhatTheFrameLaysOut) {
     ASSERT_TRUE(openGlAvailable());
@@ -155,9 +144,10 @@ TEST(PassViewGl, TheFramebufferShowsWhatTheFrameLaysOut) {
         }
 
         // Every text inside the window, drawn in the box its measure gives.
-        const std::vector<Text> texts = textsOf(frame);
-        EXPECT_GT(texts.size(), 10u) << c.name;
-        for (const Text& t : texts) {
+        TextsDrawn drawn(fonts);
+        drawPassView(drawn, frame);
+        EXPECT_GT(drawn.texts.size(), 10u) << c.name;
+        for (const Text& t : drawn.texts) {
             const TextExtent e = fonts.measureText(t.font, t.text);
             const QRect box =
                 QRectF(t.baseline.x, t.baseline.y - e.ascent, e.width, e.height()).toAlignedRect();
