@@ -1,12 +1,10 @@
 // A designer's day with the real main window on a real X display, from the
-// keyboard as a person works: a catalogue beam, Setup, Coefficients,
-// Compute, Inputs › Mill with the Example Mill, Mill Loads at two window
-// sizes, then the pass view with its keys; a typed section; the results of
-// a beam with warnings in the Schedule Table, the pass view and Picture Of
-// The View. What is drawn and the rules are
-// tested in display/, project/ and app/: here, that the Qt layer passes the
-// keys on, opens the dialogs and shows what they took. Screenshots go to
-// build/.../screenshots/workflow-*.png for a person to look at.
+// keyboard: a catalogue beam, Setup, Coefficients, Compute, Inputs › Mill
+// with the Example Mill, Mill Loads at two window sizes, the pass view and
+// its keys; a typed section; a beam with warnings in the Schedule Table, the
+// pass view and Picture Of The View. What is drawn and the rules are tested
+// in display/, project/ and app/: here, that the Qt layer passes the keys
+// on and shows what they did. Screenshots: build/.../screenshots/workflow-*.
 
 #include <gtest/gtest.h>
 
@@ -70,18 +68,6 @@ void press(TemplateDialog& dialog, int id) {
     QTest::mouseClick(qobject_cast<QAbstractButton*>(dialog.item(id)), Qt::LeftButton);
 }
 
-// The pixels of the area that are not its most common colour: what is drawn
-// on the background.
-int drawnPixels(const QImage& image, const QRect& area) {
-    QHash<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y)];
-    }
-    int background = 0;
-    for (const int count : counts) background = std::max(background, count);
-    return area.width() * area.height() - background;
-}
-
 QImage pictureOfView(QWidget* widget) {
     return QImage::fromData(QByteArray::fromStdString(pictureOf(widget)), "PNG");
 }
@@ -129,7 +115,6 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamThroughTheMillLoadsToThePassViewAndBa
     whenOpen<TemplateDialog>([](TemplateDialog& dialog) {
         auto* list = qobject_cast<QListWidget*>(dialog.item(standard_dialog::kProfileList));
         EXPECT_GT(list->count(), 40);
-        EXPECT_EQ(list->currentRow(), 0);
         dialog.grab().save(screenshot("standard"));
         press(dialog, standard_dialog::kOk);
     });
@@ -163,7 +148,6 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamThroughTheMillLoadsToThePassViewAndBa
     MillLoadsWidget* loads = window.millLoads();
     ASSERT_TRUE(loads->isVisible());
     EXPECT_EQ(loads->hint(), QString::fromStdString(millLoadsHint(project)));
-    EXPECT_FALSE(loads->hint().isEmpty());
     EXPECT_FALSE(loads->table()->isVisible());
 
     // Inputs › Mill from the keyboard (Alt+I, M); in it Alt+E fills the
@@ -224,11 +208,10 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamThroughTheMillLoadsToThePassViewAndBa
         const QImage image = shown(size.width() == 800 ? "loads-800x600" : "loads-1280x1024");
         const QRect chart(loads->chart()->mapTo(&window, QPoint(0, 0)), loads->chart()->size());
         EXPECT_GT(chart.height(), 100) << size.width();
-        // Bars, lines and labels: far more than a frame around an empty area.
-        EXPECT_GT(drawnPixels(image, chart), chart.width() * chart.height() / 50) << size.width();
+        // Bars, lines and labels on its white: far more than a frame around an empty area.
+        const int area = chart.width() * chart.height();
+        EXPECT_GT(area - pixelsOfColour(image, {255, 255, 255}, chart), area / 50) << size.width();
     }
-    window.resize(1024, 720);
-    QTRY_COMPARE(window.size(), QSize(1024, 720));
 
     // The pass view: the arrow keys step to pass 3 alone (its frame's pixels:
     // pass_view_gl_test.cpp; its panel: view_picture_test.cpp).
@@ -337,7 +320,6 @@ TEST_F(DesignerWorkflow, TheResultsOfABeamWithWarnings) {
     QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
     ScheduleTableWidget* table = window.scheduleTable();
     ASSERT_TRUE(table->isVisible());
-    EXPECT_EQ(session.displayMode, DisplayMode::ScheduleTable);
     ASSERT_EQ(table->rowCount(), 14);
     EXPECT_EQ(table->item(12, 0)->text(), QStringLiteral("13"));
     EXPECT_TRUE(table->item(12, table->columnCount() - 1)
