@@ -214,7 +214,7 @@ TEST_F(DesignerWorkflow, FromACatalogueBeamThroughTheMillLoadsToThePassViewAndBa
     }
 
     // The pass view: the arrow keys step to pass 3 alone (its frame's pixels:
-    // pass_view_gl_test.cpp; its panel: view_picture_test.cpp).
+    // pass_view_gl_test.cpp; its picture: TheResultsOfABeamWithWarnings).
     ASSERT_TRUE(openGlAvailable());
     click(kButtonGraphicsMode);
     ASSERT_EQ(session.displayMode, DisplayMode::PassView);

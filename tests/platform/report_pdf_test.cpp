@@ -32,15 +32,11 @@ const ReportTime kTime{5, 3, 2002, 9, 7, 3};
 
 using testing::commandOutput;
 
-std::string textOf(const std::string& pdf) {
-    return commandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
-}
-
 // The lines of text, sorted: what a page says, whatever order a reader
 // finds it in at another resolution.
 std::vector<std::string> linesOf(const std::string& pdf) {
     std::vector<std::string> lines;
-    std::istringstream text(textOf(pdf));
+    std::istringstream text(commandOutput("pdftotext -enc UTF-8 '" + pdf + "' -"));
     for (std::string line; std::getline(text, line);) {
         if (!line.empty() && line != "\f") lines.push_back(line);
     }
@@ -73,8 +69,7 @@ TEST_F(ReportPdf, DrawsEveryPassInItsColour) {
                            pdf + "' '" + prefix + "'")
                               .c_str()),
               0);
-    QImage page;
-    page.load(QString::fromStdString(prefix + ".png"));
+    const QImage page(QString::fromStdString(prefix + ".png"));
     ASSERT_FALSE(page.isNull());
     const PassColours colours = makePassColours();
     for (int position = 0; position < 12; ++position) {
