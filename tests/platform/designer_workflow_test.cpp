@@ -360,6 +360,7 @@ TEST_F(DesignerWorkflow, TheResultsOfABeamWithWarnings) {
     markProjectUnchanged(session);
     window.runCommand(kMenuNewProject);
     EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(table->hint(), QString::fromStdString(scheduleTable(session.project).hint));
     EXPECT_FALSE(table->hint().isEmpty());
 }
 
