@@ -85,15 +85,12 @@ TEST_F(MainWindowTest, CommandsSetTitleToolbarAndScrollBars) {
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(session.textScroll.vertical.position, 41);
     EXPECT_EQ(bar->value(), 41);
-    const struct {
-        Qt::Key key;
-        int position;
-    } keys[] = {
+    const std::pair<Qt::Key, int> keys[] = {
         {Qt::Key_PageUp, 1}, {Qt::Key_Down, 2}, {Qt::Key_End, bar->maximum()}, {Qt::Key_Home, 0}};
-    for (const auto& k : keys) {
-        QTest::keyClick(&window, k.key);
-        EXPECT_EQ(session.textScroll.vertical.position, k.position) << k.key;
-        EXPECT_EQ(bar->value(), k.position) << k.key;
+    for (const auto& [key, position] : keys) {
+        QTest::keyClick(&window, key);
+        EXPECT_EQ(session.textScroll.vertical.position, position) << key;
+        EXPECT_EQ(bar->value(), position) << key;
     }
     EXPECT_EQ(session.passViewCursor.index, 0) << "in text mode the arrows scroll only";
     window.horizontalBar()->triggerAction(QAbstractSlider::SliderToMaximum);
