@@ -125,7 +125,8 @@ TEST(TemplateDialog, BuildsEveryControlOfEveryDialog) {
     }
 }
 
-TEST(TemplateDialog, AFittingEditHoldsOnlyWhatItCanShow) {
+// A fitting edit holds only what it can show; Esc cancels the dialog.
+TEST(TemplateDialog, AFittingEditHoldsOnlyWhatItCanShowAndEscCancels) {
     TemplateDialog window(*findDialogTemplate(kSetupDialog), nullptr);
     window.show();
     auto* passes = qobject_cast<QLineEdit*>(window.item(setup_dialog::kPassCount));
@@ -134,6 +135,11 @@ TEST(TemplateDialog, AFittingEditHoldsOnlyWhatItCanShow) {
     EXPECT_FALSE(passes->text().isEmpty());
     EXPECT_LT(passes->text().size(), 25);
     EXPECT_LE(passes->fontMetrics().horizontalAdvance(passes->text()), passes->width());
+    std::vector<int> commands;
+    QObject::connect(&window, &TemplateDialog::commandIssued,
+                     [&commands](int command) { commands.push_back(command); });
+    QTest::keyClick(passes, Qt::Key_Escape);
+    EXPECT_EQ(commands, std::vector<int>{kDialogCancelCommand});
 }
 
 }  // namespace

@@ -30,30 +30,24 @@ TEST(ExportDialog, GivesTheNameWithTheKindsExtension) {
     QtExportShell exports(&window, [] { return nullptr; });
     const QString in = QString::fromStdString(folder.path()) + "/";
     const struct {
-        const char* name;
         ExportKind kind;
-        QString typed;
+        const char* typed;
         QString filter;
-        std::string path;
+        const char* path;
         bool onePerPass;
     } cases[] = {
-        {"no extension", ExportKind::ReportPdf, in + "beam", {}, folder / "beam.pdf", false},
-        {"its extension", ExportKind::ViewPicture, in + "view.png", {}, folder / "view.png", false},
-        {"another extension",
-         ExportKind::PassDrawings,
-         in + "passes.txt",
-         {},
-         folder / "passes.txt.dxf",
-         false},
-        {"one file per pass", ExportKind::PassDrawings, in + "each",
-         "Pass drawings, one file per pass (*.dxf)", folder / "each.dxf", true},
+        {ExportKind::ReportPdf, "beam", {}, "beam.pdf", false},
+        {ExportKind::ViewPicture, "view.png", {}, "view.png", false},
+        {ExportKind::PassDrawings, "passes.txt", {}, "passes.txt.dxf", false},
+        {ExportKind::PassDrawings, "each", "Pass drawings, one file per pass (*.dxf)", "each.dxf",
+         true},
     };
     for (const auto& c : cases) {
-        answerNextDialog(c.typed, c.filter);
+        answerNextDialog(in + c.typed, c.filter);
         const ExportChoice choice = exports.showExportDialog(c.kind);
-        EXPECT_TRUE(choice.accepted) << c.name;
-        EXPECT_EQ(choice.path, c.path) << c.name;
-        EXPECT_EQ(choice.onePerPass, c.onePerPass) << c.name;
+        EXPECT_TRUE(choice.accepted) << c.typed;
+        EXPECT_EQ(choice.path, folder / c.path) << c.typed;
+        EXPECT_EQ(choice.onePerPass, c.onePerPass) << c.typed;
     }
 }
 

@@ -14,6 +14,9 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 QString programPath;    // the rolvanta executable
@@ -68,9 +71,8 @@ template <typename Done>
 bool waitFor(Done done) {
     QElapsedTimer timer;
     timer.start();
-    while (!done()) {
+    for (; !done(); QThread::msleep(20)) {
         if (timer.elapsed() > 10000) return false;
-        QThread::msleep(20);
     }
     return true;
 }
@@ -81,32 +83,25 @@ QImage grabScreen() { return QGuiApplication::primaryScreen()->grabWindow(0).toI
 // row agree: the server has drawn what was sent.
 QImage screenshot(const QString& name, const QImage& before = QImage()) {
     QImage image = grabScreen();
-    if (!before.isNull()) {
-        waitFor([&] { return (image = grabScreen()) != before; });
-    }
+    if (!before.isNull()) waitFor([&] { return (image = grabScreen()) != before; });
     waitFor([&] {
-        const QImage next = grabScreen();
-        const bool settled = next == image;
-        image = next;
-        return settled;
+        const QImage last = std::exchange(image, grabScreen());
+        return last == image;
     });
     image.save(QDir(screenshotDir).filePath(name));
     return image;
 }
 
-// Share of the pixels in rect whose colour is within 24 of colour on every channel.
+// Share of the pixels in rect (every other one) within 24 of colour on every channel.
 double shareOf(const QImage& image, const QRect& rect, QColor colour) {
     int matching = 0;
     int total = 0;
     for (int y = rect.top(); y <= rect.bottom(); y += 2) {
-        for (int x = rect.left(); x <= rect.right(); x += 2) {
-            const QColor pixel = image.pixelColor(x, y);
-            ++total;
-            if (std::abs(pixel.red() - colour.red()) <= 24 &&
-                std::abs(pixel.green() - colour.green()) <= 24 &&
-                std::abs(pixel.blue() - colour.blue()) <= 24) {
-                ++matching;
-            }
+        for (int x = rect.left(); x <= rect.right(); x += 2, ++total) {
+            const QColor p = image.pixelColor(x, y);
+            matching +=
+                std::max({std::abs(p.red() - colour.red()), std::abs(p.green() - colour.green()),
+                          std::abs(p.blue() - colour.blue())}) <= 24;
         }
     }
     return total == 0 ? 0.0 : static_cast<double>(matching) / total;
@@ -118,16 +113,14 @@ TEST(Program, ShowsItsWindowRunsItsShortcutsAndExitsWithCodeZero) {
     const QImage start = screenshot(QStringLiteral("program-start.png"));
     const QSize screen = start.size();
     ASSERT_GE(screen.width(), 1024);
-    // The window covers the screen: menu and toolbar across the top, the
-    // white client area below, the welcome picture's dark panel in it.
+    // The window covers the screen: the white client area, the welcome
+    // picture's dark panel in it (the menu and toolbar: main_window_test).
     EXPECT_GT(
         shareOf(start, QRect(screen.width() - 300, screen.height() - 200, 200, 100), Qt::white),
         0.95)
         << "the client area is white";
     EXPECT_GT(shareOf(start, QRect(20, 200, 300, 300), QColor(15, 30, 70)), 0.3)
         << "the welcome picture's panel shows near the top-left corner";
-    EXPECT_LT(shareOf(start, QRect(0, 0, screen.width(), 60), Qt::black), 0.5)
-        << "menu and toolbar are drawn";
 
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
         GTEST_SKIP() << "xdotool is not installed";

@@ -4,10 +4,14 @@
 #include <QListWidget>
 
 #include "platform/qt_dialog_host.h"
-#include "support/recording_message_shell.h"
 
 namespace rolvanta {
 namespace {
+
+// The host of these tests has nothing to tell.
+struct NoMessages : MessageShell {
+    MessageAnswer showMessage(const MessageRequest&) override { return MessageAnswer::Ok; }
+};
 
 TEST(QtDialogHost, TextsCrossBetweenWindows1252AndUnicode) {
     const struct {
@@ -22,7 +26,7 @@ TEST(QtDialogHost, TextsCrossBetweenWindows1252AndUnicode) {
         {"a character beyond 16 bits", QString::fromUtf8("I\U0001F600I"), "I?I"},
     };
     TemplateDialog window(*findDialogTemplate(kCustomProfileDialog), nullptr);
-    testing::RecordingMessageShell messages;
+    NoMessages messages;
     QtDialogHost host(window, messages);
     auto* name = qobject_cast<QLineEdit*>(window.item(custom_dialog::kName));
     for (const auto& c : cases) {
@@ -36,7 +40,7 @@ TEST(QtDialogHost, TextsCrossBetweenWindows1252AndUnicode) {
 
 TEST(QtDialogHost, TheProceduresListChangesAreNotTheUsers) {
     TemplateDialog window(*findDialogTemplate(kStandardProfileDialog), nullptr);
-    testing::RecordingMessageShell messages;
+    NoMessages messages;
     QtDialogHost host(window, messages);
     int notifications = 0;
     QObject::connect(&window, &TemplateDialog::commandIssued, [&] { ++notifications; });
