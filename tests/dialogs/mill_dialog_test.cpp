@@ -84,13 +84,6 @@ TEST(MillDialog, RefusesTellsAndTakes) {
              host.click(dialog, ids::kOk);
              return std::string();
          }},
-        {"a time to the next pass after the finishing pass", true,
-         [](FakeDialogHost& host, MillDialog& dialog) {
-             host.click(dialog, ids::kExample);
-             setCell(host, 4, kInterpass, "3");
-             host.click(dialog, ids::kOk);
-             return std::string();
-         }},
         {"an entry temperature out of range", true,
          [](FakeDialogHost& host, MillDialog& dialog) {
              host.click(dialog, ids::kExample);
