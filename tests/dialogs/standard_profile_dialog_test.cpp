@@ -86,6 +86,7 @@ TEST_F(StandardProfileDialogTest, ActsOnTheFileAsItIsNow) {
               "ListBox Error|Couldn't Get Index !");
     EXPECT_EQ(host.messages[0].owner, MessageOwner::None);
     EXPECT_EQ(host.messages[1].owner, MessageOwner::MainWindow);
+    EXPECT_EQ(host.messages[1].icon, MessageIcon::Warning);
     EXPECT_FALSE(host.ended) << "the dialog stays open";
 }
 
@@ -103,6 +104,7 @@ TEST_F(StandardProfileDialogTest, ACatalogueThatCannotBeReadIsToldOnce) {
     EXPECT_NE(host.messages[0].text.find("The catalogue installed with the program is used"),
               std::string::npos)
         << host.messages[0].text;
+    EXPECT_EQ(host.lists[ids::kProfileList], std::vector<std::string>{"JB 150"});
     EXPECT_STREQ(project.section.name, "JB 150");
     EXPECT_EQ(testing::readFileBytes(files.working), "not a catalogue");
 

@@ -2,7 +2,6 @@
 
 #include <clocale>
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "project/design_inputs.h"
@@ -279,35 +278,21 @@ TEST(ChangedInputs, RecomputeAComputedDesignUnchangedOnesChangeNothing) {
     ASSERT_TRUE(applySetup(project, {5, 1000.0f}).accepted());
     EXPECT_TRUE(testing::sameBytes(project, computed)) << "the Setup it already had";
 
-    // Each change gives the design of the new inputs, every pass of it.
-    const struct {
-        const char* name;
-        std::function<void(Project&)> change;
-    } cases[] = {
-        {"a wider web",
-         [](Project& p) {
-             CustomSectionTexts t = exampleTexts();
-             t.webWidth = "120";
-             ASSERT_FALSE(takeTexts(p, t));
-         }},
-        {"more passes",
-         [](Project& p) {
-             ASSERT_TRUE(applySetup(p, {7, 1000.0f}).accepted());
-         }},
-        {"other coefficients",
-         [](Project& p) {
-             CoefficientFields f;
-             f.webList = "1.3";
-             ASSERT_TRUE(applyCoefficients(p, f).accepted());
-         }},
-    };
-    for (const auto& c : cases) {
+    // Each change gives the design of the new inputs, every pass of it: a
+    // wider web, more passes, other coefficients.
+    CustomSectionTexts wider = exampleTexts();
+    wider.webWidth = "120";
+    CoefficientFields other;
+    other.webList = "1.3";
+    for (int change = 0; change < 3; ++change) {
         project = computed;
-        c.change(project);
+        ASSERT_TRUE(change == 0   ? !takeTexts(project, wider)
+                    : change == 1 ? applySetup(project, {7, 1000.0f}).accepted()
+                                  : applyCoefficients(project, other).accepted());
         Project expected = project;
         computeDesign(expected);
-        EXPECT_TRUE(testing::sameBytes(project, expected)) << c.name;
-        EXPECT_FALSE(testing::sameBytes(project.passes, computed.passes)) << c.name;
+        EXPECT_TRUE(testing::sameBytes(project, expected)) << change;
+        EXPECT_FALSE(testing::sameBytes(project.passes, computed.passes)) << change;
     }
 }
 
