@@ -35,7 +35,10 @@ std::string columnTexts(const FakeDialogHost& host, int column) {
 // What the designer saw and what the project holds afterwards, one line each.
 std::string outcome(const FakeDialogHost& host, const Project& project, const std::string& note) {
     std::string seen;
-    for (const MessageRequest& m : host.messages) seen += "message: " + m.text + "\n";
+    // A refusal's first line: what its rule accepts is mill-refusals.txt's.
+    for (const MessageRequest& m : host.messages) {
+        seen += "message: " + m.text.substr(0, m.text.find("\nAccepted: ")) + "\n";
+    }
     const TableCell cell = host.currentCell(ids::kTable);
     if (host.focused == ids::kTable) {
         seen += "cell " + std::to_string(cell.row) + "," + std::to_string(cell.column) + "\n";
