@@ -16,12 +16,10 @@
 namespace rolvanta {
 namespace {
 
-Project computedExample() { return testing::computedProject(5); }
-
 // The worked example's rows, elongations and the bar in are pinned by
 // schedule-table.txt below.
 TEST(ScheduleRows, NoneBeforeCompute) {
-    Project project = computedExample();
+    Project project = testing::computedProject();
     project.flags.computed = false;  // records from an earlier design
     EXPECT_TRUE(scheduleRows(project).empty());
     EXPECT_TRUE(checkDesign(project).empty());
@@ -74,14 +72,14 @@ TEST(DesignChecks, EachRuleTripsOnItsPassOnly) {
          {{4, DesignRule::ElongationAboveCeiling}}},
     };
     for (const auto& c : cases) {
-        Project project = computedExample();
+        Project project = testing::computedProject();
         c.change(project);
         EXPECT_EQ(found(checkDesign(project)), c.expected) << c.name;
     }
 }
 
 TEST(DesignChecks, NameThePassAndTheRuleInPlainWords) {
-    Project project = computedExample();
+    Project project = testing::computedProject();
     project.passes.records[1].deadFlangeRoot = 60;
     project.passes.records[1].crossSectionArea = 1800;
     const std::vector<DesignWarning> warnings = checkDesign(project);
@@ -112,7 +110,7 @@ TEST(DesignChecks, NameThePassAndTheRuleInPlainWords) {
 }
 
 TEST(ScheduleTable, CopiesAsTabSeparatedTextWithUnitsInTheHeadings) {
-    Project project = computedExample();
+    Project project = testing::computedProject();
     project.passes.records[1].deadFlangeRoot = 60;
     testing::expectGolden("schedule-table.txt", tabSeparatedText(scheduleTable(project)));
     EXPECT_TRUE(scheduleTable(project).rows[2].marked);

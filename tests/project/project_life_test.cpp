@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "project/design_inputs.h"
 #include "project/project_life.h"
 #include "storage/project_file.h"
-#include "support/child_process.h"
 #include "support/example_section.h"
 #include "support/temporary_folder.h"
 
@@ -69,26 +66,16 @@ TEST(ProjectLife, OpenSetsTheFlagsOfAnOpenedProjectAndSaveNamesTheFile) {
     EXPECT_EQ(fileTitle(opened), "ROLVANTA - no name (  )");
 }
 
-TEST(ProjectLife, FailuresComeBackAsValuesAndChangeNothing) {
+// The messages of a file that cannot be read or written are file_io's and
+// the app's (AFailedSaveKeepsTheProjectForAnotherTry).
+TEST(ProjectLife, AFailedOpenComesBackAsAValueAndChangesNothing) {
     testing::TemporaryFolder folder;
-    ASSERT_EQ(mkdir((folder / "locked").c_str(), 0555), 0);
     ProjectDocument document;
     document.project = testing::exampleProject();
     const ProjectDocument before = document;
-
     const StorageResult missing = openProjectFile(document, folder / "none.rol", "none.rol");
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->what, StorageFailure::Missing);
-    EXPECT_EQ(missing->path, folder / "none.rol");
-    EXPECT_EQ(missing->reason, "No such file or directory");
-
-    if (geteuid() != 0) {  // root writes anywhere
-        const std::string locked = folder / "locked/beam.rol";
-        const StorageResult denied =
-            saveProjectTo(document, {locked, "beam.rol", SaveKind::Report});
-        ASSERT_TRUE(denied);
-        EXPECT_EQ(describeStorageError(*denied), "cannot write " + locked + ": Permission denied");
-    }
     EXPECT_TRUE(testing::sameBytes(document.project, before.project));
     EXPECT_EQ(document.filePath, before.filePath);
 }
@@ -113,45 +100,31 @@ TEST(PathWithExtension, AppendsTheKindsExtensionUnlessThePathHoldsIt) {
     EXPECT_EQ(projectFormatOf("/w/beam.rolx.rol").kind, SaveKind::ProjectFile);
 }
 
-// A design saved as ".rolx", opened by a program holding the default
-// coefficients, recomputes to the schedule it was saved with.
-TEST(DesignFile, ReopensWithItsCoefficientsAndRecomputesBitForBit) {
-    const struct {
-        const char* name;
-        CoefficientFields fields;
-    } cases[] = {
-        {"limits", {"", "", "", CoefficientLimits{1.05f, 1.31f, 1.07f, 1.38f, 1.02f, 1.27f}}},
-        {"lists", {"1 1.07 1.111 1.2", "1.01 1.3 1.25", "1.09 1.12 1.3 1.3", std::nullopt}},
-    };
-    for (const auto& c : cases) {
-        testing::TemporaryFolder folder;
-        ProjectDocument saved;
-        startUpProject(saved.project);
-        beginNewProject(saved.project);
-        saved.project.section = testing::exampleSection(9);
-        saved.project.flags.customEntered = true;
-        ASSERT_TRUE(applyCoefficients(saved.project, c.fields).accepted()) << c.name;
-        ASSERT_EQ(computeProject(saved.project), MissingStep::Nothing);
-        const std::string path = folder / "beam.rolx";
-        ASSERT_FALSE(saveProjectTo(saved, {path, "beam.rolx", SaveKind::Design})) << c.name;
+// A design saved as ".rolx" with coefficient lists, opened by a program
+// holding the default coefficients, recomputes to the schedule it was saved
+// with. With limits, the command line's wb600-design and design-reopened
+// goldens pin the same.
+TEST(DesignFile, ReopensWithItsCoefficientListsAndRecomputesBitForBit) {
+    testing::TemporaryFolder folder;
+    ProjectDocument saved;
+    startUpProject(saved.project);
+    beginNewProject(saved.project);
+    saved.project.section = testing::exampleSection(9);
+    saved.project.flags.customEntered = true;
+    const CoefficientFields lists{"1 1.07 1.111 1.2", "1.01 1.3 1.25", "1.09 1.12 1.3 1.3", {}};
+    ASSERT_TRUE(applyCoefficients(saved.project, lists).accepted());
+    ASSERT_EQ(computeProject(saved.project), MissingStep::Nothing);
+    const std::string path = folder / "beam.rolx";
+    ASSERT_FALSE(saveProjectTo(saved, {path, "beam.rolx", SaveKind::Design}));
 
-        ProjectDocument opened;
-        startUpProject(opened.project);
-        ASSERT_FALSE(openProjectFile(opened, path, "beam.rolx")) << c.name;
-        EXPECT_EQ(opened.project.flags.lastSaveKind, SaveKind::Design);
-        EXPECT_EQ(currentSaveTarget(opened)->kind, SaveKind::Design) << "Save writes .rolx";
-        EXPECT_TRUE(testing::sameBytes(opened.project.passes, saved.project.passes)) << c.name;
-        ASSERT_EQ(computeProject(opened.project), MissingStep::Nothing);
-        EXPECT_TRUE(testing::sameBytes(opened.project.coefficients, saved.project.coefficients))
-            << c.name;
-        EXPECT_TRUE(testing::sameBytes(opened.project.section, saved.project.section)) << c.name;
-        EXPECT_TRUE(testing::sameBytes(opened.project.passes, saved.project.passes)) << c.name;
-
-        // Saved on as a project file, the design's kind is stored as one.
-        const std::string rol = folder / "beam.rol";
-        ASSERT_FALSE(saveProjectTo(opened, {rol, "beam.rol", SaveKind::ProjectFile}));
-        EXPECT_FALSE(openProjectFile(opened, rol, "beam.rol")) << c.name;
-    }
+    ProjectDocument opened;
+    startUpProject(opened.project);
+    ASSERT_FALSE(openProjectFile(opened, path, "beam.rolx"));
+    EXPECT_EQ(currentSaveTarget(opened)->kind, SaveKind::Design) << "Save writes .rolx";
+    ASSERT_EQ(computeProject(opened.project), MissingStep::Nothing);
+    EXPECT_TRUE(testing::sameBytes(opened.project.coefficients, saved.project.coefficients));
+    EXPECT_TRUE(testing::sameBytes(opened.project.section, saved.project.section));
+    EXPECT_TRUE(testing::sameBytes(opened.project.passes, saved.project.passes));
 }
 
 }  // namespace

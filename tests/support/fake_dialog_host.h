@@ -4,8 +4,8 @@
 // drop-down is a vector, a table is rows of texts, every message box is
 // recorded and answered from a script (OK when the script is empty), and so
 // are the file dialogs (cancelled when empty) and a dialog opened over this
-// one (subDialog acts in it; cancelled unless it ends it). Tests type into items, click, and read
-// what the procedure left behind.
+// one (subDialog acts in it; cancelled unless it ends it). Tests type into
+// items, click, and read what the procedure left behind.
 
 #include <deque>
 #include <functional>
@@ -21,7 +21,6 @@ namespace rolvanta::testing {
 class FakeDialogHost : public DialogHost {
   public:
     std::map<int, std::string> items;
-    std::map<int, std::string> unicodeItems;
     int focused = 0;  // 0: the procedure put the focus nowhere
     std::map<int, std::vector<std::string>> lists;
     std::map<int, int> selections;
@@ -37,17 +36,17 @@ class FakeDialogHost : public DialogHost {
     bool ended = false;
     DialogResult result = DialogResult::Cancelled;
 
+    template <typename Map, typename Value = typename Map::mapped_type>
+    static Value at(const Map& map, int id, Value otherwise = {}) {
+        const auto found = map.find(id);
+        return found == map.end() ? otherwise : found->second;
+    }
+
     std::string itemText(int id, std::size_t maxLength) const override {
-        const auto found = items.find(id);
-        return found == items.end() ? std::string() : found->second.substr(0, maxLength);
+        return at(items, id).substr(0, maxLength);
     }
     void setItemText(int id, std::string_view text) override { items[id] = std::string(text); }
-    // A text typed in UTF-8 (one Windows-1252 cannot hold) goes in unicodeItems.
-    std::string typedText(int id) const override {
-        const auto typed = unicodeItems.find(id);
-        if (typed != unicodeItems.end()) return typed->second;
-        return utf8FromWindows1252(itemText(id, std::string::npos));
-    }
+    std::string typedText(int id) const override { return utf8FromWindows1252(at(items, id)); }
     void focusItem(int id) override { focused = id; }
 
     void clearList(int id) override {
@@ -56,18 +55,10 @@ class FakeDialogHost : public DialogHost {
     }
     void addListItem(int id, std::string_view text) override { lists[id].emplace_back(text); }
     void selectListItem(int id, int position) override {
-        const int count = static_cast<int>(lists[id].size());
-        selections[id] = position >= 0 && position < count ? position : -1;
+        selections[id] = position >= 0 && position < int(lists[id].size()) ? position : -1;
     }
-    int listSelection(int id) const override {
-        const auto found = selections.find(id);
-        return found == selections.end() ? -1 : found->second;
-    }
-
-    bool isChecked(int id) const override {
-        const auto found = checks.find(id);
-        return found != checks.end() && found->second;
-    }
+    int listSelection(int id) const override { return at(selections, id, -1); }
+    bool isChecked(int id) const override { return at(checks, id); }
 
     void setTableHeadings(int id, const std::vector<std::string>& rows,
                           const std::vector<std::string>& columns) override {
@@ -76,22 +67,15 @@ class FakeDialogHost : public DialogHost {
         cells[id] = {};
     }
     std::string cellText(int id, int row, int column) const override {
-        const auto found = tables.find(id);
-        if (found == tables.end() || row < 0 || row >= static_cast<int>(found->second.size())) {
-            return {};
-        }
-        const std::vector<std::string>& texts = found->second[static_cast<std::size_t>(row)];
-        return column >= 0 && column < static_cast<int>(texts.size())
-                   ? texts[static_cast<std::size_t>(column)]
-                   : std::string();
+        const std::vector<std::vector<std::string>> rows = at(tables, id);
+        if (row < 0 || row >= int(rows.size())) return {};
+        const std::vector<std::string>& texts = rows[std::size_t(row)];
+        return column >= 0 && column < int(texts.size()) ? texts[std::size_t(column)] : "";
     }
     void setCellText(int id, int row, int column, std::string_view text) override {
-        tables.at(id).at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = text;
+        tables.at(id).at(std::size_t(row)).at(std::size_t(column)) = text;
     }
-    TableCell currentCell(int id) const override {
-        const auto found = cells.find(id);
-        return found == cells.end() ? TableCell{} : found->second;
-    }
+    TableCell currentCell(int id) const override { return at(cells, id); }
     void focusCell(int id, int row, int column) override {
         cells[id] = {row, column};
         focused = id;
@@ -105,25 +89,16 @@ class FakeDialogHost : public DialogHost {
         messages.insert(messages.end(), sub.messages.begin(), sub.messages.end());
         return sub.ended ? sub.result : DialogResult::Cancelled;
     }
-
     std::string chooseFile(FileChoice, std::string_view, std::string_view) override {
-        if (chosenFiles.empty()) return {};
-        const std::string path = chosenFiles.front();
-        chosenFiles.pop_front();
-        return path;
+        return next(chosenFiles, std::string());
     }
-
     void endDialog(DialogResult how) override {
         ended = true;
         result = how;
     }
-
     MessageAnswer showMessage(const MessageRequest& request) override {
         messages.push_back(request);
-        if (answers.empty()) return MessageAnswer::Ok;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next(answers, MessageAnswer::Ok);
     }
 
     // What the procedure receives when the user presses a button.
@@ -133,6 +108,15 @@ class FakeDialogHost : public DialogHost {
     void doubleClickList(DialogProcedure& procedure, int id, int position) {
         selectListItem(id, position);
         procedure.command(*this, id, Notification::DoubleClicked);
+    }
+
+  private:
+    template <typename Value>
+    static Value next(std::deque<Value>& script, Value otherwise) {
+        if (script.empty()) return otherwise;
+        const Value value = script.front();
+        script.pop_front();
+        return value;
     }
 };
 
