@@ -8,8 +8,6 @@
 #include <string>
 
 #include "app/main_commands.h"
-#include "app/project_commands.h"
-#include "app/session.h"
 #include "app/start_up.h"
 #include "resources/command_ids.h"
 #include "support/example_section.h"
@@ -32,9 +30,9 @@ struct App {
         session.project.flags.customEntered = true;
     }
 
-    // The next file dialog confirms path with the file type given.
-    void choose(const std::string& path, FileType type = FileType::Project) {
-        shell.fileChoices.push_back(chosenFile(path, type));
+    // The next file dialog confirms this file of the folder.
+    void choose(const std::string& name, FileType type = FileType::Project) {
+        shell.fileChoices.push_back({true, folder / name, name.substr(name.rfind('/') + 1), type});
     }
 
     // projectStarted, hasFileName and lastSaveKind, then the window title.

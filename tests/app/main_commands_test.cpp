@@ -2,12 +2,10 @@
 
 #include <optional>
 
-#include "app/main_commands.h"
 #include "app_fixture.h"
 #include "project/design_inputs.h"
 #include "project/mill_inputs.h"
 #include "support/golden_file.h"
-#include "support/mill_loads_fixture.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -19,49 +17,43 @@ TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
     EXPECT_FALSE(shell.scrollBarsEnabled);
     EXPECT_TRUE(shell.toolbarShown);
     EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
-    EXPECT_STREQ(session.project.section.name, "no name");
-    EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
     EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
     EXPECT_FALSE(hasUnsavedChanges(session));
 }
 
+// Before New Project the menu item and the button of each say so and do
+// nothing; after it, an input command runs its dialog and repaints.
 TEST(MainCommand, GatedCommandsNeedAStartedProject) {
     const struct {
-        const char* name;
-        int command;
-        std::optional<DialogId> dialog;  // none for Compute
+        int menu, button;
+        std::optional<DialogId> dialog;  // none for Compute and Save
     } gated[] = {
-        {"Standard Profiles menu", 2000, DialogId::StandardProfiles},
-        {"Standard Profiles button", 111, DialogId::StandardProfiles},
-        {"Custom Profiles menu", 2020, DialogId::CustomProfiles},
-        {"Custom Profiles button", 112, DialogId::CustomProfiles},
-        {"Coefficients menu", 2100, DialogId::Coefficients},
-        {"Coefficients button", 113, DialogId::Coefficients},
-        {"Setup menu", 2200, DialogId::Setup},
-        {"Setup button", 114, DialogId::Setup},
-        {"Compute menu", 3000, std::nullopt},
-        {"Compute button", 115, std::nullopt},
-        {"Save Project menu", 1200, std::nullopt},
-        {"Save Project button", 107, std::nullopt},
+        {2000, 111, DialogId::StandardProfiles},
+        {2020, 112, DialogId::CustomProfiles},
+        {2100, 113, DialogId::Coefficients},
+        {2200, 114, DialogId::Setup},
+        {kMenuMill, kButtonMill, DialogId::Mill},
+        {3000, 115, std::nullopt},
+        {1200, 107, std::nullopt},
     };
     for (const auto& c : gated) {
-        SCOPED_TRACE(c.name);
-        App app;
-        const Project before = app.session.project;
-        EXPECT_TRUE(app.run(c.command));
-        EXPECT_EQ(app.shell.takeShown(), "Note: Please Start New Project !");
-        EXPECT_TRUE(app.shell.dialogsRun.empty() && app.shell.fileDialogs.empty());
-        EXPECT_EQ(app.shell.repaints, 0);
-        EXPECT_TRUE(sameBytes(app.session.project, before));
+        for (const int command : {c.menu, c.button}) {
+            SCOPED_TRACE(command);
+            App app;
+            const Project before = app.session.project;
+            EXPECT_TRUE(app.run(command));
+            EXPECT_EQ(app.shell.takeShown(), "Note: Please Start New Project !");
+            EXPECT_TRUE(app.shell.dialogsRun.empty() && app.shell.fileDialogs.empty());
+            EXPECT_EQ(app.shell.repaints, 0);
+            EXPECT_TRUE(sameBytes(app.session.project, before));
 
-        app.run(kMenuNewProject);
-        const int repaints = app.shell.repaints;
-        app.run(c.command);
-        if (c.dialog) {
+            app.run(kMenuNewProject);
+            const int repaints = app.shell.repaints;
+            app.run(command);
+            if (!c.dialog) continue;
             EXPECT_TRUE(app.shell.messages.empty()) << "no second note";
             EXPECT_EQ(app.shell.dialogsRun, std::vector<DialogId>{*c.dialog});
-            EXPECT_EQ(app.shell.repaints, repaints + 1)
-                << "every input dialog is followed by a repaint";
+            EXPECT_EQ(app.shell.repaints, repaints + 1);
         }
     }
 }
@@ -80,41 +72,25 @@ TEST_F(MainCommands, OtherCommandsNeedNoProject) {
     EXPECT_EQ(shell.rectRepaints, 2) << "Help repaints the first client area";
 }
 
-// Which flags let Compute run is tested in project/; here each missing step
-// maps to its message, and a Compute repaints.
+// Which step Compute misses first, and its words, are project/'s; here a
+// missing step is shown instead of computing, and a Compute repaints.
 TEST(MainCommand, ComputeRunsOnlyWithACompleteSection) {
-    const char* const coefficients =
-        "Give the coefficients first (Inputs › Coefficients; Default takes the standard set)";
-    const struct {
-        const char* name;
-        int standardChosen, setupDone, coefficientsGiven, customEntered;
-        const char* missing;  // nullptr: computes
-    } cases[] = {
-        {"typed-in section alone", 0, 0, 0, 1, nullptr},
-        {"catalogue beam and setup, no coefficients", 1, 1, 0, 0, coefficients},
-        {"catalogue beam and coefficients, no setup", 1, 0, 1, 0,
-         "Run Setup first (Inputs › Setup)"},
-        {"setup and coefficients, no section", 0, 1, 1, 0,
-         "Choose a profile first (Inputs › Profile Dimensions)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const bool coefficientsGiven : {true, false}) {
         App app;
         app.run(kMenuNewProject);
         app.session.project.section = exampleSection(7);
         ProjectFlags& flags = app.session.project.flags;
-        flags.standardChosen = c.standardChosen;
-        flags.setupDone = c.setupDone;
-        flags.coefficientsGiven = c.coefficientsGiven;
-        flags.customEntered = c.customEntered;
+        flags.standardChosen = flags.setupDone = 1;
+        flags.coefficientsGiven = coefficientsGiven;
         const int repaints = app.shell.repaints;
         app.run(kButtonCompute);
-        const bool computes = c.missing == nullptr;
-        EXPECT_EQ(app.shell.messageTexts(),
-                  computes ? std::vector<std::string>{} : std::vector<std::string>{c.missing});
-        EXPECT_EQ(flags.computed, computes);
-        EXPECT_EQ(app.session.project.passes.records[0].passWidth > 0.0f, computes);
-        EXPECT_EQ(app.shell.repaints - repaints, computes ? 1 : 0);
+        EXPECT_EQ(app.shell.takeShown(), coefficientsGiven
+                                             ? ""
+                                             : "Note: Give the coefficients first (Inputs › "
+                                               "Coefficients; Default takes the standard set)");
+        EXPECT_EQ(flags.computed, coefficientsGiven);
+        EXPECT_EQ(app.session.project.passes.records[0].passWidth > 0.0f, coefficientsGiven);
+        EXPECT_EQ(app.shell.repaints - repaints, coefficientsGiven ? 1 : 0);
     }
 }
 
@@ -145,85 +121,38 @@ TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
     expectGolden("display-commands.txt", states);
 }
 
+// Compute, an input OK and New Project note the warnings (the count and
+// where to look are project/'s) and put each beneath its pass's caption;
+// what the OK did to the mill comes first, once.
 TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {
     startWithCustomSection(7);
     run(kMenuCompute);
-    EXPECT_EQ(shell.notes.back(), "") << "no warnings, no note";
+    EXPECT_EQ(shell.note, "") << "no warnings, no note";
 
     session.project.coefficients.webElongation[3] = 1.7f;
     run(kMenuCompute);
-    EXPECT_EQ(shell.notes.back(), "1 warning: see the Schedule Table");
+    EXPECT_EQ(shell.note, "1 warning: see the Schedule Table");
     EXPECT_EQ(session.passNotes.lines[2],
               std::vector<std::string>{"the web elongation 1.700 is above the ceiling of 1.6"});
     EXPECT_TRUE(session.passNotes.lines[1].empty());
 
-    // An input OK that computes the design anew says so as well.
+    session.project.mill = exampleMill(7);
     shell.dialogActions[DialogId::Setup] = [this] {
-        return applySetup(session.project, {9, 1000}).accepted();
-    };
-    run(kMenuSetup);
-    EXPECT_EQ(session.project.section.passCount, 9);
-    EXPECT_EQ(shell.notes.back(), "1 warning: see the Schedule Table");
-
-    // What the OK did to the mill comes first, once.
-    session.project.mill = exampleMill(9);
-    shell.dialogActions[DialogId::Setup] = [this] {
-        const InputResult setup = applySetup(session.project, {7, 1000});
+        const InputResult setup = applySetup(session.project, {9, 1000});
         session.inputNote = setup.note;
         return setup.accepted();
     };
     run(kMenuSetup);
-    EXPECT_EQ(
-        shell.notes.back(),
-        "The mill has 7 stands now: the last 2 taken away; 1 warning: see the Schedule Table");
+    EXPECT_EQ(session.project.section.passCount, 9);
+    EXPECT_EQ(shell.note,
+              "The mill has 9 stands now: 2 copied from the last; 1 warning: see the Schedule "
+              "Table");
     EXPECT_EQ(session.inputNote, "");
 
     shell.answers.push_back(MessageAnswer::No);
     run(kMenuNewProject);
     EXPECT_TRUE(session.passNotes.lines[2].empty()) << "a new project has no warnings";
-    EXPECT_EQ(shell.notes.back(), "");
-}
-
-// The load warnings go where the design warnings go: counted in the note,
-// which says where to look, and beneath their pass's caption (pass 3 of the
-// fixture is over its stand's force limit).
-TEST_F(MainCommands, NotesTheLoadWarningsToo) {
-    session.project = millLoadsProject();
-    noteDesignWarnings(session, shell);
-    EXPECT_NE(shell.notes.back().find(": see Mill Loads"), std::string::npos) << shell.notes.back();
-    EXPECT_FALSE(session.passNotes.lines[1].empty());
-}
-
-// Exit asks as New Project asks (its Yes: project_commands_test.cpp).
-TEST(MainCommand, ExitAsksFirstOnlyWhenSomethingChanged) {
-    const struct {
-        const char* name;
-        bool started, changed;
-        MessageAnswer answer;
-        bool quits;
-    } cases[] = {
-        {"nothing started", false, false, MessageAnswer::Ok, true},
-        {"a project just started", true, false, MessageAnswer::Ok, true},
-        {"Cancel keeps the program running", true, true, MessageAnswer::Cancel, false},
-        {"No quits without saving", true, true, MessageAnswer::No, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        App app;
-        if (c.started) app.run(kMenuNewProject);
-        app.session.project.flags.customEntered = c.changed;
-        app.shell.answers = {c.answer};
-
-        app.run(kMenuExit);
-
-        EXPECT_EQ(app.shell.messageTexts(),
-                  std::vector<std::string>(c.changed, "Do You Want To Save Current Project ?"));
-        if (c.changed) {
-            EXPECT_EQ(app.shell.messages[0].caption, "Confirm");
-            EXPECT_EQ(app.shell.messages[0].buttons, MessageButtons::YesNoCancel);
-        }
-        EXPECT_EQ(app.shell.quitCode, c.quits ? 0 : -1);
-    }
+    EXPECT_EQ(shell.note, "");
 }
 
 }  // namespace
