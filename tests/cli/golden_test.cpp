@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -50,20 +49,15 @@ class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, OutputsEqualTheExpectedFiles) {
     const GoldenCase& c = GetParam();
-    TemporaryFolder out;
-    TemporaryFolder workingDirectory;  // no profile.dat here
-    std::string arguments = c.arguments;
-    arguments = replaced(arguments, "@OUT@", out.path());
-    arguments = replaced(arguments, "@BIN@", fs::path(kTool).parent_path().string());
-    arguments = replaced(arguments, "@SOURCE@", kSource);
-    arguments = replaced(arguments, "@DATA@", kData);
-    const std::string command = "cd '" + workingDirectory.path() +
-                                "' && ROLVANTA_REPORT_TIME='2002-03-05 09:07:03' '" + kTool + "' " +
-                                arguments + " > '" + out.path() + "/" + c.name + ".stdout'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-
-    const std::string standardOutput = out / (c.name + ".stdout");
-    if (fs::file_size(standardOutput) == 0) fs::remove(standardOutput);
+    TemporaryFolder out, workingDirectory;  // no profile.dat in the working directory
+    const std::string arguments =
+        replaced(replaced(replaced(replaced(c.arguments, "@OUT@", out.path()), "@BIN@",
+                                   fs::path(kTool).parent_path().string()),
+                          "@SOURCE@", kSource),
+                 "@DATA@", kData);
+    const testing::ToolRun run = testing::runTool(arguments, workingDirectory.path());
+    ASSERT_EQ(run.exitCode, 0) << arguments << "\n" << run.errors;
+    if (!run.output.empty()) testing::writeFileBytes(out / (c.name + ".stdout"), run.output);
     // Files in folders too (the drawings of one pass each), by their paths.
     for (const auto& entry : fs::recursive_directory_iterator(out.path())) {
         if (entry.is_directory()) continue;
