@@ -24,9 +24,10 @@ std::string projectOnDisk(const App& app, const char* name, int passCount = 5) {
 using ProjectCommands = AppTest;
 
 // Each step runs a command, its file dialog confirming the file given (none:
-// cancelled); the file state (projectStarted, hasFileName, lastSaveKind,
-// title) and the message after each are compared with the golden file. A
-// refused or failed step changes nothing.
+// cancelled), or (command 0) opens the file named on the command line as
+// Open Project opens one; the file state (projectStarted, hasFileName,
+// lastSaveKind, title, scroll bars) and the message after each are compared
+// with the golden file. A refused or failed step changes nothing.
 TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
     writeFileBytes(folder / "plain.dat", readFileBytes(projectOnDisk(*this, "opened.rol")));
     writeFileBytes(folder / "short.rol", std::string(100, 'x'));
@@ -39,6 +40,7 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
         FileType type;
         bool changes;
     } steps[] = {
+        {"Start with a missing file", 0, "missing.rol", rol, false},
         {"the first New Project", kMenuNewProject, nullptr, rol, true},
         {"Open a project file", kMenuOpenProject, "opened.rol", rol, true},
         {"Save As a report", kMenuSaveAs, "schedule", txt, true},
@@ -58,15 +60,22 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
         {"Open a design without its extension", kButtonOpenFile, "plain.dat", rolx, false},
         {"Open a damaged design", kButtonOpenFile, "broken.rolx", rolx, false},
         {"Open a design as a project file", kButtonOpenFile, "design.rolx", rol, true},
+        {"Start with a project file", 0, "opened.rol", rol, true},
     };
     std::string transcript;
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         const Session before = session;
-        if (step.chosen) choose(step.chosen, step.type);
-        run(step.command);
-        transcript +=
-            std::string(step.what) + "\n  " + fileState() + "\n  " + shell.takeShown() + "\n";
+        if (step.command == 0) {
+            shell.scrollBarsEnabled = false;  // as at start-up
+            openStartFile(session, shell, folder / step.chosen, step.chosen);
+        } else {
+            if (step.chosen) choose(step.chosen, step.type);
+            run(step.command);
+        }
+        transcript += std::string(step.what) + "\n  " + fileState() +
+                      (shell.scrollBarsEnabled ? " (bars)" : "") + "\n  " + shell.takeShown() +
+                      "\n";
         if (!step.changes) {
             EXPECT_TRUE(sameBytes(session.project, before.project));
             EXPECT_EQ(session.filePath, before.filePath);
@@ -164,24 +173,6 @@ TEST(ProjectCommand, LeavingAChangedProjectAsksFirstAndFollowsTheAnswer) {
         transcript = replaced(transcript, app.folder.path(), "FOLDER");
     }
     expectGolden("leaving-a-project.txt", transcript);
-}
-
-// The file named on the command line opens as Open Project opens one;
-// one that cannot be opened leaves the empty start, its reason shown.
-TEST(ProjectCommand, StartFileOpensAsOpenProjectOrLeavesTheEmptyStart) {
-    for (const bool exists : {true, false}) {
-        App app;
-        if (exists) projectOnDisk(app, "beam.rol");
-        openStartFile(app.session, app.shell, app.folder / "beam.rol", "beam.rol");
-        const std::string state = replaced(app.fileState(), app.folder.path(), "FOLDER");
-        const std::string shown = replaced(app.shell.takeShown(), app.folder.path(), "FOLDER");
-        EXPECT_EQ(state, exists ? "111 ROLVANTA - beam.rol ( FOLDER/beam.rol )"
-                                : "000 ROLVANTA - Start New Project");
-        EXPECT_EQ(shown, exists ? ""
-                                : "Cannot Open File: Cannot open FOLDER/beam.rol: No such "
-                                  "file or directory");
-        EXPECT_EQ(app.shell.scrollBarsEnabled, exists);
-    }
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
         if (arguments.empty() || arguments[0] == '#') continue;
         const ToolRun run =
             runTool(replaced(replaced(arguments, "@OUT@", out.path()), "@DATA@", data), out.path());
-        ASSERT_FALSE(run.hung) << arguments << ": the tool did not come back";
+        ASSERT_NE(run.exitCode, 124) << arguments << ": the tool did not come back";
         EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << arguments << ", one line";
         EXPECT_EQ(run.output, "") << arguments;
         transcript += arguments + "\n=> " + std::to_string(run.exitCode) + " " +
