@@ -2,7 +2,6 @@
 
 #include "app/key_input.h"
 #include "app_fixture.h"
-#include "storage/project_file.h"
 
 namespace rolvanta::testing {
 namespace {
@@ -46,7 +45,8 @@ TEST_F(KeyInput, ArrowsRepaintOnlyWhenThePassShownChanges) {
     }
 }
 
-// Every command that can shorten the schedule brings the cursor back onto it.
+// Compute and an input dialog that shorten the schedule bring the cursor
+// back onto it (New Project and Open: project_commands_test.cpp).
 TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
     startWithCustomSection(13);
     run(kMenuCompute);
@@ -54,26 +54,12 @@ TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
     session.project.section.passCount = 6;
     run(kMenuCompute);
     EXPECT_EQ(session.passViewCursor.index, 5) << "Compute";
-
-    Project shorter = session.project;
-    shorter.section.passCount = 3;
-    writeFileBytes(folder / "short.rol", encodeProjectFile(shorter));
-    choose("short.rol");
-    shell.answers = {MessageAnswer::No};  // the computed design is not kept
-    run(kMenuOpenProject);
-    EXPECT_EQ(session.passViewCursor.index, 2) << "Open";
-
     shell.dialogActions[DialogId::Setup] = [this] {
         session.project.section.passCount = 2;
         return false;
     };
     run(kMenuSetup);
     EXPECT_EQ(session.passViewCursor.index, 1) << "Setup";
-
-    shell.answers = {MessageAnswer::No};
-    run(kMenuNewProject);
-    EXPECT_EQ(session.passViewCursor.index, 0) << "New Project";
-    EXPECT_TRUE(session.passViewCursor.overview);
 }
 
 }  // namespace

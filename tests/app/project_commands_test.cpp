@@ -91,8 +91,9 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
 // not by the answer; a Yes saves to the project's own file, or asks for a
 // project file's name when there is none or the last save was a report
 // (which cannot be opened again). For each case the golden file has the
-// messages, the file dialogs, repaints and quit code, the state after and
-// the files left in the folder (beam.rol with the temperature it holds).
+// messages, the file dialogs, repaints and quit code, the state after (with
+// the pass view's cursor brought onto the schedule) and the files left in
+// the folder (beam.rol with the temperature it holds).
 TEST(ProjectCommand, LeavingAChangedProjectAsksFirstAndFollowsTheAnswer) {
     enum Before { Untouched, JustStarted, Unsaved, SavedProject, SavedReport, FolderGone };
     const MessageAnswer yes = MessageAnswer::Yes, no = MessageAnswer::No,
@@ -137,6 +138,7 @@ TEST(ProjectCommand, LeavingAChangedProjectAsksFirstAndFollowsTheAnswer) {
             std::filesystem::remove_all(app.folder / "gone");
             app.session.project.section.temperature = 1100.0f;  // a change since
         }
+        app.session.passViewCursor.index = 5;  // the last pass of six
         if (c.chosen) app.choose(c.chosen);
         if (c.chosen && std::string(c.chosen) == "other.rol") projectOnDisk(app, c.chosen);
         const std::string report = readFileBytes(app.folder / "beam.txt");
@@ -165,7 +167,8 @@ TEST(ProjectCommand, LeavingAChangedProjectAsksFirstAndFollowsTheAnswer) {
             files += "beam.rol at " + std::to_string(static_cast<int>(saved.section.temperature));
         }
         transcript += std::string(c.name) + "\n  " + replaced(app.shell.takeShown(), "\n", "\n  ") +
-                      "\n  " + p.section.name + " x" + std::to_string(p.section.passCount) + " " +
+                      "\n  " + p.section.name + " x" + std::to_string(p.section.passCount) +
+                      " cursor " + std::to_string(app.session.passViewCursor.index) + " " +
                       app.fileState() + " [" + app.session.filePath + "]\n  " + dialogs +
                       std::to_string(app.shell.repaints) + " repaints, quit " +
                       std::to_string(app.shell.quitCode) + "\n  " + replaced(files, "\n", " ") +
