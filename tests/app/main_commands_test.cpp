@@ -10,15 +10,6 @@ namespace {
 
 using MainCommands = AppTest;
 
-TEST_F(MainCommands, StartUpLeavesTheEmptyProjectInTextMode) {
-    EXPECT_EQ(fileState(), "000 ROLVANTA - Start New Project");
-    EXPECT_FALSE(shell.scrollBarsEnabled);
-    EXPECT_TRUE(shell.toolbarShown);
-    EXPECT_EQ(session.displayMode, DisplayMode::TextPages);
-    EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
-    EXPECT_FALSE(hasUnsavedChanges(session));
-}
-
 // Before New Project the menu item and the button of each input, Compute and
 // Save say so and change nothing; after it, an input runs its dialog and
 // repaints. Each command's messages, dialogs run (by DialogId), file dialogs
@@ -65,12 +56,16 @@ TEST_F(MainCommands, ComputeShowsTheMissingStepInstead) {
     EXPECT_FALSE(session.project.flags.computed);
 }
 
-// After each command: its message, the mode kept and shown, the toolbar and scroll bars, the
-// dialogs, help and repaints (whole window, first client area) since start-up. The commands that
-// need no project come first. The pass view draws itself when shown; the text page comes back
-// painted, once; the Schedule Table and Mill Loads keep the toolbar and scroll by themselves; a
-// dialog that leaves graphics mode brings the text pages back, the toolbar as it was.
-TEST_F(MainCommands, DisplayCommandsSwitchModeToolbarAndScrollBars) {
+// From start-up (the empty project, measured in the window's font; its
+// title and flags: the golden files of project_commands_test.cpp), after
+// each command: its message, the mode kept and shown, the toolbar and scroll
+// bars, the dialogs, help and repaints (whole window, first client area).
+// The commands that need no project come first. The pass view draws itself
+// when shown; the text page comes back painted, once; the Schedule Table and
+// Mill Loads keep the toolbar and scroll by themselves; a dialog that leaves
+// graphics mode brings the text pages back, the toolbar as it was.
+TEST_F(MainCommands, StartUpAndDisplayCommandsSwitchModeToolbarAndScrollBars) {
+    EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
     shell.dialogActions[DialogId::StandardProfiles] = [] { return true; };
     std::string states;
     for (const int command : {0, 109, 110, 999, 1001, 4200}) {

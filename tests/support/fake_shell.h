@@ -52,13 +52,10 @@ class FakeShell : public Shell {
         return texts;
     }
 
-    // Scripts.
-    std::deque<MessageAnswer> answers;
+    std::deque<MessageAnswer> answers;  // the scripts
     std::deque<FileDialogChoice> fileChoices;
     std::map<DialogId, std::function<bool()>> dialogActions;
-
-    // What was asked.
-    std::vector<MessageRequest> messages;
+    std::vector<MessageRequest> messages;  // what was asked
     std::vector<std::string> fileDialogs;  // "open", "save" or "save project", in order
     std::vector<DialogId> dialogsRun;
     std::string title, note;  // the last of each shown
