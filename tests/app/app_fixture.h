@@ -17,8 +17,7 @@
 namespace rolvanta::testing {
 
 struct App {
-    // A default font as the window system commonly reports one: 16 pixels
-    // high, 7 wide on average.
+    // A font 16 pixels high, 7 wide on average, as window systems commonly give.
     App() { startUp(session, shell, {{16, 0, 7, true}, 15, {0, 0, 1280, 1000}}); }
 
     bool run(int command) { return runCommand(session, shell, command); }

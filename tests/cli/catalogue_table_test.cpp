@@ -35,16 +35,13 @@ TEST(BeamTable, RefusesWhatIsNotATableOfBeams) {
         "series,designation,mass_kg_per_m,area_cm2,depth_mm,flange_width_mm,web_thickness_mm,"
         "flange_thickness_mm,root_radius_mm,toe_radius_mm,flange_slope_deg\n";
     std::string errors;
-    for (const std::string& table : {
-             std::string(),
-             std::string("designation,depth_mm\nA,1\n"),
-             header + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\n" +
-                 "MB,MB 225,heavy,39.7,225,110,6.5,11.8,12,6,98\n",
-             header + "MB,MB 200,24.2,30.8,200mm,100,5.7,10,11,5.5,98\n",  // a number's tail
-             header + "MB,MB 200,24.2,30.8,1e39,100,5.7,10,11,5.5,98\n",   // beyond a float
-             header + "MB,MB 200,24.2\n",
-             header + "MB,,24.2,30.8,200,100,5.7,10,11,5.5,98\n",
-         }) {
+    for (const std::string& table :
+         {std::string(), std::string("designation,depth_mm\nA,1\n"),
+          header + "MB,MB 200,24.2,30.8,200,100,5.7,10,11,5.5,98\nMB,MB 225,heavy,39.7,"
+                   "225,110,6.5,11.8,12,6,98\n",
+          header + "MB,MB 200,24.2,30.8,200mm,100,5.7,10,11,5.5,98\n",  // a number's tail
+          header + "MB,MB 200,24.2,30.8,1e39,100,5.7,10,11,5.5,98\n",   // beyond a float
+          header + "MB,MB 200,24.2\n", header + "MB,,24.2,30.8,200,100,5.7,10,11,5.5,98\n"}) {
         std::vector<ProfileRecord> records;
         std::string error;
         EXPECT_FALSE(readBeamTable(table, records, error)) << table;

@@ -1,6 +1,5 @@
-// The tool's own part: reading its options strictly, the usage errors it
-// gives for them, and what it does with a design's warnings and a mill. The
-// rules the values then meet are tested in project/.
+// The tool's own part: its options, their usage errors, its exits and
+// streams; the rules the values then meet are tested in project/.
 
 #include <gtest/gtest.h>
 
@@ -89,8 +88,7 @@ TEST(CommandLine, ExitsAndWritesAsItsOptionsSay) {
 }
 
 // A mill of other passes is fitted and saved with the design, and the tool
-// says so. What it writes with a mill is pinned by the golden cases, its
-// refusals by the refused command lines.
+// says so (what it writes with a mill: the golden cases).
 TEST(ToolMill, AMillOfOtherPassesIsFittedAndSavedWithTheDesign) {
     testing::TemporaryFolder out;
     ASSERT_EQ(runTool("mill example --passes 5 -o " + out / "five.rolmill").exitCode, 0);

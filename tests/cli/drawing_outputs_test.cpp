@@ -1,8 +1,5 @@
-// The tool's PDF report. What compute and report write with --dxf and
-// --dxf-dir, alike, is pinned by the golden cases worked-example and
-// saved-report; "-" for standard output by the tool's runs of
-// design_inputs_test.cpp; a set of drawings that cannot be written by the
-// refused command lines.
+// The tool's PDF report. Its drawings are pinned by the golden cases, "-"
+// by the runs of design_inputs_test.cpp, a failed set by the refusals.
 
 #include <gtest/gtest.h>
 
