@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "support/golden_file.h"
-#include "support/temporary_folder.h"
 #include "tool_run.h"
 
 namespace rolvanta {
@@ -27,11 +26,9 @@ using testing::TemporaryFolder;
 const std::string kSource = ROLVANTA_SOURCE_DIR;
 const std::string kData = kSource + "/tests/data";
 const std::string kExpected = kData + "/expected";
-const std::string kTool = ROLVANTA_CLI;
 
 struct GoldenCase {
-    std::string name;
-    std::string arguments;
+    std::string name, arguments;
 };
 
 std::vector<GoldenCase> goldenCases() {
@@ -52,7 +49,7 @@ TEST_P(Golden, OutputsEqualTheExpectedFiles) {
     TemporaryFolder out, workingDirectory;  // no profile.dat in the working directory
     const std::string arguments =
         replaced(replaced(replaced(replaced(c.arguments, "@OUT@", out.path()), "@BIN@",
-                                   fs::path(kTool).parent_path().string()),
+                                   fs::path(ROLVANTA_CLI).parent_path().string()),
                           "@SOURCE@", kSource),
                  "@DATA@", kData);
     const testing::ToolRun run = testing::runTool(arguments, workingDirectory.path());
