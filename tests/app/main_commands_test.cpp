@@ -66,6 +66,7 @@ TEST_F(MainCommands, ComputeShowsTheMissingStepInstead) {
 // graphics mode brings the text pages back, the toolbar as it was.
 TEST_F(MainCommands, StartUpAndDisplayCommandsSwitchModeToolbarAndScrollBars) {
     EXPECT_EQ(session.textScroll.vertical.pageSize, 1000 / 16);
+    EXPECT_EQ(session.textScroll.vertical.maximum, 0) << "the welcome line fits the window";
     shell.dialogActions[DialogId::StandardProfiles] = [] { return true; };
     std::string states;
     for (const int command : {0, 109, 110, 999, 1001, 4200}) {
