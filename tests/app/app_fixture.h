@@ -8,8 +8,6 @@
 #include <string>
 
 #include "app/main_commands.h"
-#include "app/project_commands.h"
-#include "app/session.h"
 #include "app/start_up.h"
 #include "resources/command_ids.h"
 #include "support/example_section.h"
@@ -19,8 +17,7 @@
 namespace rolvanta::testing {
 
 struct App {
-    // A default font as the window system commonly reports one: 16 pixels
-    // high, 7 wide on average.
+    // A font 16 pixels high, 7 wide on average, as window systems commonly give.
     App() { startUp(session, shell, {{16, 0, 7, true}, 15, {0, 0, 1280, 1000}}); }
 
     bool run(int command) { return runCommand(session, shell, command); }
@@ -32,9 +29,9 @@ struct App {
         session.project.flags.customEntered = true;
     }
 
-    // The next file dialog confirms path with the file type given.
-    void choose(const std::string& path, FileType type = FileType::Project) {
-        shell.fileChoices.push_back(chosenFile(path, type));
+    // The next file dialog confirms this file of the folder.
+    void choose(const std::string& name, FileType type = FileType::Project) {
+        shell.fileChoices.push_back({true, folder / name, name.substr(name.rfind('/') + 1), type});
     }
 
     // projectStarted, hasFileName and lastSaveKind, then the window title.

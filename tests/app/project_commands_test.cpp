@@ -10,31 +10,28 @@
 namespace rolvanta::testing {
 namespace {
 
-class ProjectCommands : public AppTest {
-  protected:
-    std::string path(const char* name) const { return folder / name; }
+// A project file in the folder: the example section, chosen from the
+// catalogue.
+std::string projectOnDisk(const App& app, const char* name, int passCount = 5) {
+    Project stored{};
+    stored.section = exampleSection(passCount);
+    stored.flags.standardChosen = true;
+    stored.flags.lastSaveKind = SaveKind::Report;
+    writeFileBytes(app.folder / name, encodeProjectFile(stored));
+    return app.folder / name;
+}
 
-    // A project file on disk: the example section, chosen from the catalogue.
-    std::string projectOnDisk(const char* name, int passCount = 5) {
-        Project stored{};
-        stored.section = exampleSection(passCount);
-        stored.flags.standardChosen = true;
-        stored.flags.lastSaveKind = SaveKind::Report;
-        writeFileBytes(path(name), encodeProjectFile(stored));
-        return path(name);
-    }
-
-    std::string shown() { return shell.takeShown(); }
-};
+using ProjectCommands = AppTest;
 
 // Each step runs a command, its file dialog confirming the file given (none:
-// cancelled); the file state (projectStarted, hasFileName, lastSaveKind,
-// title) and the message after each are compared with the golden file. A
-// refused or failed step changes nothing.
+// cancelled), or (command 0) opens the file named on the command line as
+// Open Project opens one; the file state (projectStarted, hasFileName,
+// lastSaveKind, title, scroll bars) and the message after each are compared
+// with the golden file. A refused or failed step changes nothing.
 TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
-    writeFileBytes(path("plain.dat"), readFileBytes(projectOnDisk("opened.rol")));
-    writeFileBytes(path("short.rol"), std::string(100, 'x'));
-    writeFileBytes(path("broken.rolx"), "{x");
+    writeFileBytes(folder / "plain.dat", readFileBytes(projectOnDisk(*this, "opened.rol")));
+    writeFileBytes(folder / "short.rol", std::string(100, 'x'));
+    writeFileBytes(folder / "broken.rolx", "{x");
     const FileType rol = FileType::Project, txt = FileType::Report, rolx = FileType::Design;
     const struct {
         const char* what;
@@ -43,6 +40,7 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
         FileType type;
         bool changes;
     } steps[] = {
+        {"Start with a missing file", 0, "missing.rol", rol, false},
         {"the first New Project", kMenuNewProject, nullptr, rol, true},
         {"Open a project file", kMenuOpenProject, "opened.rol", rol, true},
         {"Save As a report", kMenuSaveAs, "schedule", txt, true},
@@ -62,181 +60,122 @@ TEST_F(ProjectCommands, FileStatesOverNewOpenSaveAndSaveAs) {
         {"Open a design without its extension", kButtonOpenFile, "plain.dat", rolx, false},
         {"Open a damaged design", kButtonOpenFile, "broken.rolx", rolx, false},
         {"Open a design as a project file", kButtonOpenFile, "design.rolx", rol, true},
+        {"Start with a project file", 0, "opened.rol", rol, true},
     };
     std::string transcript;
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         const Session before = session;
-        if (step.chosen) choose(path(step.chosen), step.type);
-        run(step.command);
-        transcript += std::string(step.what) + "\n  " + fileState() + "\n  " + shown() + "\n";
+        if (step.command == 0) {
+            shell.scrollBarsEnabled = false;  // as at start-up
+            openStartFile(session, shell, folder / step.chosen, step.chosen);
+        } else {
+            if (step.chosen) choose(step.chosen, step.type);
+            run(step.command);
+        }
+        transcript += std::string(step.what) + "\n  " + fileState() +
+                      (shell.scrollBarsEnabled ? " (bars)" : "") + "\n  " + shell.takeShown() +
+                      "\n";
         if (!step.changes) {
             EXPECT_TRUE(sameBytes(session.project, before.project));
             EXPECT_EQ(session.filePath, before.filePath);
         }
     }
     expectGolden("file-states.txt", replaced(transcript, folder.path(), "FOLDER"));
-    EXPECT_NE(readFileBytes(path("schedule.txt")).find("Results Of Project - schedule\r\n"),
+    EXPECT_NE(readFileBytes(folder / "schedule.txt").find("Results Of Project - schedule\r\n"),
               std::string::npos);
     EXPECT_EQ(shell.fileDialogs.size(), 14u) << "Save asks for no file";
 }
 
-TEST_F(ProjectCommands, OpenOffersUnsavedChangesForSaving) {
-    startWithCustomSection(9);
-    run(kMenuCompute);
-    EXPECT_EQ(shell.title, "ROLVANTA - New Project Started *");
-    choose(projectOnDisk("beam.rol", 5));
-    const int repaints = shell.repaints;
-    shell.answers = {MessageAnswer::No};
-
-    run(kButtonOpenFile);
-
-    EXPECT_EQ(shown(), "Confirm: Do You Want To Save Current Project ?");
-    EXPECT_EQ(shell.repaints, repaints + 2);
-    EXPECT_EQ(session.project.section.passCount, 5);
-    EXPECT_EQ(fileState(), "111 ROLVANTA - beam.rol ( " + path("beam.rol") + " )");
-    EXPECT_FALSE(hasUnsavedChanges(session));
-}
-
-// Saved as a project file, then as a report, then changed: the question's
-// Yes keeps the change in a project file, for a report cannot be opened.
-TEST_F(ProjectCommands, YesAfterAReportSavesAProjectFile) {
-    startWithCustomSection(6);
-    run(kMenuCompute);
-    choose(path("hz"), FileType::Project);
-    run(kMenuSaveAs);
-    choose(path("hz"), FileType::Report);
-    run(kMenuSaveAs);
-    const std::string report = readFileBytes(path("hz.txt"));
-    shell.dialogActions[DialogId::Setup] = [this] {
-        session.project.section.passCount = 7;
-        return true;
-    };
-    run(kMenuSetup);
-    EXPECT_EQ(fileState(), "112 ROLVANTA - hz.txt ( " + path("hz.txt") + " ) *");
+// New, Open and Exit ask first when the project has changed, and go on or
+// not by the answer; a Yes saves to the project's own file, or asks for a
+// project file's name when there is none or the last save was a report
+// (which cannot be opened again). For each case the golden file has the
+// messages, the file dialogs, repaints and quit code, the state after (with
+// the pass view's cursor brought onto the schedule) and the files left in
+// the folder (beam.rol with the temperature it holds).
+TEST(ProjectCommand, LeavingAChangedProjectAsksFirstAndFollowsTheAnswer) {
+    enum Before { Untouched, JustStarted, Unsaved, SavedProject, SavedReport, FolderGone };
+    const MessageAnswer yes = MessageAnswer::Yes, no = MessageAnswer::No,
+                        cancel = MessageAnswer::Cancel;
     const struct {
         const char* name;
         int command;
-        MessageAnswer cancelFirst;  // Cancel of the question, or of the name asked for
-    } cases[] = {{"Open", kMenuOpenProject, MessageAnswer::Cancel},
-                 {"Exit", kMenuExit, MessageAnswer::Yes}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell.fileDialogs.clear();
-        shell.answers = {c.cancelFirst};  // a Yes whose name is not given saves nothing
-        run(c.command);
-        EXPECT_EQ(shell.quitCode, -1);
-        EXPECT_TRUE(hasUnsavedChanges(session));
-    }
-    shell.fileDialogs.clear();
-    shell.answers = {MessageAnswer::Yes};
-    choose(path("hz2"), FileType::Project);
-    run(kMenuExit);
-    EXPECT_EQ(shell.fileDialogs, std::vector<std::string>{"save project"});
-    EXPECT_EQ(shell.quitCode, 0);
-    Project saved{};
-    ASSERT_FALSE(readProjectFile(path("hz2.rol"), saved));
-    EXPECT_EQ(saved.section.passCount, 7);
-    EXPECT_EQ(readFileBytes(path("hz.txt")), report) << "the report is left as it was";
-    EXPECT_EQ(fileState(), "111 ROLVANTA - hz2.rol ( " + path("hz2.rol") + " )");
-}
-
-// The file named on the command line opens as Open Project opens one;
-// one that cannot be opened leaves the empty start, its reason shown.
-TEST_F(ProjectCommands, StartFileOpensAsOpenProjectOrLeavesTheEmptyStart) {
-    const struct {
-        const char* name;
-        const char* file;
-        std::string state;
-        std::string message;
-    } cases[] = {
-        {"a project file", "beam.rol", "111 ROLVANTA - beam.rol ( " + path("beam.rol") + " )", ""},
-        {"a missing file", "missing.rol", "000 ROLVANTA - Start New Project",
-         "Cannot Open File: Cannot open " + path("missing.rol") + ": No such file or directory"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        App started;
-        if (std::string(c.file) == "beam.rol") projectOnDisk(c.file);
-        openStartFile(started.session, started.shell, path(c.file), c.file);
-        EXPECT_EQ(started.fileState(), c.state);
-        EXPECT_EQ(started.shell.takeShown(), c.message);
-        EXPECT_EQ(started.shell.scrollBarsEnabled, c.message.empty());
-    }
-}
-
-TEST_F(ProjectCommands, AFailedSaveKeepsTheProjectForAnotherTry) {
-    // A project whose file's folder has gone: Save says so, not "Saved File",
-    // and New Project's Yes keeps the project.
-    startWithCustomSection();
-    std::filesystem::create_directory(path("folder"));
-    choose(path("folder/beam"));
-    ASSERT_TRUE(saveProjectAs(session, shell));
-    std::filesystem::remove_all(path("folder"));
-    shown();
-    run(kMenuCompute);
-    run(kMenuSaveProject);
-    const std::string cannotWrite =
-        "Cannot write " + path("folder/beam.rol") + ": No such file or directory";
-    EXPECT_EQ(shown(), "Cannot Open File: " + cannotWrite);
-    EXPECT_TRUE(hasUnsavedChanges(session)) << "closing will still offer to save";
-
-    shell.answers = {MessageAnswer::Yes};
-    run(kMenuNewProject);
-    EXPECT_EQ(shell.messageTexts().back(), cannotWrite);
-    EXPECT_STREQ(session.project.section.name, "MB 100");
-    EXPECT_EQ(session.project.flags.hasFileName, 1);
-}
-
-TEST(ProjectCommand, NewProjectAsksOnceStartedAndFollowsTheAnswer) {
-    const struct {
-        const char* name;
+        Before before;
         MessageAnswer answer;
-        bool hasFile;
-        bool saveDialogConfirmed;
-        bool resets;
+        const char* chosen;  // the file the dialog after the question confirms
     } cases[] = {
-        {"Cancel keeps the project", MessageAnswer::Cancel, true, false, false},
-        {"No resets without saving", MessageAnswer::No, true, false, true},
-        {"Yes with a file saves it, then resets", MessageAnswer::Yes, true, false, true},
-        {"Yes without a file, dialog cancelled, keeps", MessageAnswer::Yes, false, false, false},
-        {"Yes without a file, saved through the dialog, resets", MessageAnswer::Yes, false, true,
-         true},
+        {"New: Cancel keeps the project", kButtonNewFile, SavedProject, cancel, nullptr},
+        {"New: No resets without saving", kButtonNewFile, SavedProject, no, nullptr},
+        {"New: Yes with a file saves it, then resets", kButtonNewFile, SavedProject, yes, nullptr},
+        {"New: Yes, the file's folder gone, keeps", kMenuNewProject, FolderGone, yes, nullptr},
+        {"New: Yes without a file, dialog cancelled, keeps", kButtonNewFile, Unsaved, yes, nullptr},
+        {"New: Yes without a file, saved through the dialog", kButtonNewFile, Unsaved, yes, "beam"},
+        {"New: a project just started asks nothing", kButtonNewFile, JustStarted, cancel, nullptr},
+        {"Open: Cancel keeps the project", kMenuOpenProject, Unsaved, cancel, "other.rol"},
+        {"Open: No opens the file chosen", kButtonOpenFile, Unsaved, no, "other.rol"},
+        {"Exit: Cancel keeps the program running", kMenuExit, Unsaved, cancel, nullptr},
+        {"Exit: No quits without saving", kMenuExit, Unsaved, no, nullptr},
+        {"Exit: Yes after a report, no name given, stays", kMenuExit, SavedReport, yes, nullptr},
+        {"Exit: Yes after a report saves a project file", kMenuExit, SavedReport, yes, "beam"},
+        {"Exit: a project just started quits at once", kMenuExit, JustStarted, cancel, nullptr},
+        {"Exit: nothing started quits at once", kMenuExit, Untouched, cancel, nullptr},
     };
     std::string transcript;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         App app;
-        app.startWithCustomSection(6);
-        app.run(kMenuCompute);
-        const std::string file = app.folder / "beam";
-        if (c.hasFile) {
-            app.choose(file);
+        if (c.before == JustStarted) app.run(kMenuNewProject);
+        if (c.before >= Unsaved) {
+            app.startWithCustomSection(6);
+            app.run(kMenuCompute);
+        }
+        if (c.before >= SavedProject) {
+            std::filesystem::create_directory(app.folder / "gone");
+            app.choose(c.before == FolderGone ? "gone/beam" : "beam",
+                       c.before == SavedReport ? FileType::Report : FileType::Project);
             ASSERT_TRUE(saveProjectAs(app.session, app.shell));
+            std::filesystem::remove_all(app.folder / "gone");
             app.session.project.section.temperature = 1100.0f;  // a change since
         }
-        if (c.saveDialogConfirmed) app.choose(file);
+        app.session.passViewCursor.index = 5;  // the last pass of six
+        if (c.chosen) app.choose(c.chosen);
+        if (c.chosen && std::string(c.chosen) == "other.rol") projectOnDisk(app, c.chosen);
+        const std::string report = readFileBytes(app.folder / "beam.txt");
         const Project before = app.session.project;
         app.shell.messages.clear();
+        app.shell.fileDialogs.clear();
+        app.shell.repaints = 0;
         app.shell.answers = {c.answer};
 
-        app.run(kButtonNewFile);
+        app.run(c.command);
 
-        // The question, then: what was saved, the state and the file kept.
-        ASSERT_FALSE(app.shell.messages.empty());
-        EXPECT_EQ(app.shell.messages[0].icon, MessageIcon::Question);
-        transcript += std::string(c.name) + "\n  " + app.shell.takeShown() + "\n  " +
-                      app.session.project.section.name + " " + app.fileState() + " [" +
-                      app.session.filePath + "]\n";
-        if (c.resets) {
-            // The passes stay; nothing changed since: the next New asks nothing.
-            EXPECT_TRUE(sameBytes(app.session.project.passes, before.passes));
-            app.run(kButtonNewFile);
-            EXPECT_TRUE(app.shell.messages.empty());
+        for (const MessageRequest& m : app.shell.messages) {
+            if (m.caption != "Confirm") continue;
+            EXPECT_EQ(m.icon, MessageIcon::Question);
+            EXPECT_EQ(m.buttons, MessageButtons::YesNoCancel);
         }
+        if (c.command != kButtonOpenFile) {
+            EXPECT_TRUE(sameBytes(app.session.project.passes, before.passes)) << "New keeps them";
+        }
+        EXPECT_EQ(readFileBytes(app.folder / "beam.txt"), report) << "a report is left as it was";
+        const Project& p = app.session.project;
+        std::string dialogs, files = app.folder.listing();
+        for (const std::string& d : app.shell.fileDialogs) dialogs += d + ", ";
+        Project saved{};
+        if (!readProjectFile(app.folder / "beam.rol", saved)) {
+            files += "beam.rol at " + std::to_string(static_cast<int>(saved.section.temperature));
+        }
+        transcript += std::string(c.name) + "\n  " + replaced(app.shell.takeShown(), "\n", "\n  ") +
+                      "\n  " + p.section.name + " x" + std::to_string(p.section.passCount) +
+                      " cursor " + std::to_string(app.session.passViewCursor.index) + " " +
+                      app.fileState() + " [" + app.session.filePath + "]\n  " + dialogs +
+                      std::to_string(app.shell.repaints) + " repaints, quit " +
+                      std::to_string(app.shell.quitCode) + "\n  " + replaced(files, "\n", " ") +
+                      "\n";
         transcript = replaced(transcript, app.folder.path(), "FOLDER");
     }
-    expectGolden("new-project-answers.txt", transcript);
+    expectGolden("leaving-a-project.txt", transcript);
 }
 
 }  // namespace

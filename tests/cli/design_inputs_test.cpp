@@ -1,5 +1,5 @@
-// The tool's own part: reading its options strictly, and the usage errors
-// it gives for them. The rules the values then meet are tested in project/.
+// The tool's own part: its options, their usage errors, its exits and
+// streams; the rules the values then meet are tested in project/.
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,12 @@
 #include <fstream>
 #include <string>
 
-#include "cli/design_inputs.h"
+#include "project/mill_inputs.h"
+#include "storage/design_file.h"
 #include "support/golden_file.h"
 #include "tool_run.h"
 
-namespace rolvanta::cli {
+namespace rolvanta {
 namespace {
 
 using testing::replaced;
@@ -31,7 +32,7 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
         if (arguments.empty() || arguments[0] == '#') continue;
         const ToolRun run =
             runTool(replaced(replaced(arguments, "@OUT@", out.path()), "@DATA@", data), out.path());
-        ASSERT_FALSE(run.hung) << arguments << ": the tool did not come back";
+        ASSERT_NE(run.exitCode, 124) << arguments << ": the tool did not come back";
         EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << arguments << ", one line";
         EXPECT_EQ(run.output, "") << arguments;
         transcript += arguments + "\n=> " + std::to_string(run.exitCode) + " " +
@@ -40,54 +41,69 @@ TEST(CommandLine, RefusalsComeBackInOneLineNamingTheOption) {
     }
     testing::expectGolden("cli-refusals.txt", transcript);
     EXPECT_EQ(out.listing(), "") << "nothing was written";
-
-    // A tool built without Qt has no --pdf, and tells that first.
-#ifdef ROLVANTA_CLI_PDF
-    const char* const dxfOrPdf = "rolvanta-cli: --dxf needs a value: FILE.dxf";
-#else
-    const char* const dxfOrPdf = "rolvanta-cli: compute: unknown option \"--pdf\"";
-#endif
-    EXPECT_EQ(runTool("compute --dxf --pdf '' --dead-limits").errors.rfind(dxfOrPdf, 0), 0u);
-    const ToolRun none = runTool("");
-    EXPECT_EQ(none.exitCode, 2);
-    EXPECT_EQ(none.errors.rfind("rolvanta-cli: a command is needed: compute, report, mill", 0), 0u);
 }
 
-TEST(CommandLine, AnswersItsVersionAsTheDesktopProgramDoes) {
-    const ToolRun run = runTool("--version");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "rolvanta-cli " ROLVANTA_VERSION "\n");
-}
-
-// The bounds of the fields, a name in UTF-8 taken into Windows-1252.
-TEST(SectionOption, TakesASectionAtTheBoundsOfItsFields) {
-    for (const char* text : {"MB 100,100,4,75,7.2,0,0,90,11.5,1000",
-                             "Tr\xC3\xA4ger 20,100,4,75,7.2,9,4.5,120,11.5,1000"}) {
-        CustomSectionFields fields;
-        const auto error = readSectionOption(text, fields);
-        EXPECT_FALSE(error) << text << ": " << error->message;
-    }
-}
-
-TEST(CommandLine, WarningsGoToStandardErrorAndStrictMakesThemExitThree) {
-    const std::string mb200 = "compute --section \"MB 200,200,5.7,100,10,11,5.5,98,24.2,1000\" ";
+// The exit status and how each stream begins. A design's warnings go to
+// standard error, and --strict makes them exit 3; a tool built without Qt
+// has no --pdf, and tells that first; "-" is standard output, for the PDF
+// as for the DXF, and no file is named "-".
+TEST(CommandLine, ExitsAndWritesAsItsOptionsSay) {
+    const std::string mb200 = "compute --section 'MB 200,200,5.7,100,10,11,5.5,98,24.2,1000' ";
+    const std::string section = "compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' ";
+    const std::string report = "ROLVANTA\r\nResults Of Project - ";
     const std::string overlap =
         "rolvanta-cli: warning: Pass 13: the dead flange roots overlap across the web";
     const struct {
         std::string arguments;
         int exitCode;
-        bool warned;
+        std::string output, errors;
     } cases[] = {
-        {mb200 + "--passes 13", 0, true},
-        {mb200 + "--passes 13 --strict", 3, true},
-        {mb200 + "--passes 9 --strict", 0, false},
+        {"--version", 0, "rolvanta-cli " ROLVANTA_VERSION "\n", ""},
+        {"", 2, "", "rolvanta-cli: a command is needed: compute, report, mill or catalogue"},
+#ifdef ROLVANTA_CLI_PDF
+        {"compute --dxf --pdf '' --dead-limits", 2, "", "rolvanta-cli: --dxf needs a value"},
+        {section + "--pdf -", 0, "%PDF-", ""},
+#else
+        {"compute --dxf --pdf '' --dead-limits", 2, "", "rolvanta-cli: compute: unknown option"},
+#endif
+        {section + "--dxf -", 0, "999\ndxflib", ""},
+        {mb200 + "--passes 13", 0, report, overlap},
+        {mb200 + "--passes 13 --strict", 3, report, overlap},
+        {mb200 + "--passes 9 --strict", 0, report, ""},
+        // A section at the bounds of its fields, a name in UTF-8 taken into
+        // Windows-1252.
+        {"compute --section 'MB 100,100,4,75,7.2,0,0,90,11.5,1000'", 0, report, ""},
+        {"compute --section 'Tr\xC3\xA4ger 20,100,4,75,11,9,4.5,120,11.5,1000'", 0,
+         report + "Tr\xE4ger 20\r\n", ""},
     };
+    testing::TemporaryFolder folder;
     for (const auto& c : cases) {
-        const ToolRun run = runTool(c.arguments);
+        const ToolRun run = runTool(c.arguments, folder.path());
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
-        EXPECT_EQ(run.errors.rfind(overlap, 0) == 0, c.warned) << c.arguments << ": " << run.errors;
+        EXPECT_EQ(run.output.substr(0, c.output.size()), c.output) << c.arguments;
+        EXPECT_EQ(run.errors.substr(0, c.errors.size()), c.errors) << c.arguments;
+        EXPECT_EQ(run.errors.empty(), c.errors.empty()) << c.arguments << ": " << run.errors;
     }
+    EXPECT_EQ(folder.listing(), "");
+}
+
+// A mill of other passes is fitted and saved with the design, and the tool
+// says so (what it writes with a mill: the golden cases).
+TEST(ToolMill, AMillOfOtherPassesIsFittedAndSavedWithTheDesign) {
+    testing::TemporaryFolder out;
+    ASSERT_EQ(runTool("mill example --passes 5 -o " + out / "five.rolmill").exitCode, 0);
+    const ToolRun run =
+        runTool("compute --section 'MB 100,100,4,75,7.2,9,4.5,98,11.5,1000' --passes 7 --mill " +
+                out / "five.rolmill" + " --save " + out / "beam.rolx");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.errors, "rolvanta-cli: The mill has 7 stands now: 2 copied from the last\n");
+    Project saved{};
+    ASSERT_EQ(readDesignFile(out / "beam.rolx", saved), std::nullopt);
+    Mill fitted = exampleMill(5);
+    fitMillToPasses(fitted, 7);
+    ASSERT_TRUE(saved.mill.has_value());
+    EXPECT_TRUE(*saved.mill == fitted);
 }
 
 }  // namespace
-}  // namespace rolvanta::cli
+}  // namespace rolvanta

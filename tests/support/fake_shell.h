@@ -1,9 +1,7 @@
 #pragma once
 
-// A scripted main window for tests of the app layer: records everything the
-// commands ask of the window (messages, titles, repaints, scroll bars,
-// toolbar, display mode, dialogs, help, quit) and answers from scripts
-// (message answers, file dialog choices, dialog actions). A message or file
+// A scripted main window for tests of the app layer: records what the
+// commands ask of the window and answers from scripts. A message or file
 // dialog nobody scripted answers Ok / Cancel and cancelled.
 
 #include <deque>
@@ -20,42 +18,29 @@ class FakeShell : public Shell {
   public:
     MessageAnswer showMessage(const MessageRequest& request) override {
         messages.push_back(request);
-        if (answers.empty()) {
-            return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok
-                                                         : MessageAnswer::Cancel;
-        }
+        const bool ok = request.buttons == MessageButtons::Ok;
+        if (answers.empty()) return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
-
     FileDialogChoice showOpenDialog() override { return nextChoice("open"); }
     FileDialogChoice showSaveDialog() override { return nextChoice("save"); }
     FileDialogChoice showProjectSaveDialog() override { return nextChoice("save project"); }
-
     void setWindowTitle(const std::string& text) override { title = text; }
     void repaint() override { ++repaints; }
     void repaintRect(const PixelRect&) override { ++rectRepaints; }
     void setScrollBarsEnabled(bool enabled) override { scrollBarsEnabled = enabled; }
     void setToolbarShown(bool shown) override { toolbarShown = shown; }
     void showDisplayMode(DisplayMode mode) override { displayShown = mode; }
-    void showNote(const std::string& text) override { notes.push_back(text); }
-
+    void showNote(const std::string& text) override { note = text; }
     bool runDialog(DialogId dialog) override {
         dialogsRun.push_back(dialog);
         const auto action = dialogActions.find(dialog);
         return action != dialogActions.end() && action->second();
     }
-
     void openHelp() override { ++helpOpened; }
     void quit(int exitCode) override { quitCode = exitCode; }
-
-    // The texts of the messages shown, in order.
-    std::vector<std::string> messageTexts() const {
-        std::vector<std::string> texts;
-        for (const MessageRequest& message : messages) texts.push_back(message.text);
-        return texts;
-    }
 
     // The messages shown since the last call, as "caption: text" lines.
     std::string takeShown() {
@@ -67,23 +52,16 @@ class FakeShell : public Shell {
         return texts;
     }
 
-    // Scripts.
-    std::deque<MessageAnswer> answers;
+    std::deque<MessageAnswer> answers;  // the scripts
     std::deque<FileDialogChoice> fileChoices;
     std::map<DialogId, std::function<bool()>> dialogActions;
-
-    // What was asked.
-    std::vector<MessageRequest> messages;
+    std::vector<MessageRequest> messages;  // what was asked
     std::vector<std::string> fileDialogs;  // "open", "save" or "save project", in order
     std::vector<DialogId> dialogsRun;
-    std::string title;
-    int repaints = 0;
-    int rectRepaints = 0;
-    bool scrollBarsEnabled = false;
-    bool toolbarShown = true;
+    std::string title, note;  // the last of each shown
+    int repaints = 0, rectRepaints = 0, helpOpened = 0;
+    bool scrollBarsEnabled = false, toolbarShown = true;
     DisplayMode displayShown = DisplayMode::TextPages;
-    std::vector<std::string> notes;  // every note shown, in order
-    int helpOpened = 0;
     int quitCode = -1;  // -1: quit was not asked for
 
   private:
@@ -95,11 +73,5 @@ class FakeShell : public Shell {
         return choice;
     }
 };
-
-// A confirmed file dialog; the title is the path's last component.
-inline FileDialogChoice chosenFile(const std::string& path, FileType type) {
-    const auto slash = path.find_last_of('/');
-    return {true, path, slash == std::string::npos ? path : path.substr(slash + 1), type};
-}
 
 }  // namespace rolvanta::testing
