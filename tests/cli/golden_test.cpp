@@ -1,5 +1,7 @@
 // The command-line tool on the cases of tests/data/golden-cases.txt, each
-// output compared byte for byte with its expected file; and its help
+// output compared byte for byte with its expected file; its PDF report
+// (its drawings are pinned by the golden cases, "-" by the runs of
+// design_inputs_test.cpp, a failed set by the refusals); and its help
 // against its manual page.
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/golden_file.h"
 #include "tool_run.h"
 
@@ -21,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readFileBytes;
 using testing::replaced;
+using testing::runTool;
 using testing::TemporaryFolder;
 
 const std::string kSource = ROLVANTA_SOURCE_DIR;
@@ -52,7 +56,7 @@ TEST_P(Golden, OutputsEqualTheExpectedFiles) {
                                    fs::path(ROLVANTA_CLI).parent_path().string()),
                           "@SOURCE@", kSource),
                  "@DATA@", kData);
-    const testing::ToolRun run = testing::runTool(arguments, workingDirectory.path());
+    const testing::ToolRun run = runTool(arguments, workingDirectory.path());
     ASSERT_EQ(run.exitCode, 0) << arguments << "\n" << run.errors;
     if (!run.output.empty()) testing::writeFileBytes(out / (c.name + ".stdout"), run.output);
     // Files in folders too (the drawings of one pass each), by their paths.
@@ -74,6 +78,37 @@ INSTANTIATE_TEST_SUITE_P(Cli, Golden, ::testing::ValuesIn(goldenCases()),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) {
                              return replaced(info.param.name, "-", "_");
                          });
+
+#ifdef ROLVANTA_CLI_PDF
+// The PDF is dated by SOURCE_DATE_EPOCH, its header and its creation date,
+// so that two runs in any time zone give the same bytes; its text, as
+// poppler reads it (with any complaint about the file), is the expected
+// one, tests/data/expected/report-pdf.txt (pdftotext -raw -enc UTF-8).
+TEST(ToolDrawings, WriteThePdfReportWithoutADisplay) {
+    TemporaryFolder out, again;
+    const std::string design = "compute --profile 'MB 200' --passes 13 --mill '" + kExpected +
+                               "/mill-example.rolmill' --pdf ";
+    const std::string epoch = "-u ROLVANTA_REPORT_TIME SOURCE_DATE_EPOCH=1796642460 TZ=";
+    ASSERT_EQ(runTool(design + out / "beam.pdf", "", epoch + "UTC").exitCode, 0);
+    ASSERT_EQ(runTool(design + again / "beam.pdf", "", epoch + "Asia/Kolkata").exitCode, 0);
+    const std::string pdf = readFileBytes(out / "beam.pdf");
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_TRUE(pdf == readFileBytes(again / "beam.pdf")) << "two runs differ";
+    EXPECT_NE(pdf.find("/CreationDate (D:20261207112100)"), std::string::npos);
+    const std::string text =
+        testing::commandOutput("pdftotext -raw -enc UTF-8 '" + out / "beam.pdf" + "' - 2>&1");
+    // The face's ligatures as letters.
+    EXPECT_EQ(replaced(replaced(text, "\uFB01", "fi"), "\uFB02", "fl"),
+              readFileBytes(kExpected + "/report-pdf.txt"));
+}
+#else
+TEST(ToolDrawings, SayWhyThereIsNoPdfWithoutQt) {
+    const testing::ToolRun run = runTool("compute --help");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output.find("--pdf FILE"), std::string::npos);
+    EXPECT_NE(run.output.find("has no --pdf"), std::string::npos);
+}
+#endif
 
 // The options a text names: "-" or "--" and a lower-case letter, not
 // inside a word or a path.
@@ -108,7 +143,7 @@ std::string manualPart(const std::string& command) {
 TEST(ManualPage, NamesTheOptionsOfEveryCommandAsTheHelpDoes) {
     for (const std::string command : {"", "compute", "report", "mill example", "catalogue list",
                                       "catalogue build", "catalogue add"}) {
-        std::istringstream help(testing::runTool(command + " --help").output);
+        std::istringstream help(runTool(command + " --help").output);
         std::string optionLines;
         for (std::string line, word; std::getline(help, line);) {
             if (std::istringstream(line) >> word && word[0] == '-') optionLines += word + "\n";
