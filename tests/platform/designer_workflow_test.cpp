@@ -15,13 +15,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest/QTest>
-#include <functional>
 
 #include "display/pass_view.h"
 #include "platform/dialog_builder.h"
@@ -43,22 +41,11 @@ namespace rolvanta {
 namespace {
 
 using testing::pixelsOfColour;
+using testing::whenOpen;
 
 QString screenshot(const char* name) {
     QDir().mkpath(ROLVANTA_SCREENSHOT_DIR);
     return QString(ROLVANTA_SCREENSHOT_DIR "/workflow-%1.png").arg(name);
-}
-
-// Runs act on the next modal window (dialog or message box) once it is
-// open; one act leaves open is closed, so that a failure ends the test.
-template <typename Modal>
-void whenOpen(std::function<void(Modal&)> act) {
-    QTimer::singleShot(0, [act] {
-        QPointer<Modal> modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
-        ASSERT_NE(modal, nullptr) << "no " << Modal::staticMetaObject.className() << " open";
-        act(*modal);
-        if (modal && modal->isVisible()) static_cast<QDialog*>(modal.data())->reject();
-    });
 }
 
 void type(TemplateDialog& dialog, int id, const char* text) {
