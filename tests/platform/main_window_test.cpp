@@ -9,12 +9,14 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QToolBar>
 
 #include "engine/windows1252.h"
+#include "platform/export_shell_qt.h"
 #include "platform/help_window.h"
 #include "platform/main_window.h"
+#include "platform/pass_view_factory.h"
+#include "platform/pass_view_widget.h"
 #include "platform/text_page_widget.h"
 #include "platform_testing.h"
 #include "resources/command_ids.h"
@@ -110,30 +112,59 @@ TEST_F(MainWindowTest, OpenOffersTheKindsItOpens) {
     const QString design = QString::fromStdString(folder / "beam.rolx");
     testing::writeFileBytes(design.toStdString(), "{}");
     QStringList offered;
-    QTimer::singleShot(0, [&offered, design] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        offered = dialog->nameFilters();
-        dialog->selectNameFilter(offered.last());
-        dialog->selectFile(design);
-        QMetaObject::invokeMethod(dialog, "accept");
+    testing::whenOpen<QFileDialog>([&offered, design](QFileDialog& dialog) {
+        offered = dialog.nameFilters();
+        dialog.selectNameFilter(offered.last());
+        dialog.selectFile(design);
+        QMetaObject::invokeMethod(&dialog, "accept");
     });
     const FileDialogChoice choice = window.showOpenDialog();
     EXPECT_EQ(offered, (QStringList{"Roll Files (*.rol)", "ROLVANTA Design (*.rolx)"}));
     EXPECT_EQ(choice.fileType, FileType::Design);
 }
 
+TEST(ExportDialog, GivesTheNameWithTheKindsExtension) {
+    testing::TemporaryFolder folder;
+    QWidget window;
+    QtExportShell exports(&window, [] { return nullptr; });
+    const QString in = QString::fromStdString(folder.path()) + "/";
+    const struct {
+        ExportKind kind;
+        const char* typed;
+        QString filter;
+        const char* path;
+        bool onePerPass;
+    } cases[] = {
+        {ExportKind::ReportPdf, "beam", {}, "beam.pdf", false},
+        {ExportKind::ViewPicture, "view.png", {}, "view.png", false},
+        {ExportKind::PassDrawings, "passes.txt", {}, "passes.txt.dxf", false},
+        {ExportKind::PassDrawings, "each", "Pass drawings, one file per pass (*.dxf)", "each.dxf",
+         true},
+    };
+    for (const auto& c : cases) {
+        testing::whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+            if (!c.filter.isEmpty()) dialog.selectNameFilter(c.filter);
+            dialog.selectFile(in + c.typed);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        const ExportChoice choice = exports.showExportDialog(c.kind);
+        EXPECT_TRUE(choice.accepted) << c.typed;
+        EXPECT_EQ(choice.path, folder / c.path) << c.typed;
+        EXPECT_EQ(choice.onePerPass, c.onePerPass) << c.typed;
+    }
+}
+
 TEST_F(MainWindowTest, HelpOpensAtItsContents) {
     window.runCommand(kMenuHelp);
-    ASSERT_NE(window.helpWindow(), nullptr);
-    EXPECT_TRUE(window.helpWindow()->isVisible());
-    EXPECT_EQ(window.helpWindow()->browser()->source().toString(),
-              QStringLiteral("qrc:/help/index.html"));
-    EXPECT_TRUE(window.helpWindow()->browser()->toPlainText().contains("Help Topics"));
-    EXPECT_LE(window.helpWindow()->frameGeometry().width(), 1280);
-    EXPECT_LE(window.helpWindow()->frameGeometry().height(), 1024);
-    QTest::keyClick(window.helpWindow()->browser(), Qt::Key_Escape);
-    EXPECT_FALSE(window.helpWindow()->isVisible()) << "Esc closes the help";
+    HelpWindow* help = window.helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->browser()->source().toString(), QStringLiteral("qrc:/help/index.html"));
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Help Topics"));
+    EXPECT_LE(help->frameGeometry().width(), 1280);
+    EXPECT_LE(help->frameGeometry().height(), 1024);
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible()) << "Esc closes the help";
 }
 
 TEST(HelpPages, EveryLinkLeadsToAPageOfTheHelp) {
@@ -151,6 +182,28 @@ TEST(HelpPages, EveryLinkLeadsToAPageOfTheHelp) {
             EXPECT_TRUE(help.exists(target))
                 << page.toStdString() << " -> " << target.toStdString();
         }
+    }
+}
+
+// On the offscreen platform Qt makes no OpenGL context: a black view stands
+// in, as a window holding a QOpenGLWidget would not survive its first paint
+// (the view on OpenGL: designer_workflow_test.cpp).
+TEST(PassViewFactory, WithoutOpenGlABlackViewStandsIn) {
+    Session session;
+    session.project = testing::exampleProject(8);
+    QWidget window;
+    QWidget* view = createPassView(session, &window);
+    window.resize(300, 200);
+    view->resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    view->update();
+    QCoreApplication::processEvents();
+
+    const bool glView = dynamic_cast<PassViewWidget*>(view) != nullptr;
+    EXPECT_EQ(glView, openGlAvailable());
+    if (!glView) {
+        EXPECT_EQ(view->grab().toImage().pixel(150, 100) & 0xFFFFFF, 0u);
     }
 }
 

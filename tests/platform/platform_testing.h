@@ -1,12 +1,19 @@
 #pragma once
 
-// Helpers of the Qt tests: what a person clicks to run a command, and what
-// an image shows.
+// Helpers of the Qt tests: what a person clicks to run a command, answers
+// in a modal window, and what an image shows.
+
+#include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QPointer>
+#include <QTimer>
 
 #include <cstdlib>
+#include <functional>
 
 #include "display/line_canvas.h"
 #include "platform/main_window.h"
@@ -20,6 +27,18 @@ inline QAction* actionFor(const MainWindow& window, int command) {
     }
     ADD_FAILURE() << "no menu item or button for command " << command;
     return nullptr;
+}
+
+// Runs act on the next modal window (dialog or message box) once it is
+// open; one act leaves open is closed, so that a failure ends the test.
+template <typename Modal>
+void whenOpen(std::function<void(Modal&)> act) {
+    QTimer::singleShot(0, [act] {
+        QPointer<Modal> modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
+        ASSERT_NE(modal, nullptr) << "no " << Modal::staticMetaObject.className() << " open";
+        act(*modal);
+        if (modal && modal->isVisible()) static_cast<QDialog*>(modal.data())->reject();
+    });
 }
 
 // The number of pixels of this colour in the area, each channel within the

@@ -29,6 +29,17 @@ QString xdotool(const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
+// Polls until done() holds, for at most timeoutMs; whether it came to hold.
+template <typename Done>
+bool waitFor(Done done, int timeoutMs = 10000) {
+    QElapsedTimer timer;
+    timer.start();
+    for (; !done(); QThread::msleep(20)) {
+        if (timer.elapsed() > timeoutMs) return false;
+    }
+    return true;
+}
+
 class RunningProgram {
   public:
     RunningProgram() {
@@ -49,33 +60,21 @@ class RunningProgram {
         }
     }
 
-    // Waits for the window's first paint; false after timeoutMs.
-    bool waitForFirstPaint(int timeoutMs) {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            process.waitForReadyRead(100);
-            errors += process.readAllStandardError();
-            if (errors.contains("first-paint")) return true;
-            if (process.state() == QProcess::NotRunning) return false;
-        }
-        return false;
+    // Waits for the window's first paint, for at most twenty seconds.
+    bool waitForFirstPaint() {
+        waitFor(
+            [this] {
+                process.waitForReadyRead(100);
+                errors += process.readAllStandardError();
+                return errors.contains("first-paint") || process.state() == QProcess::NotRunning;
+            },
+            20000);
+        return errors.contains("first-paint");
     }
 
     QProcess process;
     QByteArray errors;
 };
-
-// Polls until done() holds, for at most ten seconds; whether it came to hold.
-template <typename Done>
-bool waitFor(Done done) {
-    QElapsedTimer timer;
-    timer.start();
-    for (; !done(); QThread::msleep(20)) {
-        if (timer.elapsed() > 10000) return false;
-    }
-    return true;
-}
 
 QImage grabScreen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
 
@@ -109,7 +108,7 @@ double shareOf(const QImage& image, const QRect& rect, QColor colour) {
 
 TEST(Program, ShowsItsWindowRunsItsShortcutsAndExitsWithCodeZero) {
     RunningProgram program;
-    ASSERT_TRUE(program.waitForFirstPaint(20000)) << program.errors.toStdString();
+    ASSERT_TRUE(program.waitForFirstPaint()) << program.errors.toStdString();
     const QImage start = screenshot(QStringLiteral("program-start.png"));
     const QSize screen = start.size();
     ASSERT_GE(screen.width(), 1024);

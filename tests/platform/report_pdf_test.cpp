@@ -26,8 +26,6 @@
 namespace rolvanta {
 namespace {
 
-using testing::TemporaryFolder;
-
 const ReportTime kTime{5, 3, 2002, 9, 7, 3};
 
 using testing::commandOutput;
@@ -52,7 +50,7 @@ int pageCountOf(const std::string& pdf) {
 
 class ReportPdf : public ::testing::Test {
   protected:
-    TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     const Project project = testing::computedProject(13);
     const std::string pdf = folder / "report.pdf";
 
@@ -81,29 +79,27 @@ TEST_F(ReportPdf, DrawsEveryPassInItsColour) {
 }
 
 TEST_F(ReportPdf, PrintsAsItExports) {
-    const std::string printed = folder / "printed.pdf";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(printed));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    ASSERT_TRUE(printReportPages(printer, project, "mb100.rol", kTime));
-    EXPECT_EQ(pageCountOf(printed), pageCountOf(pdf));
-    EXPECT_EQ(linesOf(printed), linesOf(pdf));
-
+    const auto print = [&](QPageSize::PageSizeId paper, const std::string& path) {
+        printer.setOutputFileName(QString::fromStdString(path));
+        printer.setPageSize(QPageSize(paper));
+        EXPECT_TRUE(printReportPages(printer, project, "mb100.rol", kTime)) << path;
+        EXPECT_EQ(pageCountOf(path), pageCountOf(pdf)) << path;
+    };
+    print(QPageSize::A4, folder / "printed.pdf");
+    EXPECT_EQ(linesOf(folder / "printed.pdf"), linesOf(pdf));
     // Letter paper from the print dialog: the same pages, laid out for it.
-    const std::string letter = folder / "letter.pdf";
-    printer.setOutputFileName(QString::fromStdString(letter));
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    ASSERT_TRUE(printReportPages(printer, project, "mb100.rol", kTime));
-    EXPECT_EQ(pageCountOf(letter), pageCountOf(pdf));
-    EXPECT_NE(commandOutput("pdfinfo '" + letter + "'").find("612 x 792"), std::string::npos);
+    print(QPageSize::Letter, folder / "letter.pdf");
+    EXPECT_NE(commandOutput("pdfinfo '" + folder / "letter.pdf" + "'").find("612 x 792"),
+              std::string::npos);
 }
 
 // A project with mill loads ends in their page: the mill, the table in rolling order, the chart,
 // how far the numbers hold and the load warnings (the text between the page's header and foot, in
 // the order it is drawn).
 TEST(ReportPdfMillLoads, EndsInTheMillLoadsPage) {
-    TemporaryFolder folder;
+    testing::TemporaryFolder folder;
     Project project = testing::millLoadsProject();
     project.mill->example = true;
     const std::string pdf = folder / "loads.pdf";
