@@ -211,14 +211,10 @@ TEST(MillLoads, RollForwardsFromTheBarEnteringTheMill) {
 TEST(MillLoads, TwoPassesExchangeTheLegsAndCarryTheTemperature) {
     BeamSection hot{};
     PassTable passes{};
-    PassRecord& in = passes.records[1];
-    in.passWidth = 150, in.webThickness = 20;
-    in.liveFlangeHeight = 45, in.liveFlangeRoot = 22, in.liveFlangeTip = 14;
-    in.deadFlangeHeight = 60, in.deadFlangeRoot = 24, in.deadFlangeTip = 16;
-    PassRecord& middle = passes.records[0];
-    middle.passWidth = 160, middle.webThickness = 16;
-    middle.liveFlangeHeight = 55, middle.liveFlangeRoot = 20, middle.liveFlangeTip = 12;
-    middle.deadFlangeHeight = 49, middle.deadFlangeRoot = 21, middle.deadFlangeTip = 13;
+    // In the record's order: area, W, t, then area, height, thickness, tip
+    // and root of the dead flange and of the live; areas and thicknesses 0.
+    passes.records[1] = {0, 150, 20, 0, 60, 0, 16, 24, 0, 45, 0, 14, 22, 0};
+    passes.records[0] = {0, 160, 16, 0, 49, 0, 13, 21, 0, 55, 0, 12, 20, 0};
     hot.passCount = 2, hot.webWidth = 165, hot.webThickness = 14;
     hot.liveFlangeHeight = 52, hot.deadFlangeHeight = 50;
     hot.rootThickness = 18, hot.tipThickness = 11;

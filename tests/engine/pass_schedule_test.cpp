@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -9,7 +10,9 @@
 #include "engine/hot_section.h"
 #include "engine/pass_fields.h"
 #include "engine/pass_schedule.h"
+#include "engine/section_outline.h"
 #include "support/example_section.h"
+#include "support/golden_file.h"
 
 namespace rolvanta {
 namespace {
@@ -216,6 +219,42 @@ TEST(ApplyCoefficientLimits, RowsAndStepsFollowThePassCount) {
         expectRow(set.deadHeightStep, dead, what + ", dead steps");
         expectRow(set.liveHeightStep, live, what + ", live steps");
     }
+}
+
+// ---- the outline of a pass ----
+
+// W 300, t 10, dead flange 60 / tip 8 / root 14, live flange 50 / tip 9 /
+// root 15, in the record's order; areas (3000) and flange thicknesses (11)
+// hold values that must not enter.
+constexpr PassRecord kOutlined{3000, 300, 10, 3000, 60, 11, 8, 14, 3000, 50, 11, 9, 15, 3000};
+
+// Points 1 to 15 as "x,y", exact for a float.
+std::string pointsOf(int position, const PassRecord& record) {
+    std::string text;
+    for (const OutlinePoint& p : computeSectionOutline(position, record).points) {
+        char point[40];
+        std::snprintf(point, sizeof point, " %.9g,%.9g", p.x, p.y);
+        text += point;
+    }
+    return text.substr(1);
+}
+
+// Position 1 with the dead flange below, 0 with the live, odd and even
+// alike at 7 and 12; an all-zero record gives the reference point; values a
+// float cannot hold, where the last point must still close the loop exactly.
+TEST(ComputeSectionOutline, WorkedExampleInBothOrientations) {
+    std::string outlines;
+    for (const int position : {1, 0, 7, 12}) outlines += pointsOf(position, kOutlined) + "\n";
+    outlines += pointsOf(0, PassRecord{}) + "\n";
+    int position = 0;
+    for (const float value : {0.1f, 1e-7f, 333.333f, -17.25f, 1e30f, 2.5e-3f}) {
+        PassRecord record = kOutlined;
+        record.passWidth = value * 3;
+        record.webThickness = value;
+        record.deadFlangeHeight = value / 7;
+        outlines += pointsOf(position++, record) + "\n";
+    }
+    testing::expectGolden("section-outlines.txt", outlines);
 }
 
 }  // namespace

@@ -33,6 +33,11 @@ ProfileList loadedFrom(const std::vector<ProfileRecord>& records) {
     return list;
 }
 
+// What a result tells, nothing for success.
+std::optional<StorageFailure> failureOf(const StorageResult& result) {
+    return result ? std::optional(result->what) : std::nullopt;
+}
+
 TEST(ProfileCatalogue, LoadsInNameOrder) {
     const struct {
         const char* name;
@@ -175,16 +180,13 @@ TEST_F(CatalogueFolder, AppendRefusalsLeaveTheFileAsItWas) {
     BeamSection noLength = testing::exampleSection();
     noLength.length = 0.0f;
     writeFileBytes(files.working, old);
-    const StorageResult refused = appendCustomProfile(list, noLength, files);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->what, StorageFailure::Refused);
+    EXPECT_EQ(failureOf(appendCustomProfile(list, noLength, files)), StorageFailure::Refused);
     EXPECT_EQ(readFileBytes(files.working), old);
 
     std::filesystem::remove(files.working);
     std::filesystem::create_directory(files.working);  // there, but not readable as a file
-    const StorageResult unreadable = appendCustomProfile(list, testing::exampleSection(), files);
-    ASSERT_TRUE(unreadable);
-    EXPECT_EQ(unreadable->what, StorageFailure::CannotRead);
+    EXPECT_EQ(failureOf(appendCustomProfile(list, testing::exampleSection(), files)),
+              StorageFailure::CannotRead);
     EXPECT_TRUE(std::filesystem::is_directory(files.working));
     EXPECT_TRUE(list.empty());
 }
@@ -222,14 +224,13 @@ TEST_F(CatalogueFolder, ADamagedOrEmptyWorkingFileIsToldAndTheInstalledOneUsed) 
             testing::replaced(describeDamagedCatalogue(*passedOver), folderName, "FOLDER") + "\n";
 
         // An addition never builds on a damaged file.
-        const StorageResult refused = appendCustomProfile(list, testing::exampleSection(), files);
+        const auto refused = failureOf(appendCustomProfile(list, testing::exampleSection(), files));
         if (bytes.empty()) {
-            EXPECT_FALSE(refused);
+            EXPECT_EQ(refused, std::nullopt);
             EXPECT_EQ(namesOf(readCatalogue()), (Names{"JB 150#1", "MB 100#100"}))
                 << "an empty file is extended from the catalogue offered";
         } else {
-            ASSERT_TRUE(refused);
-            EXPECT_EQ(refused->what, StorageFailure::NotValid);
+            EXPECT_EQ(refused, StorageFailure::NotValid);
             EXPECT_EQ(readFileBytes(files.working), bytes);
         }
     }
@@ -237,9 +238,7 @@ TEST_F(CatalogueFolder, ADamagedOrEmptyWorkingFileIsToldAndTheInstalledOneUsed) 
     // Nothing installed: the damage is the error, and the list stays.
     std::filesystem::remove(files.installed);
     writeFileBytes(files.working, good + "x");
-    const StorageResult error = loadProfileCatalogue(list, files);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->what, StorageFailure::NotValid);
+    EXPECT_EQ(failureOf(loadProfileCatalogue(list, files)), StorageFailure::NotValid);
     EXPECT_EQ(namesOf(list), Names{"JB 150#1"});
     EXPECT_TRUE(checkCatalogueBytes("x", good) == std::nullopt);
 }
