@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "app/export_commands.h"
+#include "app/key_input.h"
 #include "app_fixture.h"
 #include "project/design_inputs.h"
 #include "project/mill_inputs.h"
+#include "storage/schedule_export.h"
 #include "support/golden_file.h"
 
 namespace rolvanta::testing {
@@ -126,6 +129,133 @@ TEST_F(MainCommands, ComputeNotesTheWarningsAndPutsThemBeneathThePassCaptions) {
     run(kMenuNewProject);
     EXPECT_TRUE(session.passNotes.lines[2].empty()) << "a new project has no warnings";
     EXPECT_EQ(shell.note, "");
+}
+
+using KeyInput = AppTest;
+
+// How a cursor answers keys is display/'s; here the keys reach it with their
+// repeat flag, and the pass view alone repaints, only when the cursor moved.
+TEST_F(KeyInput, ArrowsRepaintOnlyWhenThePassShownChanges) {
+    startWithCustomSection(8);
+    run(kMenuCompute);
+    const int repaints = shell.repaints;
+    keyDown(session, shell, kKeyRight, false);
+    keyUp(session, shell, kKeyRight, false);
+    EXPECT_EQ(session.passViewCursor.index, 1);
+    EXPECT_EQ(shell.repaints, repaints) << "the text page does not show the cursor";
+    run(kMenuGraphicalDisplay);
+    const struct {
+        int key;
+        bool down, autoRepeat;
+        int index, repaints;  // the repaints added by this message
+    } steps[] = {
+        {kKeyRight, true, false, 2, 1}, {kKeyRight, false, true, 2, 0},
+        {kKeyRight, true, true, 2, 0},  {kKeyRight, false, false, 2, 0},
+        {kKeyLeft, true, false, 1, 1},  {kKeyLeft, false, false, 1, 0},
+        {kKeyLeft, true, false, 0, 1},  {kKeyLeft, false, false, 0, 0},
+        {kKeyLeft, true, false, 0, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        const int before = shell.repaints;
+        if (step.down) keyDown(session, shell, step.key, step.autoRepeat);
+        if (!step.down) keyUp(session, shell, step.key, step.autoRepeat);
+        EXPECT_EQ(session.passViewCursor.index, step.index);
+        EXPECT_EQ(shell.repaints - before, step.repaints);
+    }
+}
+
+// Compute and an input dialog that shorten the schedule bring the cursor
+// back onto it (New Project and Open: project_commands_test.cpp).
+TEST_F(KeyInput, ScheduleChangesBringTheCursorBackOntoIt) {
+    startWithCustomSection(13);
+    run(kMenuCompute);
+    session.passViewCursor.index = 10;
+    session.project.section.passCount = 6;
+    run(kMenuCompute);
+    EXPECT_EQ(session.passViewCursor.index, 5) << "Compute";
+    shell.dialogActions[DialogId::Setup] = [this] {
+        session.project.section.passCount = 2;
+        return false;
+    };
+    run(kMenuSetup);
+    EXPECT_EQ(session.passViewCursor.index, 1) << "Setup";
+}
+
+// File > Export: the gate, the file dialog and the failure message.
+
+// Confirms the file set in choice; the PDF is its title, the picture as set.
+struct FakeExportShell : ExportShell {
+    ExportChoice showExportDialog(ExportKind) override { return ++dialogs, choice; }
+    std::string renderReportPdf(const Project&, const std::string& t) override { return "%" + t; }
+    std::string grabViewPicture() override { return picture; }
+    bool printReport(const Project&, const std::string& t) override { return printed += t, true; }
+
+    ExportChoice choice;
+    std::string picture = "PNG bytes", printed;
+    int dialogs = 0;
+};
+
+class ExportCommands : public AppTest {
+  protected:
+    void export_(int command, const char* name = "", bool onePerPass = false) {
+        exports.choice = {*name != '\0', folder / name, onePerPass};
+        runExportCommand(session, shell, exports, command);
+    }
+    FakeExportShell exports;
+};
+
+TEST_F(ExportCommands, WriteNothingBeforeAProjectIsStartedAndComputed) {
+    for (const int command :
+         {kMenuExportPassDrawings, kMenuExportReportPdf, kMenuPrint, kMenuExportViewPicture,
+          kMenuExportScheduleCsv, kMenuExportScheduleJson}) {
+        export_(command, "out");
+        startWithCustomSection();
+        export_(command, "out");
+        EXPECT_EQ(shell.takeShown(),
+                  "Note: Please Start New Project !\nNote: Compute the design first")
+            << command;
+        session = Session{};
+    }
+    EXPECT_EQ(exports.dialogs, 0);
+    EXPECT_EQ(exports.printed, "");
+    EXPECT_EQ(folder.listing(), "");
+}
+
+TEST_F(ExportCommands, WriteTheChosenFileOnceComputed) {
+    startWithCustomSection(6);
+    run(kMenuCompute);
+    session.fileTitle = "beam.rol";
+    const Project before = session.project;
+
+    export_(kMenuExportReportPdf, "beam.pdf");
+    export_(kMenuExportViewPicture, "view.png");
+    export_(kMenuExportPassDrawings, "passes.dxf");
+    export_(kMenuExportPassDrawings, "each.dxf", true);
+    export_(kMenuExportScheduleCsv, "passes.csv");
+    export_(kMenuExportScheduleJson, "beam.json");
+    export_(kMenuPrint);
+
+    EXPECT_EQ(exports.printed, "beam.rol");
+    EXPECT_EQ(folder.listing(),
+              "beam.json\nbeam.pdf\neach-PASS_02.dxf\neach-PASS_03.dxf\neach-PASS_04.dxf\neach-"
+              "PASS_05.dxf\neach-PASS_06.dxf\npasses.csv\npasses.dxf\nview.png\n");
+    EXPECT_EQ(readFileBytes(folder / "beam.pdf") + readFileBytes(folder / "view.png"),
+              "%beam.rolPNG bytes");
+    EXPECT_NE(readFileBytes(folder / "passes.dxf").find("  0\nSECTION\n  2\nHEADER\n"),
+              std::string::npos);
+    // The same tables as the command-line tool writes.
+    EXPECT_EQ(readFileBytes(folder / "passes.csv"), formatScheduleCsv(session.project));
+    EXPECT_EQ(readFileBytes(folder / "beam.json"), formatScheduleJson(session.project));
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_TRUE(sameBytes(session.project, before));
+
+    // Cancelled, or nothing to write: no file and, for a cancel, no word.
+    export_(kMenuExportReportPdf);
+    exports.picture.clear();
+    export_(kMenuExportViewPicture, "blank.png");
+    EXPECT_EQ(shell.takeShown(),
+              "Error: Cannot write " + folder / "blank.png" + ": the picture could not be made");
 }
 
 }  // namespace
