@@ -79,8 +79,11 @@ mkdir "$empty" "$files"
   fail "rolvanta-cli does not find the installed catalogue"
 
 # A virtual X server on a display number it picks itself: two servers
-# started at once (xvfb-run -a) can take the same number.
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>"$work/xvfb.log" &
+# started at once (xvfb-run -a) can take the same number. Without -noreset
+# the server resets when its last client leaves, and a program that
+# connects during the reset is refused ("could not connect to display"):
+# the next start after a program ended failed now and then.
+Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset 9>"$work/display" 2>"$work/xvfb.log" &
 xserver=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
