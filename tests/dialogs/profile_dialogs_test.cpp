@@ -134,7 +134,7 @@ class CustomProfileDialogTest : public testing::CatalogueFixture {
 // The section is taken unless the question about a name already in the
 // catalogue is cancelled; the catalogue takes it only when asked and able,
 // and the designer is told which. What an addition does to the file is
-// catalogue_addition_test's.
+// project/'s CatalogueAdditionTest's.
 TEST_F(CustomProfileDialogTest, TakesTheSectionAndAddsItOnlyWhenAskedAndAble) {
     const std::string asked =
         "A profile named MB 100 is already in the catalogue.\nDo You Want To Replace It ?";
