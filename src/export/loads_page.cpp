@@ -10,8 +10,6 @@
 namespace rolvanta {
 namespace {
 
-constexpr Rgb kGrey{110, 110, 110};
-constexpr Rgb kRuleGrey{170, 170, 170};
 constexpr Rgb kMarkedRow{255, 226, 160};  // as the tables on screen mark a row
 
 constexpr double kRow = 3.9;
@@ -105,7 +103,7 @@ double addLoadsTable(PageWriter& w, const ScheduleTable& table, const PageBox& b
         if (!group.empty()) {
             const double from = lefts[i] + 1.5, to = rightOf(end - 1);
             w.text((from + to) / 2, y, std::string(group), PageFont::Small, TextAlign::Centre);
-            w.line(from, y + 1.0, to, y + 1.0, kRuleGrey, 0.2);
+            w.line(from, y + 1.0, to, y + 1.0, kPageRuleGrey, 0.2);
         }
         i = end;
     }
@@ -116,10 +114,10 @@ double addLoadsTable(PageWriter& w, const ScheduleTable& table, const PageBox& b
         const double at = left ? lefts[i] + 1.0 : rightOf(i);
         const TextAlign align = left ? TextAlign::Left : TextAlign::Right;
         w.text(at, y, c.name, PageFont::Small, align);
-        w.text(at, y + kRow * 0.85, c.unit, PageFont::Small, align, kGrey);
+        w.text(at, y + kRow * 0.85, c.unit, PageFont::Small, align, kPageGrey);
     }
     y += kRow * 0.85 + 1.4;
-    w.line(box.left, y, box.right, y, kRuleGrey, 0.2);
+    w.line(box.left, y, box.right, y, kPageRuleGrey, 0.2);
     y += kRow;
     for (const ScheduleTable::Row& row : table.rows) {
         if (row.marked) {
@@ -154,7 +152,7 @@ Page millLoadsPage(const Project& project, const PageBox& box) {
                     "High: the default run (Sims' Q on the flange walls), the high side of the "
                     "force; Low: Q = 1 on the walls. Stress: the mean flow stress. Rows with "
                     "warnings are marked.",
-                    PageFont::Small, kGrey);
+                    PageFont::Small, kPageGrey);
     y = w.paragraph(box.left, y, width, kLoadsAccuracyNote, PageFont::Small);
 
     const double chartHeight =

@@ -25,8 +25,6 @@ constexpr double kHeaderHeight = 22.0;  // from the top margin to the first cont
 constexpr double kFooterHeight = 12.0;  // from the foot of the content to the page edge
 constexpr double kRow = 4.6;
 constexpr int kPassesPerTable = 6;
-constexpr Rgb kGrey{110, 110, 110};
-constexpr Rgb kRuleGrey{170, 170, 170};
 
 // Decimals per quantity, as a drawing office writes them.
 constexpr int kMmDecimals = 2;
@@ -76,7 +74,7 @@ void addHeader(Page& page, PageSize size, const std::string& beamName, const std
            "Created " + std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day) +
                " " + twoDigits(t.hour) + ":" + twoDigits(t.minute),
            PageFont::Body, TextAlign::Right);
-    b.line(kMargin, kMargin + 14.0, right, kMargin + 14.0, kRuleGrey, 0.3);
+    b.line(kMargin, kMargin + 14.0, right, kMargin + 14.0, kPageRuleGrey, 0.3);
 }
 
 struct ValueRow {
@@ -112,7 +110,7 @@ double addSection(Page& page, PageSize size, const BeamSection& s, double y) {
         const double rowY = y + (i % perColumn) * kRow;
         b.text(x, rowY, rows[i].label);
         b.text(x + half - 27.5, rowY, rows[i].value, PageFont::Body, TextAlign::Point);
-        b.text(x + half - 20.0, rowY, rows[i].unit, PageFont::Small, TextAlign::Left, kGrey);
+        b.text(x + half - 20.0, rowY, rows[i].unit, PageFont::Small, TextAlign::Left, kPageGrey);
     }
     return y + perColumn * kRow + 4.0;
 }
@@ -160,13 +158,13 @@ double addPassTable(Page& page, PageSize size, const Project& project,
         b.line(valuesLeft + i * column + 3.0, y + 1.4, valuesLeft + (i + 1) * column - 1.5, y + 1.4,
                passColour(colours, position), 0.8);
     }
-    b.line(left, y + 2.4, size.width - kMargin, y + 2.4, kRuleGrey, 0.2);
+    b.line(left, y + 2.4, size.width - kMargin, y + 2.4, kPageRuleGrey, 0.2);
     y += kRow + 1.5;
     for (const auto member : kReportFieldOrder) {
         const PassField& field = passField(member);
         b.text(left, y, utf8FromWindows1252(field.shortLabel));
         b.text(left + kLabelColumn, y, utf8FromWindows1252(unitSymbol(field.unit)), PageFont::Small,
-               TextAlign::Left, kGrey);
+               TextAlign::Left, kPageGrey);
         const int decimals =
             field.unit == FieldUnit::SquareMillimetre ? kSquareMmDecimals : kMmDecimals;
         for (int i = 0; i < count; ++i) {
@@ -178,7 +176,7 @@ double addPassTable(Page& page, PageSize size, const Project& project,
     }
     for (const StretchRow& stretch : kStretchRows) {
         b.text(left, y, stretch.label);
-        b.text(left + kLabelColumn, y, stretch.unit, PageFont::Small, TextAlign::Left, kGrey);
+        b.text(left + kLabelColumn, y, stretch.unit, PageFont::Small, TextAlign::Left, kPageGrey);
         for (int i = 0; i < count; ++i) {
             // Schedule row 0 is Pass 1; record k is pass k + 2.
             const std::size_t row = static_cast<std::size_t>(first + i) + 1;
@@ -240,10 +238,10 @@ void arrowHead(PageWriter& b, PagePoint tip, PagePoint towards) {
     if (!(length > 0.0)) return;
     const double ux = dx / length, uy = dy / length;
     const double along = std::min(1.6, length / 2), spread = 0.5;
-    b.line(tip.x, tip.y, tip.x + ux * along - uy * spread, tip.y + uy * along + ux * spread, kGrey,
-           0.15);
-    b.line(tip.x, tip.y, tip.x + ux * along + uy * spread, tip.y + uy * along - ux * spread, kGrey,
-           0.15);
+    b.line(tip.x, tip.y, tip.x + ux * along - uy * spread, tip.y + uy * along + ux * spread,
+           kPageGrey, 0.15);
+    b.line(tip.x, tip.y, tip.x + ux * along + uy * spread, tip.y + uy * along - ux * spread,
+           kPageGrey, 0.15);
 }
 
 void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colour, double scale,
@@ -282,9 +280,9 @@ void addPassDrawing(Page& page, const PassRecord& record, int position, Rgb colo
         const PagePoint from = onPage(line.from), to = onPage(line.to);
         for (int e = 0; e < 2; ++e) {
             const PagePoint a = onPage(line.extensionFrom[e]), z = onPage(line.extensionTo[e]);
-            b.line(a.x, a.y, z.x, z.y, kGrey, 0.15);
+            b.line(a.x, a.y, z.x, z.y, kPageGrey, 0.15);
         }
-        b.line(from.x, from.y, to.x, to.y, kGrey, 0.15);
+        b.line(from.x, from.y, to.x, to.y, kPageGrey, 0.15);
         arrowHead(b, from, to);
         arrowHead(b, to, from);
         textY[i] = i == 0 ? from.y + kTextGap + kSmallTextHeight

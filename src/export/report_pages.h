@@ -83,6 +83,10 @@ struct Page {
     std::vector<PageText> texts;
 };
 
+// The pages' greys: units and notes, and the rules of the tables.
+inline constexpr Rgb kPageGrey{110, 110, 110};
+inline constexpr Rgb kPageRuleGrey{170, 170, 170};
+
 // Adds texts and lines to a page.
 class PageWriter {
   public:
