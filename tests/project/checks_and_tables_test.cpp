@@ -40,12 +40,15 @@ TEST(ScheduleRows, NoneBeforeCompute) {
     EXPECT_TRUE(checkDesign(project).empty());
 }
 
+// A change to a good project, and the warnings it must give: (pass, rule).
+struct RuleCase {
+    const char* name;
+    std::function<void(Project&)> change;
+    Found expected;
+};
+
 TEST(DesignChecks, EachRuleTripsOnItsPassOnly) {
-    const struct {
-        const char* name;
-        std::function<void(Project&)> change;
-        Found expected;
-    } cases[] = {
+    const RuleCase cases[] = {
         {"the worked example", [](Project&) {}, {}},
         {"dead flange roots overlap",
          [](Project& p) { p.passes.records[1].deadFlangeRoot = 60; },
@@ -146,11 +149,7 @@ TEST(LoadChecks, EachRuleTripsOnItsPassOnly) {
         p.passes.records[8].webThickness = 40;
         p.mill->stands[0].diameter_mm = 250;
     };
-    const struct {
-        const char* name;
-        std::function<void(Project&)> change;
-        Found expected;
-    } cases[] = {
+    const RuleCase cases[] = {
         {"the plausible mill", [](Project&) {}, {}},
         {"a force just within the stand's limit", limitAt(&MillStand::maxForce_kN, 0, 1.01), {}},
         {"a force above it", limitAt(&MillStand::maxForce_kN, 0, 0.9), {{9, R::ForceLimit}}},
